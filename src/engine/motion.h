@@ -1,0 +1,26 @@
+#pragma once
+#include "engine/sim_state.h"
+
+namespace sim {
+
+// Display offset of sample n: the tilt and the 1-D push never enter the
+// pucks' state, they are added when a sample is drawn.
+struct Offset { double x = 0.0, y = 0.0; };
+Offset displayOffset(const SimState& s, int sampleIndex);
+
+// Accelerations from the table-angle bar (2-D: hundredths of a degree;
+// 1-D: tenths of a newton on the red puck).
+double tiltAccelFor(int barPosition, double scale);
+double pushAccelFor(int barPosition, double scale, int redMassBar);
+
+// Direction of a puck from its handle (handle left/top, half width h).
+double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h);
+
+void computeDirections(SimState& s);
+void moveStep(SimState& s);
+
+// Writes positions entry `tick` from the current puck state (the stuck pair
+// is recorded on either side of its centre of mass).
+void recordSample(SimState& s);
+
+} // namespace sim

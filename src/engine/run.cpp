@@ -1,0 +1,84 @@
+#include "engine/run.h"
+
+#include <cstring>
+
+#include "engine/collisions.h"
+#include "engine/motion.h"
+#include "ui/numbers.h"
+
+namespace sim {
+
+void interactionStep(SimState& s)
+{
+    switch (s.interactionMode) {
+    case Interaction::Elastic:
+        moveStep(s);
+        break;
+    case Interaction::SemiElastic:
+        if (s.collided && s.elasticPercent == 0)
+            movePair(s);
+        else
+            moveStep(s);
+        break;
+    case Interaction::Inelastic:
+        if (s.collided)
+            movePair(s);
+        else
+            moveStep(s);
+        break;
+    case Interaction::Spring1D:
+    case Interaction::Electrostatic:
+    case Interaction::Circle:
+        // Their steps arrive with those modes; until then they leave the pucks alone.
+    case Interaction::None:
+        break;
+    }
+}
+
+int eventsPerTickFor(int intervalMs)
+{
+    if (intervalMs >= 50) return 1;
+    if (intervalMs >= 25) return 2;
+    return 5;
+}
+
+namespace {
+int plotJitter(SimState& s)
+{
+    // uniform over {-1, 0, +1}
+    std::uniform_int_distribution<int> d(-1, 1);
+    return d(s.rng);
+}
+} // namespace
+
+void runStep(SimState& s, RunHost& host)
+{
+    host.renderTrace();
+    interactionStep(s);
+    s.stepPhase = (s.stepPhase + 1) % s.eventsPerTick;
+    if (s.stepPhase == 0 && host.timeLinePosition() < s.noCollisionTick - 1)
+        s.tick = s.tick + 1;
+    if (s.plottingError) {
+        PositionSample& e = s.sampleLog.positions[s.viewTick];
+        e.redX += plotJitter(s);
+        e.blackX += plotJitter(s);
+        if (s.dimension != 1) {
+            e.redY += plotJitter(s);
+            e.blackY += plotJitter(s);
+        }
+    }
+}
+
+int timeLabelText(char* buf, int size, double seconds)
+{
+    static const char kHead[] = "Time: ";
+    const int head = static_cast<int>(sizeof kHead) - 1;
+    if (size < head + 16) return 0;
+    std::memcpy(buf, kHead, static_cast<size_t>(head));
+    int n = num::formatFixed(buf + head, size - head, seconds, 5, 2);
+    if (n < 0 || head + n + 3 > size) return 0;
+    std::memcpy(buf + head + n, " s", 3);
+    return head + n + 2;
+}
+
+} // namespace sim

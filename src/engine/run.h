@@ -1,0 +1,30 @@
+#pragma once
+#include "engine/sim_state.h"
+
+namespace sim {
+
+// What a run step needs from the window: the drawing pass and the
+// time line's position. Kept abstract so the engine stays toolkit-free.
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+    // Records (at phase 0) and draws; at other phases only what must still
+    // be drawn in between ticks.
+    virtual void renderTrace() = 0;
+    virtual int timeLinePosition() const = 0;
+};
+
+// One step of the checked interaction (nothing when none is checked).
+void interactionStep(SimState& s);
+
+// Steps 1 to 4 and 6 of a timer event's run step; the caller updates the
+// time label afterwards from `tick`.
+void runStep(SimState& s, RunHost& host);
+
+// Timer events per tick for a timer interval (50 -> 1, 25 -> 2, 10 -> 5).
+int eventsPerTickFor(int intervalMs);
+
+// "Time: " + F(tick * 0.05, 5, 2) + " s" into buf; returns the length.
+int timeLabelText(char* buf, int size, double seconds);
+
+} // namespace sim

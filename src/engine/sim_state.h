@@ -1,0 +1,94 @@
+#pragma once
+// The whole simulation state: two pucks, the counters, the settings the
+// engine reads, and the per-tick log. Fixed arrays only: nothing is
+// allocated while a run goes on.
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace sim {
+
+constexpr int kMaxTick = 9998;         // last tick that starts normally
+constexpr int kTickCeiling = 9999;     // tick never goes above this
+constexpr int kNoCollisionTick = 1000;
+constexpr double kPi = 3.14159265358979323846;
+
+struct PuckState {
+    double x = 0.0;          // left edge, panel px (centre of mass after a stick)
+    double y = 0.0;          // top edge, panel px
+    double speed = 0.0;      // units/s
+    double direction = 0.0;  // radians, anticlockwise from +x, y up
+    double mass = 2.0;       // kg
+    int32_t startLeft = 0;
+    int32_t startTop = 0;
+    int32_t radius = 12;
+};
+
+struct PositionSample {
+    double redX = 0.0, redY = 0.0, blackX = 0.0, blackY = 0.0;
+};
+
+struct VelocitySample {
+    double redSpeed = 0.0, redDirection = 0.0, blackSpeed = 0.0, blackDirection = 0.0;
+};
+
+struct SampleLog {
+    // positions 1..9999, velocities 0..10000, compression 1..10000
+    std::array<PositionSample, 10001> positions{};
+    std::array<VelocitySample, 10001> velocities{};
+    std::array<double, 10001> compression{};
+};
+
+enum class Interaction {
+    None,
+    Elastic,
+    Inelastic,
+    SemiElastic,
+    Electrostatic,
+    Circle,
+    Spring1D,
+};
+
+struct SimState {
+    PuckState red;
+    PuckState black;
+
+    int32_t tick = 1;
+    int32_t viewTick = 1;
+    int32_t eventsPerTick = 5;
+    int32_t stepPhase = 0;
+    int32_t collisionTick = kNoCollisionTick;
+    int32_t noCollisionTick = kNoCollisionTick;
+    bool collided = false;
+    bool dragging = false;
+    bool selecting = false;
+    std::string unitText = " cm";
+    double scale = 20.0;
+    double tiltAccel = 0.0;
+    double pushAccel = 0.0;
+    int32_t redHandleLeft = 0, redHandleTop = 0, blackHandleLeft = 0, blackHandleTop = 0;
+    double redStartDirection = 0.0, blackStartDirection = 0.0;
+    double minSpringGap = 1000.0;
+    int32_t springDrawX = 0, springDrawY = 0, springDrawLength = 0;
+    std::array<int32_t, 6> frequencyDivisors{1, 2, 4, 5, 10, 20};
+
+    // Settings kept in the window's controls, mirrored here by their change actions.
+    Interaction interactionMode = Interaction::Elastic;
+    int elasticPercent = 50;
+    int intervalMs = 10;
+    int dimension = 2;      // 2 = 2-D, 1 = 1-D
+    int massCount = 2;      // 2 or 1
+    bool plottingError = false;
+    int handleWidth = 7;    // both velocity handles share one size
+    int imageLeft = 7;      // table image inside the table panel
+    int imageTop = 7;
+
+    SampleLog sampleLog;
+
+    // Plotting error draws; seeded once, no allocation per draw.
+    std::minstd_rand rng{12345u};
+};
+
+} // namespace sim

@@ -1,0 +1,177 @@
+#pragma once
+// The table window's controls, by the names the rest of the program uses.
+// Controls double as settings: the operations read them directly.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "ui/canvas.h"
+
+class MovableShape;
+class PictureWidget;
+
+struct Controls {
+    // table panel
+    QFrame* Panel1 = nullptr;
+    PictureWidget* tableim = nullptr;
+    MovableShape* puck1 = nullptr;
+    MovableShape* puck2 = nullptr;
+    MovableShape* redansh = nullptr;
+    MovableShape* blackansh = nullptr;
+    MovableShape* velsh = nullptr;
+    MovableShape* copyshape = nullptr;
+    QGroupBox* expgb = nullptr;
+
+    // control panel
+    QFrame* Panel2 = nullptr;
+    QTabWidget* TabbedNotebook1 = nullptr;
+    QPushButton* Startbt = nullptr;
+    QPushButton* Resetbt = nullptr;
+    QLabel* Timelb = nullptr;
+    QScrollBar* Timesb = nullptr;
+    QFrame* Shape2 = nullptr;
+    QPushButton* dstartbt = nullptr;
+    QScrollBar* replaysb = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+
+    // "&Controls" page
+    QPushButton* Recenterbt = nullptr;
+    QPushButton* printtrbt = nullptr;
+    QLabel* tableanglb = nullptr;
+    QScrollBar* tableangsb = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* cbfreq = nullptr;
+    QLabel* percentlb = nullptr;
+    QScrollBar* persb = nullptr;
+    QGroupBox* springgb = nullptr;
+    QLabel* klb = nullptr;
+    QLabel* llb = nullptr;
+    QLabel* slb = nullptr;
+    QScrollBar* ksb = nullptr;
+    QScrollBar* lsb = nullptr;
+
+    // "&Data" page
+    QScrollBar* c1sb = nullptr;
+    QScrollBar* c2sb = nullptr;
+    QLabel* c1lb = nullptr;
+    QLabel* c2lb = nullptr;
+    QScrollBar* m1sb = nullptr;
+    QScrollBar* m2sb = nullptr;
+    QLabel* m1lb = nullptr;
+    QLabel* m2lb = nullptr;
+    QScrollBar* v1sb = nullptr;
+    QScrollBar* v2sb = nullptr;
+    QLabel* v1lb = nullptr;
+    QLabel* v2lb = nullptr;
+    QFrame* Shape1 = nullptr;
+
+    // "&Measurements" page
+    QGroupBox* GroupBox1 = nullptr;
+    QCheckBox* measurecb = nullptr;
+    QRadioButton* rulerrb = nullptr;
+    QRadioButton* Prorb = nullptr;
+    QLabel* anslb = nullptr;
+    QPushButton* showbt = nullptr;
+
+    // timers
+    QTimer* colltimer = nullptr;
+    QTimer* delaytimer1 = nullptr;
+
+    // menu: File
+    QMenu* runExperimentMenu = nullptr;
+    QAction* Load1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* CopySelect1 = nullptr;
+    QAction* PrintCopySelect1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* WhoAmI1 = nullptr;
+    QAction* Exit1 = nullptr;
+
+    // menu: View
+    QMenu* typeMenu = nullptr;
+    QAction* type2D = nullptr;
+    QAction* type1D = nullptr;
+    QMenu* massesMenu = nullptr;
+    QAction* masses2 = nullptr;
+    QAction* masses1 = nullptr;
+    QAction* Centerofmass1 = nullptr;
+    QAction* tracecb = nullptr;
+    QAction* TraceBlock1 = nullptr;
+    QAction* redb = nullptr;
+    QAction* blackb = nullptr;
+    QAction* reda = nullptr;
+    QAction* blackA = nullptr;
+    QAction* ShowForce1 = nullptr;
+    QAction* Arrows1 = nullptr;
+    QAction* ShowScale1 = nullptr;
+    QAction* ShowGrid1 = nullptr;
+    QAction* Labelmass1 = nullptr;
+
+    // menu: Options
+    QMenu* springMenu = nullptr;
+    QAction* springElastic = nullptr;
+    QAction* springInelastic = nullptr;
+    QAction* Elastic1 = nullptr;
+    QAction* Inelastic1 = nullptr;
+    QAction* SemiElastic1 = nullptr;
+    QMenu* electroMenu = nullptr;
+    QAction* electroUnlimited = nullptr;
+    QAction* electro100 = nullptr;
+    QAction* electro50 = nullptr;
+    QAction* electro20 = nullptr;
+    QAction* Circle1 = nullptr;
+    QMenu* timingMenu = nullptr;
+    QAction* PlottingError1 = nullptr;
+    QMenu* speedMenu = nullptr;
+    QAction* speedSlow = nullptr;
+    QAction* speedMedium = nullptr;
+    QAction* speedFast = nullptr;
+    QMenu* circleSizeMenu = nullptr;
+    QAction* circleSmall = nullptr;
+    QAction* circleMedium = nullptr;
+    QAction* circleLarge = nullptr;
+    QAction* circleBlackSmall = nullptr;
+    QMenu* scaleMenu = nullptr;
+    QAction* scaleSmall = nullptr;
+    QAction* scaleMedium = nullptr;
+    QAction* scaleLarge = nullptr;
+    QMenu* dotSizeMenu = nullptr;
+    QAction* dotNormal = nullptr;
+    QAction* dotLarge = nullptr;
+    QMenu* frictionMenu = nullptr;
+    QAction* friction[5] = {};
+
+    // menu: Help
+    QAction* About1 = nullptr;
+
+    // mode flags: the tags of the "&Type: 2-D" and "2 Masses" entries
+    int dimension() const { return typeMenu->menuAction()->data().toInt(); }
+    int massCount() const { return massesMenu->menuAction()->data().toInt(); }
+    int circleSizeValue() const { return circleSizeMenu->menuAction()->data().toInt(); }
+    int dotSizeValue() const { return dotSizeMenu->menuAction()->data().toInt(); }
+};
+
+// Operations the concerns call on each other, wired by the window.
+struct Operations {
+    std::function<void()> renderTrace;
+    std::function<void()> drawSetUp;
+    std::function<void()> reset;
+    std::function<void()> recenter;
+    std::function<void()> start;
+    std::function<void()> toggleReplay;
+};
+
+// Sets a label's text and fits its width to it, as auto-sized labels do.
+void setCaption(QLabel* label, const QString& text);

@@ -1,0 +1,58 @@
+#include "setup/run_control.h"
+
+#include "ui/widgets.h"
+
+RunControl::RunControl(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops)
+{
+    // Every label a run can show, built once: a timer event then only
+    // shares one of them and allocates nothing for its text.
+    timeTexts_.reserve(sim::kTickCeiling + 1);
+    char buf[40];
+    for (int t = 0; t <= sim::kTickCeiling; ++t) {
+        const int n = sim::timeLabelText(buf, sizeof buf, t * 0.05);
+        timeTexts_.push_back(QString::fromLatin1(buf, n));
+    }
+}
+
+void RunControl::start()
+{
+    if (c_.delaytimer1->isActive() && ops_.toggleReplay)
+        ops_.toggleReplay();
+    s_.stepPhase = 0;
+    c_.measurecb->setEnabled(true);
+    c_.rulerrb->setEnabled(true);
+    c_.Prorb->setEnabled(true);
+    if (c_.colltimer->isActive())
+        c_.colltimer->stop();
+    else
+        c_.colltimer->start();
+    c_.Startbt->setText(c_.colltimer->isActive() ? QStringLiteral("&Stop") : QStringLiteral("&Continue"));
+    s_.minSpringGap = 1000.0;
+    c_.puck1->hide();
+    c_.puck2->hide();
+    c_.redansh->hide();
+    c_.blackansh->hide();
+    c_.velsh->hide();
+    if (c_.tracecb->isChecked())
+        c_.printtrbt->setEnabled(true);
+}
+
+const QString& RunControl::timeText(int tick)
+{
+    return timeTexts_[static_cast<size_t>(tick < 0 ? 0 : (tick > sim::kTickCeiling ? sim::kTickCeiling : tick))];
+}
+
+void RunControl::timerEvent()
+{
+    if (s_.tick > sim::kMaxTick) {
+        start();
+        s_.tick = sim::kMaxTick;
+    }
+    s_.viewTick = s_.tick;
+    c_.Timesb->setMaximum(s_.viewTick);
+    sim::runStep(s_, *this);
+    const QString& t = timeText(s_.tick);
+    if (c_.Timelb->text() != t)
+        setCaption(c_.Timelb, t);
+    c_.printtrbt->setEnabled(true);
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <vector>
+
+#include "engine/run.h"
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+// Start, Stop and Continue, and the run timer's event.
+class RunControl : public sim::RunHost {
+public:
+    RunControl(sim::SimState& s, Controls& c, Operations& ops);
+
+    void start();
+    void timerEvent();
+
+    // RunHost
+    void renderTrace() override { ops_.renderTrace(); }
+    int timeLinePosition() const override { return c_.Timesb->value(); }
+
+private:
+    const QString& timeText(int tick);
+
+    sim::SimState& s_;
+    Controls& c_;
+    Operations& ops_;
+    std::vector<QString> timeTexts_;  // one per tick, built once
+};

@@ -1,0 +1,83 @@
+#include "setup/setup_drawing.h"
+
+#include <cmath>
+
+#include "ui/canvas.h"
+#include "ui/numbers.h"
+#include "ui/widgets.h"
+#include "view/trace_renderer.h"
+
+using num::Trunc;
+
+namespace {
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+struct ShapeGeom {
+    int left, top, h;  // h = width div 2, image coordinates
+    int cx() const { return left + h; }
+    int cy() const { return top + h; }
+    int px(double R, double a) const { return left + Trunc(R * std::cos(a) + h); }
+    int py(double R, double a) const { return top + h - Trunc(R * std::sin(a)); }
+};
+} // namespace
+
+SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
+    : s_(s), c_(c), cv_(table), grid_(grid)
+{
+}
+
+void SetupDrawing::drawSetUp()
+{
+    const int il = s_.imageLeft, it = s_.imageTop;
+    const ShapeGeom red{c_.puck1->x() - il, c_.puck1->y() - it, c_.puck1->width() / 2};
+    const ShapeGeom black{c_.puck2->x() - il, c_.puck2->y() - it, c_.puck2->width() / 2};
+    const bool twoMasses = c_.massCount() == 2;
+
+    auto arrow = [&](const ShapeGeom& g, double a) {
+        const int tx = g.px(100, a), ty = g.py(100, a);
+        cv_.line(g.cx(), g.cy(), tx, ty);
+        cv_.line(tx, ty, g.px(90, a - sim::kPi / 25), g.py(90, a - sim::kPi / 25));
+        cv_.line(tx, ty, g.px(90, a + sim::kPi / 25), g.py(90, a + sim::kPi / 25));
+    };
+
+    // 1. clear
+    if (c_.ShowGrid1->isChecked()) {
+        cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
+    } else {
+        cv_.setPenColor(kWhite);
+        cv_.rectangle(0, 0, cv_.width(), cv_.height());
+        cv_.setPenColor(kRed);
+    }
+    // 2. scale bar (over the grid the pen keeps what it had)
+    if (c_.ShowScale1->isChecked())
+        TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
+    // 3, 4. red aiming line
+    cv_.setPenStyle(Canvas::PenStyle::Dotted);
+    cv_.setPenColor(kRed);
+    cv_.line(red.cx(), red.cy(), red.px(400, s_.red.direction), red.py(400, s_.red.direction));
+    if (!c_.Circle1->isChecked()) {
+        cv_.setPenWidth(2);
+        if (c_.v1sb->value() != 0)
+            arrow(red, s_.red.direction);
+        cv_.setPenWidth(1);
+        cv_.setPenColor(kBlack);
+        if (twoMasses)
+            cv_.line(black.cx(), black.cy(), black.px(400, s_.black.direction), black.py(400, s_.black.direction));
+        cv_.setPenWidth(2);
+        if (c_.v2sb->value() != 0 && twoMasses)
+            arrow(black, s_.black.direction);
+        cv_.setPenWidth(1);
+        if (c_.dimension() == 1) {
+            cv_.setPenWidth(2);
+            cv_.setPenColor(kBlack);
+            const int y = Trunc(s_.black.y + 2 * s_.black.radius - it);
+            cv_.line(0, y, cv_.width(), y);
+            cv_.setPenWidth(1);
+        }
+    }
+    cv_.setPenStyle(Canvas::PenStyle::Solid);
+    // The spring's compression text and the 1-D force arrive with those modes.
+    c_.tableim->update();
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+class Canvas;
+
+// The table as it looks before a run: aiming lines and arrows from the
+// puck shapes, the scale bar and the 1-D track.
+class SetupDrawing {
+public:
+    SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
+    void drawSetUp();
+
+private:
+    sim::SimState& s_;
+    Controls& c_;
+    Canvas& cv_;
+    Canvas& grid_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+// Change actions of the set-up controls that write state: masses, speeds,
+// charges, the percent bar, the interaction entries, computer speed and
+// plotting error.
+class SetupHandlers {
+public:
+    SetupHandlers(sim::SimState& s, Controls& c, Operations& ops);
+
+    void connectAll();
+
+    void massChanged(int puck);
+    void speedChanged(int puck);
+    void chargeChanged(int puck);
+    void percentChanged();
+    // Elastic, Inelastic, Semi Elastic, Circle, or an electrostatic range.
+    void interactionChosen(sim::Interaction mode, int electroRange = 0, const QString& rangeCaption = QString());
+    void computerSpeedChosen(QAction* entry);
+    void plottingErrorToggled();
+
+private:
+    sim::SimState& s_;
+    Controls& c_;
+    Operations& ops_;
+    int electroRange_ = 1000;
+};

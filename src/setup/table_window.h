@@ -1,0 +1,56 @@
+#pragma once
+#include <QMainWindow>
+#include <memory>
+
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+#include "ui/canvas.h"
+
+class PlatformServices;
+class TraceRenderer;
+class SetupDrawing;
+class TableReset;
+class RunControl;
+class SetupHandlers;
+class ViewOptions;
+class TimeLine;
+
+// The table window: builds the layout and the menu, wires the concerns
+// to the controls, and runs the start-up sequence. It owns the state.
+class TableWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TableWindow(PlatformServices& platform, QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    sim::SimState& state() { return *state_; }
+    Controls& controls() { return c_; }
+    Operations& ops() { return ops_; }
+    Canvas& tableCanvas() { return table_; }
+    Canvas& gridCanvas() { return grid_; }
+    RunControl& runControl() { return *run_; }
+    TableReset& tableReset() { return *reset_; }
+    ViewOptions& viewOptions() { return *view_; }
+    TimeLine& timeLine() { return *timeLine_; }
+
+private:
+    void buildLayout();
+    void buildControlPanel(QWidget* panel);
+    void buildMenu();
+    void wire();
+    void startUp();
+
+    PlatformServices& platform_;
+    std::unique_ptr<sim::SimState> state_;
+    Canvas table_;
+    Canvas grid_;
+    Controls c_;
+    Operations ops_;
+    std::unique_ptr<TraceRenderer> renderer_;
+    std::unique_ptr<SetupDrawing> setupDrawing_;
+    std::unique_ptr<TableReset> reset_;
+    std::unique_ptr<RunControl> run_;
+    std::unique_ptr<SetupHandlers> handlers_;
+    std::unique_ptr<ViewOptions> view_;
+    std::unique_ptr<TimeLine> timeLine_;
+};

@@ -1,0 +1,235 @@
+#include "ui/canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+Canvas::Canvas(int width, int height)
+    : img_(width, height, QImage::Format_RGB32), fontFamily_(QStringLiteral("Liberation Sans"))
+{
+    img_.fill(qRgb(255, 255, 255));
+}
+
+void Canvas::setFont(const QString& family, int pixelSize, bool bold)
+{
+    fontFamily_ = family;
+    fontPixelSize_ = pixelSize;
+    fontBold_ = bold;
+}
+
+inline void Canvas::plot(int x, int y, QRgb c)
+{
+    if (x < 0 || y < 0 || x >= img_.width() || y >= img_.height())
+        return;
+    reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = c;
+}
+
+void Canvas::setupPainter(QPainter& p) const
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (penWidth_ <= 1) {
+        QPen pen{QColor(penColor_)};
+        pen.setWidth(0);
+        pen.setStyle(penStyle_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+        p.setPen(pen);
+    } else {
+        // a wide pen always draws solid
+        QPen pen(QColor(penColor_), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.setPen(pen);
+    }
+    if (brushStyle_ == BrushStyle::Solid)
+        p.setBrush(QColor(brushColor_));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    if (penWidth_ == 1 && penStyle_ == PenStyle::Solid) {
+        // fast path: outline and fill straight into the pixels
+        const int cx1 = std::max(x1, 0), cx2 = std::min(x2, img_.width());
+        const int cy1 = std::max(y1, 0), cy2 = std::min(y2, img_.height());
+        for (int y = cy1; y < cy2; ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
+            const bool edgeRow = (y == y1 || y == y2 - 1);
+            for (int x = cx1; x < cx2; ++x) {
+                if (edgeRow || x == x1 || x == x2 - 1)
+                    row[x] = penColor_;
+                else if (brushStyle_ == BrushStyle::Solid)
+                    row[x] = brushColor_;
+            }
+        }
+        return;
+    }
+    QPainter p(&img_);
+    setupPainter(p);
+    if (penWidth_ <= 1) {
+        p.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    } else {
+        // a wide pen straddles the box edge as it does for lines
+        const double half = penWidth_ / 2.0;
+        p.drawRect(QRectF(x1 + half - 0.5, y1 + half - 0.5, x2 - x1 - penWidth_, y2 - y1 - penWidth_));
+    }
+}
+
+const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
+{
+    for (const Stamp& s : stamps_) {
+        if (s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_
+            && s.penWidth == penWidth_ && s.penStyle == penStyle_ && s.brushStyle == brushStyle_)
+            return s;
+    }
+    Stamp& s = stamps_[static_cast<size_t>(nextStamp_)];
+    nextStamp_ = (nextStamp_ + 1) % static_cast<int>(stamps_.size());
+    s.used = true;
+    s.w = w;
+    s.h = h;
+    s.pen = penColor_;
+    s.brush = brushColor_;
+    s.penWidth = penWidth_;
+    s.penStyle = penStyle_;
+    s.brushStyle = brushStyle_;
+    // Render once with the painter on a transparent picture; stamping it
+    // later gives the same pixels far faster than a painter per dot.
+    QImage tmp(16, 16, QImage::Format_ARGB32);
+    tmp.fill(Qt::transparent);
+    {
+        QPainter p(&tmp);
+        setupPainter(p);
+        p.drawEllipse(QRect(0, 0, w - 1, h - 1));
+    }
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const QRgb c = tmp.pixel(x, y);
+            s.on[static_cast<size_t>(y * 16 + x)] = qAlpha(c) != 0;
+            s.px[static_cast<size_t>(y * 16 + x)] = c | 0xff000000u;
+        }
+    return s;
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    const int w = x2 - x1, h = y2 - y1;
+    if (w < 1 || h < 1)
+        return;
+    if (w <= 15 && h <= 15 && penWidth_ <= 2) {
+        const Stamp& s = ellipseStamp(w, h);
+        for (int y = 0; y < 16; ++y) {
+            const int ty = y1 + y;
+            if (ty < 0 || ty >= img_.height())
+                continue;
+            QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(ty));
+            for (int x = 0; x < 16; ++x) {
+                const int tx = x1 + x;
+                const size_t i = static_cast<size_t>(y * 16 + x);
+                if (s.on[i] && tx >= 0 && tx < img_.width())
+                    row[tx] = s.px[i];
+            }
+        }
+        return;
+    }
+    QPainter p(&img_);
+    setupPainter(p);
+    p.drawEllipse(QRect(x1, y1, w - 1, h - 1));
+}
+
+void Canvas::polygon(const int* xy, int points)
+{
+    QPolygon poly;
+    for (int i = 0; i < points; ++i)
+        poly << QPoint(xy[2 * i], xy[2 * i + 1]);
+    QPainter p(&img_);
+    setupPainter(p);
+    p.drawPolygon(poly);
+}
+
+void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    // Anticlockwise from the ray towards (x3, y3) to the ray towards (x4, y4).
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+    const double a1 = std::atan2(-(y3 - cy), x3 - cx) * 180.0 / M_PI;
+    const double a2 = std::atan2(-(y4 - cy), x4 - cx) * 180.0 / M_PI;
+    double span = a2 - a1;
+    while (span <= 0.0)
+        span += 360.0;
+    QPainter p(&img_);
+    setupPainter(p);
+    p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a1 * 16)),
+              static_cast<int>(std::lround(span * 16)));
+}
+
+void Canvas::thinLine(int x1, int y1, int x2, int y2)
+{
+    // Bresenham, end point left out
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1, y = y1;
+    const bool dotted = penStyle_ == PenStyle::Dotted;
+    while (!(x == x2 && y == y2)) {
+        if (!dotted || (dotPhase_ & 1u) == 0)
+            plot(x, y, penColor_);
+        ++dotPhase_;
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x += sx; }
+        if (e2 <= dx) { err += dx; y += sy; }
+    }
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    if (penWidth_ <= 1) {
+        thinLine(curX_, curY_, x, y);
+    } else {
+        QPainter p(&img_);
+        setupPainter(p);
+        p.drawLine(curX_, curY_, x, y);
+    }
+    curX_ = x;
+    curY_ = y;
+}
+
+void Canvas::textOut(int x, int y, const QString& text)
+{
+    QFont f(fontFamily_);
+    f.setPixelSize(fontPixelSize_);
+    f.setBold(fontBold_);
+    const QFontMetrics fm(f);
+    QPainter p(&img_);
+    p.setFont(f);
+    if (brushStyle_ == BrushStyle::Solid)
+        p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), QColor(brushColor_));
+    p.setPen(Qt::black);
+    p.drawText(x, y + fm.ascent(), text);
+    curX_ = x + fm.horizontalAdvance(text);
+}
+
+void Canvas::copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& src, int sx1, int sy1, int sx2, int sy2)
+{
+    QPainter p(&img_);
+    p.drawImage(QRect(dx1, dy1, dx2 - dx1, dy2 - dy1), src.img_, QRect(sx1, sy1, sx2 - sx1, sy2 - sy1));
+}
+
+void Canvas::copyRect(int x1, int y1, int x2, int y2, const QImage& src)
+{
+    if (src.size() == img_.size() && x1 == 0 && y1 == 0 && x2 == img_.width() && y2 == img_.height()
+        && src.format() == img_.format()) {
+        // whole-picture copy, row by row, without a painter
+        for (int y = 0; y < img_.height(); ++y)
+            std::copy_n(reinterpret_cast<const QRgb*>(src.constScanLine(y)), img_.width(),
+                        reinterpret_cast<QRgb*>(img_.scanLine(y)));
+        return;
+    }
+    QPainter p(&img_);
+    p.drawImage(QRect(x1, y1, x2 - x1, y2 - y1), src, QRect(x1, y1, x2 - x1, y2 - y1));
+}

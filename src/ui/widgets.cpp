@@ -1,0 +1,92 @@
+#include "ui/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/canvas.h"
+
+MovableShape::MovableShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(false);
+}
+
+void MovableShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRect r(0, 0, width() - 1, height() - 1);
+    if (kind_ == Kind::DottedFrame) {
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+        return;
+    }
+    p.setPen(QPen(pen_, 0));
+    p.setBrush(brush_);
+    switch (kind_) {
+    case Kind::Circle:
+        p.drawEllipse(r);
+        break;
+    case Kind::Square:
+        p.drawRect(r);
+        break;
+    case Kind::RoundRect:
+        p.drawRoundedRect(r, 2, 2);
+        break;
+    case Kind::DottedFrame:
+        break;
+    }
+}
+
+void MovableShape::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void MovableShape::mouseMoveEvent(QMouseEvent* e)
+{
+    emit mouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void MovableShape::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+PictureWidget::PictureWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void PictureWidget::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const QRect r = e->rect();
+    p.drawImage(r, canvas_.image(), r);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    emit mouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void PictureWidget::leaveEvent(QEvent*)
+{
+    emit mouseLeft();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Small shared widgets: the movable shapes over the table and the picture
+// that shows a canvas.
+
+#include <QColor>
+#include <QWidget>
+
+class Canvas;
+
+class MovableShape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Circle, Square, RoundRect, DottedFrame };
+
+    MovableShape(Kind kind, QWidget* parent);
+
+    void setKind(Kind k) { kind_ = k; update(); }
+    Kind kind() const { return kind_; }
+    void setPenColor(QColor c) { pen_ = c; update(); }
+    void setBrushColor(QColor c) { brush_ = c; update(); }
+    void setTag(int t) { tag_ = t; }
+    int tag() const { return tag_; }
+
+signals:
+    void mouseDown(int x, int y);
+    void mouseMove(int x, int y);
+    void mouseUp(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    Kind kind_;
+    QColor pen_ = Qt::black;
+    QColor brush_ = Qt::white;
+    int tag_ = 0;
+};
+
+// Shows a canvas's picture and reports mouse events on it.
+class PictureWidget : public QWidget {
+    Q_OBJECT
+public:
+    PictureWidget(Canvas& canvas, QWidget* parent);
+    Canvas& canvas() { return canvas_; }
+
+signals:
+    void mouseDown(int x, int y);
+    void mouseMove(int x, int y);
+    void mouseUp(int x, int y);
+    void mouseLeft();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    Canvas& canvas_;
+};

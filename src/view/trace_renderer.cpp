@@ -1,0 +1,174 @@
+#include "view/trace_renderer.h"
+
+#include <cmath>
+
+#include "engine/motion.h"
+#include "ui/canvas.h"
+#include "ui/numbers.h"
+#include "ui/widgets.h"
+
+using num::Trunc;
+
+namespace {
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+constexpr double kArrowAngle = sim::kPi / 6.0;
+} // namespace
+
+TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
+    : s_(s), c_(c), cv_(table), grid_(grid)
+{
+}
+
+void TraceRenderer::drawScaleBar(Canvas& cv, double scale, const QString& text)
+{
+    cv.setFontName(QStringLiteral("arial"));
+    cv.setFontBold(true);
+    const int S = num::Round(10.0 * scale);
+    cv.textOut(S + 10, 20, text);
+    cv.line(10, 20, S + 10, 20);
+    cv.line(10, 17, 10, 23);
+    cv.line(S + 10, 17, S + 10, 23);
+}
+
+void TraceRenderer::drawArrows()
+{
+    const auto& log = s_.sampleLog;
+    cv_.setPenWidth(2);
+    auto before = [&](double hx, double hy, double a) {
+        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a - kArrowAngle)), Trunc(hy + 10 * std::sin(a - kArrowAngle)));
+        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a + kArrowAngle)), Trunc(hy + 10 * std::sin(a + kArrowAngle)));
+        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 40 * std::cos(a)), Trunc(hy + 40 * std::sin(a)));
+    };
+    auto after = [&](double px, double py, double b) {
+        const double tx = px + 40 * std::cos(b), ty = py - 40 * std::sin(b);
+        cv_.line(Trunc(px), Trunc(py), Trunc(tx), Trunc(ty));
+        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b + kArrowAngle)), Trunc(ty + 10 * std::sin(b + kArrowAngle)));
+        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b - kArrowAngle)), Trunc(ty + 10 * std::sin(b - kArrowAngle)));
+    };
+    const sim::PositionSample& first = log.positions[1];
+    const bool hasPrev = s_.viewTick > 1;
+    const sim::PositionSample& prev = log.positions[static_cast<size_t>(hasPrev ? s_.viewTick - 1 : 1)];
+    const sim::VelocitySample& prevV = log.velocities[static_cast<size_t>(hasPrev ? s_.viewTick - 1 : 1)];
+
+    if (c_.redb->isChecked() && c_.v1sb->value() != 0) {
+        cv_.setPenColor(kRed);
+        before(first.redX, first.redY, s_.redStartDirection);
+    }
+    if (c_.reda->isChecked() && s_.collided && s_.red.speed != 0.0 && hasPrev) {
+        cv_.setPenColor(kRed);
+        after(prev.redX, prev.redY, prevV.redDirection);
+    }
+    if (c_.blackb->isChecked() && c_.v2sb->value() != 0) {
+        cv_.setPenColor(kBlack);
+        before(first.blackX, first.blackY, s_.blackStartDirection);
+    }
+    if (c_.blackA->isChecked() && s_.collided && s_.black.speed != 0.0 && hasPrev) {
+        cv_.setPenColor(kBlack);
+        after(prev.blackX, prev.blackY, prevV.blackDirection);
+    }
+    cv_.setPenWidth(1);
+}
+
+void TraceRenderer::drawMarks(int divisor)
+{
+    const auto& pos = s_.sampleLog.positions;
+    const int last = s_.viewTick;
+    if (c_.Centerofmass1->isChecked()) {
+        const double p1 = c_.m1sb->value(), p2 = c_.m2sb->value();
+        const double w = p2 / (p1 + p2);
+        for (int k = 1; k <= last; k += divisor) {
+            const sim::PositionSample& e = pos[static_cast<size_t>(k)];
+            const sim::Offset g = sim::displayOffset(s_, k);
+            const double cx = e.redX + (e.blackX - e.redX) * w;
+            const double cy = e.redY + (e.blackY - e.redY) * w;
+            cv_.rectangle(Trunc(cx - 2 + g.x), Trunc(cy - 2 + g.y), Trunc(cx + 2 + g.x), Trunc(cy + 2 + g.y));
+        }
+    }
+    if (c_.tracecb->isChecked()) {
+        const int ct = s_.collisionTick;
+        const bool rb = c_.redb->isChecked(), ra = c_.reda->isChecked();
+        const bool bb = c_.blackb->isChecked(), ba = c_.blackA->isChecked();
+        for (int k = 1; k <= last; k += divisor) {
+            const sim::PositionSample& e = pos[static_cast<size_t>(k)];
+            const sim::Offset g = sim::displayOffset(s_, k);
+            cv_.setPenColor(kRed);
+            if ((k < ct && rb) || (k > ct && ra))
+                cv_.ellipse(Trunc(e.redX - 2 + g.x), Trunc(e.redY - 2 + g.y), Trunc(e.redX + 2 + g.x), Trunc(e.redY + 2 + g.y));
+            cv_.setBrushColor(kBlack);
+            cv_.setPenColor(kBlack);
+            if ((k < ct && bb) || (k > ct && ba))
+                cv_.ellipse(Trunc(e.blackX - 2 + g.x), Trunc(e.blackY - 2 + g.y), Trunc(e.blackX + 2 + g.x), Trunc(e.blackY + 2 + g.y));
+            cv_.setBrushColor(kWhite);
+        }
+    }
+}
+
+void TraceRenderer::drawPucks()
+{
+    const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
+    const sim::Offset g = sim::displayOffset(s_, s_.viewTick);
+    const bool oneD = c_.dimension() == 1;
+    cv_.setBrushStyle(Canvas::BrushStyle::Clear);
+    for (int p = 1; p <= c_.massCount(); ++p) {
+        const sim::PuckState& puck = p == 1 ? s_.red : s_.black;
+        const double X = p == 1 ? e.redX : e.blackX;
+        const double Y = p == 1 ? e.redY : e.blackY;
+        const int r = puck.radius;
+        if (c_.Labelmass1->isChecked()) {
+            const QString label = QString::fromStdString(num::F(puck.mass, 3, 1)) + QStringLiteral(" kg");
+            cv_.textOut(Trunc(X) - 12, Trunc(Y) - 5, label);
+        }
+        cv_.setPenColor(p == 1 ? kRed : kBlack);
+        const int x1 = Trunc(X - r + g.x), y1 = Trunc(Y - r + g.y);
+        const int x2 = Trunc(X + r + g.x), y2 = Trunc(Y + r + g.y);
+        if (!oneD) {
+            cv_.ellipse(x1, y1, x2, y2);
+        } else {
+            s_.black.y = s_.red.y;
+            cv_.rectangle(x1, y1, x2, y2);
+            cv_.setPenWidth(2);
+            cv_.setPenColor(kBlack);
+            const int yt = Trunc(s_.red.radius + e.redY);
+            cv_.line(0, yt, cv_.width(), yt);
+            cv_.setPenWidth(1);
+        }
+    }
+}
+
+void TraceRenderer::renderTrace()
+{
+    if (s_.stepPhase == 0) {
+        // 2. background
+        if (!c_.ShowGrid1->isChecked()) {
+            cv_.setPenColor(kWhite);
+            cv_.rectangle(0, 0, cv_.width(), cv_.height());
+            cv_.setPenColor(kBlack);
+        } else {
+            cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
+        }
+        // 3. scale bar
+        if (c_.ShowScale1->isChecked()) {
+            const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
+            drawScaleBar(cv_, s_.scale, metres ? QStringLiteral("10.0 m") : QStringLiteral("10.0 cm"));
+        }
+        // 4. arrows, only on a level table
+        if (c_.Arrows1->isChecked() && c_.tableangsb->value() == 0)
+            drawArrows();
+        if (!c_.Circle1->isChecked()) {
+            sim::recordSample(s_);
+            const int idx = c_.cbfreq->currentIndex();
+            const int divisor = s_.frequencyDivisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+            drawMarks(divisor);
+            if (!c_.Arrows1->isChecked()) {
+                drawPucks();
+                cv_.setPenColor(kBlack);
+                cv_.setBrushStyle(Canvas::BrushStyle::Solid);
+                // The spring of 1-D Spring mode is drawn here once that mode exists.
+            }
+        }
+        c_.tableim->update();
+    }
+    // The 1-D force display is drawn here at every event once that mode exists.
+}

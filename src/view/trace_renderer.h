@@ -1,0 +1,26 @@
+#pragma once
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+class Canvas;
+
+// Paints the strobe picture of a run from the log, from the background up.
+class TraceRenderer {
+public:
+    TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
+
+    void renderTrace();
+
+    // Scale bar: bold arial text and three lines in the current pen.
+    static void drawScaleBar(Canvas& cv, double scale, const QString& text);
+
+private:
+    void drawArrows();
+    void drawMarks(int divisor);
+    void drawPucks();
+
+    sim::SimState& s_;
+    Controls& c_;
+    Canvas& cv_;
+    Canvas& grid_;
+};
