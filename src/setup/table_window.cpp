@@ -229,6 +229,9 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.Startbt = button(panel, 560, 8, 89, 33, QStringLiteral("&Start"));
     c_.Resetbt = button(panel, 560, 48, 89, 33, QStringLiteral("&Reset"));
     c_.Timelb = label(panel, 576, 96, QStringLiteral("Time: 0 s"));
+    // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
+    c_.Timelb->setProperty("keepWidth", true);
+    c_.Timelb->resize(124, c_.Timelb->height());
     c_.Timesb = scrollBar(panel, 552, 118, 121, 17, 1, 1001, 1, 50);
     c_.Shape2 = new QFrame(panel);
     c_.Shape2->setGeometry(656, 8, 105, 73);

@@ -12,6 +12,8 @@ Canvas::Canvas(int width, int height)
     : img_(width, height, QImage::Format_RGB32), fontFamily_(QStringLiteral("Liberation Sans"))
 {
     img_.fill(qRgb(255, 255, 255));
+    for (Stamp& s : stamps_)
+        s.pixels.reserve(kStampSide * kStampSide);
 }
 
 void Canvas::setFont(const QString& family, int pixelSize, bool bold)
@@ -57,8 +59,12 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         // fast path: outline and fill straight into the pixels
         const int cx1 = std::max(x1, 0), cx2 = std::min(x2, img_.width());
         const int cy1 = std::max(y1, 0), cy2 = std::min(y2, img_.height());
+        if (cx1 >= cx2 || cy1 >= cy2)
+            return;
+        QRgb* base = reinterpret_cast<QRgb*>(img_.bits());
+        const qsizetype stride = img_.bytesPerLine() / 4;
         for (int y = cy1; y < cy2; ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
+            QRgb* row = base + y * stride;
             const bool edgeRow = (y == y1 || y == y2 - 1);
             for (int x = cx1; x < cx2; ++x) {
                 if (edgeRow || x == x1 || x == x2 - 1)
@@ -82,10 +88,17 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 
 const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
 {
+    auto matches = [&](const Stamp& s) {
+        return s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_
+            && s.penWidth == penWidth_ && s.penStyle == penStyle_ && s.brushStyle == brushStyle_;
+    };
+    if (lastStamp_ && matches(*lastStamp_))
+        return *lastStamp_;
     for (const Stamp& s : stamps_) {
-        if (s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_
-            && s.penWidth == penWidth_ && s.penStyle == penStyle_ && s.brushStyle == brushStyle_)
+        if (matches(s)) {
+            lastStamp_ = &s;
             return s;
+        }
     }
     Stamp& s = stamps_[static_cast<size_t>(nextStamp_)];
     nextStamp_ = (nextStamp_ + 1) % static_cast<int>(stamps_.size());
@@ -99,19 +112,28 @@ const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
     s.brushStyle = brushStyle_;
     // Render once with the painter on a transparent picture; stamping it
     // later gives the same pixels far faster than a painter per dot.
-    QImage tmp(16, 16, QImage::Format_ARGB32);
+    QImage tmp(kStampSide, kStampSide, QImage::Format_ARGB32);
     tmp.fill(Qt::transparent);
     {
         QPainter p(&tmp);
         setupPainter(p);
-        p.drawEllipse(QRect(0, 0, w - 1, h - 1));
+        // a margin, as a wide pen may reach outside the box
+        p.drawEllipse(QRect(kMargin, kMargin, w - 1, h - 1));
     }
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
+    s.pixels.clear();
+    s.minD = s.maxDx = s.maxDy = 0;
+    for (int y = 0; y < kStampSide; ++y)
+        for (int x = 0; x < kStampSide; ++x) {
             const QRgb c = tmp.pixel(x, y);
-            s.on[static_cast<size_t>(y * 16 + x)] = qAlpha(c) != 0;
-            s.px[static_cast<size_t>(y * 16 + x)] = c | 0xff000000u;
+            if (qAlpha(c) == 0)
+                continue;
+            const int dx = x - kMargin, dy = y - kMargin;
+            s.pixels.push_back({dx, dy, c | 0xff000000u});
+            s.minD = std::min({s.minD, dx, dy});
+            s.maxDx = std::max(s.maxDx, dx);
+            s.maxDy = std::max(s.maxDy, dy);
         }
+    lastStamp_ = &s;
     return s;
 }
 
@@ -122,18 +144,20 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     const int w = x2 - x1, h = y2 - y1;
     if (w < 1 || h < 1)
         return;
-    if (w <= 15 && h <= 15 && penWidth_ <= 2) {
+    if (w < kStampSide - 2 * kMargin && h < kStampSide - 2 * kMargin && penWidth_ <= 2) {
         const Stamp& s = ellipseStamp(w, h);
-        for (int y = 0; y < 16; ++y) {
-            const int ty = y1 + y;
-            if (ty < 0 || ty >= img_.height())
-                continue;
-            QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(ty));
-            for (int x = 0; x < 16; ++x) {
-                const int tx = x1 + x;
-                const size_t i = static_cast<size_t>(y * 16 + x);
-                if (s.on[i] && tx >= 0 && tx < img_.width())
-                    row[tx] = s.px[i];
+        QRgb* base = reinterpret_cast<QRgb*>(img_.bits());
+        const qsizetype stride = img_.bytesPerLine() / 4;
+        if (x1 + s.minD >= 0 && y1 + s.minD >= 0 && x1 + s.maxDx < img_.width() && y1 + s.maxDy < img_.height()) {
+            QRgb* origin = base + y1 * stride + x1;
+            for (const Stamp::Pixel& p : s.pixels)
+                origin[p.dy * stride + p.dx] = p.colour;
+        } else {
+            const int W = img_.width(), H = img_.height();
+            for (const Stamp::Pixel& p : s.pixels) {
+                const int tx = x1 + p.dx, ty = y1 + p.dy;
+                if (tx >= 0 && ty >= 0 && tx < W && ty < H)
+                    base[ty * stride + tx] = p.colour;
             }
         }
         return;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <vector>
 
 class Canvas {
 public:
@@ -55,6 +56,8 @@ public:
     QRgb pixel(int x, int y) const { return img_.pixel(x, y) | 0xff000000u; }
 
 private:
+    static constexpr int kStampSide = 48;
+    static constexpr int kMargin = 2;
     struct Stamp {
         bool used = false;
         int w = 0, h = 0;
@@ -62,9 +65,10 @@ private:
         int penWidth = 1;
         PenStyle penStyle = PenStyle::Solid;
         BrushStyle brushStyle = BrushStyle::Solid;
-        // pixel value and coverage for each of up to 16 x 16 pixels
-        std::array<QRgb, 256> px{};
-        std::array<unsigned char, 256> on{};
+        // the covered pixels only, as offsets from the box's top-left
+        struct Pixel { int dx, dy; QRgb colour; };
+        std::vector<Pixel> pixels;
+        int minD = 0, maxDx = 0, maxDy = 0;
     };
 
     void plot(int x, int y, QRgb c);
@@ -85,4 +89,5 @@ private:
     unsigned dotPhase_ = 0;
     std::array<Stamp, 12> stamps_{};
     int nextStamp_ = 0;
+    const Stamp* lastStamp_ = nullptr;
 };

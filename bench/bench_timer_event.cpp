@@ -1,0 +1,102 @@
+// Timer-event cost of a run, redraws included, driven headless.
+// Run by hand: QT_QPA_PLATFORM=offscreen build/bench/bench_timer_event
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "setup/controls.h"
+#include "setup/run_control.h"
+#include "setup/table_window.h"
+#include "ui/platform.h"
+
+namespace {
+
+struct NoDialogs : QtPlatformServices {
+    void showAbout(QWidget*) override {}
+};
+
+std::unique_ptr<TableWindow> makeWindow(NoDialogs& platform)
+{
+    auto w = std::make_unique<TableWindow>(platform);
+    Controls& c = w->controls();
+    c.delaytimer1->stop();
+    c.cbfreq->setCurrentIndex(0);   // 20 Hz: a dot for every sample
+    c.Centerofmass1->trigger();     // and a mark for every sample
+    return w;
+}
+
+// A full log whose every dot and mark lands on the image: the worst picture.
+void fillOnImage(sim::SimState& s)
+{
+    for (int n = 1; n <= sim::kTickCeiling; ++n) {
+        const double t = n * 0.01;
+        auto& e = s.sampleLog.positions[static_cast<size_t>(n)];
+        e.redX = 380 + 350 * std::sin(t * 1.3);
+        e.redY = 183 + 170 * std::sin(t * 2.1);
+        e.blackX = 380 + 350 * std::cos(t * 0.7);
+        e.blackY = 183 + 170 * std::cos(t * 1.9);
+    }
+}
+
+void BM_WorstTimerEvent(benchmark::State& state)
+{
+    NoDialogs platform;
+    auto w = makeWindow(platform);
+    sim::SimState& s = w->state();
+    w->controls().Startbt->click();
+    fillOnImage(s);
+    for (auto _ : state) {
+        s.tick = 9998;
+        s.stepPhase = 0;
+        w->runControl().timerEvent();   // draws samples 1..9998
+    }
+}
+BENCHMARK(BM_WorstTimerEvent)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_TimerEventBetweenTicks(benchmark::State& state)
+{
+    NoDialogs platform;
+    auto w = makeWindow(platform);
+    sim::SimState& s = w->state();
+    w->controls().Startbt->click();
+    for (auto _ : state) {
+        s.stepPhase = 1;   // a sub-step: motion only, no redraw
+        w->runControl().timerEvent();
+    }
+}
+BENCHMARK(BM_TimerEventBetweenTicks)->Unit(benchmark::kMicrosecond);
+
+void BM_WholeRun(benchmark::State& state)
+{
+    for (auto _ : state) {
+        NoDialogs platform;
+        auto w = makeWindow(platform);
+        sim::SimState& s = w->state();
+        // pucks at rest: both stay on the table, every dot is drawn
+        w->controls().v1sb->setValue(0);
+        w->controls().Startbt->click();
+        int events = 0;
+        while (w->controls().colltimer->isActive()) {
+            w->runControl().timerEvent();
+            ++events;
+        }
+        state.counters["events"] = events;
+        state.counters["lastTick"] = s.tick;
+    }
+}
+BENCHMARK(BM_WholeRun)->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

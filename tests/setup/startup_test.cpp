@@ -1,0 +1,122 @@
+#include <QMenuBar>
+
+#include "table_fixture.h"
+
+TEST_F(TableTest, WindowCaptionSizeAndColours)
+{
+    EXPECT_EQ(window->windowTitle(), "Slidora");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(792, 546));
+    EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(254, 253, 199));
+    EXPECT_EQ(c().Panel1->geometry(), QRect(8, 8, 777, 385));
+    EXPECT_EQ(c().Panel2->geometry(), QRect(8, 396, 777, 145));
+    EXPECT_EQ(c().tableim->geometry(), QRect(7, 7, 759, 367));
+    EXPECT_EQ(c().Startbt->geometry(), QRect(560, 8, 89, 33));
+    EXPECT_EQ(c().Timesb->geometry(), QRect(552, 118, 121, 17));
+    EXPECT_EQ(c().SpeedButton1->geometry(), QRect(704, 84, 57, 57));
+    EXPECT_EQ(c().m1sb->geometry(), QRect(4, 40, 102, 17));
+    EXPECT_EQ(c().v2sb->geometry(), QRect(256, 72, 102, 17));
+    EXPECT_EQ(c().showbt->geometry(), QRect(376, 72, 131, 25));
+    const QFont f = window->centralWidget()->font();
+    EXPECT_TRUE(f.bold());
+    EXPECT_EQ(f.pixelSize(), 13);
+}
+
+TEST_F(TableTest, StartUpPlacesPucksHandlesAndDirections)
+{
+    auto centre = [](QWidget* w) { return w->pos() + QPoint(w->width() / 2, w->width() / 2); };
+    EXPECT_EQ(centre(c().puck1), QPoint(201, 195));
+    EXPECT_EQ(centre(c().puck2), QPoint(391, 195));
+    EXPECT_EQ(centre(c().redansh).x() - 201, 65);
+    EXPECT_EQ(391 - centre(c().blackansh).x(), 59);
+    EXPECT_EQ(c().redansh->y(), 192);
+    EXPECT_EQ(s().red.direction, 0.0);
+    EXPECT_DOUBLE_EQ(s().black.direction, sim::kPi);
+    EXPECT_EQ(s().red.speed, 5.0);
+    EXPECT_EQ(s().black.speed, 0.0);
+    EXPECT_EQ(s().red.mass, 2.0);
+    EXPECT_EQ(s().black.mass, 2.0);
+    EXPECT_EQ(s().red.radius, 12);
+    EXPECT_EQ(s().red.startLeft, 189);
+    EXPECT_EQ(s().black.startLeft, 379);
+    EXPECT_EQ(s().red.startTop, 183);
+    EXPECT_EQ(s().tick, 1);
+    EXPECT_EQ(s().viewTick, 1);
+    EXPECT_EQ(s().collisionTick, 1000);
+    EXPECT_EQ(s().scale, 20.0);
+    EXPECT_EQ(s().unitText, " cm");
+    EXPECT_EQ(s().elasticPercent, 50);
+    // entry 1 of the log is valid before any run
+    const sim::PositionSample& p = s().sampleLog.positions[1];
+    EXPECT_EQ(p.redX, 194.0);
+    EXPECT_EQ(p.redY, 188.0);
+    EXPECT_EQ(p.blackX, 384.0);
+    const sim::VelocitySample& v = s().sampleLog.velocities[1];
+    EXPECT_EQ(v.redSpeed, 5.0);
+    EXPECT_DOUBLE_EQ(v.blackDirection, sim::kPi);
+}
+
+TEST_F(TableTest, StartUpTextsAndControlStates)
+{
+    EXPECT_EQ(c().cbfreq->currentText(), "  1 Hz");
+    EXPECT_EQ(c().v1lb->text(), "Velocity 1: 5.0 cm/s");
+    EXPECT_EQ(c().v2lb->text(), "Velocity 2: 0.0 cm/s");
+    EXPECT_EQ(c().m1lb->text(), "Mass 1: 2.0 kg");
+    EXPECT_EQ(c().m2lb->text(), "Mass 2: 2.0 kg");
+    EXPECT_EQ(c().percentlb->text(), "50% Elastic collision");
+    EXPECT_EQ(c().tableanglb->text(), QStringLiteral("Table Angle: 0.00\u00BA"));
+    EXPECT_EQ(c().Timelb->text(), "Time: 0.00 s");
+    EXPECT_EQ(c().Startbt->text(), "&Start");
+    EXPECT_EQ(c().speedMenu->title(), "Computer Speed: F");
+    EXPECT_EQ(c().colltimer->interval(), 10);
+    EXPECT_FALSE(c().colltimer->isActive());
+    EXPECT_FALSE(c().printtrbt->isEnabled());
+    EXPECT_FALSE(c().measurecb->isEnabled());
+    EXPECT_TRUE(c().rulerrb->isChecked());
+    EXPECT_FALSE(c().percentlb->isVisibleTo(window.get()));
+    EXPECT_FALSE(c().springgb->isVisibleTo(window.get()));
+    EXPECT_FALSE(c().velsh->isVisibleTo(window.get()));
+    EXPECT_TRUE(c().puck2->isVisibleTo(window.get()));
+    EXPECT_EQ(c().Timesb->minimum(), 1);
+    EXPECT_EQ(c().Timesb->maximum(), 1);
+    EXPECT_EQ(c().Timesb->pageStep(), 50);
+    EXPECT_EQ(c().tableangsb->maximum(), 1000);
+    EXPECT_EQ(c().TabbedNotebook1->tabText(2), "&Measurements");
+}
+
+TEST_F(TableTest, MenuCaptionsTagsAndMarks)
+{
+    EXPECT_EQ(c().typeMenu->title(), "&Type: 2-D");
+    EXPECT_EQ(c().dimension(), 2);
+    EXPECT_EQ(c().massCount(), 2);
+    EXPECT_TRUE(c().Elastic1->isChecked());
+    EXPECT_FALSE(c().Inelastic1->isChecked());
+    EXPECT_TRUE(c().tracecb->isChecked());
+    EXPECT_FALSE(c().Centerofmass1->isChecked());
+    for (QAction* a : {c().redb, c().blackb, c().reda, c().blackA})
+        EXPECT_TRUE(a->isChecked()) << a->text().toStdString();
+    EXPECT_FALSE(c().TraceBlock1->isVisible());
+    EXPECT_FALSE(c().ShowForce1->isVisible());
+    EXPECT_TRUE(c().ShowForce1->isChecked());
+    EXPECT_EQ(c().Arrows1->data().toInt(), 256);
+    EXPECT_EQ(c().ShowGrid1->data().toInt(), 1024);
+    EXPECT_EQ(c().Labelmass1->data().toInt(), 16);
+    EXPECT_EQ(c().dotSizeMenu->title(), "\"Dot\" Size: (Normal)");
+    EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: S");
+    EXPECT_EQ(c().scaleMenu->title(), "Scale: Medium");
+    EXPECT_EQ(c().electroMenu->title(), "E&lectrostatic: Un");
+    EXPECT_EQ(c().electro50->toolTip(), "effects appear when they are near");
+    EXPECT_FALSE(c().PrintCopySelect1->isEnabled());
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions())
+        top << a->text();
+    EXPECT_EQ(top, (QStringList{"&File", "&View", "&Options", "&Help"}));
+}
+
+TEST_F(TableTest, AboutAndExit)
+{
+    c().About1->trigger();
+    EXPECT_EQ(platform.aboutShown, 1);
+    window->show();
+    c().Exit1->trigger();
+    EXPECT_FALSE(window->isVisible());
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+#include "setup/run_control.h"
+#include "setup/table_window.h"
+#include "ui/canvas.h"
+#include "ui/fake_platform.h"
+#include "ui/widgets.h"
+
+// A freshly started table window, driven by calling its timer event
+// directly instead of waiting on the clock.
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<TableWindow>(platform);
+        window->controls().delaytimer1->stop();
+    }
+
+    sim::SimState& s() { return window->state(); }
+    Controls& c() { return window->controls(); }
+    Canvas& image() { return window->tableCanvas(); }
+
+    // Start, then n timer events without the clock.
+    void runEvents(int n)
+    {
+        if (!c().colltimer->isActive())
+            c().Startbt->click();
+        for (int i = 0; i < n; ++i)
+            window->runControl().timerEvent();
+    }
+    void runTicks(int n) { runEvents(n * s().eventsPerTick); }
+
+    QRgb px(int x, int y) const { return window->tableCanvas().pixel(x, y); }
+    static QRgb red() { return qRgb(255, 0, 0); }
+    static QRgb black() { return qRgb(0, 0, 0); }
+    static QRgb white() { return qRgb(255, 255, 255); }
+
+    FakePlatform platform;
+    std::unique_ptr<TableWindow> window;
+};

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "ui/canvas.h"
+
+namespace {
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+} // namespace
+
+TEST(Canvas, RectangleCoversItsBoxLessRightAndBottom)
+{
+    Canvas cv(40, 40);
+    cv.setPenColor(Qt::red);
+    cv.setBrushColor(Qt::black);
+    cv.rectangle(10, 10, 14, 14);
+    EXPECT_EQ(cv.pixel(10, 10), kRed);
+    EXPECT_EQ(cv.pixel(13, 13), kRed);
+    EXPECT_EQ(cv.pixel(11, 11), kBlack);   // brush inside
+    EXPECT_EQ(cv.pixel(14, 12), kWhite);
+    EXPECT_EQ(cv.pixel(12, 14), kWhite);
+}
+
+TEST(Canvas, RectangleIsClippedAtTheEdges)
+{
+    Canvas cv(20, 20);
+    cv.setPenColor(Qt::black);
+    cv.rectangle(-5, -5, 3, 3);
+    cv.rectangle(18, 18, 30, 30);
+    EXPECT_EQ(cv.pixel(2, 0), kBlack);
+    EXPECT_EQ(cv.pixel(19, 18), kBlack);
+}
+
+TEST(Canvas, LineLeavesOutItsEndPointAndDotsAlternate)
+{
+    Canvas cv(40, 10);
+    cv.setPenColor(Qt::black);
+    cv.line(0, 5, 10, 5);
+    EXPECT_EQ(cv.pixel(0, 5), kBlack);
+    EXPECT_EQ(cv.pixel(9, 5), kBlack);
+    EXPECT_EQ(cv.pixel(10, 5), kWhite);
+    cv.setPenStyle(Canvas::PenStyle::Dotted);
+    cv.line(0, 2, 20, 2);
+    int on = 0;
+    for (int x = 0; x < 20; ++x)
+        on += cv.pixel(x, 2) == kBlack;
+    EXPECT_EQ(on, 10);
+    EXPECT_EQ(cv.pixel(0, 2), kBlack);
+    EXPECT_EQ(cv.pixel(1, 2), kWhite);
+}
+
+TEST(Canvas, PenAndBrushPersistBetweenCalls)
+{
+    Canvas cv(20, 20);
+    cv.setPenColor(Qt::red);
+    cv.setPenWidth(2);
+    cv.setBrushStyle(Canvas::BrushStyle::Clear);
+    cv.line(0, 0, 5, 5);
+    EXPECT_EQ(cv.penColor(), kRed);
+    EXPECT_EQ(cv.penWidth(), 2);
+    EXPECT_EQ(cv.brushStyle(), Canvas::BrushStyle::Clear);
+}
+
+TEST(Canvas, StampedDotsMatchThePainter)
+{
+    // the fast path must give the same pixels as drawing each dot directly
+    for (auto brush : {Canvas::BrushStyle::Solid, Canvas::BrushStyle::Clear}) {
+        for (int size : {4, 7, 12}) {
+            Canvas cv(40, 40);
+            cv.setPenColor(Qt::red);
+            cv.setBrushColor(Qt::black);
+            cv.setBrushStyle(brush);
+            cv.ellipse(5, 6, 5 + size, 6 + size);
+            QImage ref(40, 40, QImage::Format_RGB32);
+            ref.fill(kWhite);
+            QPainter p(&ref);
+            p.setPen(QPen(QColor(kRed), 0));
+            if (brush == Canvas::BrushStyle::Solid)
+                p.setBrush(QColor(kBlack));
+            p.drawEllipse(QRect(5, 6, size - 1, size - 1));
+            p.end();
+            EXPECT_EQ(cv.image(), ref) << size;
+        }
+    }
+}
+
+TEST(Canvas, DotsOffTheImageAreClipped)
+{
+    Canvas cv(10, 10);
+    cv.setPenColor(Qt::red);
+    cv.ellipse(-2, -2, 2, 2);
+    cv.ellipse(8, 8, 12, 12);
+    cv.ellipse(-100, 5, -96, 9);
+    int reds = 0;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            reds += cv.pixel(x, y) == kRed;
+    EXPECT_GT(reds, 0);
+    EXPECT_EQ(cv.pixel(5, 5), kWhite);
+}
+
+TEST(Canvas, TextOverASolidBrushIsOpaque)
+{
+    Canvas cv(100, 30);
+    cv.setBrushColor(Qt::black);
+    cv.textOut(2, 2, QStringLiteral("10.0 cm"));
+    // the text's background took the brush colour
+    EXPECT_EQ(cv.pixel(3, 3), kBlack);
+    Canvas clear(100, 30);
+    clear.setBrushStyle(Canvas::BrushStyle::Clear);
+    clear.textOut(2, 2, QStringLiteral("10.0 cm"));
+    EXPECT_EQ(clear.pixel(3, 3), kWhite);
+}
+
+TEST(Canvas, CopyRectTakesTheOtherPicture)
+{
+    Canvas a(30, 30), b(30, 30);
+    b.setPenColor(Qt::red);
+    b.rectangle(0, 0, 30, 30);
+    a.copyRect(0, 0, 30, 30, b.image());
+    EXPECT_EQ(a.image(), b.image());
+}
