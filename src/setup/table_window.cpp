@@ -168,22 +168,17 @@ void TableWindow::buildLayout()
     c_.tableim = new PictureWidget(table_, c_.Panel1);
     c_.tableim->setGeometry(7, 7, kImageW, kImageH);
 
-    c_.puck1 = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
-    c_.puck1->resize(24, 24);
-    c_.puck1->setPenColor(Qt::red);
-    c_.puck1->setTag(1);
-    c_.puck2 = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
-    c_.puck2->resize(24, 24);
-    c_.puck2->setPenColor(Qt::black);
-    c_.puck2->setTag(2);
-    c_.redansh = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
-    c_.redansh->resize(7, 7);
-    c_.redansh->setPenColor(Qt::red);
-    c_.redansh->setTag(1);
-    c_.blackansh = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
-    c_.blackansh->resize(7, 7);
-    c_.blackansh->setPenColor(Qt::black);
-    c_.blackansh->setTag(2);
+    auto circle = [this](int side, QColor pen, int tag) {
+        auto* s = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
+        s->resize(side, side);
+        s->setPenColor(pen);
+        s->setTag(tag);
+        return s;
+    };
+    c_.puck1 = circle(24, Qt::red, 1);
+    c_.puck2 = circle(24, Qt::black, 2);
+    c_.redansh = circle(7, Qt::red, 1);
+    c_.blackansh = circle(7, Qt::black, 2);
     c_.velsh = new MovableShape(MovableShape::Kind::RoundRect, c_.Panel1);
     c_.velsh->resize(5, 25);
     c_.velsh->setPenColor(Qt::red);
