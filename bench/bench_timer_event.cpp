@@ -14,6 +14,7 @@
 namespace {
 
 struct NoDialogs : QtPlatformServices {
+    using QtPlatformServices::QtPlatformServices;
     void showAbout(QWidget*) override {}
 };
 

@@ -2,6 +2,7 @@
 
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "view/name_dialog.h"
 
 int main(int argc, char** argv)
 {
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Slidora"));
     QtPlatformServices platform;
     TableWindow table(platform);
+    NameDialog nameDialog(&table);
+    table.setNameDialog(&nameDialog);
     table.show();
     return app.exec();
 }

@@ -85,6 +85,11 @@ struct SimState {
     int imageLeft = 7;      // table image inside the table panel
     int imageTop = 7;
 
+    // Ruler and protractor (image coordinates); a selection shares the two points.
+    int32_t vertexX = 0, vertexY = 0;     // fixed end, protractor centre, selection anchor
+    int32_t movingX = 0, movingY = 0;     // the other end, the ray's point, the moving corner
+    int32_t measureStep = 0;              // 0 follows the mouse, 1 vertex fixed, 2 both fixed
+
     SampleLog sampleLog;
 
     // Plotting error draws; seeded once, no allocation per draw.

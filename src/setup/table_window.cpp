@@ -9,12 +9,16 @@
 #include <QSignalBlocker>
 
 #include "engine/motion.h"
+#include "setup/measure_tools.h"
+#include "setup/mode_switches.h"
+#include "setup/puck_placer.h"
 #include "setup/reset.h"
 #include "setup/run_control.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_handlers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
+#include "view/printing.h"
 #include "view/time_line.h"
 #include "view/trace_renderer.h"
 #include "view/view_options.h"
@@ -136,6 +140,10 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     handlers_ = std::make_unique<SetupHandlers>(*state_, c_, ops_);
     view_ = std::make_unique<ViewOptions>(*state_, c_, ops_);
     timeLine_ = std::make_unique<TimeLine>(*state_, c_, ops_);
+    modes_ = std::make_unique<ModeSwitches>(*state_, c_, ops_, *view_);
+    placer_ = std::make_unique<PuckPlacer>(*state_, c_, ops_);
+    measure_ = std::make_unique<MeasureTools>(*state_, c_, ops_, table_);
+    printing_ = std::make_unique<Printing>(*state_, c_, platform_, table_, this);
     wire();
     startUp();
 
@@ -149,6 +157,11 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
 }
 
 TableWindow::~TableWindow() = default;
+
+void TableWindow::setNameDialog(NameDialog* dialog)
+{
+    printing_->setNameDialog(dialog);
+}
 
 void TableWindow::buildLayout()
 {
@@ -344,7 +357,7 @@ void TableWindow::buildMenu()
     c_.Load1 = entry(file, QStringLiteral("&Load an Experiment"), 1);
     c_.Save1 = entry(file, QStringLiteral("&Save an Experiment"), 2);
     file->addSeparator();
-    c_.CopySelect1 = entry(file, QStringLiteral("&Copy Select"));
+    c_.CopySelect1 = entry(file, QStringLiteral("&Copy Select"), 0, true, false);
     c_.PrintCopySelect1 = entry(file, QStringLiteral("Print Copy Select"));
     c_.PrintCopySelect1->setEnabled(false);
     c_.Print1 = entry(file, QStringLiteral("Print"));
@@ -428,6 +441,8 @@ void TableWindow::buildMenu()
     for (QAction* a : {c_.springMenu->menuAction(), c_.electroMenu->menuAction(), c_.Circle1,
                        c_.frictionMenu->menuAction()})
         a->setEnabled(false);
+    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.SemiElastic1})
+        a->setProperty("available", true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     c_.About1 = entry(help, QStringLiteral("&About"));
@@ -445,6 +460,22 @@ void TableWindow::wire()
     handlers_->connectAll();
     view_->connectAll();
     timeLine_->connectAll();
+    modes_->connectAll();
+    placer_->connectAll();
+    measure_->connectAll();
+    printing_->connectAll();
+
+    // The table image's mouse: the selection first, then the measuring tools.
+    connect(c_.tableim, &PictureWidget::mouseDown, this, [this](int x, int y) { printing_->selectionStart(x, y); });
+    connect(c_.tableim, &PictureWidget::mouseMove, this, [this](int x, int y) {
+        printing_->selectionMove(x, y);
+        measure_->mouseMove(x, y);
+    });
+    connect(c_.tableim, &PictureWidget::mouseUp, this, [this](int x, int y) {
+        printing_->selectionFinish();
+        measure_->release(x, y);
+    });
+    connect(c_.tableim, &PictureWidget::mouseLeft, this, [this] { measure_->mouseLeft(); });
 
     connect(c_.Startbt, &QPushButton::clicked, this, [this] { run_->start(); });
     connect(c_.Resetbt, &QPushButton::clicked, this, [this] {

@@ -14,6 +14,11 @@ class RunControl;
 class SetupHandlers;
 class ViewOptions;
 class TimeLine;
+class ModeSwitches;
+class PuckPlacer;
+class MeasureTools;
+class Printing;
+class NameDialog;
 
 // The table window: builds the layout and the menu, wires the concerns
 // to the controls, and runs the start-up sequence. It owns the state.
@@ -32,6 +37,13 @@ public:
     TableReset& tableReset() { return *reset_; }
     ViewOptions& viewOptions() { return *view_; }
     TimeLine& timeLine() { return *timeLine_; }
+    ModeSwitches& modeSwitches() { return *modes_; }
+    PuckPlacer& puckPlacer() { return *placer_; }
+    MeasureTools& measureTools() { return *measure_; }
+    Printing& printing() { return *printing_; }
+
+    // The name dialog is created after this window; printing reads its name.
+    void setNameDialog(NameDialog* dialog);
 
 private:
     void buildLayout();
@@ -53,4 +65,8 @@ private:
     std::unique_ptr<SetupHandlers> handlers_;
     std::unique_ptr<ViewOptions> view_;
     std::unique_ptr<TimeLine> timeLine_;
+    std::unique_ptr<ModeSwitches> modes_;
+    std::unique_ptr<PuckPlacer> placer_;
+    std::unique_ptr<MeasureTools> measure_;
+    std::unique_ptr<Printing> printing_;
 };

@@ -49,20 +49,53 @@ QString QtPlatformServices::saveFileName(QWidget* parent, const QString& filter,
     return dlg.selectedFiles().first();
 }
 
-bool QtPlatformServices::printPicture(QWidget* parent, const QString& nameLine, const QImage& picture)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dlg(&printer, parent);
-    if (dlg.exec() != QDialog::Accepted)
-        return false;
-    QPainter p(&printer);
-    p.drawText(0, 150, nameLine);
-    const int w = printer.pageLayout().paintRectPixels(printer.resolution()).width() - 300;
-    if (!picture.isNull() && picture.width() > 0 && w > 0) {
-        const int h = picture.height() * w / picture.width();
-        p.drawImage(QRect(150, 300, w, h), picture);
+namespace {
+class PainterJob : public PrintJob {
+public:
+    PainterJob(QPagedPaintDevice& device, int pageWidth) : painter_(&device), pageWidth_(pageWidth) {}
+    int pageWidth() const override { return pageWidth_; }
+    void textOut(int x, int y, const QString& text) override
+    {
+        painter_.drawText(x, y + painter_.fontMetrics().ascent(), text);
     }
-    return true;
+    void stretchImage(const QRect& target, const QImage& image) override { painter_.drawImage(target, image); }
+    void end() override
+    {
+        if (painter_.isActive())
+            painter_.end();
+    }
+    ~PainterJob() override { end(); }
+
+private:
+    QPainter painter_;
+    int pageWidth_;
+};
+} // namespace
+
+std::unique_ptr<PrintJob> makePainterJob(QPagedPaintDevice& device, int pageWidth)
+{
+    return std::make_unique<PainterJob>(device, pageWidth);
+}
+
+QtPlatformServices::QtPlatformServices() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPlatformServices::~QtPlatformServices() = default;
+
+int QtPlatformServices::execModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+bool QtPlatformServices::askPrinter(QWidget* parent)
+{
+    QPrintDialog dlg(printer_.get(), parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<PrintJob> QtPlatformServices::beginPrintJob()
+{
+    const int width = printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
+    return makePainterJob(*printer_, width);
 }
 
 void QtPlatformServices::copyImage(const QImage& image)

@@ -4,8 +4,24 @@
 
 #include <QImage>
 #include <QString>
+#include <memory>
 
+class QDialog;
+class QPrinter;
 class QWidget;
+
+// One page being printed, in printer device pixels.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual int pageWidth() const = 0;
+    // Text with its top-left corner at (x, y), in the printer's default font.
+    virtual void textOut(int x, int y, const QString& text) = 0;
+    // The bitmap stretched onto the target, pixels unchanged.
+    virtual void stretchImage(const QRect& target, const QImage& image) = 0;
+    // Ends the job and sends the page.
+    virtual void end() = 0;
+};
 
 class PlatformServices {
 public:
@@ -13,23 +29,37 @@ public:
 
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
     virtual void showAbout(QWidget* parent) = 0;
+    // Runs a dialog modally; returns its result code.
+    virtual int execModal(QDialog& dialog) = 0;
     // Empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
-    // Asks for a printer, then prints the name line and the picture.
-    // Returns false when the user cancelled.
-    virtual bool printPicture(QWidget* parent, const QString& nameLine, const QImage& picture) = 0;
+    // The print dialog; false when the user cancels.
+    virtual bool askPrinter(QWidget* parent) = 0;
+    // A job on the printer last chosen (the default one before any choice).
+    virtual std::unique_ptr<PrintJob> beginPrintJob() = 0;
     virtual void copyImage(const QImage& image) = 0;
     virtual void copyText(const QString& text) = 0;
 };
 
 class QtPlatformServices : public PlatformServices {
 public:
+    QtPlatformServices();
+    ~QtPlatformServices() override;
+
     void showMessage(QWidget* parent, const QString& text) override;
     void showAbout(QWidget* parent) override;
+    int execModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
-    bool printPicture(QWidget* parent, const QString& nameLine, const QImage& picture) override;
+    bool askPrinter(QWidget* parent) override;
+    std::unique_ptr<PrintJob> beginPrintJob() override;
     void copyImage(const QImage& image) override;
     void copyText(const QString& text) override;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
 };
+
+// A print job painting on any paged device (a printer, a PDF writer).
+std::unique_ptr<PrintJob> makePainterJob(class QPagedPaintDevice& device, int pageWidth);

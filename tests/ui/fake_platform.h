@@ -4,6 +4,9 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "ui/platform.h"
 
@@ -13,25 +16,45 @@ public:
     void showAbout(QWidget*) override { ++aboutShown; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return next(openAnswers); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return next(saveAnswers); }
-    bool printPicture(QWidget*, const QString& nameLine, const QImage& picture) override
+    int execModal(QDialog& dialog) override
     {
-        printedNames << nameLine;
-        printedPictures.push_back(picture);
+        ++dialogsShown;
+        if (onModal)
+            return onModal(dialog);
+        return 0;
+    }
+    bool askPrinter(QWidget*) override
+    {
+        ++printDialogsShown;
         return printAccepts;
     }
+    // Prints into a PDF file and records the page layout.
+    std::unique_ptr<PrintJob> beginPrintJob() override;
     void copyImage(const QImage& image) override { copiedImages.push_back(image); }
     void copyText(const QString& text) override { copiedTexts << text; }
 
     QStringList messages;
     int aboutShown = 0;
     std::deque<QString> openAnswers, saveAnswers;
+    std::function<int(QDialog&)> onModal;
+    int dialogsShown = 0;
     bool printAccepts = true;
-    QStringList printedNames;
-    std::vector<QImage> printedPictures;
+    int printDialogsShown = 0;
+    QString pdfPath;   // where the next job writes its page
+    struct Page {
+        int pageWidth = 0;
+        QStringList texts;
+        std::vector<QPoint> textAt;
+        std::vector<QRect> pictureRects;
+        std::vector<QImage> pictures;
+        bool ended = false;
+    };
+    std::vector<Page> pages;
     std::vector<QImage> copiedImages;
     QStringList copiedTexts;
 
 private:
+    friend class FakePrintJob;
     static QString next(std::deque<QString>& q)
     {
         if (q.empty())
@@ -41,3 +64,49 @@ private:
         return s;
     }
 };
+
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+class FakePrintJob : public PrintJob {
+public:
+    FakePrintJob(FakePlatform& owner, const QString& path)
+        : owner_(owner), writer_(path), index_(owner.pages.size())
+    {
+        writer_.setResolution(300);
+        owner_.pages.emplace_back();
+        owner_.pages.back().pageWidth = writer_.width();
+        inner_ = makePainterJob(writer_, writer_.width());
+    }
+    int pageWidth() const override { return writer_.width(); }
+    void textOut(int x, int y, const QString& text) override
+    {
+        owner_.pages[index_].texts << text;
+        owner_.pages[index_].textAt.push_back(QPoint(x, y));
+        inner_->textOut(x, y, text);
+    }
+    void stretchImage(const QRect& target, const QImage& image) override
+    {
+        owner_.pages[index_].pictureRects.push_back(target);
+        owner_.pages[index_].pictures.push_back(image);
+        inner_->stretchImage(target, image);
+    }
+    void end() override
+    {
+        inner_->end();
+        owner_.pages[index_].ended = true;
+    }
+
+private:
+    FakePlatform& owner_;
+    QPdfWriter writer_;
+    size_t index_;
+    std::unique_ptr<PrintJob> inner_;
+};
+
+inline std::unique_ptr<PrintJob> FakePlatform::beginPrintJob()
+{
+    static QTemporaryDir dir;
+    const QString path = pdfPath.isEmpty() ? dir.filePath(QStringLiteral("page%1.pdf").arg(pages.size())) : pdfPath;
+    return std::make_unique<FakePrintJob>(*this, path);
+}

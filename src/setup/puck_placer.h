@@ -1,0 +1,26 @@
+#pragma once
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+// Dragging the pucks and their velocity handles in the set-up state, and
+// the circle-speed handle's launch.
+class PuckPlacer {
+public:
+    PuckPlacer(sim::SimState& s, Controls& c, Operations& ops);
+
+    void connectAll();
+
+    void buttonDown();
+    void buttonUp();
+    void puckDrag(int tag, int x, int y);
+    void handleDrag(int tag, int x, int y);
+    void launch(int y);
+
+private:
+    void recordStart(sim::PuckState& p, int tag);
+    void keepHandleOnTable(MovableShape* handle, MovableShape* puck);
+
+    sim::SimState& s_;
+    Controls& c_;
+    Operations& ops_;
+};

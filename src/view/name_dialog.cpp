@@ -1,0 +1,48 @@
+#include "view/name_dialog.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+NameDialog::NameDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("I am ...."));
+    setFixedSize(204, 143);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(254, 253, 199));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* box = new QGroupBox(QStringLiteral("Name"), this);
+    box->setGeometry(10, 12, 180, 63);
+    QPalette boxPal = box->palette();
+    boxPal.setColor(QPalette::Window, QColor(169, 150, 109));
+    box->setPalette(boxPal);
+    box->setAutoFillBackground(true);
+    Iam_ = new QLineEdit(box);
+    Iam_->setGeometry(23, 23, 121, 24);
+    auto* hint = new QLabel(QStringLiteral("Name will appear on printout"), this);
+    hint->move(8, 80);
+    hint->adjustSize();
+    ok_ = new QPushButton(QStringLiteral("Ok"), this);
+    ok_->setGeometry(51, 101, 89, 33);
+    ok_->setDefault(true);   // Enter in the name field presses it
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString NameDialog::name() const
+{
+    return Iam_->text();
+}
+
+void NameDialog::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Iam_->setFocus();
+}

@@ -1,0 +1,103 @@
+#include "view/printing.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <cstdlib>
+
+#include "ui/canvas.h"
+#include "ui/numbers.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+#include "view/name_dialog.h"
+
+Printing::Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Canvas& table, QWidget* window)
+    : s_(s), c_(c), platform_(platform), table_(table), window_(window)
+{
+}
+
+void Printing::connectAll()
+{
+    QObject::connect(c_.printtrbt, &QPushButton::clicked, [this] { printTrace(); });
+    QObject::connect(c_.Print1, &QAction::triggered, [this] { printTrace(); });
+    QObject::connect(c_.PrintCopySelect1, &QAction::triggered, [this] { printCopySelect(); });
+    QObject::connect(c_.WhoAmI1, &QAction::triggered, [this] { whoAmI(); });
+}
+
+QString Printing::userName() const
+{
+    return nameDialog_ ? nameDialog_->name() : QString();
+}
+
+void Printing::printImage(const QImage& picture)
+{
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
+        // an empty selection has no width to scale by
+        platform_.showMessage(window_, QStringLiteral("There is nothing to print: the selected picture is empty."));
+        return;
+    }
+    std::unique_ptr<PrintJob> job = platform_.beginPrintJob();
+    if (!job)
+        return;
+    const double ratio = (job->pageWidth() - 300.0) / picture.width();
+    const QString name = userName();
+    if (!name.isEmpty())
+        job->textOut(0, 150, QStringLiteral("Printed by: ") + name);
+    job->stretchImage(QRect(150, 300, num::Trunc(picture.width() * ratio), num::Trunc(picture.height() * ratio)),
+                      picture);
+    job->end();
+}
+
+void Printing::printTrace()
+{
+    if (platform_.askPrinter(window_))
+        printImage(table_.image());
+}
+
+void Printing::printCopySelect()
+{
+    printImage(Image1_);
+}
+
+void Printing::whoAmI()
+{
+    if (!nameDialog_)
+        return;
+    platform_.execModal(*nameDialog_);
+    c_.WhoAmI1->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+}
+
+void Printing::selectionStart(int x, int y)
+{
+    if (!c_.CopySelect1->isChecked() || c_.measurecb->isChecked())
+        return;
+    c_.copyshape->setGeometry(s_.imageLeft + x, s_.imageTop + y, 0, 0);
+    c_.copyshape->show();
+    c_.copyshape->raise();
+    s_.vertexX = s_.movingX = x;
+    s_.vertexY = s_.movingY = y;
+    s_.selecting = true;
+}
+
+void Printing::selectionMove(int x, int y)
+{
+    if (!s_.selecting)
+        return;
+    s_.movingX = x;
+    s_.movingY = y;
+    c_.copyshape->setGeometry(s_.imageLeft + std::min(s_.vertexX, x), s_.imageTop + std::min(s_.vertexY, y),
+                              std::abs(s_.vertexX - x), std::abs(s_.vertexY - y));
+}
+
+void Printing::selectionFinish()
+{
+    if (c_.copyshape->isHidden())
+        return;
+    const QRect frame = c_.copyshape->geometry();
+    const QRect source(frame.left() - s_.imageLeft, frame.top() - s_.imageTop, frame.width(), frame.height());
+    // QImage::copy of an empty rectangle would give the whole picture
+    Image1_ = source.isEmpty() ? QImage() : table_.image().copy(source);
+    platform_.copyImage(Image1_);
+    c_.copyshape->hide();
+    s_.selecting = false;
+    c_.PrintCopySelect1->setEnabled(true);
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+#include "engine/sim_state.h"
+#include "setup/controls.h"
+
+class Canvas;
+class NameDialog;
+class PlatformServices;
+class QWidget;
+
+// Printing the trace or a selection with the user's name, copying a
+// selected rectangle to the clipboard, and the name itself.
+class Printing {
+public:
+    Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Canvas& table, QWidget* window);
+
+    void connectAll();
+    void setNameDialog(NameDialog* dialog) { nameDialog_ = dialog; }
+
+    void printImage(const QImage& picture);
+    void printTrace();
+    void printCopySelect();
+    void whoAmI();
+
+    void selectionStart(int x, int y);
+    void selectionMove(int x, int y);
+    void selectionFinish();
+
+    const QImage& copyPicture() const { return Image1_; }
+    QString userName() const;
+
+private:
+    sim::SimState& s_;
+    Controls& c_;
+    PlatformServices& platform_;
+    Canvas& table_;
+    QWidget* window_;
+    NameDialog* nameDialog_ = nullptr;
+    QImage Image1_;
+};
