@@ -10,6 +10,7 @@
 #include "ui/canvas.h"
 #include "ui/fake_platform.h"
 #include "ui/widgets.h"
+#include "view/name_dialog.h"
 
 // A freshly started table window, driven by calling its timer event
 // directly instead of waiting on the clock.
@@ -19,6 +20,8 @@ protected:
     {
         window = std::make_unique<TableWindow>(platform);
         window->controls().delaytimer1->stop();
+        nameDialog = std::make_unique<NameDialog>(window.get());
+        window->setNameDialog(nameDialog.get());
     }
 
     sim::SimState& s() { return window->state(); }
@@ -34,6 +37,12 @@ protected:
             window->runControl().timerEvent();
     }
     void runTicks(int n) { runEvents(n * s().eventsPerTick); }
+    // Finish a run of n ticks and pause it.
+    void runAndPause(int n)
+    {
+        runTicks(n);
+        c().Startbt->click();
+    }
 
     QRgb px(int x, int y) const { return window->tableCanvas().pixel(x, y); }
     static QRgb red() { return qRgb(255, 0, 0); }
@@ -42,4 +51,5 @@ protected:
 
     FakePlatform platform;
     std::unique_ptr<TableWindow> window;
+    std::unique_ptr<NameDialog> nameDialog;
 };

@@ -1,0 +1,138 @@
+#include "table_fixture.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "view/printing.h"
+
+class PrintTest : public TableTest {
+protected:
+    Printing& printing() { return window->printing(); }
+    void enterName(const QString& name)
+    {
+        platform.onModal = [name](QDialog& d) {
+            static_cast<NameDialog&>(d).nameField()->setText(name);
+            return int(QDialog::Accepted);
+        };
+        c().WhoAmI1->trigger();
+    }
+};
+
+TEST_F(PrintTest, WhoAmICaptionWithAndWithoutAName)
+{
+    EXPECT_EQ(c().WhoAmI1->text(), "&Who Am I:");
+    enterName(QStringLiteral("Ada"));
+    EXPECT_EQ(c().WhoAmI1->text(), "&Who am I: Ada");
+    EXPECT_EQ(platform.dialogsShown, 1);
+    enterName(QString());
+    EXPECT_EQ(c().WhoAmI1->text(), "&Who am I: ");
+}
+
+TEST_F(PrintTest, NameDialogLayoutFocusAndEnter)
+{
+    NameDialog& d = *nameDialog;
+    EXPECT_EQ(d.windowTitle(), "I am ....");
+    EXPECT_EQ(d.size(), QSize(204, 143));
+    EXPECT_EQ(d.okButton()->geometry(), QRect(51, 101, 89, 33));
+    d.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(d.nameField()->hasFocus() || QApplication::focusWidget() == d.nameField());
+    QTest::keyClicks(d.nameField(), QStringLiteral("Grace"));
+    QTest::keyClick(d.nameField(), Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.name(), "Grace");
+}
+
+TEST_F(PrintTest, PageLayoutWithTheName)
+{
+    enterName(QStringLiteral("Ada"));
+    runAndPause(10);
+    c().printtrbt->click();
+    ASSERT_EQ(platform.pages.size(), 1u);
+    const FakePlatform::Page& page = platform.pages[0];
+    EXPECT_TRUE(page.ended);
+    ASSERT_EQ(page.texts.size(), 1);
+    EXPECT_EQ(page.texts[0], "Printed by: Ada");
+    EXPECT_EQ(page.textAt[0], QPoint(0, 150));
+    ASSERT_EQ(page.pictureRects.size(), 1u);
+    const QRect r = page.pictureRects[0];
+    const int w = page.pageWidth - 300;
+    EXPECT_EQ(r.topLeft(), QPoint(150, 300));
+    EXPECT_EQ(r.width(), w);
+    EXPECT_EQ(r.height(), int(367 * (double(w) / 759)));
+    EXPECT_EQ(page.pictures[0], image().image());
+}
+
+TEST_F(PrintTest, NoNameNoNameLineAndThePdfIsWritten)
+{
+    platform.pdfPath = QDir::temp().filePath(QStringLiteral("slidora-print-test.pdf"));
+    QFile::remove(platform.pdfPath);
+    c().Print1->trigger();   // the menu entry prints even before a run
+    ASSERT_EQ(platform.pages.size(), 1u);
+    EXPECT_TRUE(platform.pages[0].texts.isEmpty());
+    EXPECT_EQ(platform.pages[0].pictureRects[0].top(), 300);
+    EXPECT_GT(QFileInfo(platform.pdfPath).size(), 1000);
+}
+
+TEST_F(PrintTest, CancellingThePrintDialogPrintsNothing)
+{
+    platform.printAccepts = false;
+    c().Print1->trigger();
+    EXPECT_EQ(platform.printDialogsShown, 1);
+    EXPECT_TRUE(platform.pages.empty());
+}
+
+TEST_F(PrintTest, SelectionsInBothDirectionsCopyTheSameRectangle)
+{
+    c().CopySelect1->trigger();
+    printing().selectionStart(100, 80);
+    printing().selectionMove(180, 140);
+    printing().selectionFinish();
+    ASSERT_EQ(platform.copiedImages.size(), 1u);
+    printing().selectionStart(180, 140);
+    printing().selectionMove(100, 80);
+    EXPECT_EQ(c().copyshape->geometry(), QRect(107, 87, 80, 60));
+    printing().selectionFinish();
+    ASSERT_EQ(platform.copiedImages.size(), 2u);
+    EXPECT_EQ(platform.copiedImages[0].size(), QSize(80, 60));
+    EXPECT_EQ(platform.copiedImages[0], platform.copiedImages[1]);
+    EXPECT_EQ(platform.copiedImages[0], image().image().copy(100, 80, 80, 60));
+    EXPECT_TRUE(c().copyshape->isHidden());
+    EXPECT_FALSE(s().selecting);
+    EXPECT_TRUE(c().PrintCopySelect1->isEnabled());
+    // printed straight away, without a print dialog
+    c().PrintCopySelect1->trigger();
+    EXPECT_EQ(platform.printDialogsShown, 0);
+    ASSERT_EQ(platform.pages.size(), 1u);
+    EXPECT_EQ(platform.pages[0].pictures[0], platform.copiedImages[0]);
+    c().Resetbt->click();
+    EXPECT_FALSE(c().PrintCopySelect1->isEnabled());
+}
+
+TEST_F(PrintTest, EmptySelectionIsCopiedButNotPrinted)
+{
+    c().CopySelect1->trigger();
+    printing().selectionStart(50, 50);
+    printing().selectionFinish();
+    ASSERT_EQ(platform.copiedImages.size(), 1u);
+    EXPECT_TRUE(platform.copiedImages[0].isNull());
+    EXPECT_TRUE(c().PrintCopySelect1->isEnabled());
+    c().PrintCopySelect1->trigger();
+    EXPECT_TRUE(platform.pages.empty());
+    ASSERT_EQ(platform.messages.size(), 1);
+}
+
+TEST_F(PrintTest, NoSelectionWhileMeasuringOrWithoutCopySelect)
+{
+    printing().selectionStart(50, 50);
+    EXPECT_FALSE(s().selecting);
+    runAndPause(2);
+    c().CopySelect1->trigger();
+    c().measurecb->setChecked(true);
+    printing().selectionStart(50, 50);
+    EXPECT_FALSE(s().selecting);
+    EXPECT_TRUE(c().copyshape->isHidden());
+}
