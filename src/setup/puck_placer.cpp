@@ -7,6 +7,22 @@
 #include "ui/numbers.h"
 #include "ui/widgets.h"
 
+namespace {
+// A dragged shape is held on the table: past the left or top edge it lands
+// one width in, past the right or bottom edge one width back.
+void holdOnTable(int& left, int& top, int width, int imageW, int imageH)
+{
+    if (left < 0)
+        left = width;
+    else if (left > imageW)
+        left = imageW - width;
+    if (top < 0)
+        top = width;
+    else if (top > imageH)
+        top = imageH - width;
+}
+} // namespace
+
 PuckPlacer::PuckPlacer(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
 
 void PuckPlacer::connectAll()
@@ -35,6 +51,17 @@ void PuckPlacer::buttonUp()
 {
     s_.dragging = false;
     c_.velsh->setVisible(c_.Circle1->isChecked());
+}
+
+void PuckPlacer::rememberHandle(int tag)
+{
+    if (tag == 1) {
+        s_.redHandleLeft = c_.redansh->x();
+        s_.redHandleTop = c_.redansh->y();
+    } else {
+        s_.blackHandleLeft = c_.blackansh->x();
+        s_.blackHandleTop = c_.blackansh->y();
+    }
 }
 
 void PuckPlacer::recordStart(sim::PuckState& p, int tag)
@@ -91,15 +118,7 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
         y = puck->height() / 2;
     int left = puck->x() + x - puck->width() / 2;
     int top = puck->y() + y - puck->height() / 2;
-    const int W = c_.tableim->width(), H = c_.tableim->height();
-    if (left < 0)
-        left = puck->width();
-    else if (left > W)
-        left = W - puck->width();
-    if (top < 0)
-        top = puck->width();
-    else if (top > H)
-        top = H - puck->width();
+    holdOnTable(left, top, puck->width(), c_.tableim->width(), c_.tableim->height());
     puck->move(left, top);
     p.x = left;
     p.y = top;
@@ -123,25 +142,13 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
         }
         otherHandle->move(otherHandle->x() + otherPuck->x() - oldLeft, otherHandle->y() + otherPuck->y() - oldTop);
         keepHandleOnTable(otherHandle, otherPuck);
-        if (other == 1) {
-            s_.redHandleLeft = otherHandle->x();
-            s_.redHandleTop = otherHandle->y();
-        } else {
-            s_.blackHandleLeft = otherHandle->x();
-            s_.blackHandleTop = otherHandle->y();
-        }
+        rememberHandle(other);
         recordStart(q, other);
     }
     recordStart(p, tag);
     handle->move(left + offX, top + offY);
     keepHandleOnTable(handle, puck);
-    if (tag == 1) {
-        s_.redHandleLeft = handle->x();
-        s_.redHandleTop = handle->y();
-    } else {
-        s_.blackHandleLeft = handle->x();
-        s_.blackHandleTop = handle->y();
-    }
+    rememberHandle(tag);
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     ops_.drawSetUp();
 }
@@ -157,23 +164,9 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
         y = handle->width() / 2;
     int left = handle->x() + x - handle->width() / 2;
     int top = handle->y() + y - handle->height() / 2;
-    const int W = c_.tableim->width(), H = c_.tableim->height();
-    if (left < 0)
-        left = handle->width();
-    else if (left > W)
-        left = W - handle->width();
-    if (top < 0)
-        top = handle->width();
-    else if (top > H)
-        top = H - handle->width();
+    holdOnTable(left, top, handle->width(), c_.tableim->width(), c_.tableim->height());
     handle->move(left, top);
-    if (tag == 1) {
-        s_.redHandleLeft = left;
-        s_.redHandleTop = top;
-    } else {
-        s_.blackHandleLeft = left;
-        s_.blackHandleTop = top;
-    }
+    rememberHandle(tag);
     const int h = handle->width() / 2;
     double dx = (left + h) - (p.x + p.radius);
     const double dy = (p.y + p.radius) - (top + h);

@@ -18,6 +18,7 @@ public:
 
 private:
     void recordStart(sim::PuckState& p, int tag);
+    void rememberHandle(int tag);
     void keepHandleOnTable(MovableShape* handle, MovableShape* puck);
 
     sim::SimState& s_;
