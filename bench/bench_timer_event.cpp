@@ -9,6 +9,9 @@
 #include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
+#include "view/time_line.h"
+
+#include <QSignalBlocker>
 #include "ui/platform.h"
 
 namespace {
@@ -68,6 +71,27 @@ void BM_TimerEventBetweenTicks(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TimerEventBetweenTicks)->Unit(benchmark::kMicrosecond);
+
+void BM_ReplayStep(benchmark::State& state)
+{
+    NoDialogs platform;
+    auto w = makeWindow(platform);
+    sim::SimState& s = w->state();
+    Controls& c = w->controls();
+    c.Startbt->click();
+    fillOnImage(s);
+    s.tick = 9999;
+    c.Timesb->setMaximum(9999);
+    c.Startbt->click();   // paused at the end of a full run
+    for (auto _ : state) {
+        {
+            const QSignalBlocker quiet(c.Timesb);
+            c.Timesb->setValue(9997);
+        }
+        w->timeLine().replayTimerEvent();   // shows tick 9998 of 9999
+    }
+}
+BENCHMARK(BM_ReplayStep)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_WholeRun(benchmark::State& state)
 {

@@ -63,15 +63,22 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
             return;
         QRgb* base = reinterpret_cast<QRgb*>(img_.bits());
         const qsizetype stride = img_.bytesPerLine() / 4;
+        const bool fillInside = brushStyle_ == BrushStyle::Solid;
         for (int y = cy1; y < cy2; ++y) {
             QRgb* row = base + y * stride;
-            const bool edgeRow = (y == y1 || y == y2 - 1);
-            for (int x = cx1; x < cx2; ++x) {
-                if (edgeRow || x == x1 || x == x2 - 1)
-                    row[x] = penColor_;
-                else if (brushStyle_ == BrushStyle::Solid)
-                    row[x] = brushColor_;
+            if (y == y1 || y == y2 - 1) {
+                std::fill(row + cx1, row + cx2, penColor_);
+                continue;
             }
+            if (fillInside) {
+                const int ix1 = std::max(x1 + 1, cx1), ix2 = std::min(x2 - 1, cx2);
+                if (ix1 < ix2)
+                    std::fill(row + ix1, row + ix2, brushColor_);
+            }
+            if (x1 >= cx1)
+                row[x1] = penColor_;
+            if (x2 - 1 < cx2)
+                row[x2 - 1] = penColor_;
         }
         return;
     }
@@ -86,17 +93,26 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
     }
 }
 
+void Canvas::remember(const Stamp* s)
+{
+    for (size_t i = recent_.size() - 1; i > 0; --i)
+        recent_[i] = recent_[i - 1];
+    recent_[0] = s;
+}
+
 const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
 {
     auto matches = [&](const Stamp& s) {
         return s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_
             && s.penWidth == penWidth_ && s.penStyle == penStyle_ && s.brushStyle == brushStyle_;
     };
-    if (lastStamp_ && matches(*lastStamp_))
-        return *lastStamp_;
+    // the trace alternates red and black dots: remember the last few
+    for (const Stamp* recent : recent_)
+        if (recent && matches(*recent))
+            return *recent;
     for (const Stamp& s : stamps_) {
         if (matches(s)) {
-            lastStamp_ = &s;
+            remember(&s);
             return s;
         }
     }
@@ -133,7 +149,7 @@ const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
             s.maxDx = std::max(s.maxDx, dx);
             s.maxDy = std::max(s.maxDy, dy);
         }
-    lastStamp_ = &s;
+    remember(&s);
     return s;
 }
 

@@ -75,6 +75,7 @@ private:
     void thinLine(int x1, int y1, int x2, int y2);
     void setupPainter(class QPainter& p) const;
     const Stamp& ellipseStamp(int w, int h);
+    void remember(const Stamp* s);
 
     QImage img_;
     QRgb penColor_ = qRgb(0, 0, 0);
@@ -89,5 +90,5 @@ private:
     unsigned dotPhase_ = 0;
     std::array<Stamp, 12> stamps_{};
     int nextStamp_ = 0;
-    const Stamp* lastStamp_ = nullptr;
+    std::array<const Stamp*, 4> recent_{};
 };
