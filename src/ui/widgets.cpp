@@ -71,8 +71,8 @@ void PictureWidget::paintEvent(QPaintEvent* e)
 
 void PictureWidget::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton)
-        emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+    // any button: a selection may be started with either
+    emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* e)
@@ -82,8 +82,7 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* e)
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton)
-        emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
 }
 
 void PictureWidget::leaveEvent(QEvent*)
