@@ -46,7 +46,8 @@ void SetupHandlers::massChanged(int puck)
     (puck == 1 ? s_.red : s_.black).mass = p / 10.0;
     setCaption(puck == 1 ? c_.m1lb : c_.m2lb,
                QStringLiteral("Mass %1: ").arg(puck) + tenths(p) + QStringLiteral(" kg"));
-    if (puck == 1 && c_.massCount() == 1)
+    // The push belongs to 1-D: on a tilted 2-D table the bar is an angle.
+    if (puck == 1 && c_.massCount() == 1 && c_.dimension() == 1)
         s_.pushAccel = sim::pushAccelFor(c_.tableangsb->value(), s_.scale, p);
 }
 

@@ -124,3 +124,12 @@ TEST_F(TableTest, OneDTraceHasSquaresOnATrack)
     for (int y = yt - 40; y < yt - 10; ++y)
         EXPECT_EQ(px(left, y), red()) << y;
 }
+
+TEST_F(TableTest, RedMassInTwoDOneMassLeavesThePushAlone)
+{
+    c().masses1->trigger();
+    c().tableangsb->setValue(50);   // an angle here, not a force
+    c().m1sb->setValue(40);
+    EXPECT_EQ(s().pushAccel, 0.0);
+    EXPECT_GT(s().tiltAccel, 0.0);
+}
