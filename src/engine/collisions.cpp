@@ -89,10 +89,7 @@ void stickCollision(PuckState& p, PuckState& q)
     p.speed = std::sqrt(vx * vx + vy * vy);
     p.x = cx;
     p.y = cy;
-    if (vx == 0.0)
-        p.direction = vy >= 0.0 ? kPi / 2.0 : 3.0 * kPi / 2.0;
-    else
-        p.direction = std::atan(vy / vx) + (vx < 0.0 ? kPi : 0.0);
+    p.direction = directionOf(vx, vy);
     q.direction = c.phi;
 }
 

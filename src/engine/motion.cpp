@@ -25,8 +25,11 @@ double pushAccelFor(int p, double scale, int redMassBar)
 
 double directionFromHandle(const PuckState& p, int hl, int ht, int h)
 {
-    const double dx = (hl + h) - (p.radius + p.x);
-    const double dy = (p.radius + p.y) - (ht + h);
+    return directionOf((hl + h) - (p.radius + p.x), (p.radius + p.y) - (ht + h));
+}
+
+double directionOf(double dx, double dy)
+{
     if (dx == 0.0)
         return dy >= 0.0 ? kPi / 2.0 : 3.0 * kPi / 2.0;
     double a = std::atan(dy / dx);

@@ -13,6 +13,10 @@ Offset displayOffset(const SimState& s, int sampleIndex);
 double tiltAccelFor(int barPosition, double scale);
 double pushAccelFor(int barPosition, double scale, int redMassBar);
 
+// Direction of an offset (dx right, dy up): pi/2 or 3 pi/2 when dx is 0,
+// else arctan(dy/dx), plus pi when dx < 0. Not normalised.
+double directionOf(double dx, double dy);
+
 // Direction of a puck from its handle (handle left/top, half width h).
 double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h);
 

@@ -172,11 +172,7 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
     const double dy = (p.y + p.radius) - (top + h);
     if (oneD && dx == 0.0)
         dx = 1.0;
-    double dir;
-    if (dx == 0.0)
-        dir = dy >= 0.0 ? sim::kPi / 2 : 3 * sim::kPi / 2;
-    else
-        dir = std::atan(dy / dx) + (dx < 0.0 ? sim::kPi : 0.0);
+    const double dir = sim::directionOf(dx, dy);
     p.direction = dir;
     // With one mass the unseen black puck keeps to the red puck's course.
     if (tag == 1 && c_.massCount() == 1)
