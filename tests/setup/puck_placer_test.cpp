@@ -13,22 +13,20 @@ QPoint toCentre(QWidget* shape, int cx, int cy)
 class PlacerTest : public TableTest {
 protected:
     PuckPlacer& placer() { return window->puckPlacer(); }
-    void dragPuck(int tag, int cx, int cy)
+    // Press, one move that puts the shape's centre at (cx, cy), release.
+    void drag(bool puck, int tag, int cx, int cy)
     {
-        MovableShape* puck = tag == 1 ? c().puck1 : c().puck2;
+        MovableShape* shape = puck ? (tag == 1 ? c().puck1 : c().puck2) : (tag == 1 ? c().redansh : c().blackansh);
         placer().buttonDown();
-        const QPoint p = toCentre(puck, cx, cy);
-        placer().puckDrag(tag, p.x(), p.y());
+        const QPoint p = toCentre(shape, cx, cy);
+        if (puck)
+            placer().puckDrag(tag, p.x(), p.y());
+        else
+            placer().handleDrag(tag, p.x(), p.y());
         placer().buttonUp();
     }
-    void dragHandle(int tag, int cx, int cy)
-    {
-        MovableShape* handle = tag == 1 ? c().redansh : c().blackansh;
-        placer().buttonDown();
-        const QPoint p = toCentre(handle, cx, cy);
-        placer().handleDrag(tag, p.x(), p.y());
-        placer().buttonUp();
-    }
+    void dragPuck(int tag, int cx, int cy) { drag(true, tag, cx, cy); }
+    void dragHandle(int tag, int cx, int cy) { drag(false, tag, cx, cy); }
 };
 
 TEST_F(PlacerTest, PuckFollowsTheMouseAndCarriesItsHandle)
