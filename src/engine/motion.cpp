@@ -38,11 +38,21 @@ double directionOf(double dx, double dy)
     return a;
 }
 
+double directionFromHandle(const PuckState& p, int hl, int ht, int h, int dimension)
+{
+    double dx = (hl + h) - (p.radius + p.x);
+    // In 1-D a handle on the puck's own column aims along the track, as
+    // when it was dragged there; never straight up, where the puck stalls.
+    if (dimension == 1 && dx == 0.0)
+        dx = 1.0;
+    return directionOf(dx, (p.radius + p.y) - (ht + h));
+}
+
 void computeDirections(SimState& s)
 {
     const int h = s.handleWidth / 2;
-    s.red.direction = directionFromHandle(s.red, s.redHandleLeft, s.redHandleTop, h);
-    s.black.direction = directionFromHandle(s.black, s.blackHandleLeft, s.blackHandleTop, h);
+    s.red.direction = directionFromHandle(s.red, s.redHandleLeft, s.redHandleTop, h, s.dimension);
+    s.black.direction = directionFromHandle(s.black, s.blackHandleLeft, s.blackHandleTop, h, s.dimension);
     s.redStartDirection = s.red.direction;
     if (s.massCount == 1)
         s.black.direction = s.red.direction;

@@ -19,6 +19,8 @@ double directionOf(double dx, double dy);
 
 // Direction of a puck from its handle (handle left/top, half width h).
 double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h);
+// The same, with the 1-D rule of handle drags: dx = 0 counts as 1.
+double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h, int dimension);
 
 void computeDirections(SimState& s);
 void moveStep(SimState& s);

@@ -80,30 +80,54 @@ void PuckPlacer::recordStart(sim::PuckState& p, int tag)
     p.startTop = num::Round(p.y);
 }
 
-void PuckPlacer::keepHandleOnTable(MovableShape* handle, MovableShape* puck)
+QRect PuckPlacer::tableRect() const
 {
-    // A handle carried off the table would be out of reach: pull it in
-    // along its ray towards the puck, so the direction stays as it was.
-    const int il = s_.imageLeft, it = s_.imageTop;
-    const int maxLeft = il + c_.tableim->width() - handle->width();
-    const int maxTop = it + c_.tableim->height() - handle->height();
-    auto inside = [&](int l, int t) { return l >= il && t >= it && l <= maxLeft && t <= maxTop; };
-    if (inside(handle->x(), handle->y()))
+    return QRect(s_.imageLeft, s_.imageTop, c_.tableim->width(), c_.tableim->height());
+}
+
+void PuckPlacer::showHandle(int tag)
+{
+    // The remembered handle keeps its exact offset from the puck, wherever
+    // that is; the marker is put where the mouse can reach it, on the same
+    // ray where the table allows.
+    MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
+    MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
+    const int remLeft = tag == 1 ? s_.redHandleLeft : s_.blackHandleLeft;
+    const int remTop = tag == 1 ? s_.redHandleTop : s_.blackHandleTop;
+    const QRect table = tableRect();
+    const int maxLeft = table.right() + 1 - handle->width();
+    const int maxTop = table.bottom() + 1 - handle->height();
+    auto inside = [&](int l, int t) { return l >= table.left() && t >= table.top() && l <= maxLeft && t <= maxTop; };
+    if (inside(remLeft, remTop)) {
+        handle->move(remLeft, remTop);
         return;
+    }
     const double pcx = puck->x() + puck->width() / 2.0, pcy = puck->y() + puck->width() / 2.0;
     const double h = handle->width() / 2.0;
-    const double dx = handle->x() + h - pcx, dy = handle->y() + h - pcy;
+    const double dx = remLeft + h - pcx, dy = remTop + h - pcy;
     const double len = std::hypot(dx, dy);
-    for (double d = len; d > 0.0; d -= 1.0) {
-        const int l = num::Trunc(std::lround(pcx + dx * d / len - h));
-        const int t = num::Trunc(std::lround(pcy + dy * d / len - h));
-        if (inside(l, t) && d > puck->width() / 2.0) {
+    for (double d = len; d > puck->width() / 2.0 + h; d -= 1.0) {
+        const int l = static_cast<int>(std::lround(pcx + dx * d / len - h));
+        const int t = static_cast<int>(std::lround(pcy + dy * d / len - h));
+        if (inside(l, t)) {
             handle->move(l, t);
             return;
         }
     }
-    // the puck itself hangs over the edge: the nearest place on the table
-    handle->move(std::clamp(handle->x(), il, maxLeft), std::clamp(handle->y(), it, maxTop));
+    // no room on the ray (the puck hangs over the edge): the nearest place on the table
+    handle->move(std::clamp(remLeft, table.left(), maxLeft), std::clamp(remTop, table.top(), maxTop));
+}
+
+void PuckPlacer::moveRememberedHandle(int tag, int dx, int dy)
+{
+    if (tag == 1) {
+        s_.redHandleLeft += dx;
+        s_.redHandleTop += dy;
+    } else {
+        s_.blackHandleLeft += dx;
+        s_.blackHandleTop += dy;
+    }
+    showHandle(tag);
 }
 
 void PuckPlacer::puckDrag(int tag, int x, int y)
@@ -111,44 +135,42 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
     if (!s_.dragging)
         return;
     MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
-    MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
     sim::PuckState& p = tag == 1 ? s_.red : s_.black;
-    const int offX = handle->x() - puck->x(), offY = handle->y() - puck->y();
+    const int oldLeft = puck->x(), oldTop = puck->y();
     if (c_.dimension() == 1)
         y = puck->height() / 2;
     int left = puck->x() + x - puck->width() / 2;
     int top = puck->y() + y - puck->height() / 2;
     holdOnTable(left, top, puck->width(), c_.tableim->width(), c_.tableim->height());
+
+    const int w = c_.puck1->width();
+    const int other = tag == 1 ? 2 : 1;
+    MovableShape* otherPuck = other == 1 ? c_.puck1 : c_.puck2;
+    const sim::PuckState& still = other == 1 ? s_.red : s_.black;
+    const bool push = std::fabs(left - still.x) < w + 2 && std::fabs(top - still.y) < w + 2;
+    if (push) {
+        // The other puck moves aside, 2 pixels away, and stays wholly on
+        // the table: at an edge the dragged puck stops instead.
+        const QRect table = tableRect();
+        const int gap = tag == 1 ? w + 2 : -(w + 2);
+        const int ow = otherPuck->width();
+        const int pushedLeft = std::clamp(left + gap, table.left(), table.right() + 1 - ow);
+        const int pushedTop = std::clamp(top, table.top(), table.bottom() + 1 - ow);
+        left = pushedLeft - gap;
+        top = pushedTop;
+        sim::PuckState& q = other == 1 ? s_.red : s_.black;
+        const int qLeft = otherPuck->x(), qTop = otherPuck->y();
+        q.x = pushedLeft;
+        q.y = pushedTop;
+        otherPuck->move(pushedLeft, pushedTop);
+        moveRememberedHandle(other, pushedLeft - qLeft, pushedTop - qTop);
+        recordStart(q, other);
+    }
     puck->move(left, top);
     p.x = left;
     p.y = top;
-
-    const int w = c_.puck1->width();
-    if (std::fabs(s_.red.x - s_.black.x) < w + 2 && std::fabs(s_.red.y - s_.black.y) < w + 2) {
-        // keep the pucks apart: the other one moves aside, 2 pixels away
-        const int other = tag == 1 ? 2 : 1;
-        MovableShape* otherPuck = other == 1 ? c_.puck1 : c_.puck2;
-        MovableShape* otherHandle = other == 1 ? c_.redansh : c_.blackansh;
-        sim::PuckState& q = other == 1 ? s_.red : s_.black;
-        const int oldLeft = otherPuck->x(), oldTop = otherPuck->y();
-        if (tag == 1) {
-            q.x = s_.red.x + w + 2.0;
-            q.y = s_.red.y;
-            otherPuck->move(left + w + 2, top);
-        } else {
-            q.x = s_.black.x - w - 2.0;
-            q.y = s_.black.y;
-            otherPuck->move(left - w - 2, top);
-        }
-        otherHandle->move(otherHandle->x() + otherPuck->x() - oldLeft, otherHandle->y() + otherPuck->y() - oldTop);
-        keepHandleOnTable(otherHandle, otherPuck);
-        rememberHandle(other);
-        recordStart(q, other);
-    }
     recordStart(p, tag);
-    handle->move(left + offX, top + offY);
-    keepHandleOnTable(handle, puck);
-    rememberHandle(tag);
+    moveRememberedHandle(tag, left - oldLeft, top - oldTop);
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     ops_.drawSetUp();
 }
@@ -167,12 +189,7 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
     holdOnTable(left, top, handle->width(), c_.tableim->width(), c_.tableim->height());
     handle->move(left, top);
     rememberHandle(tag);
-    const int h = handle->width() / 2;
-    double dx = (left + h) - (p.x + p.radius);
-    const double dy = (p.y + p.radius) - (top + h);
-    if (oneD && dx == 0.0)
-        dx = 1.0;
-    const double dir = sim::directionOf(dx, dy);
+    const double dir = sim::directionFromHandle(p, left, top, handle->width() / 2, oneD ? 1 : 2);
     p.direction = dir;
     // With one mass the unseen black puck keeps to the red puck's course.
     if (tag == 1 && c_.massCount() == 1)

@@ -1,4 +1,6 @@
 #pragma once
+#include <QRect>
+
 #include "engine/sim_state.h"
 #include "setup/controls.h"
 
@@ -19,7 +21,10 @@ public:
 private:
     void recordStart(sim::PuckState& p, int tag);
     void rememberHandle(int tag);
-    void keepHandleOnTable(MovableShape* handle, MovableShape* puck);
+    QRect tableRect() const;
+    // Shows a handle's marker for its remembered position.
+    void showHandle(int tag);
+    void moveRememberedHandle(int tag, int dx, int dy);
 
     sim::SimState& s_;
     Controls& c_;

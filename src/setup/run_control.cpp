@@ -44,13 +44,18 @@ const QString& RunControl::timeText(int tick)
 
 void RunControl::timerEvent()
 {
-    if (s_.tick > sim::kMaxTick) {
+    const bool atLimit = s_.tick > sim::kMaxTick;
+    if (atLimit) {
         start();
         s_.tick = sim::kMaxTick;
     }
     s_.viewTick = s_.tick;
     c_.Timesb->setMaximum(s_.viewTick);
     sim::runStep(s_, *this);
+    // The run stops here mid-tick; back at a tick's start, the time line
+    // and the frequency list redraw the trace as after Stop.
+    if (atLimit)
+        s_.stepPhase = 0;
     const QString& t = timeText(s_.tick);
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);

@@ -48,7 +48,7 @@ void fill(QWidget* w, QColor colour)
 
 QScrollBar* scrollBar(QWidget* parent, int x, int y, int w, int h, int min, int max, int pos, int large)
 {
-    auto* sb = new QScrollBar(Qt::Horizontal, parent);
+    auto* sb = new KeyScrollBar(Qt::Horizontal, parent);
     sb->setGeometry(x, y, w, h);
     sb->setRange(min, max);
     sb->setSingleStep(1);
@@ -226,6 +226,7 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.TabbedNotebook1->setGeometry(8, 8, 521, 129);
     QFont tabFont(QStringLiteral("DejaVu Sans"));
     tabFont.setPointSize(8);
+    tabFont.setBold(false);  // set, or the window's bold caption font shows through
     c_.TabbedNotebook1->tabBar()->setFont(tabFont);
     auto* controlsPage = new QWidget;
     auto* dataPage = new QWidget;

@@ -52,7 +52,12 @@ QString QtPlatformServices::saveFileName(QWidget* parent, const QString& filter,
 namespace {
 class PainterJob : public PrintJob {
 public:
-    PainterJob(QPagedPaintDevice& device, int pageWidth) : painter_(&device), pageWidth_(pageWidth) {}
+    PainterJob(QPagedPaintDevice& device, int pageWidth) : painter_(&device), pageWidth_(pageWidth)
+    {
+        // the picture goes to paper as it is: no lossy compression of its pixels
+        painter_.setRenderHint(QPainter::LosslessImageRendering);
+    }
+    bool active() const { return painter_.isActive(); }
     int pageWidth() const override { return pageWidth_; }
     void textOut(int x, int y, const QString& text) override
     {
@@ -74,7 +79,10 @@ private:
 
 std::unique_ptr<PrintJob> makePainterJob(QPagedPaintDevice& device, int pageWidth)
 {
-    return std::make_unique<PainterJob>(device, pageWidth);
+    auto job = std::make_unique<PainterJob>(device, pageWidth);
+    if (!job->active())
+        return nullptr;
+    return job;
 }
 
 QtPlatformServices::QtPlatformServices() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
@@ -94,6 +102,8 @@ bool QtPlatformServices::askPrinter(QWidget* parent)
 
 std::unique_ptr<PrintJob> QtPlatformServices::beginPrintJob()
 {
+    if (!printer_->isValid())
+        return nullptr;  // no default printer and none chosen
     const int width = printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
     return makePainterJob(*printer_, width);
 }

@@ -36,7 +36,8 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
     // The print dialog; false when the user cancels.
     virtual bool askPrinter(QWidget* parent) = 0;
-    // A job on the printer last chosen (the default one before any choice).
+    // A job on the printer last chosen (the default one before any choice);
+    // null when there is no printer to print on.
     virtual std::unique_ptr<PrintJob> beginPrintJob() = 0;
     virtual void copyImage(const QImage& image) = 0;
     virtual void copyText(const QString& text) = 0;
@@ -61,5 +62,6 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-// A print job painting on any paged device (a printer, a PDF writer).
+// A print job painting on any paged device (a printer, a PDF writer);
+// null when the device cannot be painted on.
 std::unique_ptr<PrintJob> makePainterJob(class QPagedPaintDevice& device, int pageWidth);

@@ -1,5 +1,6 @@
 #include "ui/widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -88,4 +89,30 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* e)
 void PictureWidget::leaveEvent(QEvent*)
 {
     emit mouseLeft();
+}
+
+KeyScrollBar::KeyScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void KeyScrollBar::keyPressEvent(QKeyEvent* e)
+{
+    // Qt's own reading of the arrows depends on orientation and on
+    // invertedControls (on by default for scroll bars, which turns Right
+    // into a step down); Page Up and Page Down already go the screen's way.
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        triggerAction(SliderSingleStepAdd);
+        e->accept();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        triggerAction(SliderSingleStepSub);
+        e->accept();
+        break;
+    default:
+        QScrollBar::keyPressEvent(e);
+    }
 }

@@ -3,6 +3,7 @@
 // that shows a canvas.
 
 #include <QColor>
+#include <QScrollBar>
 #include <QWidget>
 
 class Canvas;
@@ -61,4 +62,16 @@ protected:
 
 private:
     Canvas& canvas_;
+};
+
+// A scroll bar whose arrow keys follow the screen: Right and Down move
+// towards the maximum, Left and Up towards the minimum, whichever way the
+// bar lies. It takes the focus from Tab and from a click.
+class KeyScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    KeyScrollBar(Qt::Orientation orientation, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };

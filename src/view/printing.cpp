@@ -36,8 +36,10 @@ void Printing::printImage(const QImage& picture)
         return;
     }
     std::unique_ptr<PrintJob> job = platform_.beginPrintJob();
-    if (!job)
+    if (!job) {
+        platform_.showMessage(window_, QStringLiteral("No printer is set up."));
         return;
+    }
     const double ratio = (job->pageWidth() - 300.0) / picture.width();
     const QString name = userName();
     if (!name.isEmpty())

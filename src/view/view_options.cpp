@@ -59,6 +59,11 @@ void ViewOptions::circleSizeChosen(QAction* entry)
     }
     s_.red.radius = c_.puck1->width() / 2;
     s_.black.radius = c_.puck2->width() / 2;
+    if (s_.tick > 1) {
+        // the handles no longer aim the moving pucks: keep their course
+        ops_.renderTrace();
+        return;
+    }
     sim::computeDirections(s_);
     ops_.drawSetUp();
 }

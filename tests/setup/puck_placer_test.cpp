@@ -1,5 +1,8 @@
 #include "table_fixture.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "setup/puck_placer.h"
 
 namespace {
@@ -26,6 +29,21 @@ protected:
         placer().buttonUp();
     }
     void dragPuck(int tag, int cx, int cy) { drag(true, tag, cx, cy); }
+    // A drag as the mouse makes it: press, a move every few pixels, release.
+    void sweepPuck(int tag, int cx, int cy)
+    {
+        MovableShape* puck = tag == 1 ? c().puck1 : c().puck2;
+        placer().buttonDown();
+        const QPoint from = puck->geometry().center();
+        const int steps = std::max(std::abs(cx - from.x()), std::abs(cy - from.y())) / 4 + 1;
+        for (int i = 1; i <= steps; ++i) {
+            const QPoint p = toCentre(puck, from.x() + (cx - from.x()) * i / steps,
+                                      from.y() + (cy - from.y()) * i / steps);
+            placer().puckDrag(tag, p.x(), p.y());
+        }
+        placer().buttonUp();
+    }
+    static bool onTable(QWidget* w) { return QRect(7, 7, 759, 367).contains(w->geometry()); }
     void dragHandle(int tag, int cx, int cy) { drag(false, tag, cx, cy); }
 };
 
@@ -121,12 +139,111 @@ TEST_F(PlacerTest, OneDHandleRules)
 TEST_F(PlacerTest, HandleCarriedOffTheTableStaysReachable)
 {
     dragPuck(1, 740, 100);   // the handle would land 74 px to the right, off the image
-    const QRect image(7, 7, 759, 367);
-    EXPECT_TRUE(image.contains(QRect(c().redansh->pos(), c().redansh->size())));
-    EXPECT_EQ(s().redHandleLeft, c().redansh->x());
-    // still on the puck's course: straight right
+    EXPECT_TRUE(onTable(c().redansh));
+    // the remembered handle keeps its exact place beside the puck
+    EXPECT_EQ(s().redHandleLeft, c().puck1->x() + 74);
+    EXPECT_EQ(s().redHandleTop, c().puck1->y() + 9);
     c().Resetbt->click();
     EXPECT_NEAR(s().red.direction, 0.0, 1e-9);
+}
+
+TEST_F(PlacerTest, DraggingIntoTheRightEdgeKeepsTheAim)
+{
+    // the puck hangs over the edge, so its handle's marker cannot stay on its ray
+    dragPuck(1, 771, 195);
+    EXPECT_EQ(c().puck1->x(), 759);
+    EXPECT_TRUE(onTable(c().redansh));
+    c().Resetbt->click();
+    EXPECT_NEAR(s().red.direction, 0.0, 1e-9);
+    runTicks(5);
+    EXPECT_GT(s().red.x, 759.0);   // it runs right, off the table
+}
+
+TEST_F(PlacerTest, NoDragOrResetEverTurnsAPuck)
+{
+    // straight down, oblique and up-left aims, dragged all over the table and past its edges
+    const QPoint aims[] = {{201, 300}, {201 + 82, 195 - 30}, {150, 150}};
+    const QPoint places[] = {{300, 377}, {745, 100}, {745, 300}, {760, 370}, {20, 20}, {-30, 200},
+                             {400, 390}, {120, 60},  {771, 195}, {500, -40}, {201, 195}};
+    for (const QPoint aim : aims) {
+        c().Recenterbt->click();
+        dragHandle(1, aim.x(), aim.y());
+        const double before = s().red.direction;
+        for (const QPoint place : places) {
+            dragPuck(1, place.x(), place.y());
+            EXPECT_EQ(s().red.direction, before);
+            EXPECT_TRUE(onTable(c().redansh)) << place.x() << "," << place.y();
+            c().Resetbt->click();
+            EXPECT_NEAR(s().red.direction, before, 1e-9) << aim.x() << "," << aim.y() << " at " << place.x()
+                                                          << "," << place.y();
+            EXPECT_NEAR(s().redStartDirection, before, 1e-9);
+        }
+    }
+}
+
+TEST_F(PlacerTest, PulledInMarkerIsGrabbedAgain)
+{
+    dragPuck(1, 771, 195);
+    // grab the marker where it is shown and turn the puck straight up
+    const QPoint marker = c().redansh->geometry().center();
+    placer().buttonDown();
+    placer().handleDrag(1, 3, 3 - 100);
+    placer().buttonUp();
+    EXPECT_EQ(c().redansh->pos(), QPoint(marker.x() - 3, marker.y() - 3 - 100));
+    EXPECT_EQ(s().redHandleLeft, c().redansh->x());
+    EXPECT_EQ(s().redHandleTop, c().redansh->y());
+    const double aimed = s().red.direction;
+    EXPECT_GT(aimed, sim::kPi / 2);   // up and a little left of the centre at 771
+    c().Resetbt->click();
+    EXPECT_NEAR(s().red.direction, aimed, 1e-9);
+}
+
+TEST_F(PlacerTest, OneDAimOnTheCentreColumnSurvivesAResetAndADrag)
+{
+    c().type1D->trigger();
+    const int cx = c().puck1->x() + 24;
+    dragHandle(1, cx, c().redansh->y() + 3);
+    EXPECT_DOUBLE_EQ(s().red.direction, 0.0);
+    dragPuck(1, 300, 0);
+    c().Resetbt->click();
+    EXPECT_DOUBLE_EQ(s().red.direction, 0.0);
+}
+
+TEST_F(PlacerTest, APushedPuckStaysOnTheTable)
+{
+    // red pushes black along the row into the right edge
+    sweepPuck(1, 771, 195);
+    EXPECT_TRUE(onTable(c().puck2));
+    EXPECT_EQ(c().puck2->x(), 766 - 24);
+    EXPECT_EQ(c().puck1->x(), c().puck2->x() - 26);
+    EXPECT_EQ(c().puck1->y(), c().puck2->y());
+    EXPECT_EQ(s().red.x, c().puck1->x());
+    EXPECT_EQ(s().black.x, c().puck2->x());
+    EXPECT_EQ(s().red.startLeft, c().puck1->x());
+    EXPECT_EQ(s().black.startLeft, c().puck2->x());
+    EXPECT_TRUE(onTable(c().blackansh));
+    EXPECT_DOUBLE_EQ(s().black.direction, sim::kPi);
+    c().Resetbt->click();
+    EXPECT_EQ(c().puck2->x(), 742);
+    EXPECT_DOUBLE_EQ(s().black.direction, sim::kPi);
+    EXPECT_NEAR(s().red.direction, 0.0, 1e-9);
+
+    // black pushes red into the left edge
+    c().Recenterbt->click();
+    sweepPuck(2, 12, 195);
+    EXPECT_TRUE(onTable(c().puck1));
+    EXPECT_EQ(c().puck1->x(), 7);
+    EXPECT_EQ(c().puck2->x(), 7 + 26);
+    EXPECT_EQ(s().sampleLog.positions[1].redX, 12.0);
+
+    // and into the bottom edge: both keep one row
+    c().Recenterbt->click();
+    dragPuck(1, 300, 378);   // a dragged puck may hang over the bottom edge
+    sweepPuck(2, 320, 378);
+    EXPECT_TRUE(onTable(c().puck2));
+    EXPECT_EQ(c().puck2->y(), 374 - 24);
+    EXPECT_EQ(c().puck1->y(), c().puck2->y());
+    EXPECT_EQ(c().puck2->x() - c().puck1->x(), 26);
 }
 
 TEST_F(PlacerTest, LaunchSetsTheSpeedFromTheClickAndStarts)

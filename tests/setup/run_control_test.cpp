@@ -148,3 +148,30 @@ TEST_F(TableTest, InelasticRunRecordsThePairTouching)
     EXPECT_NEAR(e.blackX - e.redX, 24.0, 1e-9);
     EXPECT_NEAR(s().red.speed, 2.5, 1e-12);
 }
+
+TEST_F(TableTest, AfterTheTickLimitTheTimeLineRedrawsAsAfterStop)
+{
+    for (QAction* speed : {c().speedFast, c().speedMedium}) {
+        c().Resetbt->click();
+        c().cbfreq->setCurrentIndex(5);
+        speed->trigger();
+        runTicks(40);
+        s().tick = 9999;
+        window->runControl().timerEvent();
+        ASSERT_FALSE(c().colltimer->isActive());
+        const QImage atLimit = image().image();
+        c().Timesb->setValue(10);
+        EXPECT_EQ(s().viewTick, 10);
+        const QImage atTen = image().image();
+        EXPECT_NE(atTen, atLimit);
+        // the same picture as after an ordinary Stop at that point
+        c().Resetbt->click();
+        runTicks(40);
+        c().Startbt->click();
+        c().Timesb->setValue(10);
+        EXPECT_EQ(image().image(), atTen);
+        // and the frequency list redraws too
+        c().cbfreq->setCurrentIndex(0);
+        EXPECT_NE(image().image(), atTen);
+    }
+}

@@ -39,6 +39,7 @@ public:
     std::function<int(QDialog&)> onModal;
     int dialogsShown = 0;
     bool printAccepts = true;
+    bool printerReady = true;   // false: the machine has no printer
     int printDialogsShown = 0;
     QString pdfPath;   // where the next job writes its page
     struct Page {
@@ -78,6 +79,7 @@ public:
         owner_.pages.back().pageWidth = writer_.width();
         inner_ = makePainterJob(writer_, writer_.width());
     }
+    bool started() const { return inner_ != nullptr; }
     int pageWidth() const override { return writer_.width(); }
     void textOut(int x, int y, const QString& text) override
     {
@@ -107,6 +109,11 @@ private:
 inline std::unique_ptr<PrintJob> FakePlatform::beginPrintJob()
 {
     static QTemporaryDir dir;
+    if (!printerReady)
+        return nullptr;
     const QString path = pdfPath.isEmpty() ? dir.filePath(QStringLiteral("page%1.pdf").arg(pages.size())) : pdfPath;
-    return std::make_unique<FakePrintJob>(*this, path);
+    auto job = std::make_unique<FakePrintJob>(*this, path);
+    if (!job->started())
+        return nullptr;
+    return job;
 }

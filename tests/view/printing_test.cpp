@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPrinterInfo>
+#include <QSet>
 #include <QTest>
 
 #include "view/printing.h"
@@ -135,4 +137,93 @@ TEST_F(PrintTest, NoSelectionWhileMeasuringOrWithoutCopySelect)
     printing().selectionStart(50, 50);
     EXPECT_FALSE(s().selecting);
     EXPECT_TRUE(c().copyshape->isHidden());
+}
+
+namespace {
+// The colours of the first RGB image in a PDF written by Qt. A picture
+// stored lossily (DCT) is decoded the same way a viewer would decode it.
+QSet<QRgb> pdfImageColours(const QByteArray& pdf, QString* filter)
+{
+    QSet<QRgb> colours;
+    const qsizetype at = pdf.indexOf("/Subtype /Image");
+    if (at < 0)
+        return colours;
+    const qsizetype dictEnd = pdf.indexOf(">>", at);
+    const QByteArray dict = pdf.mid(at, dictEnd - at);
+    auto number = [&](const char* key) {
+        const qsizetype k = dict.indexOf(key);
+        return k < 0 ? 0 : dict.mid(k + qstrlen(key)).trimmed().split('\n').first().toInt();
+    };
+    const int w = number("/Width"), h = number("/Height");
+    const qsizetype begin = pdf.indexOf("stream\n", dictEnd) + 7;
+    const qsizetype end = pdf.indexOf("\nendstream", begin);
+    const QByteArray data = pdf.mid(begin, end - begin);
+    QImage picture;
+    if (dict.contains("/DCTDecode")) {
+        *filter = QStringLiteral("DCT");
+        picture = QImage::fromData(data, "JPEG");
+    } else if (dict.contains("/FlateDecode") && dict.contains("/DeviceRGB")) {
+        *filter = QStringLiteral("Flate");
+        const qsizetype size = qsizetype(w) * h * 3;
+        QByteArray framed(4, '\0');
+        framed[0] = char((size >> 24) & 0xff);
+        framed[1] = char((size >> 16) & 0xff);
+        framed[2] = char((size >> 8) & 0xff);
+        framed[3] = char(size & 0xff);
+        const QByteArray raw = qUncompress(framed + data);
+        if (raw.size() == size)
+            picture = QImage(reinterpret_cast<const uchar*>(raw.constData()), w, h, w * 3, QImage::Format_RGB888).copy();
+    }
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours.insert(picture.pixel(x, y) | 0xff000000u);
+    return colours;
+}
+} // namespace
+
+TEST_F(PrintTest, PrintedPictureKeepsItsPixels)
+{
+    c().v2sb->setValue(30);
+    runAndPause(60);
+    QSet<QRgb> own;
+    const QImage& pic = image().image();
+    for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x)
+            own.insert(pic.pixel(x, y) | 0xff000000u);
+    ASSERT_GE(own.size(), 3);
+
+    platform.pdfPath = QDir::temp().filePath(QStringLiteral("slidora-lossless-test.pdf"));
+    QFile::remove(platform.pdfPath);
+    c().printtrbt->click();
+    QFile f(platform.pdfPath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QString filter;
+    const QSet<QRgb> printed = pdfImageColours(f.readAll(), &filter);
+    EXPECT_EQ(filter, "Flate");
+    ASSERT_FALSE(printed.isEmpty());
+    for (QRgb c : printed)
+        EXPECT_TRUE(own.contains(c)) << std::hex << c;
+}
+
+TEST_F(PrintTest, WithoutAPrinterItSaysSoAndPrintsNothing)
+{
+    platform.printerReady = false;
+    c().Print1->trigger();
+    EXPECT_TRUE(platform.pages.empty());
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0], "No printer is set up.");
+
+    c().CopySelect1->trigger();
+    printing().selectionStart(10, 10);
+    printing().selectionMove(60, 40);
+    printing().selectionFinish();
+    c().PrintCopySelect1->trigger();
+    EXPECT_TRUE(platform.pages.empty());
+    EXPECT_EQ(platform.messages.size(), 2);
+
+    // the real services on a machine without a default printer
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        QtPlatformServices real;
+        EXPECT_EQ(real.beginPrintJob(), nullptr);
+    }
 }

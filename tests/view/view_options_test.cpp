@@ -132,3 +132,30 @@ TEST(Grid, FifteenColumnsTenRowsInAFrame)
     EXPECT_EQ(g.pixel(2, 36), grey);      // 367 * 1 / 10
     EXPECT_EQ(g.pixel(51, 3), qRgb(255, 255, 255));
 }
+
+TEST_F(TableTest, CircleSizeDuringARunLeavesTheCourseAlone)
+{
+    c().v2sb->setValue(200);
+    runTicks(20);
+    const double redDir = s().red.direction, blackDir = s().black.direction;
+    const double redSpeed = s().red.speed, blackSpeed = s().black.speed;
+    c().circleMedium->trigger();
+    EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: M");
+    EXPECT_EQ(c().circleSizeValue(), 1);
+    EXPECT_EQ(c().puck1->width(), 31);
+    EXPECT_EQ(s().red.radius, 15);
+    EXPECT_EQ(s().black.radius, 15);
+    EXPECT_EQ(s().red.direction, redDir);
+    EXPECT_EQ(s().black.direction, blackDir);
+    EXPECT_EQ(s().red.speed, redSpeed);
+    EXPECT_EQ(s().black.speed, blackSpeed);
+    c().Startbt->click();   // paused, the same
+    c().circleLarge->trigger();
+    EXPECT_EQ(s().red.direction, redDir);
+    EXPECT_EQ(s().black.direction, blackDir);
+    // back in the set-up state the handles aim again
+    c().Resetbt->click();
+    c().circleSmall->trigger();
+    EXPECT_NEAR(s().red.direction, 0.0, 1e-9);
+    EXPECT_NEAR(s().black.direction, sim::kPi, 1e-9);
+}
