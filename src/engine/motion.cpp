@@ -48,6 +48,14 @@ double directionFromHandle(const PuckState& p, int hl, int ht, int h, int dimens
     return directionOf(dx, (p.radius + p.y) - (ht + h));
 }
 
+void applyImpulse(PuckState& p, double theta, double J)
+{
+    const double vx = std::cos(p.direction) * p.speed + std::cos(theta) * J / p.mass;
+    const double vy = std::sin(p.direction) * p.speed - std::sin(theta) * J / p.mass;
+    p.speed = std::sqrt(vx * vx + vy * vy);
+    p.direction = directionOf(vx, vy);
+}
+
 void computeDirections(SimState& s)
 {
     const int h = s.handleWidth / 2;

@@ -22,6 +22,10 @@ double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, in
 // The same, with the 1-D rule of handle drags: dx = 0 counts as 1.
 double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h, int dimension);
 
+// A velocity impulse J along theta (y up) on a puck of its own mass:
+// the new speed and direction from the summed components.
+void applyImpulse(PuckState& p, double theta, double J);
+
 void computeDirections(SimState& s);
 void moveStep(SimState& s);
 

@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "engine/collisions.h"
+#include "engine/electrostatics.h"
 #include "engine/motion.h"
+#include "engine/spring.h"
 #include "ui/numbers.h"
 
 namespace sim {
@@ -27,9 +29,12 @@ void interactionStep(SimState& s)
             moveStep(s);
         break;
     case Interaction::Spring1D:
+        springStep(s);
+        break;
     case Interaction::Electrostatic:
-    case Interaction::Circle:
-        // Their steps arrive with those modes; until then they leave the pucks alone.
+        electrostaticStep(s);
+        break;
+    case Interaction::Circle:   // drawn in closed form by the host; no state changes
     case Interaction::None:
         break;
     }
@@ -54,7 +59,10 @@ int plotJitter(SimState& s)
 void runStep(SimState& s, RunHost& host)
 {
     host.renderTrace();
-    interactionStep(s);
+    if (s.interactionMode == Interaction::Circle)
+        host.circleStep();
+    else
+        interactionStep(s);
     s.stepPhase = (s.stepPhase + 1) % s.eventsPerTick;
     if (s.stepPhase == 0 && host.timeLinePosition() < s.noCollisionTick - 1)
         s.tick = s.tick + 1;

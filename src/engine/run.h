@@ -12,6 +12,8 @@ public:
     // be drawn in between ticks.
     virtual void renderTrace() = 0;
     virtual int timeLinePosition() const = 0;
+    // Circle mode's step: it redraws the whole circle up to `viewTick`.
+    virtual void circleStep() = 0;
 };
 
 // One step of the checked interaction (nothing when none is checked).

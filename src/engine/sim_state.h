@@ -75,6 +75,13 @@ struct SimState {
     std::array<int32_t, 6> frequencyDivisors{1, 2, 4, 5, 10, 20};
 
     // Settings kept in the window's controls, mirrored here by their change actions.
+    int redCharge = 100;       // tenths of a charge unit, -100..100
+    int blackCharge = 100;     // 0..100
+    int springK = 10;          // N/m
+    int springLength = 50;     // px, shown at 20 px per cm
+    int springKind = 3;        // 3 elastic, 4 inelastic
+    int electroRange = 0;      // 0 until a range entry is chosen
+    int circleFriction = 0;    // 0..4
     Interaction interactionMode = Interaction::Elastic;
     int elasticPercent = 50;
     int intervalMs = 10;
@@ -89,6 +96,10 @@ struct SimState {
     int32_t vertexX = 0, vertexY = 0;     // fixed end, protractor centre, selection anchor
     int32_t movingX = 0, movingY = 0;     // the other end, the ray's point, the moving corner
     int32_t measureStep = 0;              // 0 follows the mouse, 1 vertex fixed, 2 both fixed
+
+    // What the spring label shows: "Spring Compressed: x cm" in reach, and
+    // "Spring Compressed 0.00 cm" (no colon) out of it.
+    struct SpringReading { bool colon = false; double cm = 0.0; } springReading;
 
     SampleLog sampleLog;
 

@@ -171,6 +171,7 @@ struct Operations {
     std::function<void()> recenter;
     std::function<void()> start;
     std::function<void()> toggleReplay;
+    std::function<void()> circleStep;
 };
 
 // Sets a label's text and fits its width to it, as auto-sized labels do.

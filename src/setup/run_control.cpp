@@ -1,5 +1,6 @@
 #include "setup/run_control.h"
 
+#include "ui/numbers.h"
 #include "ui/widgets.h"
 
 RunControl::RunControl(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops)
@@ -11,6 +12,42 @@ RunControl::RunControl(sim::SimState& s, Controls& c, Operations& ops) : s_(s), 
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
         const int n = sim::timeLabelText(buf, sizeof buf, t * 0.05);
         timeTexts_.push_back(QString::fromLatin1(buf, n));
+    }
+    // The spring shows at most its full length, 200 px or 10.00 cm.
+    springTexts_.reserve(1001);
+    for (int h = 0; h <= 1000; ++h)
+        springTexts_.push_back(QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(h / 100.0, 4, 2))
+                               + QStringLiteral(" cm"));
+    springOutOfReach_ = QStringLiteral("Spring Compressed 0.00 cm");
+}
+
+void RunControl::showSpringReading()
+{
+    const sim::SimState::SpringReading& r = s_.springReading;
+    if (!r.colon) {
+        if (c_.slb->text() != springOutOfReach_)
+            setCaption(c_.slb, springOutOfReach_);
+        return;
+    }
+    // The reading's own rounding, read back as hundredths: the shared text
+    // is the one F would give, and nothing is allocated.
+    char buf[32];
+    const int n = num::formatFixed(buf, sizeof buf, r.cm, 4, 2);
+    int hundredths = 0;
+    bool plain = n > 0 && n < static_cast<int>(sizeof buf);
+    for (int i = 0; plain && i < n; ++i) {
+        if (buf[i] >= '0' && buf[i] <= '9')
+            hundredths = hundredths * 10 + (buf[i] - '0');
+        else if (buf[i] != ' ' && buf[i] != '.')
+            plain = false;
+        if (hundredths > 1000)
+            plain = false;
+    }
+    if (plain) {
+        if (c_.slb->text() != springTexts_[static_cast<size_t>(hundredths)])
+            setCaption(c_.slb, springTexts_[static_cast<size_t>(hundredths)]);
+    } else {
+        setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromLatin1(buf, n) + QStringLiteral(" cm"));
     }
 }
 
@@ -52,6 +89,8 @@ void RunControl::timerEvent()
     s_.viewTick = s_.tick;
     c_.Timesb->setMaximum(s_.viewTick);
     sim::runStep(s_, *this);
+    if (s_.interactionMode == sim::Interaction::Spring1D)
+        showSpringReading();
     // The run stops here mid-tick; back at a tick's start, the time line
     // and the frequency list redraw the trace as after Stop.
     if (atLimit)

@@ -17,12 +17,16 @@ public:
     // RunHost
     void renderTrace() override { ops_.renderTrace(); }
     int timeLinePosition() const override { return c_.Timesb->value(); }
+    void circleStep() override { ops_.circleStep(); }
 
 private:
     const QString& timeText(int tick);
+    void showSpringReading();
 
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
     std::vector<QString> timeTexts_;  // one per tick, built once
+    std::vector<QString> springTexts_;  // "Spring Compressed: 0.00 cm" to 10.00, built once
+    QString springOutOfReach_;
 };

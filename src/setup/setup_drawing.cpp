@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/spring.h"
 #include "ui/canvas.h"
 #include "ui/numbers.h"
 #include "ui/widgets.h"
@@ -24,7 +25,7 @@ struct ShapeGeom {
 } // namespace
 
 SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid)
+    : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
 {
 }
 
@@ -78,6 +79,16 @@ void SetupDrawing::drawSetUp()
         }
     }
     cv_.setPenStyle(Canvas::PenStyle::Solid);
-    // The spring's compression text and the 1-D force arrive with those modes.
+    if (c_.dimension() == 1 && c_.springMenu->menuAction()->isChecked()) {
+        const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
+        s_.springDrawX = Trunc(e.blackX - s_.red.radius);
+        s_.springDrawY = Trunc(it + e.blackY);
+        interactions_.drawSpring();
+        const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
+        setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
+                               + QStringLiteral(" cm"));
+    }
+    if (c_.dimension() == 1 && !twoMasses)
+        interactions_.drawForce();
     c_.tableim->update();
 }

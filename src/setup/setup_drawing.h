@@ -1,11 +1,12 @@
 #pragma once
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include "view/interaction_drawing.h"
 
 class Canvas;
 
 // The table as it looks before a run: aiming lines and arrows from the
-// puck shapes, the scale bar and the 1-D track.
+// puck shapes, the scale bar, the 1-D track, the spring and the force.
 class SetupDrawing {
 public:
     SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
@@ -16,4 +17,5 @@ private:
     Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
+    InteractionDrawing interactions_;
 };

@@ -34,6 +34,12 @@ void SetupHandlers::connectAll()
             interactionChosen(Interaction::Electrostatic, a->data().toInt(), a->text());
         });
     }
+    for (QAction* a : {c_.springElastic, c_.springInelastic})
+        QObject::connect(a, &QAction::triggered, [this, a] { springChosen(a); });
+    QObject::connect(c_.ksb, &QScrollBar::valueChanged, [this] { springConstantChanged(); });
+    QObject::connect(c_.lsb, &QScrollBar::valueChanged, [this] { springLengthChanged(); });
+    for (QAction* a : c_.friction)
+        QObject::connect(a, &QAction::triggered, [this, a] { circleFrictionChosen(a); });
     for (QAction* a : {c_.speedSlow, c_.speedMedium, c_.speedFast})
         QObject::connect(a, &QAction::triggered, [this, a] { computerSpeedChosen(a); });
     QObject::connect(c_.PlottingError1, &QAction::triggered, [this] { plottingErrorToggled(); });
@@ -67,6 +73,7 @@ void SetupHandlers::speedChanged(int puck)
 void SetupHandlers::chargeChanged(int puck)
 {
     const int p = (puck == 1 ? c_.c1sb : c_.c2sb)->value();
+    (puck == 1 ? s_.redCharge : s_.blackCharge) = p;
     setCaption(puck == 1 ? c_.c1lb : c_.c2lb,
                QStringLiteral("Charge: ") + QString::fromStdString(num::F(p / 10.0, 0, 1)));
 }
@@ -89,7 +96,7 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     switch (mode) {
     case Interaction::Electrostatic:
         c_.electroMenu->menuAction()->setChecked(true);
-        electroRange_ = electroRange;
+        s_.electroRange = electroRange;
         c_.electroMenu->setTitle(electroRange == 1000 ? QStringLiteral("E&lectrostatic: Un")
                                                       : QStringLiteral("E&lectrostatic: ") + rangeCaption);
         break;
@@ -100,7 +107,12 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     default: break;
     }
     s_.interactionMode = mode;
-    // 3. the spring box belongs to 1-D Spring mode only
+    // 3. the spring box belongs to 1-D Spring mode only; the force or
+    // angle bar that the spring hid comes back with any other mode
+    if (!c_.springgb->isHidden()) {
+        c_.tableangsb->show();
+        c_.tableanglb->show();
+    }
     c_.springgb->hide();
     // 4. the percent each mode works with
     int percent = 100;
@@ -148,4 +160,46 @@ void SetupHandlers::plottingErrorToggled()
 {
     s_.plottingError = c_.PlottingError1->isChecked();
     ops_.renderTrace();
+}
+
+void SetupHandlers::springChosen(QAction* entry)
+{
+    s_.springKind = entry->data().toInt();
+    c_.springMenu->setTitle(QStringLiteral("1-D Spring: ") + entry->text().remove(QLatin1Char('&')).left(1));
+    c_.type1D->trigger();
+    c_.Elastic1->trigger();   // disabled with one mass: then nothing happens
+    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.electroMenu->menuAction(), c_.Circle1, c_.SemiElastic1})
+        a->setChecked(false);
+    c_.springMenu->menuAction()->setChecked(true);
+    s_.interactionMode = sim::Interaction::Spring1D;
+    c_.persb->hide();
+    c_.percentlb->hide();
+    c_.tableangsb->hide();
+    c_.tableanglb->hide();
+    c_.springgb->show();
+    ops_.reset();
+}
+
+void SetupHandlers::springConstantChanged()
+{
+    s_.springK = c_.ksb->value();
+    setCaption(c_.klb, QStringLiteral("k: ") + QString::number(s_.springK) + QStringLiteral(" N/m"));
+}
+
+void SetupHandlers::springLengthChanged()
+{
+    s_.springLength = c_.lsb->value();
+    setCaption(c_.llb, QStringLiteral("Length: ") + QString::fromStdString(num::F(s_.springLength / 20.0, 4, 2))
+                           + QStringLiteral(" cm"));
+    if (s_.tick < 2)
+        ops_.drawSetUp();
+    else
+        ops_.renderTrace();
+}
+
+void SetupHandlers::circleFrictionChosen(QAction* entry)
+{
+    s_.circleFriction = entry->data().toInt();
+    c_.frictionMenu->menuAction()->setData(s_.circleFriction);
+    c_.frictionMenu->setTitle(QStringLiteral("Circle friction: (") + entry->text() + QStringLiteral(")"));
 }

@@ -3,8 +3,8 @@
 #include "setup/controls.h"
 
 // Change actions of the set-up controls that write state: masses, speeds,
-// charges, the percent bar, the interaction entries, computer speed and
-// plotting error.
+// charges, the percent bar, the interaction entries, the spring bars,
+// circle friction, computer speed and plotting error.
 class SetupHandlers {
 public:
     SetupHandlers(sim::SimState& s, Controls& c, Operations& ops);
@@ -17,6 +17,11 @@ public:
     void percentChanged();
     // Elastic, Inelastic, Semi Elastic, Circle, or an electrostatic range.
     void interactionChosen(sim::Interaction mode, int electroRange = 0, const QString& rangeCaption = QString());
+    // "1-D Spring" ▸ Elastic (3) or Inelastic (4).
+    void springChosen(QAction* entry);
+    void springConstantChanged();
+    void springLengthChanged();
+    void circleFrictionChosen(QAction* entry);
     void computerSpeedChosen(QAction* entry);
     void plottingErrorToggled();
 
@@ -24,5 +29,4 @@ private:
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
-    int electroRange_ = 1000;
 };

@@ -18,6 +18,7 @@
 #include "setup/setup_handlers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
+#include "view/circle_drawing.h"
 #include "view/printing.h"
 #include "view/time_line.h"
 #include "view/trace_renderer.h"
@@ -135,6 +136,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
 
     renderer_ = std::make_unique<TraceRenderer>(*state_, c_, table_, grid_);
     setupDrawing_ = std::make_unique<SetupDrawing>(*state_, c_, table_, grid_);
+    circle_ = std::make_unique<CircleDrawing>(*state_, c_, table_, grid_);
     reset_ = std::make_unique<TableReset>(*state_, c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(*state_, c_, ops_);
     handlers_ = std::make_unique<SetupHandlers>(*state_, c_, ops_);
@@ -280,6 +282,9 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.llb = label(c_.springgb, 8, 42, QStringLiteral("Length: 2.50 cm"));
     c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, 10, 200, 50, 5);
     c_.slb = label(c_.springgb, 8, 70, QStringLiteral("Spring Compressed: 0 cm"));
+    // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
+    c_.slb->setProperty("keepWidth", true);
+    c_.slb->resize(196, c_.slb->height());
     c_.springgb->hide();
 
     // "&Data": the red puck's controls left of the divider, the black one's right of it
@@ -437,12 +442,8 @@ void TableWindow::buildMenu()
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
 
-    // Spring, electrostatic and circle interactions come with their steps;
-    // until then their entries are shown but cannot be chosen.
-    for (QAction* a : {c_.springMenu->menuAction(), c_.electroMenu->menuAction(), c_.Circle1,
-                       c_.frictionMenu->menuAction()})
-        a->setEnabled(false);
-    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.SemiElastic1})
+    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.SemiElastic1, c_.springMenu->menuAction(),
+                       c_.electroMenu->menuAction(), c_.Circle1})
         a->setProperty("available", true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
@@ -457,6 +458,7 @@ void TableWindow::wire()
     ops_.recenter = [this] { reset_->recenter(); };
     ops_.start = [this] { run_->start(); };
     ops_.toggleReplay = [this] { timeLine_->toggleReplay(); };
+    ops_.circleStep = [this] { circle_->circleStep(); };
 
     handlers_->connectAll();
     view_->connectAll();

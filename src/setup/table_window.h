@@ -9,6 +9,7 @@
 class PlatformServices;
 class TraceRenderer;
 class SetupDrawing;
+class CircleDrawing;
 class TableReset;
 class RunControl;
 class SetupHandlers;
@@ -60,6 +61,7 @@ private:
     Operations ops_;
     std::unique_ptr<TraceRenderer> renderer_;
     std::unique_ptr<SetupDrawing> setupDrawing_;
+    std::unique_ptr<CircleDrawing> circle_;
     std::unique_ptr<TableReset> reset_;
     std::unique_ptr<RunControl> run_;
     std::unique_ptr<SetupHandlers> handlers_;

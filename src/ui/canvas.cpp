@@ -185,6 +185,13 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 
 void Canvas::polygon(const int* xy, int points)
 {
+    if (brushStyle_ == BrushStyle::Clear && penWidth_ == 1 && points > 1) {
+        // a hollow outline is its closed line path: no painter, no allocation
+        moveTo(xy[0], xy[1]);
+        for (int i = 1; i <= points; ++i)
+            lineTo(xy[2 * (i % points)], xy[2 * (i % points) + 1]);
+        return;
+    }
     QPolygon poly;
     for (int i = 0; i < points; ++i)
         poly << QPoint(xy[2 * i], xy[2 * i + 1]);
@@ -228,8 +235,22 @@ void Canvas::thinLine(int x1, int y1, int x2, int y2)
 
 void Canvas::lineTo(int x, int y)
 {
+    const bool axisAligned = (x == curX_) != (y == curY_);
     if (penWidth_ <= 1) {
         thinLine(curX_, curY_, x, y);
+    } else if (penWidth_ == 2 && axisAligned) {
+        // the painter's 2-px round-capped line, without a painter (no
+        // allocation): one pixel before the lower end to the higher end,
+        // and the row or column above or left of the line
+        const int xa = std::min(curX_, x) - 1, xb = std::max(curX_, x);
+        const int ya = std::min(curY_, y) - 1, yb = std::max(curY_, y);
+        const int cx1 = std::max(xa, 0), cx2 = std::min(xb, img_.width() - 1);
+        const int cy1 = std::max(ya, 0), cy2 = std::min(yb, img_.height() - 1);
+        for (int py = cy1; py <= cy2; ++py) {
+            QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(py));
+            for (int px = cx1; px <= cx2; ++px)
+                row[px] = penColor_;
+        }
     } else {
         QPainter p(&img_);
         setupPainter(p);

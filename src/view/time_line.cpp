@@ -36,8 +36,10 @@ void TimeLine::timeLineChanged()
     }
     if (c_.colltimer->isActive())
         ops_.start();
-    // Circle mode draws its own picture once that mode exists.
-    ops_.renderTrace();
+    if (c_.Circle1->isChecked())
+        ops_.circleStep();
+    else
+        ops_.renderTrace();
 }
 
 void TimeLine::timeLineEntered()
@@ -75,4 +77,6 @@ void TimeLine::replayPaceChanged()
 void TimeLine::frequencyChanged()
 {
     ops_.renderTrace();
+    if (c_.Circle1->isChecked())
+        ops_.circleStep();
 }

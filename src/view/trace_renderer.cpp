@@ -17,7 +17,7 @@ constexpr double kArrowAngle = sim::kPi / 6.0;
 } // namespace
 
 TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid)
+    : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
 {
 }
 
@@ -165,10 +165,20 @@ void TraceRenderer::renderTrace()
                 drawPucks();
                 cv_.setPenColor(kBlack);
                 cv_.setBrushStyle(Canvas::BrushStyle::Solid);
-                // The spring of 1-D Spring mode is drawn here once that mode exists.
+                const bool stuck = s_.elasticPercent == 0 && s_.collided;
+                if (!stuck && c_.springMenu->menuAction()->isChecked()) {
+                    const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
+                    s_.springDrawX = Trunc(e.blackX - s_.black.radius);
+                    s_.springDrawY = Trunc(e.blackY + 6.0);
+                    interactions_.drawSpring();
+                }
             }
         }
         c_.tableim->update();
     }
-    // The 1-D force display is drawn here at every event once that mode exists.
+    // the pushing force is drawn at every event, between ticks too
+    if (c_.dimension() == 1 && c_.massCount() == 1) {
+        interactions_.drawForce();
+        c_.tableim->update();
+    }
 }

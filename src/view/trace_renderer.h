@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include "view/interaction_drawing.h"
 
 class Canvas;
 
@@ -23,4 +24,5 @@ private:
     Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
+    InteractionDrawing interactions_;
 };

@@ -13,7 +13,8 @@ void ViewOptions::connectAll()
         QObject::connect(a, &QAction::triggered, [this] { centreGroupToggled(); });
     for (QAction* a : {c_.redb, c_.blackb, c_.reda, c_.blackA, c_.Arrows1, c_.ShowScale1})
         QObject::connect(a, &QAction::triggered, [this] { colourGroupToggled(); });
-    for (QAction* a : {c_.ShowGrid1, c_.Labelmass1})
+    // "Show Force" and "Trace Block" redraw the same way as the grid group
+    for (QAction* a : {c_.ShowGrid1, c_.Labelmass1, c_.ShowForce1, c_.TraceBlock1})
         QObject::connect(a, &QAction::triggered, [this] { gridGroupToggled(); });
     for (QAction* a : {c_.circleSmall, c_.circleMedium, c_.circleLarge, c_.circleBlackSmall})
         QObject::connect(a, &QAction::triggered, [this, a] { circleSizeChosen(a); });

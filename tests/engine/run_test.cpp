@@ -23,7 +23,9 @@ public:
         }
     }
     int timeLinePosition() const override { return position; }
+    void circleStep() override { ++circleSteps; }
     std::vector<int> drawnTicks;
+    int circleSteps = 0;
     int position = 1;
 
 private:

@@ -100,7 +100,9 @@ TEST_F(TableTest, TwoMassesAgainShowsAndEnablesWithoutReset)
     EXPECT_EQ(s().tick, 6);   // no Reset
     EXPECT_TRUE(c().Inelastic1->isEnabled());
     EXPECT_TRUE(c().Elastic1->isEnabled());
-    EXPECT_FALSE(c().Circle1->isEnabled());   // its step is not built yet
+    EXPECT_TRUE(c().Circle1->isEnabled());
+    EXPECT_TRUE(c().springMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(c().electroMenu->menuAction()->isEnabled());
     EXPECT_FALSE(c().m2sb->isHidden());
     EXPECT_FALSE(c().blackA->isChecked());
     EXPECT_TRUE(c().blackA->isVisible());

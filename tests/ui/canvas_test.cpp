@@ -122,3 +122,44 @@ TEST(Canvas, CopyRectTakesTheOtherPicture)
     a.copyRect(0, 0, 30, 30, b.image());
     EXPECT_EQ(a.image(), b.image());
 }
+
+TEST(Canvas, WideAxisLinesMatchThePainter)
+{
+    // the painter-free path for 2-px lines, at the edges too
+    const int lines[][4] = {{10, 10, 30, 10}, {30, 12, 10, 12}, {5, 5, 5, 35}, {8, 35, 8, 5},
+                            {0, 0, 39, 0},    {39, 3, 39, 39},  {-5, 20, 50, 20}, {12, 30, 13, 30}};
+    for (const auto& l : lines) {
+        Canvas cv(40, 40);
+        cv.setPenColor(Qt::black);
+        cv.setPenWidth(2);
+        cv.line(l[0], l[1], l[2], l[3]);
+        QImage ref(40, 40, QImage::Format_RGB32);
+        ref.fill(kWhite);
+        QPainter p(&ref);
+        p.setPen(QPen(QColor(kBlack), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(l[0], l[1], l[2], l[3]);
+        p.end();
+        EXPECT_EQ(cv.image(), ref) << l[0] << "," << l[1] << " " << l[2] << "," << l[3];
+    }
+}
+
+TEST(Canvas, HollowPolygonIsItsClosedOutline)
+{
+    // the force arrow's seven points
+    const int bx = 50, by = 20, s = 11;
+    const int xy[] = {bx, by, bx - s, by - s, bx - s, by - s / 2, bx - 7 * s / 2, by - s / 2,
+                      bx - 7 * s / 2, by + s / 2, bx - s, by + s / 2, bx - s, by + s};
+    Canvas cv(60, 40);
+    cv.setPenColor(Qt::black);
+    cv.setBrushStyle(Canvas::BrushStyle::Clear);
+    cv.polygon(xy, 7);
+    EXPECT_EQ(cv.pixel(bx, by), kBlack);                  // the tip
+    EXPECT_EQ(cv.pixel(bx - 7 * s / 2, by), kBlack);      // the tail's edge
+    EXPECT_EQ(cv.pixel(bx - s, by + s), kBlack);          // the lower barb
+    EXPECT_EQ(cv.pixel(bx - 2 * s, by), kWhite);          // hollow inside
+    int blacks = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            blacks += cv.pixel(x, y) == kBlack;
+    EXPECT_GT(blacks, 60);
+}

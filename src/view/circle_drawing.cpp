@@ -1,0 +1,59 @@
+#include "view/circle_drawing.h"
+
+#include <cmath>
+
+#include "engine/circle.h"
+#include "ui/canvas.h"
+#include "ui/numbers.h"
+#include "ui/widgets.h"
+#include "view/trace_renderer.h"
+
+using num::Trunc;
+
+CircleDrawing::CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
+    : s_(s), c_(c), cv_(table), grid_(grid)
+{
+}
+
+void CircleDrawing::circleStep()
+{
+    const QColor red(255, 0, 0), white(255, 255, 255);
+    if (c_.ShowGrid1->isChecked()) {
+        cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
+    } else {
+        cv_.setPenColor(white);
+        cv_.rectangle(0, 0, cv_.width(), cv_.height());
+        cv_.setPenColor(QColor(0, 0, 0));
+    }
+    if (c_.ShowScale1->isChecked())
+        TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
+
+    const MovableShape* puck = c_.puck1;
+    const MovableShape* pivot = c_.redansh;
+    const sim::CircleOrbit orbit =
+        sim::circleOrbit(s_, puck->x(), puck->y(), puck->width(), pivot->x(), pivot->y(), pivot->width());
+    const int cx = pivot->x() + pivot->width() / 2 - s_.imageLeft;
+    const int cy = pivot->y() + pivot->width() / 2 - s_.imageTop;
+
+    cv_.setPenColor(red);
+    cv_.setBrushColor(red);
+    cv_.ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
+    cv_.setBrushColor(white);
+
+    const int idx = c_.cbfreq->currentIndex();
+    const int divisor = s_.frequencyDivisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+    int px = cx, py = cy;
+    for (int i = 0; i <= s_.viewTick; ++i) {
+        const bool shown = sim::circleDotShown(i, divisor);
+        if (!shown && i != s_.viewTick)
+            continue;
+        const double psi = sim::circleAngle(orbit, i);
+        px = cx - Trunc(orbit.R * std::cos(psi));
+        py = cy + Trunc(orbit.R * std::sin(psi));
+        if (shown)
+            cv_.ellipse(px - 2, py - 2, px + 2, py + 2);
+    }
+    const int h = puck->width() / 2;
+    cv_.ellipse(px - h, py - h, px + h, py + h);
+    c_.tableim->update();
+}
