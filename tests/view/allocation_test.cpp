@@ -1,5 +1,6 @@
 // Counts heap allocations made inside timer events once a run is going.
 #include "table_fixture.h"
+#include "setup/puck_placer.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -47,4 +48,38 @@ TEST_F(TableTest, CountingAllocatorSeesAllocations)
     counting = false;
     delete v;
     EXPECT_GE(allocations.load(), 2);
+}
+
+TEST_F(TableTest, NoAllocationInTheSpringElectrostaticAndCircleModes)
+{
+    auto measure = [this](const char* mode) {
+        c().cbfreq->setCurrentIndex(0);
+        runTicks(3);
+        allocations = 0;
+        counting = true;
+        for (int i = 0; i < 5 * 200; ++i)
+            window->runControl().timerEvent();
+        counting = false;
+        EXPECT_EQ(allocations.load(), 0) << mode;
+        c().Resetbt->click();
+    };
+    c().springElastic->trigger();
+    measure("elastic spring");
+    c().springInelastic->trigger();
+    measure("inelastic spring");
+    c().type2D->trigger();
+    c().electro50->trigger();
+    c().c1sb->setValue(-60);
+    measure("electrostatic");
+    c().type1D->trigger();
+    c().masses1->trigger();
+    c().TraceBlock1->trigger();
+    c().tableangsb->setValue(30);
+    measure("1-D push with the force and blocks");
+    c().masses2->trigger();
+    c().type2D->trigger();
+    c().Circle1->trigger();
+    c().friction[1]->trigger();
+    window->puckPlacer().launch(20);
+    measure("circle");
 }
