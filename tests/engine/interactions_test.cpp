@@ -6,6 +6,7 @@
 #include "engine/circle.h"
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
+#include "engine/run.h"
 #include "engine/spring.h"
 
 using namespace sim;
@@ -281,4 +282,41 @@ TEST(Circle, DotsFollowTheStrobeWithTickZeroOnlyAtTwentyHertz)
     EXPECT_TRUE(circleDotShown(1, 20));
     EXPECT_TRUE(circleDotShown(21, 20));
     EXPECT_FALSE(circleDotShown(20, 20));
+}
+
+TEST(WholeRuns, EveryNewModeStaysFiniteToTheTickLimit)
+{
+    // the engine's share of a whole run: every step to tick 9998, at Fast
+    auto check = [](SimState s, const char* mode) {
+        s.intervalMs = 10;
+        s.eventsPerTick = 5;
+        for (s.tick = 2; s.tick <= kMaxTick; ++s.tick) {
+            s.viewTick = s.tick;
+            recordSample(s);
+            for (int e = 0; e < 5; ++e)
+                interactionStep(s);
+            const PositionSample& p = s.sampleLog.positions[static_cast<size_t>(s.tick)];
+            const VelocitySample& v = s.sampleLog.velocities[static_cast<size_t>(s.tick)];
+            ASSERT_TRUE(std::isfinite(p.redX) && std::isfinite(p.redY) && std::isfinite(p.blackX)
+                        && std::isfinite(p.blackY) && std::isfinite(v.redSpeed) && std::isfinite(v.redDirection)
+                        && std::isfinite(v.blackSpeed) && std::isfinite(v.blackDirection)
+                        && std::isfinite(s.sampleLog.compression[static_cast<size_t>(s.tick)]))
+                << mode << " at tick " << s.tick;
+        }
+    };
+    SimState elastic = springState(80, 3);
+    elastic.tick = 1;
+    check(elastic, "elastic spring");
+    SimState locking = springState(80, 4);
+    locking.black.speed = 5.0;   // head on
+    locking.sampleLog.velocities[1] = {5.0, 0.0, 5.0, kPi};
+    check(locking, "inelastic spring");
+    SimState attract = chargedState(-100, 100, 1000);
+    check(attract, "unlike charges");
+    SimState repel = chargedState(100, 100, 50);
+    repel.black.x = repel.red.x;   // on top of each other
+    check(repel, "like charges at one place");
+    CircleOrbit o = orbit(12.5, 4);
+    for (int i = 0; i <= kMaxTick; ++i)
+        ASSERT_TRUE(std::isfinite(circleAngle(o, i)));
 }
