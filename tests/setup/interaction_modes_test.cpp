@@ -240,39 +240,3 @@ TEST_F(TableTest, CircleWithThePivotOnThePuckStaysStill)
     EXPECT_TRUE(std::isfinite(s().red.direction));
 }
 
-// A whole run of every new mode through the window, drawing included; slow,
-// so it is run by hand under the sanitizers:
-//   build-asan/tests/gui_tests --gtest_also_run_disabled_tests --gtest_filter='*WholeRun*'
-TEST_F(TableTest, DISABLED_WholeRunOfEveryNewMode)
-{
-    c().speedSlow->trigger();   // one event per tick
-    c().cbfreq->setCurrentIndex(0);
-    auto runToLimit = [this](const char* mode) {
-        if (!c().colltimer->isActive())
-            c().Startbt->click();
-        while (c().colltimer->isActive())
-            window->runControl().timerEvent();
-        EXPECT_GE(s().tick, 9998) << mode;   // 9999 at Slow, where the last step ends a tick
-        c().Timesb->setValue(5000);
-        c().Resetbt->click();
-    };
-    c().springElastic->trigger();
-    runToLimit("elastic spring");
-    c().springInelastic->trigger();
-    runToLimit("inelastic spring");
-    c().type2D->trigger();
-    c().electro20->trigger();
-    c().c1sb->setValue(-100);
-    runToLimit("electrostatic");
-    c().type1D->trigger();
-    c().masses1->trigger();
-    c().TraceBlock1->trigger();
-    c().tableangsb->setValue(50);
-    runToLimit("1-D push");
-    c().masses2->trigger();
-    c().type2D->trigger();
-    c().Circle1->trigger();
-    c().friction[3]->trigger();
-    window->puckPlacer().launch(3);
-    runToLimit("circle");
-}
