@@ -1,17 +1,23 @@
 #include <QApplication>
 
+#include "app/export_trace.h"
+#include "experiments/experiment_box.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "view/name_dialog.h"
 
 int main(int argc, char** argv)
 {
+    const int status = runCommandLine(argc, argv);
+    if (status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Slidora"));
     QtPlatformServices platform;
     TableWindow table(platform);
     NameDialog nameDialog(&table);
     table.setNameDialog(&nameDialog);
+    ExperimentBox experiments(table, platform);
     table.show();
     return app.exec();
 }

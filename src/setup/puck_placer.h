@@ -17,13 +17,14 @@ public:
     void puckDrag(int tag, int x, int y);
     void handleDrag(int tag, int x, int y);
     void launch(int y);
+    // Shows a handle's marker for its remembered position: there when it
+    // lies on the table, else where the mouse can reach it on its ray.
+    void showHandle(int tag);
 
 private:
     void recordStart(sim::PuckState& p, int tag);
     void rememberHandle(int tag);
     QRect tableRect() const;
-    // Shows a handle's marker for its remembered position.
-    void showHandle(int tag);
     void moveRememberedHandle(int tag, int dx, int dy);
 
     sim::SimState& s_;

@@ -160,6 +160,12 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
 
 TableWindow::~TableWindow() = default;
 
+void TableWindow::setDrawing(bool on)
+{
+    renderer_->setDrawing(on);
+    circle_->setDrawing(on);
+}
+
 void TableWindow::setNameDialog(NameDialog* dialog)
 {
     printing_->setNameDialog(dialog);

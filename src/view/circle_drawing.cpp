@@ -17,6 +17,8 @@ CircleDrawing::CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canva
 
 void CircleDrawing::circleStep()
 {
+    if (!drawing_)
+        return;   // the circle changes no state
     const QColor red(255, 0, 0), white(255, 255, 255);
     if (c_.ShowGrid1->isChecked()) {
         cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());

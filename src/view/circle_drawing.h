@@ -11,10 +11,12 @@ public:
     CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
 
     void circleStep();
+    void setDrawing(bool on) { drawing_ = on; }
 
 private:
     sim::SimState& s_;
     Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
+    bool drawing_ = true;
 };

@@ -139,6 +139,15 @@ void TraceRenderer::drawPucks()
 
 void TraceRenderer::renderTrace()
 {
+    if (!drawing_) {
+        // nobody looks: only what a pass writes into the state and the log
+        if (s_.stepPhase == 0 && !c_.Circle1->isChecked()) {
+            sim::recordSample(s_);
+            if (!c_.Arrows1->isChecked() && c_.dimension() == 1)
+                s_.black.y = s_.red.y;
+        }
+        return;
+    }
     if (s_.stepPhase == 0) {
         // 2. background
         if (!c_.ShowGrid1->isChecked()) {

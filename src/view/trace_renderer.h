@@ -11,6 +11,8 @@ public:
     TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
 
     void renderTrace();
+    // Off for a headless run: the log is kept exactly, the picture not.
+    void setDrawing(bool on) { drawing_ = on; }
 
     // Scale bar: bold arial text and three lines in the current pen.
     static void drawScaleBar(Canvas& cv, double scale, const QString& text);
@@ -25,4 +27,5 @@ private:
     Canvas& cv_;
     Canvas& grid_;
     InteractionDrawing interactions_;
+    bool drawing_ = true;
 };

@@ -1,0 +1,158 @@
+#include "app/export_trace.h"
+
+#include <QApplication>
+#include <QSaveFile>
+#include <cstdio>
+#include <string>
+
+#include "experiments/catalogue.h"
+#include "experiments/experiment_box.h"
+#include "setup/run_control.h"
+#include "setup/table_window.h"
+#include "ui/platform.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: slidora [--help]\n"
+    "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--output FILE]\n"
+    "\n"
+    "Without options Slidora opens its table window.\n"
+    "\n"
+    "  --export-trace     run an experiment without a window and write its log as CSV:\n"
+    "                     tick, the pucks' centres, speeds and directions, and the\n"
+    "                     spring's compression, one row per tick\n"
+    "  --experiment FILE  the set-up of an experiment file (.col)\n"
+    "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
+    "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
+    "  --output FILE      where the CSV goes (default: standard output)\n"
+    "  --help             this text\n";
+
+// Dialogs answered without asking anybody; a message is kept for stderr.
+class SilentPlatform : public PlatformServices {
+public:
+    void showMessage(QWidget*, const QString& text) override { message = text; }
+    void showAbout(QWidget*) override {}
+    int execModal(QDialog&) override { return 0; }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    bool askPrinter(QWidget*) override { return false; }
+    std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }
+    void copyImage(const QImage&) override {}
+    void copyText(const QString&) override {}
+    QString message;
+};
+
+int fail(const QString& what)
+{
+    std::fprintf(stderr, "slidora: %s\n", what.toLocal8Bit().constData());
+    return 2;
+}
+
+void appendNumber(std::string& out, double v)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    out += buf;
+}
+
+} // namespace
+
+int runCommandLine(int argc, char** argv)
+{
+    bool exportTrace = false, help = false;
+    QString experiment, output;
+    int catalogue = 0, ticks = 9998;
+    bool haveCatalogue = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        auto value = [&](QString* v) {
+            if (i + 1 >= argc)
+                return false;
+            *v = QString::fromLocal8Bit(argv[++i]);
+            return true;
+        };
+        QString v;
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            help = true;
+        } else if (a == QLatin1String("--export-trace")) {
+            exportTrace = true;
+        } else if (a == QLatin1String("--experiment")) {
+            if (!value(&experiment) || experiment.isEmpty())
+                return fail(QStringLiteral("--experiment needs a file name"));
+        } else if (a == QLatin1String("--catalogue")) {
+            bool ok = false;
+            if (!value(&v) || (catalogue = v.toInt(&ok), !ok) || catalogue < 1 || catalogue > 17)
+                return fail(QStringLiteral("--catalogue needs a number from 1 to 17, not \"%1\"").arg(v));
+            haveCatalogue = true;
+        } else if (a == QLatin1String("--ticks")) {
+            bool ok = false;
+            if (!value(&v) || (ticks = v.toInt(&ok), !ok) || ticks < 1 || ticks > 9998)
+                return fail(QStringLiteral("--ticks needs a number from 1 to 9998, not \"%1\"").arg(v));
+        } else if (a == QLatin1String("--output")) {
+            if (!value(&output) || output.isEmpty())
+                return fail(QStringLiteral("--output needs a file name"));
+        } else {
+            return fail(QStringLiteral("unknown option \"%1\" (see slidora --help)").arg(a));
+        }
+    }
+    if (help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!exportTrace) {
+        if (!experiment.isEmpty() || haveCatalogue || !output.isEmpty())
+            return fail(QStringLiteral("--experiment, --catalogue, --ticks and --output belong to --export-trace"));
+        return -1;
+    }
+    if (!experiment.isEmpty() && haveCatalogue)
+        return fail(QStringLiteral("--experiment and --catalogue cannot both be given"));
+
+    // No window is shown: the offscreen platform needs no display, and the
+    // toolkit's own notes would only clutter the one line an error gets.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QApplication app(argc, argv);
+    SilentPlatform platform;
+    TableWindow window(platform);
+    window.controls().delaytimer1->stop();
+    ExperimentBox box(window, platform);
+    window.setDrawing(false);   // the log is the same without the picture
+    if (!experiment.isEmpty()) {
+        if (!box.applyFile(experiment))
+            return fail(platform.message);
+    } else if (haveCatalogue) {
+        box.showEntry(*exper::catalogueExperiment(catalogue));
+        box.cancelOrOk();
+    }
+
+    sim::SimState& s = window.state();
+    Controls& c = window.controls();
+    c.Startbt->click();
+    while (c.colltimer->isActive() && s.tick <= ticks)
+        window.runControl().timerEvent();
+    c.colltimer->stop();
+
+    std::string csv = "tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression\n";
+    const sim::SampleLog& log = s.sampleLog;
+    for (int t = 1; t <= ticks; ++t) {
+        const sim::PositionSample& p = log.positions[static_cast<size_t>(t)];
+        const sim::VelocitySample& v = log.velocities[static_cast<size_t>(t)];
+        csv += std::to_string(t);
+        for (double x : {p.redX, p.redY, p.blackX, p.blackY, v.redSpeed, v.redDirection, v.blackSpeed,
+                         v.blackDirection, log.compression[static_cast<size_t>(t)]}) {
+            csv += ',';
+            appendNumber(csv, x);
+        }
+        csv += '\n';
+    }
+    if (output.isEmpty()) {
+        std::fwrite(csv.data(), 1, csv.size(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
+    }
+    QSaveFile f(output);
+    if (!f.open(QIODevice::WriteOnly) || f.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())
+        || !f.commit())
+        return fail(QStringLiteral("\"%1\": %2").arg(output, f.errorString()));
+    return 0;
+}

@@ -1,0 +1,253 @@
+#include "experiments/experiment_box.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <string>
+#include <vector>
+
+#include "experiments/catalogue.h"
+#include "experiments/experiment_record.h"
+#include "experiments/text_encoding.h"
+#include "setup/table_window.h"
+#include "ui/platform.h"
+
+namespace {
+const QString kFilter = QStringLiteral("Collisions (*.col)");
+const QString kLoadPrompt = QStringLiteral("Click load to choose a file!");
+const QString kSavePrompt = QStringLiteral("Type in explaination here!");
+
+QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, w, h);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QString describe(const exper::ParseError& e)
+{
+    return e.line > 0 ? QStringLiteral("line %1: %2").arg(e.line).arg(QString::fromStdString(e.message))
+                      : QString::fromStdString(e.message);
+}
+} // namespace
+
+ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
+    : QObject(&window), w_(window), platform_(platform), applier_(window)
+{
+    Controls& c = w_.controls();
+    box_ = c.expgb;
+    memo_ = new QPlainTextEdit(box_);
+    memo_->setGeometry(8, 20, 433, 172);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_->installEventFilter(this);
+    lsbt_ = button(box_, 8, 204, 89, 33, QStringLiteral("&Load"));
+    cancelbt_ = button(box_, 104, 204, 89, 33, QStringLiteral("&Cancel"));
+    yngb_ = new QGroupBox(QStringLiteral("Is this the right Experiment?"), box_);
+    yngb_->setGeometry(200, 194, 241, 49);
+    ybt_ = button(yngb_, 8, 18, 89, 25, QStringLiteral("&Yes"));
+    nbt_ = button(yngb_, 120, 18, 89, 25, QStringLiteral("&No"));
+    yngb_->hide();
+
+    connect(c.Load1, &QAction::triggered, this, [this] { openBox(LoadMode); });
+    connect(c.Save1, &QAction::triggered, this, [this] { openBox(SaveMode); });
+    connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
+    connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
+    connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
+    connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
+
+    // "Run Experiment": the entries in menu order, each with its catalogue entry
+    int count = 0;
+    const exper::CatalogueEntry* entries = exper::catalogueEntries(&count);
+    QMenu* top = c.runExperimentMenu;
+    QList<QAction*> actions;
+    for (QAction* a : top->actions()) {
+        if (a->menu()) {
+            for (QAction* sub : a->menu()->actions())
+                if (!sub->isSeparator())
+                    actions << sub;
+        } else if (!a->isSeparator()) {
+            actions << a;
+        }
+    }
+    for (int i = 0; i < count && i < actions.size(); ++i) {
+        const exper::CatalogueEntry* e = &entries[i];
+        actions[i]->setObjectName(QString::fromLatin1(e->name));
+        connect(actions[i], &QAction::triggered, this, [this, e] { showEntry(*e); });
+    }
+}
+
+void ExperimentBox::openBox(int mode)
+{
+    memo_->clear();
+    mode_ = mode;
+    yngb_->hide();
+    if (mode == LoadMode) {
+        box_->setTitle(QStringLiteral("Load an Experiment"));
+        memo_->setReadOnly(true);
+        lsbt_->setText(QStringLiteral("&Load"));
+        memo_->setPlainText(kLoadPrompt);
+    } else {
+        box_->setTitle(QStringLiteral("Save an Experiment"));
+        memo_->setReadOnly(false);
+        lsbt_->setText(QStringLiteral("&Save"));
+        memo_->setPlainText(kSavePrompt);
+    }
+    box_->show();
+    box_->raise();
+}
+
+bool ExperimentBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only the prompt gives way when the memo is entered: typed words stay.
+    if (watched == memo_ && event->type() == QEvent::FocusIn && mode_ == SaveMode
+        && memo_->toPlainText() == kSavePrompt)
+        memo_->clear();
+    return false;
+}
+
+void ExperimentBox::loadOrSave()
+{
+    if (mode_ == LoadMode)
+        loadFile();
+    else
+        saveFile();
+}
+
+bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
+{
+    QFile f(path);
+    if (!f.exists()) {
+        platform_.showMessage(&w_, QStringLiteral("\"%1\": File not found").arg(path));
+        return false;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        platform_.showMessage(&w_, QStringLiteral("\"%1\": %2").arg(path, f.errorString()));
+        return false;
+    }
+    *bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        platform_.showMessage(&w_, QStringLiteral("\"%1\": %2").arg(path, f.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void ExperimentBox::loadFile()
+{
+    const QString path = platform_.openFileName(&w_, kFilter, QString());
+    if (path.isEmpty())
+        return;
+    fileName_ = path;
+    memo_->clear();
+    yngb_->hide();
+    QByteArray bytes;
+    if (!readFile(path, &bytes))
+        return;
+    const exper::ExperimentFile file = exper::parseExperimentFile(std::string_view(bytes.constData(), bytes.size()));
+    QStringList lines;
+    for (const std::string& l : exper::decodeLines(file.lines))
+        lines << QString::fromStdString(l);
+    memo_->setPlainText(lines.join(QLatin1Char('\n')));
+    if (file.error) {
+        // no "Yes" for a file that cannot be applied whole
+        platform_.showMessage(&w_, QStringLiteral("\"%1\", %2").arg(path, describe(*file.error)));
+        return;
+    }
+    yngb_->show();
+}
+
+bool ExperimentBox::applyFile(const QString& path)
+{
+    QByteArray bytes;
+    if (!readFile(path, &bytes))
+        return false;
+    const exper::ExperimentFile file = exper::parseExperimentFile(std::string_view(bytes.constData(), bytes.size()));
+    if (!file.record) {
+        platform_.showMessage(&w_, QStringLiteral("\"%1\", %2").arg(path, describe(*file.error)));
+        return false;
+    }
+    applier_.apply(*file.record, RecordApplier::Source::File, [this] {
+        yngb_->hide();
+        box_->hide();
+    });
+    return true;
+}
+
+void ExperimentBox::yes()
+{
+    applyFile(fileName_);
+}
+
+void ExperimentBox::no()
+{
+    memo_->clear();
+    memo_->setPlainText(kLoadPrompt);
+    yngb_->hide();
+}
+
+void ExperimentBox::saveFile()
+{
+    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"));
+    if (path.isEmpty())
+        return;
+    std::vector<std::string> lines;
+    for (const QString& l : memo_->toPlainText().split(QLatin1Char('\n')))
+        lines.push_back(l.toStdString());
+    const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());
+    // The old file is replaced only by a completely written new one.
+    QSaveFile f(path);
+    const bool written = f.open(QIODevice::WriteOnly)
+                         && f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+                         && f.commit();
+    if (!written) {
+        platform_.showMessage(&w_, QStringLiteral("\"%1\" was not saved: %2").arg(path, f.errorString()));
+        return;
+    }
+    box_->hide();
+}
+
+void ExperimentBox::showEntry(const exper::CatalogueEntry& entry)
+{
+    pending_ = QString::fromStdString(entry.parameterText());
+    memo_->clear();
+    memo_->setReadOnly(true);
+    QStringList lines;
+    for (int i = 0; i < entry.lineCount; ++i)
+        lines << QString::fromLatin1(entry.lines[i]);
+    memo_->setPlainText(lines.join(QLatin1Char('\n')));
+    lsbt_->hide();
+    cancelbt_->setText(QStringLiteral("&Ok"));
+    box_->show();
+    box_->raise();
+    cancelbt_->setFocus();
+}
+
+void ExperimentBox::cancelOrOk()
+{
+    box_->hide();
+    if (lsbt_->isHidden()) {
+        if (pending_ != QStringLiteral(" "))
+            applyExperiment(pending_);
+        cancelbt_->setText(QStringLiteral("&Cancel"));
+    }
+    lsbt_->show();
+    yngb_->hide();
+}
+
+bool ExperimentBox::applyExperiment(const QString& parameterText)
+{
+    const exper::ParameterParse p = exper::parseParameterText(parameterText.toStdString());
+    if (!p.record) {
+        platform_.showMessage(&w_, QString::fromStdString(p.error));
+        return false;
+    }
+    applier_.apply(*p.record, RecordApplier::Source::Catalogue);
+    return true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+#include "experiments/record_applier.h"
+
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class TableWindow;
+class PlatformServices;
+namespace exper { struct CatalogueEntry; }
+
+// The Experiment box over the table: Load and Save of experiment files with
+// their explanation, and the catalogue under "Run Experiment".
+class ExperimentBox : public QObject {
+    Q_OBJECT
+public:
+    ExperimentBox(TableWindow& window, PlatformServices& platform);
+
+    enum Mode { LoadMode = 1, SaveMode = 2 };
+
+    void openBox(int mode);
+    void loadOrSave();
+    void yes();
+    void no();
+    void cancelOrOk();
+    void showEntry(const exper::CatalogueEntry& entry);
+    // The catalogue's "Ok": parses first, applies only a whole record.
+    bool applyExperiment(const QString& parameterText);
+    // The "Yes" of a file: the whole file is read and checked first.
+    bool applyFile(const QString& path);
+
+    QGroupBox* box() const { return box_; }
+    QPlainTextEdit* memo() const { return memo_; }
+    QPushButton* loadSaveButton() const { return lsbt_; }
+    QPushButton* cancelButton() const { return cancelbt_; }
+    QGroupBox* confirmation() const { return yngb_; }
+    QPushButton* yesButton() const { return ybt_; }
+    QPushButton* noButton() const { return nbt_; }
+    int mode() const { return mode_; }
+    const QString& pendingExperiment() const { return pending_; }
+    RecordApplier& applier() { return applier_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void loadFile();
+    void saveFile();
+    // The whole file, or a message naming it and why it cannot be had.
+    bool readFile(const QString& path, QByteArray* bytes);
+
+    TableWindow& w_;
+    PlatformServices& platform_;
+    RecordApplier applier_;
+    QGroupBox* box_;
+    QPlainTextEdit* memo_;
+    QPushButton* lsbt_;
+    QPushButton* cancelbt_;
+    QGroupBox* yngb_;
+    QPushButton* ybt_;
+    QPushButton* nbt_;
+    int mode_ = LoadMode;
+    QString fileName_;   // the file the open dialog chose last
+    QString pending_;    // the parameter text of the catalogue entry shown last
+};

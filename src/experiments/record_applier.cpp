@@ -1,0 +1,174 @@
+#include "experiments/record_applier.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "setup/mode_switches.h"
+#include "setup/puck_placer.h"
+#include "setup/reset.h"
+#include "setup/table_window.h"
+#include "ui/widgets.h"
+#include "view/view_options.h"
+
+using exper::ExperimentRecord;
+using F = ExperimentRecord::Field;
+
+namespace {
+struct ViewEntry {
+    int bit;
+    QAction* Controls::*entry;
+};
+const ViewEntry kViewEntries[] = {
+    {exper::CentreOfMassBit, &Controls::Centerofmass1}, {exper::TraceCentresBit, &Controls::tracecb},
+    {exper::TraceBlockBit, &Controls::TraceBlock1},     {exper::RedBeforeBit, &Controls::redb},
+    {exper::BlackBeforeBit, &Controls::blackb},         {exper::RedAfterBit, &Controls::reda},
+    {exper::BlackAfterBit, &Controls::blackA},          {exper::LabelMassBit, &Controls::Labelmass1},
+    {exper::ArrowsBit, &Controls::Arrows1},             {exper::ShowScaleBit, &Controls::ShowScale1},
+    {exper::ShowGridBit, &Controls::ShowGrid1},
+};
+} // namespace
+
+RecordApplier::RecordApplier(TableWindow& window) : w_(window) {}
+
+ExperimentRecord RecordApplier::makeRecord() const
+{
+    const Controls& c = const_cast<TableWindow&>(w_).controls();
+    const sim::SimState& s = const_cast<TableWindow&>(w_).state();
+    ExperimentRecord r;
+    r[F::RedPuckLeft] = s.red.startLeft;
+    r[F::RedPuckTop] = s.red.startTop;
+    // the remembered handles: they, not a marker pulled onto the table, aim the pucks
+    r[F::RedHandleLeft] = s.redHandleLeft;
+    r[F::RedHandleTop] = s.redHandleTop;
+    r[F::BlackPuckLeft] = s.black.startLeft;
+    r[F::BlackPuckTop] = s.black.startTop;
+    r[F::BlackHandleLeft] = s.blackHandleLeft;
+    r[F::BlackHandleTop] = s.blackHandleTop;
+    r[F::TableAngle] = c.tableangsb->value();
+    r[F::SpringK] = c.ksb->value();
+    r[F::SpringLength] = c.lsb->value();
+    r[F::ElasticPercent] = c.persb->value();
+    r[F::RedCharge] = c.c1sb->value();
+    r[F::RedMass] = c.m1sb->value();
+    r[F::RedSpeed] = c.v1sb->value();
+    r[F::BlackCharge] = c.c2sb->value();
+    r[F::BlackMass] = c.m2sb->value();
+    r[F::BlackSpeed] = c.v2sb->value();
+    r[F::Dimension] = c.dimension();
+    r[F::SpringKind] = s.springKind;
+    r[F::ElectroRange] = s.electroRange;
+    r[F::MassCount] = c.massCount();
+    int interaction = 2;
+    if (c.springMenu->menuAction()->isChecked()) interaction = 1;
+    else if (c.Elastic1->isChecked()) interaction = 2;
+    else if (c.Inelastic1->isChecked()) interaction = 3;
+    else if (c.SemiElastic1->isChecked()) interaction = 4;
+    else if (c.electroMenu->menuAction()->isChecked()) interaction = 5;
+    else if (c.Circle1->isChecked()) interaction = 6;
+    r[F::Interaction] = interaction;
+    r[F::CircleSize] = c.circleSizeValue();
+    r[F::Scale] = static_cast<int32_t>(s.scale);
+    int flags = 0;
+    for (const ViewEntry& v : kViewEntries)
+        if ((c.*(v.entry))->isChecked())
+            flags += v.bit;
+    r[F::ViewFlags] = flags;
+    r[F::FrequencyIndex] = c.cbfreq->currentIndex();
+    return r;
+}
+
+void RecordApplier::apply(const ExperimentRecord& r, Source source, const std::function<void()>& afterViewSettings)
+{
+    Controls& c = w_.controls();
+    sim::SimState& s = w_.state();
+    // 0. as while the confirmation shows: the dimension switch keeps these places
+    w_.modeSwitches().setConfirmationShowing(true);
+
+    // 1. pucks and handles
+    s.red.startLeft = r[F::RedPuckLeft];
+    s.red.startTop = r[F::RedPuckTop];
+    s.black.startLeft = r[F::BlackPuckLeft];
+    s.black.startTop = r[F::BlackPuckTop];
+    s.redHandleLeft = r[F::RedHandleLeft];
+    s.redHandleTop = r[F::RedHandleTop];
+    s.blackHandleLeft = r[F::BlackHandleLeft];
+    s.blackHandleTop = r[F::BlackHandleTop];
+    c.puck1->move(s.red.startLeft, s.red.startTop);
+    c.puck2->move(s.black.startLeft, s.black.startTop);
+    w_.puckPlacer().showHandle(1);
+    w_.puckPlacer().showHandle(2);
+    c.velsh->move(c.puck1->x() + 10, c.puck1->y());
+
+    // 2.
+    w_.ops().drawSetUp();
+    w_.ops().reset();
+
+    // 3, 4. the scroll bars, each with its own reaction
+    c.ksb->setValue(r[F::SpringK]);
+    c.lsb->setValue(r[F::SpringLength]);
+    if (source == Source::Catalogue)
+        c.persb->setValue(r[F::ElasticPercent]);
+    c.c1sb->setValue(r[F::RedCharge]);
+    c.m1sb->setValue(r[F::RedMass]);
+    c.v1sb->setValue(r[F::RedSpeed]);
+    c.c2sb->setValue(r[F::BlackCharge]);
+    c.m2sb->setValue(r[F::BlackMass]);
+    c.v2sb->setValue(r[F::BlackSpeed]);
+
+    // 5. remembered menu values, nothing chosen yet
+    c.typeMenu->menuAction()->setData(r[F::Dimension]);
+    s.springKind = r[F::SpringKind];
+    s.electroRange = r[F::ElectroRange];
+    c.massesMenu->menuAction()->setData(r[F::MassCount]);
+
+    // 6, 7.
+    (r[F::Dimension] == 1 ? c.type1D : c.type2D)->trigger();
+    (r[F::MassCount] == 2 ? c.masses2 : c.masses1)->trigger();
+
+    // 8. the interaction; "Elastic" only with two masses
+    switch (r[F::Interaction]) {
+    case 1: (r[F::SpringKind] == 3 ? c.springElastic : c.springInelastic)->trigger(); break;
+    case 2:
+        if (r[F::MassCount] == 2)
+            c.Elastic1->trigger();
+        break;
+    case 3: c.Inelastic1->trigger(); break;
+    case 4: c.SemiElastic1->trigger(); break;
+    default: break;
+    }
+    // 9. after the interaction, which sets the percent itself
+    c.persb->setValue(r[F::ElasticPercent]);
+    // 10, 11.
+    if (r[F::Interaction] == 5) {
+        for (QAction* a : {c.electroUnlimited, c.electro100, c.electro50, c.electro20})
+            if (a->data().toInt() == r[F::ElectroRange])
+                a->trigger();
+    }
+    if (r[F::Interaction] == 6)
+        c.Circle1->trigger();
+
+    // 12. sizes, frequency and view marks (marks set without their reactions)
+    const int size = r[F::CircleSize];
+    (size == 0 ? c.circleSmall : size == 1 ? c.circleMedium : size == -2 ? c.circleBlackSmall : c.circleLarge)
+        ->trigger();
+    const int scale = r[F::Scale];
+    (scale == 50 ? c.scaleSmall : scale == 20 ? c.scaleMedium : c.scaleLarge)->trigger();
+    {
+        const QSignalBlocker quiet(c.cbfreq);
+        c.cbfreq->setCurrentIndex(std::clamp(static_cast<int>(r[F::FrequencyIndex]), 0, 5));
+    }
+    for (const ViewEntry& v : kViewEntries)
+        (c.*(v.entry))->setChecked((r[F::ViewFlags] & v.bit) != 0);
+    if (afterViewSettings)
+        afterViewSettings();
+
+    // 13 to 15.
+    c.tableangsb->setValue(r[F::TableAngle]);
+    w_.viewOptions().relabelSpeeds();
+    const bool hidden = c.Circle1->isChecked() || (r[F::Dimension] == 1 && r[F::MassCount] == 2);
+    c.tableangsb->setVisible(!hidden);
+    c.tableanglb->setVisible(!hidden);
+
+    // 16.
+    w_.modeSwitches().setConfirmationShowing(false);
+}
