@@ -42,6 +42,11 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
 {
     Controls& c = w_.controls();
     box_ = c.expgb;
+    // an opaque panel: the table and the pucks must not show between its controls
+    QPalette pal = box_->palette();
+    pal.setColor(QPalette::Window, QColor(254, 253, 199));
+    box_->setPalette(pal);
+    box_->setAutoFillBackground(true);
     memo_ = new QPlainTextEdit(box_);
     memo_->setGeometry(8, 20, 433, 172);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
