@@ -198,6 +198,19 @@ TEST_F(ExperimentTest, AFailedSaveSaysWhyAndKeepsTheText)
     EXPECT_FALSE(box->box()->isHidden());
     EXPECT_EQ(box->memo()->toPlainText(), "words");
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("no-such-folder/x.col"))));
+
+    // an existing file that cannot be replaced stays as it was
+    QFile existing(QStringLiteral("/proc/version"));
+    if (existing.open(QIODevice::ReadOnly)) {
+        const QByteArray before = existing.readAll();
+        existing.close();
+        platform.saveAnswers.push_back(existing.fileName());
+        box->loadSaveButton()->click();
+        EXPECT_EQ(platform.messages.size(), 2);
+        ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+        EXPECT_EQ(existing.readAll(), before);
+        EXPECT_FALSE(box->box()->isHidden());
+    }
 }
 
 TEST_F(ExperimentTest, NoThenLoadAnotherFile)
@@ -240,6 +253,17 @@ TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
     EXPECT_TRUE(c().tracecb->isChecked() && c().redb->isChecked() && c().blackb->isChecked()
                 && c().reda->isChecked() && c().blackA->isChecked());
     EXPECT_FALSE(c().Centerofmass1->isChecked() || c().Labelmass1->isChecked() || c().ShowGrid1->isChecked());
+}
+
+TEST_F(ExperimentTest, AFrequencyOutOfRangeIsClamped)
+{
+    ExperimentRecord r = now();
+    r[F::FrequencyIndex] = 9;
+    box->applier().apply(r, RecordApplier::Source::File);
+    EXPECT_EQ(c().cbfreq->currentIndex(), 5);
+    r[F::FrequencyIndex] = -3;
+    box->applier().apply(r, RecordApplier::Source::Catalogue);
+    EXPECT_EQ(c().cbfreq->currentIndex(), 0);
 }
 
 TEST_F(ExperimentTest, TableAngleControlsIn1D)
