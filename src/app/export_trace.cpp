@@ -38,6 +38,7 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     bool askPrinter(QWidget*) override { return false; }
     std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }
+    void printerSetup(QWidget*) override {}
     void copyImage(const QImage&) override {}
     void copyText(const QString&) override {}
     QString message;

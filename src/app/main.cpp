@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/export_trace.h"
+#include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     TableWindow table(platform);
     NameDialog nameDialog(&table);
     table.setNameDialog(&nameDialog);
+    DataWindow data(table, platform);
     ExperimentBox experiments(table, platform);
     table.show();
     return app.exec();

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -106,6 +107,12 @@ std::unique_ptr<PrintJob> QtPlatformServices::beginPrintJob()
         return nullptr;  // no default printer and none chosen
     const int width = printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
     return makePainterJob(*printer_, width);
+}
+
+void QtPlatformServices::printerSetup(QWidget* parent)
+{
+    QPageSetupDialog dlg(printer_.get(), parent);
+    dlg.exec();
 }
 
 void QtPlatformServices::copyImage(const QImage& image)

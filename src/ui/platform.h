@@ -39,6 +39,8 @@ public:
     // A job on the printer last chosen (the default one before any choice);
     // null when there is no printer to print on.
     virtual std::unique_ptr<PrintJob> beginPrintJob() = 0;
+    // The page and printer set-up dialog for the printer used next.
+    virtual void printerSetup(QWidget* parent) = 0;
     virtual void copyImage(const QImage& image) = 0;
     virtual void copyText(const QString& text) = 0;
 };
@@ -55,6 +57,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
     bool askPrinter(QWidget* parent) override;
     std::unique_ptr<PrintJob> beginPrintJob() override;
+    void printerSetup(QWidget* parent) override;
     void copyImage(const QImage& image) override;
     void copyText(const QString& text) override;
 

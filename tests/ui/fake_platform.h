@@ -30,6 +30,7 @@ public:
     }
     // Prints into a PDF file and records the page layout.
     std::unique_ptr<PrintJob> beginPrintJob() override;
+    void printerSetup(QWidget*) override { ++printerSetupsShown; }
     void copyImage(const QImage& image) override { copiedImages.push_back(image); }
     void copyText(const QString& text) override { copiedTexts << text; }
 
@@ -41,6 +42,7 @@ public:
     bool printAccepts = true;
     bool printerReady = true;   // false: the machine has no printer
     int printDialogsShown = 0;
+    int printerSetupsShown = 0;
     QString pdfPath;   // where the next job writes its page
     struct Page {
         int pageWidth = 0;

@@ -1,0 +1,53 @@
+#include "datawin/arrow_geometry.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/numbers.h"
+
+namespace dw {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+}
+
+IPoint momentumHalf(double p, double angle, int scale)
+{
+    return {num::Round(std::cos(angle) * scale * p / 2.0), num::Round(std::sin(angle) * scale * p / 2.0)};
+}
+
+void barbEnds(int hx, int hy, double a, IPoint* first, IPoint* second)
+{
+    *first = {hx - num::Round(10 * std::cos(a - kPi / 7)), hy + num::Round(10 * std::sin(a - kPi / 7))};
+    *second = {hx - num::Round(10 * std::cos(a + kPi / 7)), hy + num::Round(10 * std::sin(a + kPi / 7))};
+}
+
+Resultant resultantFrom(IPoint tail, IPoint head, int scale)
+{
+    Resultant r;
+    r.handle = {(tail.x + head.x) / 2, (tail.y + head.y) / 2};
+    r.half = {tail.x - r.handle.x, tail.y - r.handle.y};
+    const int ex = head.x - tail.x, ey = tail.y - head.y;
+    double a = ex != 0 ? std::atan(static_cast<double>(ey) / ex) : kPi / 2;
+    if (ex < 0)
+        a += kPi;
+    if (a < 0)
+        a += 2 * kPi;
+    r.angle = a;
+    const double len = std::sqrt(static_cast<double>(r.half.x) * r.half.x + static_cast<double>(r.half.y) * r.half.y);
+    r.momText = "Blue mom.: " + num::F(2 * len / (scale > 0 ? scale : 1), 4, 1);
+    r.angleText = "Blue angle: " + num::F(a * 180 / kPi, 4, 1);
+    return r;
+}
+
+bool snapShift(IPoint end, IPoint target, int reach, IPoint* shift)
+{
+    if (std::abs(target.x - end.x) < reach && std::abs(target.y - end.y) < reach) {
+        *shift = {target.x - end.x, target.y - end.y};
+        return true;
+    }
+    *shift = {0, 0};
+    return false;
+}
+
+} // namespace dw

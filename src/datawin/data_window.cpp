@@ -1,0 +1,135 @@
+#include "datawin/data_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "datawin/graph_page.h"
+#include "datawin/momentum_page.h"
+#include "datawin/table_page.h"
+#include "setup/table_window.h"
+#include "ui/platform.h"
+#include "view/printing.h"
+
+DataWindow::DataWindow(TableWindow& table, PlatformServices& platform)
+    : QDialog(&table), w_(table), platform_(platform)
+{
+    setWindowTitle(QStringLiteral("Collision Data"));
+    setFixedSize(808, 560);
+    menu_ = new QMenuBar(this);
+    menu_->setGeometry(0, 0, 808, 24);
+    QMenu* file = menu_->addMenu(QStringLiteral("&File"));
+    copyGraph = file->addAction(QStringLiteral("Copy Graph"));
+    printGraph = file->addAction(QStringLiteral("Print Graph"));
+    file->addSeparator();
+    printerSetup = file->addAction(QStringLiteral("Printer Setup"));
+    closeEntry = file->addAction(QStringLiteral("Close"));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setGeometry(0, 26, 808, 534);
+    table_ = new TablePage(platform_);
+    graph_ = new GraphPage(platform_);
+    momentum_ = new MomentumPage(platform_);
+    tabs_->addTab(table_, QStringLiteral("&Data"));
+    tabs_->addTab(graph_, QStringLiteral("&Graph"));
+    tabs_->addTab(momentum_, QStringLiteral("&Momentum Analysis"));
+    tabs_->setCurrentIndex(2);   // in front the first time
+
+    auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
+    auto print = [this] { w_.printing().printImage(graph_->canvas().image()); };
+    connect(copyGraph, &QAction::triggered, this, copy);
+    connect(graph_, &GraphPage::copyRequested, this, copy);
+    connect(printGraph, &QAction::triggered, this, print);
+    connect(graph_, &GraphPage::printRequested, this, print);
+    connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
+    connect(closeEntry, &QAction::triggered, this, &QDialog::close);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
+
+    Controls& c = w_.controls();
+    connect(c.showbt, &QPushButton::clicked, this, [this] { showFromTable(); });
+    // the dot size sizes the page's seven markers, shown or not
+    for (QAction* a : {c.dotNormal, c.dotLarge})
+        connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.controls().dotSizeValue()); });
+}
+
+dw::RunData DataWindow::runData() const
+{
+    TableWindow& w = w_;
+    const sim::SimState& s = w.state();
+    const Controls& c = w.controls();
+    dw::RunData r;
+    r.log = &s.sampleLog;
+    r.redMass = s.red.mass;
+    r.blackMass = s.black.mass;
+    r.g = dw::pushGain(c.massCount() == 1 && c.dimension() == 1, c.tableangsb->value(), c.m1sb->value());
+    r.springShown = !c.springgb->isHidden();
+    r.springK = c.ksb->value();
+    for (size_t i = 0; i < 6; ++i)
+        r.divisors[i] = s.frequencyDivisors[i];
+    return r;
+}
+
+void DataWindow::showFromTable()
+{
+    if (w_.state().tick <= 2)
+        return;
+    table_->datamem->clear();
+    activate();
+    platform_.execModal(*this);
+}
+
+void DataWindow::activate()
+{
+    const Controls& c = w_.controls();
+    const dw::RunData run = runData();
+    const int N = std::max(1, c.Timesb->maximum());
+    table_->setRun(run);
+    graph_->setRun(run);
+    momentum_->setRun(run, N);
+    // 1 to 4: what the modes show
+    graph_->plotrg->show();
+    graph_->drawcb->show();
+    graph_->compcb->show();
+    if (c.massCount() == 1 && c.dimension() == 1) {
+        graph_->compcb->setCurrentIndex(0);
+        graph_->compcb->hide();
+        graph_->plotrg->hide();
+        graph_->drawcb->setCurrentIndex(0);
+        graph_->drawcb->hide();
+        for (QCheckBox* b : {table_->speed2cb, table_->angle2cb, table_->energy2cb, table_->mom2cb})
+            b->setChecked(false);
+    }
+    table_->blackRow->setVisible(c.massCount() == 2);
+    table_->Sprcb->setVisible(run.springShown);
+    graph_->spcb->setVisible(run.springShown && graph_->plotEnergy->isChecked());
+    // 5 to 8
+    graph_->computeGraphExtremes();
+    table_->buildTable();
+    momentum_->recomputeArrows();
+    for (QScrollBar* sb : {momentum_->timemomsb, graph_->tgsb, table_->tdsb})
+        sb->setMaximum(N);
+    table_->tdsb->setValue(N);
+    momentum_->startValues();
+    momentum_->timemomsb->setValue(N);
+    graph_->tgsb->setValue(N);
+    momentum_->scalesb->setValue(10);
+    if (tabs_->currentWidget() == momentum_)
+        momentum_->recomputeArrows();
+    else if (tabs_->currentWidget() == graph_)
+        graph_->drawGraph();
+}
+
+void DataWindow::pageChanged()
+{
+    graph_->computeGraphExtremes();
+    if (tabs_->currentWidget() == graph_)
+        graph_->drawGraph();
+    else if (tabs_->currentWidget() == momentum_)
+        momentum_->drawMomentum();
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include <QDialog>
+
+#include "datawin/run_data.h"
+
+class QMenuBar;
+class QAction;
+class QTabWidget;
+class TableWindow;
+class PlatformServices;
+class TablePage;
+class GraphPage;
+class MomentumPage;
+
+// "Collision Data": the run as a table, as graphs and as momentum arrows.
+// It reads the table window's state and changes none of it.
+class DataWindow : public QDialog {
+    Q_OBJECT
+public:
+    DataWindow(TableWindow& table, PlatformServices& platform);
+
+    // "Show Data Table": only once a run has gone beyond tick 2; modal.
+    void showFromTable();
+    // Every page rebuilt from the log, as each time the window opens.
+    void activate();
+
+    TablePage& tablePage() { return *table_; }
+    GraphPage& graphPage() { return *graph_; }
+    MomentumPage& momentumPage() { return *momentum_; }
+    QTabWidget* tabs() const { return tabs_; }
+    QAction* copyGraph = nullptr;
+    QAction* printGraph = nullptr;
+    QAction* printerSetup = nullptr;
+    QAction* closeEntry = nullptr;
+
+private:
+    void pageChanged();
+    dw::RunData runData() const;
+
+    TableWindow& w_;
+    PlatformServices& platform_;
+    QMenuBar* menu_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    TablePage* table_ = nullptr;
+    GraphPage* graph_ = nullptr;
+    MomentumPage* momentum_ = nullptr;
+};

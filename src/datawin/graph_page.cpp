@@ -1,0 +1,214 @@
+#include "datawin/graph_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ui/numbers.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+namespace {
+const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kGreen(0, 128, 0);
+
+QComboBox* list(QWidget* parent, int x, int y, int w, const QStringList& items)
+{
+    auto* c = new QComboBox(parent);
+    c->setGeometry(x, y, w, 24);
+    c->addItems(items);
+    return c;
+}
+} // namespace
+
+GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), canvas_(603, 467)
+{
+    graphim = new PictureWidget(canvas_, this);
+    graphim->setGeometry(4, 4, 603, 467);
+    graphim->setCursor(Qt::CrossCursor);
+    popup = new QMenu(graphim);
+    connect(popup->addAction(QStringLiteral("Copy")), &QAction::triggered, this, &GraphPage::copyRequested);
+    connect(popup->addAction(QStringLiteral("Print")), &QAction::triggered, this, &GraphPage::printRequested);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Speed"), this);
+    GroupBox2->setGeometry(615, 4, 180, 64);
+    ylb = new QLabel(QStringLiteral("Speed:"), GroupBox2);
+    ylb->setGeometry(8, 20, 168, 18);
+    xlb = new QLabel(QStringLiteral("Time:"), GroupBox2);
+    xlb->setGeometry(8, 40, 168, 18);
+    plotrg = new QGroupBox(QStringLiteral("Plot"), this);
+    plotrg->setGeometry(615, 74, 180, 90);
+    plotVelocity = new QRadioButton(QStringLiteral("Velocity"), plotrg);
+    plotVelocity->setGeometry(10, 20, 160, 20);
+    plotVelocity->setChecked(true);
+    plotEnergy = new QRadioButton(QStringLiteral("Energy"), plotrg);
+    plotEnergy->setGeometry(10, 42, 160, 20);
+    plotMomentum = new QRadioButton(QStringLiteral("Momentum"), plotrg);
+    plotMomentum->setGeometry(10, 64, 160, 20);
+    compcb = list(this, 615, 172, 180, {QStringLiteral("X Component"), QStringLiteral("Y Component"),
+                                        QStringLiteral("Scalar Values")});
+    drawcb = list(this, 615, 202, 180, {QStringLiteral("Red puck"), QStringLiteral("Black Puck"),
+                                        QStringLiteral("Total Only"), QStringLiteral("Red And Black"),
+                                        QStringLiteral("Red, Black and Total")});
+    auto* freq = new QLabel(QStringLiteral("Freq"), this);
+    freq->move(615, 236);
+    gfcb = list(this, 670, 232, 90, {QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
+                                     QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    tglb = new QLabel(QStringLiteral("Draw to 0.00 s"), this);
+    tglb->setGeometry(615, 266, 180, 18);
+    tgsb = new KeyScrollBar(Qt::Horizontal, this);
+    tgsb->setGeometry(615, 286, 180, 17);
+    tgsb->setRange(1, 1);
+    tgsb->setPageStep(10);
+    spcb = new QCheckBox(QStringLiteral("Plot Spring Energy"), this);
+    spcb->setGeometry(615, 312, 180, 20);
+    spcb->hide();
+
+    for (QRadioButton* r : {plotVelocity, plotEnergy, plotMomentum})
+        connect(r, &QRadioButton::clicked, this, [this] { drawGraph(); });
+    connect(gfcb, &QComboBox::currentIndexChanged, this, [this] { drawGraph(); });
+    connect(spcb, &QCheckBox::clicked, this, [this] { drawGraph(); });
+    for (QComboBox* c : {drawcb, compcb})
+        connect(c, &QComboBox::currentIndexChanged, this, [this] {
+            computeGraphExtremes();
+            drawGraph();
+        });
+    connect(tgsb, &QScrollBar::valueChanged, this, [this] {
+        tglb->setText(QStringLiteral("Draw to ") + QString::fromStdString(num::F((tgsb->value() - 1) / 20.0, 4, 2))
+                      + QStringLiteral(" s"));
+        computeGraphExtremes();
+        drawGraph();
+    });
+    connect(graphim, &PictureWidget::mouseDown, this, [this](int x, int y) { readValue(x, y); });
+    graphim->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(graphim, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { popup->popup(graphim->mapToGlobal(p)); });
+}
+
+dw::Quantity GraphPage::quantity() const
+{
+    return plotEnergy->isChecked() ? dw::Energy : plotMomentum->isChecked() ? dw::Momentum : dw::Velocity;
+}
+
+dw::Component GraphPage::component() const
+{
+    return static_cast<dw::Component>(std::clamp(compcb->currentIndex(), 0, 2));
+}
+
+dw::Series GraphPage::series() const
+{
+    return static_cast<dw::Series>(std::clamp(drawcb->currentIndex(), 0, 4));
+}
+
+void GraphPage::computeGraphExtremes()
+{
+    extremes_ = dw::computeGraphExtremes(run_, component(), tgsb->value());
+}
+
+void GraphPage::drawGraph()
+{
+    const dw::Quantity q = quantity();
+    const QString name = q == dw::Energy ? QStringLiteral("Energy")
+                                         : q == dw::Momentum ? QStringLiteral("Momentum") : QStringLiteral("Velocity");
+    spcb->setVisible(q == dw::Energy && run_.springShown);
+    GroupBox2->setTitle(name);
+    ylb->setText(name + QLatin1Char(':'));
+    xlb->setText(QStringLiteral("Time:"));
+
+    const int W = canvas_.width(), H = canvas_.height();
+    const int P = tgsb->value();
+    axes_ = dw::graphAxes(extremes_, q, series(), W, H, P);
+    const dw::GraphAxes& a = axes_;
+    Canvas& cv = canvas_;
+    cv.setPenColor(kWhite);
+    cv.setPenWidth(1);
+    cv.setBrushStyle(Canvas::BrushStyle::Solid);
+    cv.setBrushColor(kWhite);
+    cv.rectangle(0, 0, W, H);
+
+    cv.setPenColor(kRed);
+    cv.setPenWidth(2);
+    cv.line(a.X0, a.bottom < 0 ? H : a.Y0, a.X0, 0);
+    cv.line(a.X0, a.yz, W, a.yz);
+    cv.setFontBold(false);
+    const int ticks = num::Round(2.0 * P / 20.0);
+    for (int j = 1; j <= ticks; ++j) {
+        const int x = a.X0 + num::Round(10.0 * j * a.sx);
+        cv.line(x, a.yz, x, a.yz + 4);
+        if (j % 2 == 0)
+            cv.textOut(x, a.yz + 8, QString::number(j / 2));
+    }
+    for (int sign : {1, -1}) {
+        for (int j = sign > 0 ? 0 : 1; j <= 2 * a.n; ++j) {
+            const double v = sign * a.step * j / 2.0;
+            const int y = a.y(v);
+            if (y < -20 || y > H + 20)
+                continue;   // clipped anyway
+            cv.line(a.X0, y, a.X0 - 4, y);
+            if (j % 2 == 0)
+                cv.textOut(a.X0 - 20, y - 5, QString::number(sign * a.step * (j / 2)));
+        }
+    }
+    cv.setFontBold(true);
+    for (int k = 1; k <= name.size(); ++k)
+        cv.textOut(5, 30 * k + 30, name.mid(k - 1, 1));
+    cv.setFontBold(false);
+
+    cv.setPenWidth(1);
+    const dw::Series s = series();
+    struct Plot { dw::Which which; QColor pen; };
+    Plot plots[3];
+    int count = 0;
+    switch (s) {
+    case dw::RedPuck: plots[count++] = {dw::Red, kRed}; break;
+    case dw::BlackPuck: plots[count++] = {dw::Black, kBlack}; break;
+    case dw::TotalOnly: plots[count++] = {dw::Total, kBlue}; break;
+    case dw::RedAndBlack: plots[count++] = {dw::Red, kRed}; plots[count++] = {dw::Black, kBlack}; break;
+    case dw::RedBlackTotal:
+        plots[count++] = {dw::Red, kRed};
+        plots[count++] = {dw::Black, kBlack};
+        plots[count++] = {dw::Total, kBlue};
+        break;
+    }
+    if (!run_.log) {
+        graphim->update();
+        return;
+    }
+    const int idx = gfcb->currentIndex();
+    const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+    const bool spring = spcb->isChecked() && !spcb->isHidden();
+    const int last = std::min(P, sim::kTickCeiling);
+    for (int p = 0; p < count; ++p) {
+        cv.setPenColor(plots[p].pen);
+        for (int i = 1; i <= last; ++i) {
+            if ((i - 1) % divisor != 0)
+                continue;
+            const double v = dw::sampleValue(run_, q, component(), plots[p].which, i, s == dw::RedPuck);
+            const int x = a.x(i), y = a.y(v);
+            cv.ellipse(x - 2, y - 2, x + 2, y + 2);
+            if (spring) {
+                const double C = run_.log->compression[static_cast<size_t>(i)];
+                const int ys = a.y(0.5 * run_.springK * C * C);
+                cv.setPenColor(kGreen);
+                cv.ellipse(x - 2, ys - 2, x + 2, ys + 2);
+                cv.setPenColor(plots[p].pen);
+            }
+        }
+    }
+    graphim->update();
+}
+
+void GraphPage::readValue(int x, int y)
+{
+    const dw::GraphAxes& a = axes_;
+    if (x <= a.X0 || y >= a.Y0)
+        return;
+    ylb->setText(GroupBox2->title() + QLatin1Char(':')
+                 + QString::fromStdString(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
+    xlb->setText(QStringLiteral("Time :") + QString::fromStdString(num::F((x - a.X0) / a.sx / 20.0, 4, 1)));
+}

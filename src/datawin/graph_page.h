@@ -1,0 +1,61 @@
+#pragma once
+#include <QWidget>
+
+#include "datawin/graph_values.h"
+#include "ui/canvas.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QScrollBar;
+class PictureWidget;
+class PlatformServices;
+
+// The "&Graph" page: a quantity of the run against time.
+class GraphPage : public QWidget {
+    Q_OBJECT
+public:
+    GraphPage(PlatformServices& platform, QWidget* parent = nullptr);
+
+    void setRun(const dw::RunData& run) { run_ = run; }
+    void computeGraphExtremes();
+    void drawGraph();
+    void readValue(int x, int y);
+
+    dw::Quantity quantity() const;
+    dw::Component component() const;
+    dw::Series series() const;
+    Canvas& canvas() { return canvas_; }
+    const dw::GraphAxes& axes() const { return axes_; }
+    const dw::GraphExtremes& extremes() const { return extremes_; }
+
+    PictureWidget* graphim = nullptr;
+    QComboBox* compcb = nullptr;
+    QGroupBox* plotrg = nullptr;
+    QRadioButton* plotVelocity = nullptr;
+    QRadioButton* plotEnergy = nullptr;
+    QRadioButton* plotMomentum = nullptr;
+    QComboBox* drawcb = nullptr;
+    QComboBox* gfcb = nullptr;
+    QScrollBar* tgsb = nullptr;
+    QLabel* tglb = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* ylb = nullptr;
+    QLabel* xlb = nullptr;
+    QCheckBox* spcb = nullptr;
+    QMenu* popup = nullptr;
+
+signals:
+    void copyRequested();
+    void printRequested();
+
+private:
+    PlatformServices& platform_;
+    Canvas canvas_;
+    dw::RunData run_;
+    dw::GraphExtremes extremes_;
+    dw::GraphAxes axes_;
+};

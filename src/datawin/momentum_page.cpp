@@ -1,0 +1,366 @@
+#include "datawin/momentum_page.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+#include <cmath>
+
+#include "ui/numbers.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kYellow(255, 255, 0);
+constexpr int kSurfaceX = 2, kSurfaceY = 18;   // the drawing surface inside the group
+
+QString f41(double x)
+{
+    return QString::fromStdString(num::F(x, 4, 1));
+}
+
+// A number as typed: plain decimal, optional sign, exponent and blanks.
+bool parseNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (ok)
+        *value = v;
+    return ok;
+}
+} // namespace
+
+MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), canvas_(581, 470)
+{
+    vectors = new QGroupBox(QStringLiteral("Momentum Vectors:"), this);
+    vectors->setGeometry(4, 2, 585, 492);
+    momim = new PictureWidget(canvas_, vectors);
+    momim->setGeometry(kSurfaceX, kSurfaceY, 581, 470);
+
+    auto shape = [this](MovableShape::Kind kind, QColor brush, int x, int y, int side) {
+        auto* s = new MovableShape(kind, vectors);
+        s->setGeometry(x, y, side, side);
+        s->setPenColor(kind == MovableShape::Kind::Circle && brush == kBlue ? kBlue : kBlack);
+        s->setBrushColor(brush);
+        return s;
+    };
+    for (int j = 1; j <= 8; ++j) {
+        circles_[static_cast<size_t>(j)] = shape(MovableShape::Kind::Circle, kWhite, 0, 0, 7);
+        circles_[static_cast<size_t>(j)]->hide();
+    }
+    handles_[1] = shape(MovableShape::Kind::Square, kWhite, 184, 256, 7);
+    handles_[2] = shape(MovableShape::Kind::Square, kYellow, 272, 256, 7);
+    handles_[3] = shape(MovableShape::Kind::Square, kWhite, 360, 256, 7);
+    handles_[4] = shape(MovableShape::Kind::Square, kYellow, 432, 256, 7);
+    handles_[5] = shape(MovableShape::Kind::Square, kBlue, 296, 144, 7);
+    circles_[9] = shape(MovableShape::Kind::Circle, kBlue, 326, 144, 7);
+    circles_[10] = shape(MovableShape::Kind::Circle, kBlue, 266, 144, 7);
+    for (int k = 1; k <= 5; ++k) {
+        MovableShape* h = handles_[static_cast<size_t>(k)];
+        connect(h, &MovableShape::mouseDown, this, [this] { shapeDown(); });
+        connect(h, &MovableShape::mouseUp, this, [this] { shapeUp(); });
+        connect(h, &MovableShape::mouseMove, this, [this, h](int x, int y) { shapeMove(h, x, y); });
+    }
+    for (int j : {9, 10}) {
+        MovableShape* c = circles_[static_cast<size_t>(j)];
+        connect(c, &MovableShape::mouseDown, this, [this] { shapeDown(); });
+        connect(c, &MovableShape::mouseUp, this, [this] { shapeUp(); });
+        connect(c, &MovableShape::mouseMove, this, [this, c](int x, int y) { shapeMove(c, x, y); });
+    }
+
+    const int rx = 596;
+    auto label = [this](int x, int y, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(x, y, 196, 18);
+        return l;
+    };
+    label(rx, 4, QStringLiteral("Scale:"));
+    scalesb = new KeyScrollBar(Qt::Horizontal, this);
+    scalesb->setGeometry(rx, 24, 196, 17);
+    scalesb->setRange(1, 100);
+    scalesb->setPageStep(10);
+    scalesb->setValue(10);
+    timemomlb = label(rx, 50, QStringLiteral("Time: 0 s"));
+    timemomsb = new KeyScrollBar(Qt::Horizontal, this);
+    timemomsb->setGeometry(rx, 70, 196, 17);
+    timemomsb->setRange(1, 1);
+    timemomsb->setPageStep(10);
+    bvlb = label(rx, 100, QStringLiteral("Blue Mom: 6"));
+    balb = label(rx, 120, QStringLiteral("Blue Angle : 0"));
+    const struct { QColor colour; const char* text; } legend[] = {
+        {kWhite, "At The Start"}, {kYellow, "At Time t"}, {kBlue, "Resultant"}};
+    for (int i = 0; i < 3; ++i) {
+        auto* sq = new MovableShape(MovableShape::Kind::Square, this);
+        sq->setGeometry(rx, 150 + 20 * i + 4, 9, 9);
+        sq->setBrushColor(legend[i].colour);
+        sq->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label(rx + 16, 150 + 20 * i, QString::fromLatin1(legend[i].text));
+    }
+    acb = new QGroupBox(QStringLiteral("    Analyse your own"), this);
+    acb->setGeometry(rx, 216, 200, 226);
+    acb->setCheckable(true);
+    acb->setChecked(false);
+    auto edit = [this](int x, int y) {
+        auto* e = new QLineEdit(acb);
+        e->setGeometry(x, y, 60, 22);
+        return e;
+    };
+    const char* rows[] = {"Red before", "Red after", "Black before", "Black after"};
+    for (int i = 0; i < 4; ++i) {
+        auto* l = new QLabel(QString::fromLatin1(rows[i]), acb);
+        l->setGeometry(6, 44 + 44 * i, 80, 18);
+    }
+    auto* mh = new QLabel(QStringLiteral("Mom."), acb);
+    mh->setGeometry(90, 22, 50, 18);
+    auto* ah = new QLabel(QStringLiteral("Angle"), acb);
+    ah->setGeometry(140, 22, 50, 18);
+    rbv = edit(86, 42); rba = edit(134, 42);
+    rav = edit(86, 86); raa = edit(134, 86);
+    bbv = edit(86, 130); bba = edit(134, 130);
+    bav = edit(86, 174); baa = edit(134, 174);
+    auto* note = new QLabel(QStringLiteral("* Set Momentum to zero for it to not show"), this);
+    note->setGeometry(rx, 446, 200, 36);
+    note->setWordWrap(true);
+
+    const struct { QLineEdit* e; int k; bool angle; } edits[] = {
+        {rbv, 1, false}, {rav, 2, false}, {bbv, 3, false}, {bav, 4, false},
+        {rba, 1, true},  {raa, 2, true},  {bba, 3, true},  {baa, 4, true}};
+    for (const auto& e : edits) {
+        QLineEdit* le = e.e;
+        const int k = e.k;
+        const bool angle = e.angle;
+        connect(le, &QLineEdit::textChanged, this, [this, le, k, angle] { editChanged(le, k, angle); });
+        connect(le, &QLineEdit::editingFinished, this, [this, le] { editFinished(le); });
+    }
+    connect(acb, &QGroupBox::clicked, this, [this] { recomputeArrows(); });
+    connect(scalesb, &QScrollBar::valueChanged, this, [this] { recomputeArrows(); });
+    connect(timemomsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
+}
+
+void MomentumPage::setDotSize(int side)
+{
+    for (int k = 1; k <= 5; ++k)
+        handles_[static_cast<size_t>(k)]->resize(side, side);
+    circles_[9]->resize(side, side);
+    circles_[10]->resize(side, side);
+}
+
+dw::IPoint MomentumPage::at(const MovableShape* s) const
+{
+    return {s->x(), s->y()};
+}
+
+void MomentumPage::moveTo(MovableShape* s, dw::IPoint p)
+{
+    s->move(p.x, p.y);
+}
+
+void MomentumPage::editChanged(QLineEdit* edit, int k, bool angle)
+{
+    // An unfinished number ("-", ".", empty) keeps the last value; the
+    // message waits until the field is left.
+    double v = 0.0;
+    if (!parseNumber(edit->text(), &v))
+        return;
+    if (angle) {
+        ownAngle_[static_cast<size_t>(k)] = v * kPi / 180.0;
+        momAngle_[static_cast<size_t>(k)] = ownAngle_[static_cast<size_t>(k)];
+    } else {
+        ownMom_[static_cast<size_t>(k)] = v;
+    }
+    recomputeArrows();
+}
+
+void MomentumPage::editFinished(QLineEdit* edit)
+{
+    double v = 0.0;
+    if (!parseNumber(edit->text(), &v))
+        platform_.showMessage(this, QStringLiteral("'%1' is not a valid floating point value").arg(edit->text()));
+}
+
+void MomentumPage::startValues()
+{
+    const sim::VelocitySample& first = run_.log->velocities[1];
+    const sim::VelocitySample& last = run_.log->velocities[static_cast<size_t>(N_)];
+    momAngle_[1] = first.redDirection;
+    momAngle_[2] = last.redDirection;
+    momAngle_[3] = first.blackDirection;
+    momAngle_[4] = last.blackDirection;
+    momAngle_[5] = kPi;
+    const dw::IPoint blue = at(handles_[5]);
+    moveTo(circles_[9], {blue.x + 30, blue.y});
+    moveTo(circles_[10], {blue.x - 30, blue.y});
+    blueHalf_ = {30, 0};
+    rbv->setText(f41(first.redSpeed * run_.redMass));
+    rav->setText(f41(last.redSpeed * run_.redMass));
+    bbv->setText(f41(first.blackSpeed * run_.blackMass));
+    bav->setText(f41(last.blackSpeed * run_.blackMass));
+    rba->setText(f41(momAngle_[1] * 180 / kPi));
+    raa->setText(f41(momAngle_[2] * 180 / kPi));
+    bba->setText(f41(momAngle_[3] * 180 / kPi));
+    baa->setText(f41(momAngle_[4] * 180 / kPi));
+}
+
+void MomentumPage::timeChanged()
+{
+    const int T = timemomsb->value();
+    const sim::VelocitySample& v = run_.log->velocities[static_cast<size_t>(T)];
+    momAngle_[2] = v.redDirection;
+    momAngle_[4] = v.blackDirection;
+    timemomlb->setText(QStringLiteral("Time: ") + QString::fromStdString(num::F((T - 1) * 0.05, 5, 2))
+                       + QStringLiteral(" s"));
+    recomputeArrows();
+    drawMomentum();
+}
+
+void MomentumPage::recomputeArrows()
+{
+    const int s = scalesb->value();
+    if (acb->isChecked()) {
+        for (int k = 1; k <= 4; ++k)
+            momHalf_[static_cast<size_t>(k)] =
+                dw::momentumHalf(ownMom_[static_cast<size_t>(k)], ownAngle_[static_cast<size_t>(k)], s);
+    } else if (run_.log) {
+        const int T = timemomsb->value();
+        const sim::VelocitySample& a = run_.log->velocities[1];
+        const sim::VelocitySample& t = run_.log->velocities[static_cast<size_t>(T)];
+        momHalf_[1] = dw::momentumHalf(a.redSpeed * run_.redMass, a.redDirection, s);
+        momHalf_[2] = dw::momentumHalf(t.redSpeed * run_.redMass, t.redDirection, s);
+        momHalf_[3] = dw::momentumHalf(a.blackSpeed * run_.blackMass, a.blackDirection, s);
+        momHalf_[4] = dw::momentumHalf(t.blackSpeed * run_.blackMass, t.blackDirection, s);
+    }
+    for (int k = 1; k <= 4; ++k)
+        handles_[static_cast<size_t>(k)]->setVisible(!(momHalf_[static_cast<size_t>(k)] == dw::IPoint{}));
+    drawMomentum();
+}
+
+void MomentumPage::recomputeResultant()
+{
+    const dw::Resultant r = dw::resultantFrom(at(circles_[9]), at(circles_[10]), scalesb->value());
+    moveTo(handles_[5], r.handle);
+    blueHalf_ = r.half;
+    momAngle_[5] = r.angle;
+    bvlb->setText(QString::fromStdString(r.momText));
+    balb->setText(QString::fromStdString(r.angleText));
+}
+
+void MomentumPage::snap()
+{
+    if (movingSquare_) {
+        const int v = snapArrow_;
+        MovableShape* tail = circles_[static_cast<size_t>(v)];
+        MovableShape* head = circles_[static_cast<size_t>(v + 1)];
+        MovableShape* h = handles_[static_cast<size_t>((v + 1) / 2)];
+        for (int j = 1; j <= 10; ++j) {
+            MovableShape* cj = circles_[static_cast<size_t>(j)];
+            // an arrow's own ends never snap together: a short arrow would creep
+            if (cj == tail || cj == head)
+                continue;
+            for (MovableShape* e : {tail, head}) {
+                dw::IPoint d;
+                if (dw::snapShift(at(e), at(cj), 5, &d)) {
+                    for (MovableShape* m : {tail, head, h})
+                        m->move(m->x() + d.x, m->y() + d.y);
+                }
+            }
+        }
+    } else if (draggedBlueEnd_ != 0) {
+        MovableShape* blue = circles_[static_cast<size_t>(draggedBlueEnd_)];
+        for (int j = 1; j <= 10; ++j) {
+            MovableShape* cj = circles_[static_cast<size_t>(j)];
+            dw::IPoint d;
+            if (cj != blue && dw::snapShift(at(blue), at(cj), 6, &d)) {
+                moveTo(blue, at(cj));
+                recomputeResultant();
+            }
+        }
+    }
+}
+
+void MomentumPage::drawMomentum()
+{
+    Canvas& cv = canvas_;
+    // the frame takes the pen the last drawing left (blue after any)
+    cv.setBrushStyle(Canvas::BrushStyle::Solid);
+    cv.setBrushColor(kWhite);
+    cv.setPenWidth(1);
+    cv.rectangle(0, 0, cv.width(), cv.height());
+    for (int k = 1; k <= 4; ++k) {
+        const dw::IPoint hp = at(handles_[static_cast<size_t>(k)]);
+        const dw::IPoint d = momHalf_[static_cast<size_t>(k)];
+        moveTo(circles_[static_cast<size_t>(2 * k - 1)], {hp.x - d.x, hp.y + d.y});
+        moveTo(circles_[static_cast<size_t>(2 * k)], {hp.x + d.x, hp.y - d.y});
+    }
+    snap();
+    cv.setPenWidth(2);
+    const QColor pens[] = {kRed, kRed, kRed, kBlack, kBlack, kBlue};
+    for (int k = 1; k <= 5; ++k) {
+        if (handles_[static_cast<size_t>(k)]->isHidden())
+            continue;
+        cv.setPenColor(pens[k]);
+        const dw::IPoint t = at(circles_[static_cast<size_t>(2 * k - 1)]);
+        const dw::IPoint h = at(circles_[static_cast<size_t>(2 * k)]);
+        const int tx = t.x + 4 - kSurfaceX, ty = t.y + 4 - kSurfaceY;
+        const int hx = h.x + 4 - kSurfaceX, hy = h.y + 4 - kSurfaceY;
+        cv.line(tx, ty, hx, hy);
+        dw::IPoint b1, b2;
+        dw::barbEnds(hx, hy, momAngle_[static_cast<size_t>(k)], &b1, &b2);
+        cv.line(hx, hy, b1.x, b1.y);
+        cv.line(hx, hy, b2.x, b2.y);
+    }
+    cv.setPenWidth(1);
+    momim->update();
+}
+
+void MomentumPage::shapeDown()
+{
+    momDragging_ = true;
+}
+
+void MomentumPage::shapeUp()
+{
+    momDragging_ = false;
+}
+
+int MomentumPage::valueOf(const MovableShape* s) const
+{
+    if (s == circles_[9])
+        return 9;
+    if (s == circles_[10])
+        return 10;
+    for (int k = 1; k <= 5; ++k)
+        if (s == handles_[static_cast<size_t>(k)])
+            return 2 * k - 1;
+    return 0;
+}
+
+void MomentumPage::shapeMove(MovableShape* s, int x, int y)
+{
+    const int value = valueOf(s);
+    snapArrow_ = value == 10 ? 9 : value;
+    if (!momDragging_ || value == 0)
+        return;
+    int left = s->x() + x - 3, top = s->y() + y - 3;
+    const int W = canvas_.width(), H = canvas_.height();
+    if (left < 10) left = 10;
+    else if (left > W) left = W - 7;
+    if (top < 20) top = 20;
+    else if (top > H + 10) top = H + 10;
+    s->move(left, top);
+    movingSquare_ = true;
+    if (value >= 9) {
+        snapArrow_ = 9;
+        if (s == circles_[9] || s == circles_[10]) {
+            movingSquare_ = false;
+            draggedBlueEnd_ = value;
+            recomputeResultant();
+        } else {
+            moveTo(circles_[9], {s->x() + blueHalf_.x, s->y() + blueHalf_.y});
+            moveTo(circles_[10], {s->x() - blueHalf_.x, s->y() - blueHalf_.y});
+        }
+    }
+    drawMomentum();
+}

@@ -1,0 +1,83 @@
+#pragma once
+#include <QWidget>
+#include <array>
+
+#include "datawin/arrow_geometry.h"
+#include "datawin/run_data.h"
+#include "ui/canvas.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class MovableShape;
+class PictureWidget;
+class PlatformServices;
+
+// The "&Momentum Analysis" page: the pucks' momenta as arrows, added by
+// hand tail to head, with a blue resultant.
+class MomentumPage : public QWidget {
+    Q_OBJECT
+public:
+    MomentumPage(PlatformServices& platform, QWidget* parent = nullptr);
+
+    void setRun(const dw::RunData& run, int N) { run_ = run; N_ = N; }
+    void startValues();
+    void timeChanged();
+    void recomputeArrows();
+    void drawMomentum();
+    void recomputeResultant();
+    void setDotSize(int side);
+
+    // The drag reactions of the seven draggable shapes; a shape's value is
+    // the number of its arrow's tail circle (1, 3, 5, 7, 9), 10 for s10.
+    void shapeDown();
+    void shapeMove(MovableShape* shape, int x, int y);
+    void shapeUp();
+    int valueOf(const MovableShape* shape) const;
+
+    MovableShape* handle(int arrow) const { return handles_[static_cast<size_t>(arrow)]; }   // 1..5
+    MovableShape* circle(int j) const { return circles_[static_cast<size_t>(j)]; }           // 1..10
+    dw::IPoint momHalf(int k) const { return momHalf_[static_cast<size_t>(k)]; }
+    double momAngle(int k) const { return momAngle_[static_cast<size_t>(k)]; }
+    Canvas& canvas() { return canvas_; }
+
+    QGroupBox* vectors = nullptr;
+    PictureWidget* momim = nullptr;
+    QScrollBar* scalesb = nullptr;
+    QScrollBar* timemomsb = nullptr;
+    QLabel* timemomlb = nullptr;
+    QLabel* bvlb = nullptr;
+    QLabel* balb = nullptr;
+    QGroupBox* acb = nullptr;
+    QLineEdit* rbv = nullptr;
+    QLineEdit* rav = nullptr;
+    QLineEdit* bbv = nullptr;
+    QLineEdit* bav = nullptr;
+    QLineEdit* rba = nullptr;
+    QLineEdit* raa = nullptr;
+    QLineEdit* bba = nullptr;
+    QLineEdit* baa = nullptr;
+
+private:
+    void editChanged(QLineEdit* edit, int k, bool angle);
+    void editFinished(QLineEdit* edit);
+    dw::IPoint at(const MovableShape* s) const;
+    void moveTo(MovableShape* s, dw::IPoint p);
+    void snap();
+
+    PlatformServices& platform_;
+    Canvas canvas_;
+    dw::RunData run_;
+    int N_ = 1;
+    std::array<MovableShape*, 6> handles_{};    // 1..4 arrows, 5 the resultant
+    std::array<MovableShape*, 11> circles_{};   // 1..10
+    std::array<dw::IPoint, 5> momHalf_{};
+    dw::IPoint blueHalf_{30, 0};
+    std::array<double, 6> momAngle_{};
+    std::array<double, 5> ownMom_{}, ownAngle_{};
+    bool momDragging_ = false;
+    int snapArrow_ = 1;
+    bool movingSquare_ = false;
+    int draggedBlueEnd_ = 0;
+};

@@ -1,0 +1,102 @@
+#include "datawin/table_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "engine/sim_state.h"
+#include "ui/numbers.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+namespace {
+QCheckBox* box(QWidget* parent, int x, int y, const QString& text, bool checked)
+{
+    auto* b = new QCheckBox(text, parent);
+    b->move(x, y);
+    b->adjustSize();
+    b->setChecked(checked);
+    return b;
+}
+} // namespace
+
+TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    datamem = new QPlainTextEdit(this);
+    datamem->setGeometry(8, 8, 480, 488);
+    datamem->setLineWrapMode(QPlainTextEdit::NoWrap);
+    datamem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    redRow = new QGroupBox(QStringLiteral("Red puck"), this);
+    redRow->setGeometry(500, 8, 140, 112);
+    speed1cb = box(redRow, 10, 20, QStringLiteral("Speed"), true);
+    angle1cb = box(redRow, 10, 42, QStringLiteral("Angle"), false);
+    energy1cb = box(redRow, 10, 64, QStringLiteral("Energy"), false);
+    mom1cb = box(redRow, 10, 86, QStringLiteral("Momentum"), false);
+    blackRow = new QGroupBox(QStringLiteral("Black Puck"), this);
+    blackRow->setGeometry(650, 8, 140, 112);
+    speed2cb = box(blackRow, 10, 20, QStringLiteral("Speed"), true);
+    angle2cb = box(blackRow, 10, 42, QStringLiteral("Angle"), false);
+    energy2cb = box(blackRow, 10, 64, QStringLiteral("Energy"), false);
+    mom2cb = box(blackRow, 10, 86, QStringLiteral("Momentum"), false);
+    Sprcb = box(this, 500, 130, QStringLiteral("Spring Compression"), false);
+    Sprcb->hide();
+    radcb = box(this, 500, 156, QStringLiteral("Show Angle in Radians"), false);
+    auto* freq = new QLabel(QStringLiteral("Freq"), this);
+    freq->move(500, 190);
+    cbfreq = new QComboBox(this);
+    cbfreq->setGeometry(560, 186, 80, 24);
+    cbfreq->addItems({QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
+                      QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    tdlb = new QLabel(QStringLiteral("Time: 0.00 s"), this);
+    tdlb->setGeometry(500, 222, 200, 18);
+    tdsb = new KeyScrollBar(Qt::Horizontal, this);
+    tdsb->setGeometry(500, 244, 290, 17);
+    tdsb->setRange(1, 1);
+    tdsb->setPageStep(10);
+    copyallbt = new QPushButton(QStringLiteral("Copy All Data"), this);
+    copyallbt->setGeometry(500, 276, 140, 30);
+    copysbt = new QPushButton(QStringLiteral("Copy Selected"), this);
+    copysbt->setGeometry(650, 276, 140, 30);
+
+    for (QCheckBox* b : {speed1cb, angle1cb, energy1cb, mom1cb, speed2cb, angle2cb, energy2cb, mom2cb, Sprcb, radcb})
+        connect(b, &QCheckBox::clicked, this, [this] { buildTable(); });
+    connect(cbfreq, &QComboBox::currentIndexChanged, this, [this] { buildTable(); });
+    connect(tdsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
+    connect(copyallbt, &QPushButton::clicked, this, [this] {
+        datamem->selectAll();
+        platform_.copyText(datamem->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    });
+    connect(copysbt, &QPushButton::clicked, this, [this] {
+        platform_.copyText(datamem->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    });
+}
+
+dw::TableChoice TablePage::choice() const
+{
+    dw::TableChoice c;
+    const QCheckBox* boxes[] = {speed1cb, angle1cb, energy1cb, mom1cb, speed2cb, angle2cb, energy2cb, mom2cb, Sprcb};
+    for (int i = 0; i < dw::ColumnCount; ++i)
+        c.columns[static_cast<size_t>(i)] = boxes[i]->isChecked();
+    c.radians = radcb->isChecked();
+    const int idx = cbfreq->currentIndex();
+    c.divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+    c.lastPosition = tdsb->value();
+    return c;
+}
+
+void TablePage::buildTable()
+{
+    const std::string text = dw::buildTableText(run_, choice());
+    datamem->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TablePage::timeChanged()
+{
+    tdlb->setText(QStringLiteral("Time: ") + QString::fromStdString(num::F((tdsb->value() - 1) / 20.0, 4, 2))
+                  + QStringLiteral(" s"));
+    buildTable();
+}
