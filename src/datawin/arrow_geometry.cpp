@@ -28,7 +28,8 @@ Resultant resultantFrom(IPoint tail, IPoint head, int scale)
     r.handle = {(tail.x + head.x) / 2, (tail.y + head.y) / 2};
     r.half = {tail.x - r.handle.x, tail.y - r.handle.y};
     const int ex = head.x - tail.x, ey = tail.y - head.y;
-    double a = ex != 0 ? std::atan(static_cast<double>(ey) / ex) : kPi / 2;
+    // straight down reads 270, not 90 as a bare "pi/2 when ex = 0" would give
+    double a = ex != 0 ? std::atan(static_cast<double>(ey) / ex) : (ey >= 0 ? kPi / 2 : 3 * kPi / 2);
     if (ex < 0)
         a += kPi;
     if (a < 0)
