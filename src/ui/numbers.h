@@ -33,6 +33,42 @@ inline int Div(int a, int b) { return a / b; }
 // A value that rounds to zero never shows a minus sign.
 inline int formatFixed(char* buf, int size, double x, int w, int d)
 {
+    // Fast path for the ordinary magnitudes of tables and labels: the same
+    // digits as printf, which rounds the exact binary value. Away from a
+    // rounding tie the scaled product decides it exactly; near one, and for
+    // anything large, printf itself decides.
+    if (d >= 0 && d <= 6 && w < 24 && size > 48 && std::isfinite(x)) {
+        static constexpr double kP10[] = {1, 10, 100, 1000, 1e4, 1e5, 1e6};
+        static constexpr long long kI10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+        const double y = std::fabs(x) * kP10[d];
+        if (y < 2e9) {
+            const double fl = std::floor(y);
+            const double frac = y - fl;
+            if (std::fabs(frac - 0.5) > 1e-6) {
+                const long long v = static_cast<long long>(frac > 0.5 ? fl + 1.0 : fl);
+                char digits[32];
+                int n = 0;
+                long long ip = v / kI10[d], fp = v % kI10[d];
+                for (int k = 0; k < d; ++k, fp /= 10)
+                    digits[n++] = static_cast<char>('0' + fp % 10);
+                if (d > 0)
+                    digits[n++] = '.';
+                do {
+                    digits[n++] = static_cast<char>('0' + ip % 10);
+                    ip /= 10;
+                } while (ip > 0);
+                if (x < 0 && v != 0)
+                    digits[n++] = '-';
+                int out = 0;
+                for (int k = n; k < w; ++k)
+                    buf[out++] = ' ';
+                while (n > 0)
+                    buf[out++] = digits[--n];
+                buf[out] = '\0';
+                return out;
+            }
+        }
+    }
     int n = std::snprintf(buf, static_cast<size_t>(size), "%*.*f", w, d, x);
     if (n <= 0 || n >= size)
         return n;

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "ui/numbers.h"
 
 using namespace num;
@@ -42,4 +47,31 @@ TEST(Numbers, FixedFormatShowsNoNegativeZero)
     EXPECT_EQ(F(-0.001, 5, 2), " 0.00");
     EXPECT_EQ(F(-0.0, 0, 1), "0.0");
     EXPECT_EQ(F(-0.004, 6, 2), "  0.00");
+}
+
+TEST(Numbers, FixedFormatGivesPrintfsDigits)
+{
+    // the fast path against printf itself, ties and near-ties included
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> mag(-6.0, 6.0);
+    std::uniform_int_distribution<int> dec(0, 3), wid(0, 8);
+    std::vector<double> values = {0.125, 0.375, 2.5, 0.5, 1.5, -0.5, 1.005, 2.675, 0.5236, -28.6479, 12.3456,
+                                  0.05, 99.995, -0.0049, 1e9, -1e9, 123456789.5, 0.0, -0.0};
+    for (int i = 0; i < 200000; ++i) {
+        const double v = std::pow(10.0, mag(rng)) * (rng() % 2 ? 1 : -1);
+        values.push_back(v);
+        values.push_back(std::round(v * 1000) / 1000);   // decimal-looking values sit near ties
+    }
+    for (double v : values) {
+        const int d = dec(rng), w = wid(rng);
+        char mine[64], ref[64];
+        formatFixed(mine, sizeof mine, v, w, d);
+        std::snprintf(ref, sizeof ref, "%*.*f", w, d, v);
+        std::string expected = ref;
+        // printf keeps the sign of a negative zero; F never shows one
+        const size_t minus = expected.find('-');
+        if (minus != std::string::npos && expected.find_first_of("123456789") == std::string::npos)
+            expected = F(0.0, w, d);
+        ASSERT_EQ(std::string(mine), expected) << v << " " << w << " " << d;
+    }
 }
