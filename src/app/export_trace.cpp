@@ -25,6 +25,7 @@ const char kUsage[] =
     "  --experiment FILE  the set-up of an experiment file (.col)\n"
     "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
     "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
+    "  --speed S          computer speed: slow, medium or fast (default fast)\n"
     "  --output FILE      where the CSV goes (default: standard output)\n"
     "  --help             this text\n";
 
@@ -64,6 +65,7 @@ int runCommandLine(int argc, char** argv)
     bool exportTrace = false, help = false;
     QString experiment, output;
     int catalogue = 0, ticks = 9998;
+    QString speed = QStringLiteral("fast");
     bool haveCatalogue = false;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
@@ -90,6 +92,10 @@ int runCommandLine(int argc, char** argv)
             bool ok = false;
             if (!value(&v) || (ticks = v.toInt(&ok), !ok) || ticks < 1 || ticks > 9998)
                 return fail(QStringLiteral("--ticks needs a number from 1 to 9998, not \"%1\"").arg(v));
+        } else if (a == QLatin1String("--speed")) {
+            if (!value(&speed) || (speed != QLatin1String("slow") && speed != QLatin1String("medium")
+                                   && speed != QLatin1String("fast")))
+                return fail(QStringLiteral("--speed needs slow, medium or fast, not \"%1\"").arg(speed));
         } else if (a == QLatin1String("--output")) {
             if (!value(&output) || output.isEmpty())
                 return fail(QStringLiteral("--output needs a file name"));
@@ -103,7 +109,7 @@ int runCommandLine(int argc, char** argv)
     }
     if (!exportTrace) {
         if (!experiment.isEmpty() || haveCatalogue || !output.isEmpty())
-            return fail(QStringLiteral("--experiment, --catalogue, --ticks and --output belong to --export-trace"));
+            return fail(QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to --export-trace"));
         return -1;
     }
     if (!experiment.isEmpty() && haveCatalogue)
@@ -129,6 +135,8 @@ int runCommandLine(int argc, char** argv)
 
     sim::SimState& s = window.state();
     Controls& c = window.controls();
+    (speed == QLatin1String("slow") ? c.speedSlow : speed == QLatin1String("medium") ? c.speedMedium : c.speedFast)
+        ->trigger();
     c.Startbt->click();
     while (c.colltimer->isActive() && s.tick <= ticks)
         window.runControl().timerEvent();
