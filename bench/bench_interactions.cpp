@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "setup/controls.h"
+#include "ui/controls.h"
 #include "setup/puck_placer.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"

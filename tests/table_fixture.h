@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/canvas.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace dw {
 

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace dw {
 

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "engine/sim_state.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 

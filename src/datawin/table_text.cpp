@@ -1,6 +1,6 @@
 #include "datawin/table_text.h"
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace dw {
 

@@ -6,7 +6,7 @@
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
 #include "engine/spring.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace sim {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/motion.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace sim {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 
 using num::Trunc;

@@ -2,7 +2,7 @@
 #include <QRect>
 
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 
 // Dragging the pucks and their velocity handles in the set-up state, and
 // the circle-speed handle's launch.

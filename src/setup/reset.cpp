@@ -2,7 +2,7 @@
 
 #include "engine/motion.h"
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 

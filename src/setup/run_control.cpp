@@ -1,6 +1,6 @@
 #include "setup/run_control.h"
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 
 RunControl::RunControl(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops)

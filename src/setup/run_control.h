@@ -4,7 +4,7 @@
 
 #include "engine/run.h"
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 
 // Start, Stop and Continue, and the run timer's event.
 class RunControl : public sim::RunHost {

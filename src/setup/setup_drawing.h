@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 #include "view/interaction_drawing.h"
 
 class Canvas;

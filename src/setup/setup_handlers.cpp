@@ -2,7 +2,7 @@
 
 #include "engine/motion.h"
 #include "engine/run.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 
 namespace {

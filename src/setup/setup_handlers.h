@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 
 // Change actions of the set-up controls that write state: masses, speeds,
 // charges, the percent bar, the interaction entries, the spring bars,

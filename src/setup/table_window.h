@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 #include "ui/canvas.h"
 
 class PlatformServices;

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/canvas.h"
+#include "ui/controls.h"
 
 MovableShape::MovableShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind)
 {
@@ -115,4 +116,11 @@ void KeyScrollBar::keyPressEvent(QKeyEvent* e)
     default:
         QScrollBar::keyPressEvent(e);
     }
+}
+
+void setCaption(QLabel* l, const QString& text)
+{
+    l->setText(text);
+    if (!l->property("keepWidth").toBool())
+        l->adjustSize();
 }

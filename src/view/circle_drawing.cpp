@@ -4,7 +4,7 @@
 
 #include "engine/circle.h"
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 

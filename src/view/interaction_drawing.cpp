@@ -3,7 +3,7 @@
 #include "engine/motion.h"
 #include "engine/spring.h"
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 using num::Trunc;
 

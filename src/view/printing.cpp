@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/name_dialog.h"

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 
 class Canvas;
 class NameDialog;

@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 TimeLine::TimeLine(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
 

@@ -2,7 +2,7 @@
 #include <QObject>
 
 #include "engine/sim_state.h"
-#include "setup/controls.h"
+#include "ui/controls.h"
 
 // The time line under Start and Reset, the replay that steps it, and the
 // strobe frequency list: they only choose what the trace shows.

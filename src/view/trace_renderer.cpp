@@ -4,7 +4,7 @@
 
 #include "engine/motion.h"
 #include "ui/canvas.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 #include "ui/widgets.h"
 
 using num::Trunc;

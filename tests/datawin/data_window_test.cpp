@@ -16,7 +16,7 @@
 #include "datawin/graph_page.h"
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 class DataTest : public TableTest {
 protected:

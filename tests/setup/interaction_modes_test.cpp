@@ -6,7 +6,7 @@
 
 #include "engine/motion.h"
 #include "setup/puck_placer.h"
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 namespace {
 bool redNear(const Canvas& cv, int x, int y)

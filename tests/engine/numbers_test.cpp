@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/numbers.h"
+#include "engine/numbers.h"
 
 using namespace num;
 

@@ -1,0 +1,49 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when an include runs against the layers:
+#   app -> experiments, datawin -> setup -> view -> ui -> engine
+# and the physics, the record forms and the data window's number work
+# include neither Qt nor anything above the engine.
+# Run as: cmake -DSRC=<src folder> -P check_layers.cmake
+set(allowed_engine      "engine")
+set(allowed_ui          "ui;engine")
+set(allowed_view        "view;ui;engine")
+set(allowed_setup       "setup;view;ui;engine")
+set(allowed_datawin     "datawin;setup;view;ui;engine")
+set(allowed_experiments "experiments;setup;view;ui;engine")
+set(allowed_app         "app;experiments;datawin;setup;view;ui;engine")
+# files that must stay free of Qt and of every window folder
+set(plain_files
+  experiments/experiment_record experiments/text_encoding experiments/catalogue
+  datawin/run_data datawin/table_text datawin/graph_values datawin/arrow_geometry)
+set(plain_folders "engine")
+
+set(errors "")
+file(GLOB_RECURSE sources RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp")
+foreach(f IN LISTS sources)
+  get_filename_component(folder "${f}" DIRECTORY)
+  string(REGEX REPLACE "\\.(h|cpp)$" "" stem "${f}")
+  set(plain FALSE)
+  if(folder IN_LIST plain_folders OR stem IN_LIST plain_files)
+    set(plain TRUE)
+  endif()
+  file(STRINGS "${SRC}/${f}" lines REGEX "^#include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^#include \"([a-z]+)/([a-z_]+)\\.h\"")
+      set(to "${CMAKE_MATCH_1}")
+      set(target "${CMAKE_MATCH_1}/${CMAKE_MATCH_2}")
+      if(NOT to IN_LIST allowed_${folder})
+        list(APPEND errors "${f}: ${line} (${folder} may not include ${to})")
+      elseif(plain AND NOT to STREQUAL "engine" AND NOT target IN_LIST plain_files)
+        list(APPEND errors "${f}: ${line} (plain C++ file includes window code)")
+      endif()
+    elseif(plain AND line MATCHES "^#include <Q")
+      list(APPEND errors "${f}: ${line} (plain C++ file includes Qt)")
+    endif()
+  endforeach()
+endforeach()
+if(errors)
+  list(JOIN errors "\n" text)
+  message(FATAL_ERROR "Layering broken:\n${text}")
+endif()
+list(LENGTH sources n)
+message(STATUS "Layering holds in ${n} files")

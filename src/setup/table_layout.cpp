@@ -1,0 +1,258 @@
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTabBar>
+
+#include "setup/table_window.h"
+#include "ui/widgets.h"
+
+// The table window's layout: the table panel with its shapes, and the
+// control panel with its three pages.
+
+namespace {
+
+const QColor kWindowColour(254, 253, 199);
+const QColor kPanelColour(169, 150, 109);
+constexpr int kImageW = 759;
+constexpr int kImageH = 367;
+
+QFont captionFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    return f;
+}
+
+void fill(QWidget* w, QColor colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QScrollBar* scrollBar(QWidget* parent, int x, int y, int w, int h, int min, int max, int pos, int large)
+{
+    auto* sb = new KeyScrollBar(Qt::Horizontal, parent);
+    sb->setGeometry(x, y, w, h);
+    sb->setRange(min, max);
+    sb->setSingleStep(1);
+    sb->setPageStep(large);
+    sb->setValue(pos);
+    return sb;
+}
+
+QLabel* label(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* l = new QLabel(parent);
+    l->move(x, y);
+    setCaption(l, text);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, w, h);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// An orange arrow bent back to the left: the exit button's picture.
+QPixmap exitPicture()
+{
+    QPixmap pm(45, 54);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath bend;
+    bend.moveTo(12, 44);
+    bend.lineTo(24, 44);
+    bend.cubicTo(44, 44, 44, 10, 24, 10);
+    bend.lineTo(16, 10);
+    p.setPen(QPen(QColor(240, 140, 20), 7, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(bend);
+    QPolygonF head;
+    head << QPointF(2, 10) << QPointF(17, 0) << QPointF(17, 20);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 140, 20));
+    p.drawPolygon(head);
+    return pm;
+}
+
+} // namespace
+
+void TableWindow::buildLayout()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(792, 546);
+    fill(client, kWindowColour);
+    client->setFont(captionFont());
+    setCentralWidget(client);
+
+    // table panel
+    c_.Panel1 = new QFrame(client);
+    c_.Panel1->setGeometry(8, 8, 777, 385);
+    c_.Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    c_.Panel1->setLineWidth(2);
+    fill(c_.Panel1, kPanelColour);
+
+    c_.tableim = new PictureWidget(table_, c_.Panel1);
+    c_.tableim->setGeometry(7, 7, kImageW, kImageH);
+
+    auto circle = [this](int side, QColor pen, int tag) {
+        auto* s = new MovableShape(MovableShape::Kind::Circle, c_.Panel1);
+        s->resize(side, side);
+        s->setPenColor(pen);
+        s->setTag(tag);
+        return s;
+    };
+    c_.puck1 = circle(24, Qt::red, 1);
+    c_.puck2 = circle(24, Qt::black, 2);
+    c_.redansh = circle(7, Qt::red, 1);
+    c_.blackansh = circle(7, Qt::black, 2);
+    c_.velsh = new MovableShape(MovableShape::Kind::RoundRect, c_.Panel1);
+    c_.velsh->resize(5, 25);
+    c_.velsh->setPenColor(Qt::red);
+    c_.velsh->setBrushColor(Qt::red);
+    c_.velsh->setToolTip(QStringLiteral("Velocity"));
+    c_.velsh->hide();
+    c_.copyshape = new MovableShape(MovableShape::Kind::DottedFrame, c_.Panel1);
+    c_.copyshape->hide();
+    c_.expgb = new QGroupBox(QStringLiteral("Experiment"), c_.Panel1);
+    c_.expgb->setGeometry(144, 64, 449, 249);
+    c_.expgb->hide();
+
+    // control panel
+    c_.Panel2 = new QFrame(client);
+    c_.Panel2->setGeometry(8, 396, 777, 145);
+    c_.Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    c_.Panel2->setLineWidth(1);
+    fill(c_.Panel2, kPanelColour);
+    buildControlPanel(c_.Panel2);
+
+    c_.colltimer = new QTimer(this);
+    c_.colltimer->setTimerType(Qt::PreciseTimer);
+    c_.colltimer->setInterval(10);
+    c_.delaytimer1 = new QTimer(this);
+    c_.delaytimer1->setTimerType(Qt::PreciseTimer);
+    c_.delaytimer1->setInterval(50);
+}
+
+void TableWindow::buildControlPanel(QWidget* panel)
+{
+    c_.TabbedNotebook1 = new QTabWidget(panel);
+    c_.TabbedNotebook1->setGeometry(8, 8, 521, 129);
+    QFont tabFont(QStringLiteral("DejaVu Sans"));
+    tabFont.setPointSize(8);
+    tabFont.setBold(false);  // set, or the window's bold caption font shows through
+    c_.TabbedNotebook1->tabBar()->setFont(tabFont);
+    auto* controlsPage = new QWidget;
+    auto* dataPage = new QWidget;
+    auto* measurePage = new QWidget;
+    c_.TabbedNotebook1->addTab(controlsPage, QStringLiteral("&Controls"));
+    c_.TabbedNotebook1->addTab(dataPage, QStringLiteral("&Data"));
+    c_.TabbedNotebook1->addTab(measurePage, QStringLiteral("&Measurements"));
+
+    c_.Startbt = button(panel, 560, 8, 89, 33, QStringLiteral("&Start"));
+    c_.Resetbt = button(panel, 560, 48, 89, 33, QStringLiteral("&Reset"));
+    c_.Timelb = label(panel, 576, 96, QStringLiteral("Time: 0 s"));
+    // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
+    c_.Timelb->setProperty("keepWidth", true);
+    c_.Timelb->resize(124, c_.Timelb->height());
+    c_.Timesb = scrollBar(panel, 552, 118, 121, 17, 1, 1001, 1, 50);
+    c_.Shape2 = new QFrame(panel);
+    c_.Shape2->setGeometry(656, 8, 105, 73);
+    c_.Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    fill(c_.Shape2, Qt::white);
+    c_.dstartbt = button(panel, 664, 16, 89, 33, QStringLiteral("Replay"));
+    c_.replaysb = scrollBar(panel, 664, 56, 89, 17, 0, 25, 0, 5);
+    c_.SpeedButton1 = new QToolButton(panel);
+    c_.SpeedButton1->setGeometry(704, 84, 57, 57);
+    c_.SpeedButton1->setIcon(QIcon(exitPicture()));
+    c_.SpeedButton1->setIconSize(QSize(45, 54));
+    c_.SpeedButton1->setAutoRaise(true);
+
+    // "&Controls"
+    c_.Recenterbt = button(controlsPage, 8, 16, 113, 33, QStringLiteral("&Recenter"));
+    c_.printtrbt = button(controlsPage, 8, 56, 113, 33, QStringLiteral("&Print Trace"));
+    c_.printtrbt->setEnabled(false);
+    c_.tableanglb = label(controlsPage, 144, 8, QStringLiteral("Table Angle: 0.00") + QChar(0xBA));
+    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, 0, 1000, 0, 10);
+    c_.Label4 = label(controlsPage, 136, 64, QStringLiteral("Frequency"));
+    c_.cbfreq = new QComboBox(controlsPage);
+    c_.cbfreq->move(208, 62);
+    c_.cbfreq->setFixedWidth(65);
+    c_.cbfreq->addItems({QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
+                         QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    c_.percentlb = new QLabel(controlsPage);
+    c_.percentlb->setProperty("keepWidth", true);
+    c_.percentlb->setGeometry(320, 40, 161, 17);
+    c_.percentlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c_.percentlb->hide();
+    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, 0, 200, 10, 5);
+    c_.persb->hide();
+    c_.springgb = new QGroupBox(QStringLiteral("Spring Constants"), controlsPage);
+    c_.springgb->setGeometry(296, 1, 210, 97);
+    c_.klb = label(c_.springgb, 8, 18, QStringLiteral("k: 10 N/m"));
+    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, 1, 200, 10, 5);
+    c_.llb = label(c_.springgb, 8, 42, QStringLiteral("Length: 2.50 cm"));
+    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, 10, 200, 50, 5);
+    c_.slb = label(c_.springgb, 8, 70, QStringLiteral("Spring Compressed: 0 cm"));
+    // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
+    c_.slb->setProperty("keepWidth", true);
+    c_.slb->resize(196, c_.slb->height());
+    c_.springgb->hide();
+
+    // "&Data": the red puck's controls left of the divider, the black one's right of it
+    QPalette redText;
+    redText.setColor(QPalette::WindowText, Qt::red);
+    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, -100, 100, 100, 10);
+    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, 0, 100, 100, 10);
+    c_.c1lb = label(dataPage, 114, 8, QStringLiteral("Charge: 10"));
+    c_.c2lb = label(dataPage, 366, 8, QStringLiteral("Charge: 10"));
+    for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb),
+                       static_cast<QWidget*>(c_.c1lb), static_cast<QWidget*>(c_.c2lb)})
+        w->hide();
+    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, 1, 200, 1, 10);
+    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, 1, 200, 1, 10);
+    c_.m1lb = label(dataPage, 114, 40, QStringLiteral("Mass 1: 0.1 kg"));
+    c_.m2lb = label(dataPage, 366, 40, QStringLiteral("Mass 2: 0.1 kg"));
+    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, 0, 500, 0, 10);
+    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, 0, 500, 0, 10);
+    c_.v1lb = label(dataPage, 114, 72, QStringLiteral("Velocity 1: 0.0 cm/s"));
+    c_.v2lb = label(dataPage, 366, 72, QStringLiteral("Velocity 2: 0.0 cm/s"));
+    for (QLabel* l : {c_.c1lb, c_.m1lb, c_.v1lb}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::red);
+        l->setPalette(pal);
+    }
+    fill(c_.m1lb, kPanelColour);
+    fill(c_.v1lb, kPanelColour);
+    c_.Shape1 = new QFrame(dataPage);
+    c_.Shape1->setGeometry(248, 0, 3, 100);
+    fill(c_.Shape1, Qt::black);
+
+    // "&Measurements"
+    c_.GroupBox1 = new QGroupBox(measurePage);
+    c_.GroupBox1->setGeometry(8, 40, 361, 57);
+    c_.rulerrb = new QRadioButton(QStringLiteral("&Ruler"), c_.GroupBox1);
+    c_.rulerrb->move(16, 24);
+    c_.rulerrb->adjustSize();
+    c_.rulerrb->setChecked(true);
+    c_.rulerrb->setEnabled(false);
+    c_.Prorb = new QRadioButton(QStringLiteral("&Protractor"), c_.GroupBox1);
+    c_.Prorb->move(88, 24);
+    c_.Prorb->adjustSize();
+    c_.Prorb->setEnabled(false);
+    c_.anslb = label(c_.GroupBox1, 184, 24, QString());
+    c_.anslb->hide();
+    c_.measurecb = new QCheckBox(QStringLiteral("Measure"), measurePage);
+    c_.measurecb->setGeometry(24, 40, 81, 17);
+    c_.measurecb->setEnabled(false);
+    fill(c_.measurecb, kPanelColour);
+    c_.measurecb->raise();
+    c_.showbt = button(measurePage, 376, 72, 131, 25, QStringLiteral("Show Data Table"));
+}
+

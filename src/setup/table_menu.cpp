@@ -1,0 +1,138 @@
+#include <QMenuBar>
+
+#include "setup/table_window.h"
+
+// The table window's menu: captions, tags, check marks and hints.
+
+namespace {
+
+QAction* entry(QMenu* menu, const QString& caption, int tag = 0, bool checkable = false, bool checked = false)
+{
+    QAction* a = menu->addAction(caption);
+    a->setData(tag);
+    a->setCheckable(checkable);
+    a->setChecked(checked);
+    return a;
+}
+
+QMenu* submenu(QMenu* parent, const QString& caption, int tag = 0)
+{
+    QMenu* m = parent->addMenu(caption);
+    m->menuAction()->setData(tag);
+    return m;
+}
+
+} // namespace
+
+void TableWindow::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    c_.runExperimentMenu = submenu(file, QStringLiteral("Run Experiment"));
+    {
+        QMenu* r = c_.runExperimentMenu;
+        entry(r, QStringLiteral("Symmetric Pattern"));
+        auto group = [r](const QString& caption, std::initializer_list<const char*> items) {
+            QMenu* m = submenu(r, caption);
+            entry(m, QStringLiteral("Information"));
+            m->addSeparator();
+            for (const char* i : items)
+                entry(m, QString::fromLatin1(i));
+        };
+        group(QStringLiteral("Gravity assist"), {"Speed Up", "Slow Down"});
+        group(QStringLiteral("Monkey gun"), {"Horizontal Shot", "Angled Shot"});
+        group(QStringLiteral("1-D Collision Samples #1"), {"Billiard ball", "Spring", "Electrostatic"});
+        group(QStringLiteral("1-D Collision Types"), {"TEC", "Partial", "TIC", "Explosion #1", "Explosion #2"});
+        group(QStringLiteral("2-D Collision Samples #1"), {"TEC", "Partial", "Electrostatics", "TIC"});
+    }
+    c_.Load1 = entry(file, QStringLiteral("&Load an Experiment"), 1);
+    c_.Save1 = entry(file, QStringLiteral("&Save an Experiment"), 2);
+    file->addSeparator();
+    c_.CopySelect1 = entry(file, QStringLiteral("&Copy Select"), 0, true, false);
+    c_.PrintCopySelect1 = entry(file, QStringLiteral("Print Copy Select"));
+    c_.PrintCopySelect1->setEnabled(false);
+    c_.Print1 = entry(file, QStringLiteral("Print"));
+    c_.WhoAmI1 = entry(file, QStringLiteral("&Who Am I:"));
+    file->addSeparator();
+    c_.Exit1 = entry(file, QStringLiteral("E&xit"));
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    c_.typeMenu = submenu(view, QStringLiteral("&Type: 2-D"), 2);
+    c_.type2D = entry(c_.typeMenu, QStringLiteral("2-D"), 2);
+    c_.type1D = entry(c_.typeMenu, QStringLiteral("1-D"), 1);
+    c_.massesMenu = submenu(view, QStringLiteral("2 Masses"), 2);
+    c_.masses2 = entry(c_.massesMenu, QStringLiteral("2 Masses"), 2);
+    c_.masses1 = entry(c_.massesMenu, QStringLiteral("1 Mass"), 1);
+    view->addSeparator();
+    c_.Centerofmass1 = entry(view, QStringLiteral("Center of &Mass"), 1, true, false);
+    c_.tracecb = entry(view, QStringLiteral("&Trace Centers"), 2, true, true);
+    c_.TraceBlock1 = entry(view, QStringLiteral("Trace Bloc&k"), 4, true, false);
+    c_.TraceBlock1->setVisible(false);
+    view->addSeparator();
+    c_.redb = entry(view, QStringLiteral("&Red Before"), 8, true, true);
+    c_.blackb = entry(view, QStringLiteral("&Black Before"), 16, true, true);
+    c_.reda = entry(view, QStringLiteral("R&ed After"), 32, true, true);
+    c_.blackA = entry(view, QStringLiteral("B&lack After"), 64, true, true);
+    view->addSeparator();
+    c_.ShowForce1 = entry(view, QStringLiteral("Show &Force"), 128, true, true);
+    c_.ShowForce1->setVisible(false);
+    c_.Arrows1 = entry(view, QStringLiteral("&Direction Arrows"), 256, true, false);
+    c_.ShowScale1 = entry(view, QStringLiteral("&Show Scale"), 512, true, false);
+    c_.ShowGrid1 = entry(view, QStringLiteral("Show &Grid"), 1024, true, false);
+    c_.Labelmass1 = entry(view, QStringLiteral("&Label mass"), 16, true, false);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    c_.springMenu = submenu(options, QStringLiteral("1-D Spring"), 3);
+    c_.springMenu->menuAction()->setCheckable(true);
+    c_.springElastic = entry(c_.springMenu, QStringLiteral("Elastic"), 3);
+    c_.springInelastic = entry(c_.springMenu, QStringLiteral("Inelastic"), 4);
+    c_.Elastic1 = entry(options, QStringLiteral("&Elastic"), 0, true, true);
+    c_.Inelastic1 = entry(options, QStringLiteral("&Inelastic"), 0, true, false);
+    c_.SemiElastic1 = entry(options, QStringLiteral("&Semi Elastic"), 0, true, false);
+    c_.electroMenu = submenu(options, QStringLiteral("E&lectrostatic: Un"));
+    c_.electroMenu->menuAction()->setCheckable(true);
+    c_.electroMenu->setToolTipsVisible(true);
+    c_.electroUnlimited = entry(c_.electroMenu, QStringLiteral("Unlimited"), 1000);
+    c_.electro100 = entry(c_.electroMenu, QStringLiteral("100"), 100);
+    c_.electro50 = entry(c_.electroMenu, QStringLiteral("50"), 50);
+    c_.electro20 = entry(c_.electroMenu, QStringLiteral("20"), 20);
+    const char* hints[] = {"effects appear always", "effects appear far away", "effects appear when they are near",
+                           "effects appear on when they are close"};
+    QAction* ranges[] = {c_.electroUnlimited, c_.electro100, c_.electro50, c_.electro20};
+    for (int i = 0; i < 4; ++i) {
+        ranges[i]->setToolTip(QString::fromLatin1(hints[i]));
+        ranges[i]->setStatusTip(QString::fromLatin1(hints[i]));
+    }
+    c_.Circle1 = entry(options, QStringLiteral("&Circle"), 0, true, false);
+    options->addSeparator();
+    c_.timingMenu = submenu(options, QStringLiteral("Timing"));
+    c_.PlottingError1 = entry(c_.timingMenu, QStringLiteral("&Plotting Error"), 0, true, false);
+    c_.speedMenu = submenu(c_.timingMenu, QStringLiteral("Computer Speed: F"), 10);
+    c_.speedSlow = entry(c_.speedMenu, QStringLiteral("Slow"), 50);
+    c_.speedMedium = entry(c_.speedMenu, QStringLiteral("Medium"), 25);
+    c_.speedFast = entry(c_.speedMenu, QStringLiteral("Fast"), 10);
+    c_.circleSizeMenu = submenu(options, QStringLiteral("Circle Size: S"), 0);
+    c_.circleSmall = entry(c_.circleSizeMenu, QStringLiteral("Small"), 0);
+    c_.circleMedium = entry(c_.circleSizeMenu, QStringLiteral("Medium"), 1);
+    c_.circleLarge = entry(c_.circleSizeMenu, QStringLiteral("Large"), 2);
+    c_.circleBlackSmall = entry(c_.circleSizeMenu, QStringLiteral("Black Really Small"), -2);
+    c_.scaleMenu = submenu(options, QStringLiteral("Scale: Medium"), 20);
+    c_.scaleSmall = entry(c_.scaleMenu, QStringLiteral("Small"), 50);
+    c_.scaleMedium = entry(c_.scaleMenu, QStringLiteral("Medium"), 20);
+    c_.scaleLarge = entry(c_.scaleMenu, QStringLiteral("Large"), 5);
+    c_.dotSizeMenu = submenu(options, QStringLiteral("\"Dot\" Size: (Normal)"), 7);
+    c_.dotNormal = entry(c_.dotSizeMenu, QStringLiteral("Normal"), 7);
+    c_.dotLarge = entry(c_.dotSizeMenu, QStringLiteral("Large"), 9);
+    c_.frictionMenu = submenu(options, QStringLiteral("Circle friction: (0)"), 0);
+    for (int i = 0; i < 5; ++i)
+        c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
+
+    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.SemiElastic1, c_.springMenu->menuAction(),
+                       c_.electroMenu->menuAction(), c_.Circle1})
+        a->setProperty("available", true);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    c_.About1 = entry(help, QStringLiteral("&About"));
+}
+
