@@ -14,10 +14,12 @@
 namespace {
 
 const char kUsage[] =
-    "Usage: slidora [--help]\n"
+    "Usage: slidora [FILE.col]\n"
+    "       slidora --help | --version\n"
     "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--output FILE]\n"
     "\n"
-    "Without options Slidora opens its table window.\n"
+    "Without options Slidora opens its table window; with an experiment file\n"
+    "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
     "\n"
     "  --export-trace     run an experiment without a window and write its log as CSV:\n"
     "                     tick, the pucks' centres, speeds and directions, and the\n"
@@ -27,7 +29,8 @@ const char kUsage[] =
     "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
     "  --speed S          computer speed: slow, medium or fast (default fast)\n"
     "  --output FILE      where the CSV goes (default: standard output)\n"
-    "  --help             this text\n";
+    "  --help             this text\n"
+    "  --version          the program's version\n";
 
 // Dialogs answered without asking anybody; a message is kept for stderr.
 class SilentPlatform : public PlatformServices {
@@ -60,9 +63,10 @@ void appendNumber(std::string& out, double v)
 
 } // namespace
 
-int runCommandLine(int argc, char** argv)
+int runCommandLine(int argc, char** argv, QString* fileToOpen)
 {
-    bool exportTrace = false, help = false;
+    bool exportTrace = false, help = false, version = false;
+    QString positional;
     QString experiment, output;
     int catalogue = 0, ticks = 9998;
     QString speed = QStringLiteral("fast");
@@ -78,6 +82,8 @@ int runCommandLine(int argc, char** argv)
         QString v;
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             help = true;
+        } else if (a == QLatin1String("--version")) {
+            version = true;
         } else if (a == QLatin1String("--export-trace")) {
             exportTrace = true;
         } else if (a == QLatin1String("--experiment")) {
@@ -99,6 +105,8 @@ int runCommandLine(int argc, char** argv)
         } else if (a == QLatin1String("--output")) {
             if (!value(&output) || output.isEmpty())
                 return fail(QStringLiteral("--output needs a file name"));
+        } else if (!a.startsWith(QLatin1Char('-')) && positional.isEmpty()) {
+            positional = a;
         } else {
             return fail(QStringLiteral("unknown option \"%1\" (see slidora --help)").arg(a));
         }
@@ -106,6 +114,15 @@ int runCommandLine(int argc, char** argv)
     if (help) {
         std::fputs(kUsage, stdout);
         return 0;
+    }
+    if (version) {
+        std::printf("Slidora %s\n", SLIDORA_VERSION);
+        return 0;
+    }
+    if (!positional.isEmpty()) {
+        if (exportTrace)
+            return fail(QStringLiteral("unknown argument \"%1\" (an export takes --experiment FILE)").arg(positional));
+        *fileToOpen = positional;
     }
     if (!exportTrace) {
         if (!experiment.isEmpty() || haveCatalogue || !output.isEmpty())

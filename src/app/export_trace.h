@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
-// Handles the command line when it asks for an export or for help; returns
-// the exit status, or -1 when the window is to start as usual.
-int runCommandLine(int argc, char** argv);
+// Handles the command line when it asks for an export, help or the version;
+// returns the exit status, or -1 when the window is to start, with
+// `fileToOpen` set when an experiment file was named.
+int runCommandLine(int argc, char** argv, QString* fileToOpen);

@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv)
 {
-    const int status = runCommandLine(argc, argv);
+    QString file;
+    const int status = runCommandLine(argc, argv, &file);
     if (status >= 0)
         return status;
     QApplication app(argc, argv);
@@ -21,5 +22,7 @@ int main(int argc, char** argv)
     DataWindow data(table, platform);
     ExperimentBox experiments(table, platform);
     table.show();
+    if (!file.isEmpty())
+        experiments.preview(file);   // as after "Load": the user confirms with "Yes"
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -15,6 +16,7 @@
 #include "datawin/table_page.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 #include "view/printing.h"
 
 DataWindow::DataWindow(TableWindow& table, PlatformServices& platform)
@@ -51,11 +53,37 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform)
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
 
+    nameControls();
     Controls& c = w_.controls();
     connect(c.showbt, &QPushButton::clicked, this, [this] { showFromTable(); });
     // the dot size sizes the page's seven markers, shown or not
     for (QAction* a : {c.dotNormal, c.dotLarge})
         connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.controls().dotSizeValue()); });
+}
+
+void DataWindow::nameControls()
+{
+    MomentumPage& m = *momentum_;
+    const std::pair<QWidget*, const char*> names[] = {
+        {table_->datamem, "Data table"}, {table_->tdsb, "Table time"}, {table_->cbfreq, "Table frequency"},
+        {graph_->graphim, "Graph"}, {graph_->compcb, "Component"}, {graph_->drawcb, "Series"},
+        {graph_->gfcb, "Graph frequency"}, {graph_->tgsb, "Draw to"}, {m.momim, "Momentum vectors"},
+        {m.scalesb, "Scale"}, {m.timemomsb, "Momentum time"}, {m.rbv, "Red momentum before"},
+        {m.rav, "Red momentum after"}, {m.bbv, "Black momentum before"}, {m.bav, "Black momentum after"},
+        {m.rba, "Red angle before"}, {m.raa, "Red angle after"}, {m.bba, "Black angle before"},
+        {m.baa, "Black angle after"}, {tabs_, "Data pages"},
+    };
+    for (const auto& [w, name] : names)
+        w->setAccessibleName(QString::fromLatin1(name));
+    const char* arrows[] = {"Red momentum at the start", "Red momentum at time t", "Black momentum at the start",
+                            "Black momentum at time t", "Resultant"};
+    for (int k = 1; k <= 5; ++k) {
+        const QString arrow = QString::fromLatin1(arrows[k - 1]);
+        m.handle(k)->setAccessibleName(arrow);
+        m.circle(2 * k - 1)->setAccessibleName(arrow + QStringLiteral(", tail"));
+        m.circle(2 * k)->setAccessibleName(arrow + QStringLiteral(", head"));
+    }
+    nameControlsByCaption(this);
 }
 
 dw::RunData DataWindow::runData() const

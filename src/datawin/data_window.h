@@ -35,6 +35,7 @@ public:
 
 private:
     void pageChanged();
+    void nameControls();
     dw::RunData runData() const;
 
     TableWindow& w_;

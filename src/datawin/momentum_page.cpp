@@ -97,6 +97,7 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
         sq->setGeometry(rx, 150 + 20 * i + 4, 9, 9);
         sq->setBrushColor(legend[i].colour);
         sq->setAttribute(Qt::WA_TransparentForMouseEvents);
+        sq->setAccessibleName(QString::fromLatin1(legend[i].text) + QStringLiteral(" colour"));
         label(rx + 16, 150 + 20 * i, QString::fromLatin1(legend[i].text));
     }
     acb = new QGroupBox(QStringLiteral("    Analyse your own"), this);

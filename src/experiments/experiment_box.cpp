@@ -16,6 +16,7 @@
 #include "experiments/text_encoding.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 namespace {
 const QString kFilter = QStringLiteral("Collisions (*.col)");
@@ -52,6 +53,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo_->installEventFilter(this);
+    memo_->setAccessibleName(QStringLiteral("Explanation"));
     lsbt_ = button(box_, 8, 204, 89, 33, QStringLiteral("&Load"));
     cancelbt_ = button(box_, 104, 204, 89, 33, QStringLiteral("&Cancel"));
     yngb_ = new QGroupBox(QStringLiteral("Is this the right Experiment?"), box_);
@@ -60,6 +62,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     nbt_ = button(yngb_, 120, 18, 89, 25, QStringLiteral("&No"));
     yngb_->hide();
 
+    nameControlsByCaption(box_);
     connect(c.Load1, &QAction::triggered, this, [this] { openBox(LoadMode); });
     connect(c.Save1, &QAction::triggered, this, [this] { openBox(SaveMode); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
@@ -147,8 +150,18 @@ bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
 void ExperimentBox::loadFile()
 {
     const QString path = platform_.openFileName(&w_, kFilter, QString());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        showFile(path);
+}
+
+void ExperimentBox::preview(const QString& path)
+{
+    openBox(LoadMode);
+    showFile(path);
+}
+
+void ExperimentBox::showFile(const QString& path)
+{
     fileName_ = path;
     memo_->clear();
     yngb_->hide();

@@ -21,6 +21,8 @@ public:
     enum Mode { LoadMode = 1, SaveMode = 2 };
 
     void openBox(int mode);
+    // The box in load mode showing a file, as "Load" shows the one chosen.
+    void preview(const QString& path);
     void loadOrSave();
     void yes();
     void no();
@@ -47,6 +49,7 @@ protected:
 
 private:
     void loadFile();
+    void showFile(const QString& path);
     void saveFile();
     // The whole file, or a message naming it and why it cannot be had.
     bool readFile(const QString& path, QByteArray* bytes);

@@ -36,6 +36,20 @@ void PuckPlacer::connectAll()
     for (MovableShape* handle : {c_.redansh, c_.blackansh})
         QObject::connect(handle, &MovableShape::mouseMove,
                          [this, handle](int x, int y) { handleDrag(handle->tag(), x, y); });
+    // The keyboard moves a puck or a handle through the same rules as a drag.
+    for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh}) {
+        shape->setKeyboardMovable(true);
+        const bool puck = shape == c_.puck1 || shape == c_.puck2;
+        QObject::connect(shape, &MovableShape::keyMove, [this, shape, puck](int dx, int dy) {
+            buttonDown();
+            const int x = shape->width() / 2 + dx, y = shape->height() / 2 + dy;
+            if (puck)
+                puckDrag(shape->tag(), x, y);
+            else
+                handleDrag(shape->tag(), x, y);
+            buttonUp();
+        });
+    }
     QObject::connect(c_.velsh, &MovableShape::mouseDown, [this](int, int y) { launch(y); });
     QObject::connect(c_.velsh, &MovableShape::mouseUp, [this] { s_.dragging = false; });
 }

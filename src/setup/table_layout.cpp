@@ -256,3 +256,20 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.showbt = button(measurePage, 376, 72, 131, 25, QStringLiteral("Show Data Table"));
 }
 
+
+void TableWindow::nameControls()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {c_.puck1, "Red puck"},           {c_.puck2, "Black puck"},       {c_.redansh, "Red velocity handle"},
+        {c_.blackansh, "Black velocity handle"}, {c_.velsh, "Circle speed handle"},
+        {c_.copyshape, "Selection frame"}, {c_.tableim, "Table"},          {c_.Timesb, "Time line"},
+        {c_.replaysb, "Replay pace"},     {c_.tableangsb, "Table angle"}, {c_.persb, "Percent elastic"},
+        {c_.ksb, "Spring constant"},      {c_.lsb, "Spring length"},      {c_.c1sb, "Charge 1"},
+        {c_.c2sb, "Charge 2"},            {c_.m1sb, "Mass 1"},            {c_.m2sb, "Mass 2"},
+        {c_.v1sb, "Velocity 1"},          {c_.v2sb, "Velocity 2"},        {c_.cbfreq, "Frequency"},
+        {c_.SpeedButton1, "Exit"},        {c_.TabbedNotebook1, "Control pages"},
+    };
+    for (const auto& [w, name] : names)
+        w->setAccessibleName(QString::fromLatin1(name));
+    nameControlsByCaption(this);
+}

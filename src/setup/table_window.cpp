@@ -52,6 +52,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     printing_ = std::make_unique<Printing>(*state_, c_, platform_, table_, this);
     wire();
     startUp();
+    nameControls();
 
     // fixed size, centred on the screen
     adjustSize();

@@ -53,6 +53,7 @@ private:
     void buildLayout();
     void buildControlPanel(QWidget* panel);
     void buildMenu();
+    void nameControls();
     void wire();
     void startUp();
 

@@ -1,6 +1,10 @@
 #include "ui/widgets.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,6 +43,24 @@ void MovableShape::paintEvent(QPaintEvent*)
     case Kind::DottedFrame:
         break;
     }
+}
+
+void MovableShape::setKeyboardMovable(bool on)
+{
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void MovableShape::keyPressEvent(QKeyEvent* e)
+{
+    const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (e->key()) {
+    case Qt::Key_Left: emit keyMove(-step, 0); break;
+    case Qt::Key_Right: emit keyMove(step, 0); break;
+    case Qt::Key_Up: emit keyMove(0, -step); break;
+    case Qt::Key_Down: emit keyMove(0, step); break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    e->accept();
 }
 
 void MovableShape::mousePressEvent(QMouseEvent* e)
@@ -123,4 +145,22 @@ void setCaption(QLabel* l, const QString& text)
     l->setText(text);
     if (!l->property("keepWidth").toBool())
         l->adjustSize();
+}
+
+void nameControlsByCaption(QWidget* root)
+{
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->accessibleName().isEmpty())
+            continue;
+        QString name;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            name = b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            name = g->title();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            name = l->text();
+        name.remove(QLatin1Char('&'));
+        if (!name.trimmed().isEmpty())
+            w->setAccessibleName(name.trimmed());
+    }
 }

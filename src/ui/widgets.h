@@ -22,13 +22,18 @@ public:
     void setTag(int t) { tag_ = t; }
     int tag() const { return tag_; }
 
+    // Tab reaches it and the arrow keys move it: one pixel, ten with Shift.
+    void setKeyboardMovable(bool on);
+
 signals:
     void mouseDown(int x, int y);
     void mouseMove(int x, int y);
     void mouseUp(int x, int y);
+    void keyMove(int dx, int dy);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -75,3 +80,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
+
+// Gives every control under `root` that has no accessible name one: its
+// caption (without the "&") or, for a label, its text.
+void nameControlsByCaption(QWidget* root);

@@ -1,5 +1,7 @@
 #include "view/name_dialog.h"
 
+#include "ui/widgets.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +27,7 @@ NameDialog::NameDialog(QWidget* parent)
     box->setAutoFillBackground(true);
     Iam_ = new QLineEdit(box);
     Iam_->setGeometry(23, 23, 121, 24);
+    Iam_->setAccessibleName(QStringLiteral("Name"));
     auto* hint = new QLabel(QStringLiteral("Name will appear on printout"), this);
     hint->move(8, 80);
     hint->adjustSize();
@@ -32,6 +35,7 @@ NameDialog::NameDialog(QWidget* parent)
     ok_->setGeometry(51, 101, 89, 33);
     ok_->setDefault(true);   // Enter in the name field presses it
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    nameControlsByCaption(this);
 }
 
 QString NameDialog::name() const

@@ -17,6 +17,20 @@
 using exper::ExperimentRecord;
 using F = ExperimentRecord::Field;
 
+namespace {
+struct Outcome {
+    int status;
+    QByteArray out, err;
+};
+Outcome slidora(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(SLIDORA_BINARY), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+} // namespace
+
 class ExperimentTest : public TableTest {
 protected:
     void SetUp() override
@@ -188,6 +202,22 @@ TEST_F(ExperimentTest, DamagedFilesChangeNothing)
     EXPECT_TRUE(platform.messages[3].contains(QStringLiteral("File not found")));
     EXPECT_EQ(now(), before);
     EXPECT_EQ(s().red.x, c().puck1->x());
+}
+
+TEST_F(ExperimentTest, AFileNamedOnTheCommandLineIsPreviewed)
+{
+    save(QStringLiteral("given.col"), QStringLiteral("From the command line"));
+    box->box()->hide();
+    box->preview(path(QStringLiteral("given.col")));
+    EXPECT_FALSE(box->box()->isHidden());
+    EXPECT_EQ(box->box()->title(), "Load an Experiment");
+    EXPECT_EQ(box->memo()->toPlainText(), "From the command line");
+    EXPECT_FALSE(box->confirmation()->isHidden());
+    box->preview(path(QStringLiteral("nowhere.col")));
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("File not found")));
+    EXPECT_TRUE(box->confirmation()->isHidden());
+    EXPECT_TRUE(slidora({"--version"}).out.startsWith("Slidora "));
 }
 
 TEST_F(ExperimentTest, AFailedSaveSaysWhyAndKeepsTheText)
@@ -424,19 +454,7 @@ TEST_F(ExperimentTest, TheLogIsTheSameWithoutThePicture)
     }
 }
 
-namespace {
-struct Outcome {
-    int status;
-    QByteArray out, err;
-};
-Outcome slidora(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(SLIDORA_BINARY), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-} // namespace
+
 
 TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
 {
