@@ -49,8 +49,9 @@ TEST_F(TableTest, EveryControlHasAnAccessibleName)
     EXPECT_GT(controls, 80);
     // every button and box can be reached with Tab
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (!internalPart(b))
+        if (!internalPart(b)) {
             EXPECT_TRUE(b->focusPolicy() & Qt::TabFocus) << b->accessibleName().toStdString();
+        }
     }
     EXPECT_EQ(c().puck1->accessibleName(), "Red puck");
     EXPECT_EQ(c().redansh->accessibleName(), "Red velocity handle");
