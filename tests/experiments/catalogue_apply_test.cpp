@@ -1,0 +1,242 @@
+// The catalogue, applying records, and the trace export.
+#include "experiments/experiment_fixture.h"
+
+TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
+{
+    write(QStringLiteral("cut.col"), "Cut\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
+                                     "0 10 50 50\r\n100 20 50\r\n100 20 0\r\n2 3\r\n");
+    c().Centerofmass1->trigger();
+    preview(QStringLiteral("cut.col"));
+    box->yesButton()->click();
+    EXPECT_EQ(c().massCount(), 1);
+    EXPECT_TRUE(c().Elastic1->isChecked());
+    EXPECT_EQ(c().circleSizeValue(), 0);
+    EXPECT_EQ(s().scale, 5.0);
+    for (QAction* a : {c().Centerofmass1, c().tracecb, c().TraceBlock1, c().redb, c().blackb, c().reda, c().blackA,
+                       c().Labelmass1, c().Arrows1, c().ShowScale1, c().ShowGrid1})
+        EXPECT_FALSE(a->isChecked()) << a->text().toStdString();
+    EXPECT_EQ(c().cbfreq->currentIndex(), 0);
+
+    // 122 checks exactly the trace and the four colours
+    runEntry(14);
+    EXPECT_EQ(now()[F::ViewFlags], 122);
+    EXPECT_TRUE(c().tracecb->isChecked() && c().redb->isChecked() && c().blackb->isChecked()
+                && c().reda->isChecked() && c().blackA->isChecked());
+    EXPECT_FALSE(c().Centerofmass1->isChecked() || c().Labelmass1->isChecked() || c().ShowGrid1->isChecked());
+}
+
+TEST_F(ExperimentTest, AFrequencyOutOfRangeIsClamped)
+{
+    ExperimentRecord r = now();
+    r[F::FrequencyIndex] = 9;
+    box->applier().apply(r, RecordApplier::Source::File);
+    EXPECT_EQ(c().cbfreq->currentIndex(), 5);
+    r[F::FrequencyIndex] = -3;
+    box->applier().apply(r, RecordApplier::Source::Catalogue);
+    EXPECT_EQ(c().cbfreq->currentIndex(), 0);
+}
+
+TEST_F(ExperimentTest, TableAngleControlsIn1D)
+{
+    runEntry(9);   // 1-D, two masses
+    EXPECT_TRUE(c().tableangsb->isHidden());
+    EXPECT_TRUE(c().tableanglb->isHidden());
+    ExperimentRecord one = now();
+    one[F::MassCount] = 1;
+    one[F::TableAngle] = 25;
+    box->applier().apply(one, RecordApplier::Source::File);
+    EXPECT_FALSE(c().tableangsb->isHidden());
+    EXPECT_EQ(c().tableanglb->text(), "Force: 2.5 N [R]");
+}
+
+namespace {
+struct Words {
+    int dimension;
+    QAction* Controls::*interaction;   // null: electrostatic or spring, checked via their menus
+    double m1, v1, m2, v2;
+    int q1, q2;
+    int size, flags, frequency;
+};
+} // namespace
+
+TEST_F(ExperimentTest, EveryCatalogueEntryLeavesTheSetUpItsWordsDescribe)
+{
+    const Words words[17] = {
+        {2, nullptr, 2.0, 3.0, 2.0, 2.0, -100, 100, 0, 122, 1},
+        {2, nullptr, 20.0, 1.0, 0.1, 20.0, -99, 29, -2, 0, 0},
+        {2, nullptr, 20.0, 1.0, 0.1, 20.0, -99, 29, -2, 0, 0},
+        {2, &Controls::Elastic1, 2.0, 20.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {2, &Controls::Elastic1, 2.0, 20.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {1, &Controls::Elastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 4},
+        {1, nullptr, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 4},
+        {1, nullptr, 2.0, 5.0, 2.0, 0.0, 60, 40, 0, 122, 4},
+        {1, &Controls::Elastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {1, &Controls::SemiElastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {1, &Controls::Inelastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {1, &Controls::SemiElastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {1, nullptr, 2.0, 0.0, 2.0, 0.0, 100, 100, 0, 120, 5},
+        {2, &Controls::Elastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 5},
+        {2, &Controls::SemiElastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 5},
+        {2, nullptr, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 4},
+        {2, &Controls::Inelastic1, 2.0, 5.0, 2.0, 0.0, 100, 100, 0, 122, 4},
+    };
+    const int ranges[17] = {1000, 100, 100, 0, 0, 0, 0, 100, 0, 0, 0, 0, 0, 0, 0, 50, 0};
+    for (int n = 1; n <= 17; ++n) {
+        const Words& w = words[n - 1];
+        runEntry(n);
+        const ExperimentRecord r = *exper::parseParameterText(exper::catalogueExperiment(n)->parameterText()).record;
+        EXPECT_EQ(now(), r) << n;   // everything it names is in place
+        EXPECT_EQ(c().dimension(), w.dimension) << n;
+        EXPECT_EQ(c().puck1->kind(), w.dimension == 1 ? MovableShape::Kind::Square : MovableShape::Kind::Circle) << n;
+        if (w.interaction) {
+            EXPECT_TRUE((c().*(w.interaction))->isChecked()) << n;
+        } else if (ranges[n - 1] != 0) {
+            EXPECT_TRUE(c().electroMenu->menuAction()->isChecked()) << n;
+            EXPECT_EQ(s().interactionMode, sim::Interaction::Electrostatic) << n;
+            EXPECT_EQ(s().electroRange, ranges[n - 1]) << n;
+        } else {
+            EXPECT_TRUE(c().springMenu->menuAction()->isChecked()) << n;
+            EXPECT_EQ(s().springKind, 3) << n;
+        }
+        EXPECT_DOUBLE_EQ(s().red.mass, w.m1) << n;
+        EXPECT_DOUBLE_EQ(s().red.speed, w.v1) << n;
+        EXPECT_DOUBLE_EQ(s().black.mass, w.m2) << n;
+        EXPECT_DOUBLE_EQ(s().black.speed, w.v2) << n;
+        EXPECT_EQ(s().redCharge, w.q1) << n;
+        EXPECT_EQ(s().blackCharge, w.q2) << n;
+        EXPECT_EQ(c().circleSizeValue(), w.size) << n;
+        EXPECT_EQ(now()[F::ViewFlags], w.flags) << n;
+        EXPECT_EQ(c().cbfreq->currentIndex(), w.frequency) << n;
+        EXPECT_EQ(s().tick, 1) << n;
+        EXPECT_TRUE(box->box()->isHidden()) << n;
+        EXPECT_EQ(box->cancelButton()->text(), "&Cancel");
+    }
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(ExperimentTest, CatalogueEdgeCases)
+{
+    // entry 6 keeps the hidden percent bar at 50
+    runEntry(6);
+    EXPECT_EQ(c().persb->value(), 50);
+    EXPECT_TRUE(c().persb->isHidden());
+    // entry 13: both at rest, 50 px apart, in spring mode
+    runEntry(13);
+    EXPECT_EQ(c().puck2->x() - c().puck1->x(), 50);
+    EXPECT_EQ(s().red.speed, 0.0);
+    EXPECT_TRUE(c().springMenu->menuAction()->isChecked());
+    // entries 2 and 3: black really small, no view flags
+    runEntry(2);
+    EXPECT_EQ(s().black.radius, 3);
+    // "Ok" after an Information text changes nothing
+    const ExperimentRecord before = now();
+    int count = 0;
+    const exper::CatalogueEntry* all = exper::catalogueEntries(&count);
+    box->showEntry(all[1]);
+    EXPECT_TRUE(box->loadSaveButton()->isHidden());
+    EXPECT_EQ(box->cancelButton()->text(), "&Ok");
+    EXPECT_EQ(box->memo()->toPlainText().split('\n').first(), "Gravity Assist");
+    box->cancelButton()->click();
+    EXPECT_EQ(now(), before);
+    // Load while an entry shows: the button stays hidden, "Ok" runs the entry
+    c().type2D->trigger();
+    const QList<QAction*> top = c().runExperimentMenu->actions();
+    top[0]->trigger();   // "Symmetric Pattern"
+    EXPECT_EQ(box->memo()->toPlainText().split('\n').first(), "Electrostatic charges");
+    c().Load1->trigger();
+    EXPECT_TRUE(box->loadSaveButton()->isHidden());
+    EXPECT_EQ(box->cancelButton()->text(), "&Ok");
+    box->cancelButton()->click();
+    EXPECT_EQ(s().electroRange, 1000);
+    EXPECT_EQ(c().m1sb->value(), 20);
+    EXPECT_EQ(c().v1sb->value(), 30);
+}
+
+TEST_F(ExperimentTest, CatalogueRunsMatchTheFormulas)
+{
+    // 1-D TEC, equal masses: the red puck stops and the black one leaves at 5.0
+    runEntry(9);
+    runTicks(120);
+    EXPECT_DOUBLE_EQ(s().red.speed, 0.0);
+    EXPECT_DOUBLE_EQ(s().black.speed, 5.0);
+    // TIC: both at 2.5
+    runEntry(11);
+    runTicks(120);
+    EXPECT_DOUBLE_EQ(s().red.speed, 2.5);
+    // explosion at 150 %: red back at 1.25, black off at 6.25
+    runEntry(12);
+    runTicks(120);
+    EXPECT_NEAR(s().red.speed, 1.25, 1e-12);
+    EXPECT_NEAR(std::cos(s().red.direction), -1.0, 1e-12);
+    EXPECT_NEAR(s().black.speed, 6.25, 1e-12);
+}
+
+TEST_F(ExperimentTest, TheLogIsTheSameWithoutThePicture)
+{
+    for (int n : {1, 4, 7, 12, 13, 16, 17}) {
+        auto runLog = [&](bool drawing) {
+            runEntry(n);
+            window->setDrawing(drawing);
+            runTicks(400);
+            c().Startbt->click();
+            window->setDrawing(true);
+            return s().sampleLog;
+        };
+        const sim::SampleLog drawn = runLog(true);
+        const sim::SampleLog bare = runLog(false);
+        for (int t = 1; t <= 400; ++t) {
+            const auto& a = drawn.positions[static_cast<size_t>(t)];
+            const auto& b = bare.positions[static_cast<size_t>(t)];
+            ASSERT_TRUE(a.redX == b.redX && a.redY == b.redY && a.blackX == b.blackX && a.blackY == b.blackY)
+                << "entry " << n << " tick " << t;
+            ASSERT_EQ(drawn.compression[static_cast<size_t>(t)], bare.compression[static_cast<size_t>(t)]);
+        }
+    }
+}
+
+
+
+TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
+{
+    const Outcome tec = slidora({"--export-trace", "--catalogue", "9", "--ticks", "120"});
+    ASSERT_EQ(tec.status, 0) << tec.err.toStdString();
+    const QList<QByteArray> rows = tec.out.trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 121);
+    EXPECT_EQ(rows[0], "tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression");
+    EXPECT_TRUE(rows[1].startsWith("1,206,200,396,200,5,0,0,"));
+    const QList<QByteArray> last = rows[120].split(',');
+    EXPECT_EQ(last[0], "120");
+    EXPECT_EQ(last[5].toDouble(), 0.0);   // red stopped
+    EXPECT_EQ(last[7].toDouble(), 5.0);   // black leaves at 5.0
+    EXPECT_TRUE(tec.err.isEmpty());
+
+    // a saved experiment gives the same rows as the window's own run of it
+    save(QStringLiteral("run.col"), QStringLiteral("exported"));
+    const QString out = path(QStringLiteral("out.csv"));
+    const Outcome file = slidora({"--export-trace", "--experiment", path(QStringLiteral("run.col")), "--ticks", "50",
+                              "--output", out});
+    ASSERT_EQ(file.status, 0) << file.err.toStdString();
+    QFile csv(out);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 51);
+
+    write(QStringLiteral("bad.col"), "x\r\nSTART EXPERIMENT DATA\r\n1 2 oops 4\r\n");
+    const QString badOut = path(QStringLiteral("bad.csv"));
+    const QList<QStringList> refused = {
+        {"--export-trace", "--experiment", path(QStringLiteral("bad.col")), "--output", badOut},
+        {"--export-trace", "--experiment", path(QStringLiteral("none.col")), "--output", badOut},
+        {"--export-trace", "--catalogue", "18", "--output", badOut},
+        {"--export-trace", "--catalogue", "1", "--experiment", path(QStringLiteral("run.col")), "--output", badOut},
+        {"--export-trace", "--ticks", "9999", "--output", badOut},
+        {"--export-trace", "--frobnicate"},
+    };
+    for (const QStringList& args : refused) {
+        const Outcome r = slidora(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(badOut));
+    }
+    EXPECT_TRUE(slidora({"--export-trace", "--experiment", path(QStringLiteral("bad.col"))})
+                    .err.contains("line 3: Invalid numeric input"));
+    EXPECT_TRUE(slidora({"--help"}).out.contains("--export-trace"));
+}
