@@ -1,5 +1,6 @@
 #include "datawin/arrow_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -9,11 +10,15 @@ namespace dw {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kMaxHalf = 10000.0;
 }
 
 IPoint momentumHalf(double p, double angle, int scale)
 {
-    return {num::Round(std::cos(angle) * scale * p / 2.0), num::Round(std::sin(angle) * scale * p / 2.0)};
+    // A typed momentum can be anything ("1e308"): far off the picture an
+    // arrow is as good as any longer one, and the pixel sums stay in range.
+    auto half = [](double v) { return num::Round(std::clamp(v, -kMaxHalf, kMaxHalf)); };
+    return {half(std::cos(angle) * scale * p / 2.0), half(std::sin(angle) * scale * p / 2.0)};
 }
 
 void barbEnds(int hx, int hy, double a, IPoint* first, IPoint* second)

@@ -7,8 +7,21 @@
 
 namespace num {
 
+// Whole pixels never overflow: far beyond any picture a value saturates
+// (and NaN reads as 0) instead of being undefined.
+inline int toIntSaturated(double r)
+{
+    if (!(r == r))
+        return 0;
+    if (r >= 2147483647.0)
+        return 2147483647;
+    if (r <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int>(r);
+}
+
 // Cut toward zero, as every pixel coordinate on the table is.
-inline int Trunc(double x) { return static_cast<int>(x); }
+inline int Trunc(double x) { return toIntSaturated(x); }
 
 // Nearest integer, halves to the even neighbour.
 inline int Round(double x)
@@ -22,7 +35,7 @@ inline int Round(double x)
         r = f;
     else
         r = (std::fmod(f, 2.0) == 0.0) ? f : f + 1.0;
-    return static_cast<int>(r);
+    return toIntSaturated(r);
 }
 
 // Integer division truncating toward zero (C++ already does; named for clarity).

@@ -172,6 +172,11 @@ TEST(ArrowGeometry, HalvesHeadsResultantAndSnapping)
     EXPECT_EQ(momentumHalf(0.5, 0.0, 5), (IPoint{1, 0}));   // 1.25 rounds to 1
     EXPECT_EQ(momentumHalf(0.6, 0.0, 5), (IPoint{2, 0}));   // 1.5 rounds to the even 2
 
+    // any typed number gives a drawable arrow, NaN none
+    EXPECT_EQ(momentumHalf(1e308, 0.0, 10), (IPoint{10000, 0}));
+    EXPECT_EQ(momentumHalf(-1e308, 0.0, 100), (IPoint{-10000, 0}));
+    EXPECT_EQ(momentumHalf(std::nan(""), 0.0, 10), (IPoint{0, 0}));
+
     IPoint b1, b2;
     barbEnds(100, 100, 0.0, &b1, &b2);
     EXPECT_EQ(b1, (IPoint{91, 96}));

@@ -234,6 +234,14 @@ TEST_F(DataTest, AnalyseYourOwnTypedValues)
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0], "'3x' is not a valid floating point value");
     EXPECT_EQ(mom().momHalf(1), (dw::IPoint{0, 15}));
+    // found by the monkey under the sanitizers: a huge number overflowed the arrow's pixels
+    mom().rbv->setText("1e308");
+    EXPECT_EQ(mom().momHalf(1).y, 10000);
+    EXPECT_LE(std::abs(mom().momHalf(1).x), 10000);
+    // an angle that overflows to infinity has no direction: no arrow
+    mom().rba->setText("1e308");
+    EXPECT_EQ(mom().momHalf(1), (dw::IPoint{0, 0}));
+    EXPECT_TRUE(mom().handle(1)->isHidden());
 }
 
 TEST_F(DataTest, DotSizeResizesTheMarkersShownOrNot)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +15,16 @@ TEST(Numbers, TruncCutsTowardZero)
     EXPECT_EQ(Trunc(2.9), 2);
     EXPECT_EQ(Trunc(-2.9), -2);
     EXPECT_EQ(Trunc(-0.5), 0);
+}
+
+TEST(Numbers, PixelsSaturateInsteadOfOverflowing)
+{
+    EXPECT_EQ(Trunc(1e20), 2147483647);
+    EXPECT_EQ(Trunc(-1e20), -2147483647 - 1);
+    EXPECT_EQ(Round(std::numeric_limits<double>::infinity()), 2147483647);
+    EXPECT_EQ(Trunc(std::nan("")), 0);
+    EXPECT_EQ(Round(-2147483648.4), -2147483647 - 1);
+    EXPECT_EQ(Trunc(2147483646.9), 2147483646);
 }
 
 TEST(Numbers, RoundHalvesToEven)
