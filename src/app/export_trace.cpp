@@ -159,26 +159,36 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
         window.runControl().timerEvent();
     c.colltimer->stop();
 
-    std::string csv = "tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression\n";
+    // Row by row into the output: memory stays as it was however long the run.
+    QSaveFile file(output);
+    if (!output.isEmpty() && !file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("\"%1\": %2").arg(output, file.errorString()));
+    bool written = true;
+    auto put = [&](const std::string& text) {
+        if (output.isEmpty())
+            written = written && std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+        else
+            written = written && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+    };
+    put("tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression\n");
     const sim::SampleLog& log = s.sampleLog;
+    std::string row;
+    row.reserve(512);
     for (int t = 1; t <= ticks; ++t) {
         const sim::PositionSample& p = log.positions[static_cast<size_t>(t)];
         const sim::VelocitySample& v = log.velocities[static_cast<size_t>(t)];
-        csv += std::to_string(t);
+        row = std::to_string(t);
         for (double x : {p.redX, p.redY, p.blackX, p.blackY, v.redSpeed, v.redDirection, v.blackSpeed,
                          v.blackDirection, log.compression[static_cast<size_t>(t)]}) {
-            csv += ',';
-            appendNumber(csv, x);
+            row += ',';
+            appendNumber(row, x);
         }
-        csv += '\n';
+        row += '\n';
+        put(row);
     }
-    if (output.isEmpty()) {
-        std::fwrite(csv.data(), 1, csv.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
-    }
-    QSaveFile f(output);
-    if (!f.open(QIODevice::WriteOnly) || f.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())
-        || !f.commit())
-        return fail(QStringLiteral("\"%1\": %2").arg(output, f.errorString()));
+    if (output.isEmpty())
+        return written && std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
+    if (!written || !file.commit())
+        return fail(QStringLiteral("\"%1\": %2").arg(output, file.errorString()));
     return 0;
 }
