@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <cmath>
 #include <memory>
 
@@ -124,11 +126,5 @@ BENCHMARK(BM_MomentumDragMove)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "bench_main.h"
+
 #include <cmath>
 #include <memory>
 
@@ -89,11 +91,5 @@ BENCHMARK(BM_ElectrostaticWorstTimerEvent)->Unit(benchmark::kMillisecond)->MinTi
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

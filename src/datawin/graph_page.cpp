@@ -57,8 +57,7 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
                                         QStringLiteral("Red, Black and Total")});
     auto* freq = new QLabel(QStringLiteral("Freq"), this);
     freq->move(615, 236);
-    gfcb = list(this, 670, 232, 90, {QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
-                                     QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    gfcb = list(this, 670, 232, 90, frequencyItems());
     tglb = new QLabel(QStringLiteral("Draw to 0.00 s"), this);
     tglb->setGeometry(615, 266, 180, 18);
     tgsb = new KeyScrollBar(Qt::Horizontal, this);

@@ -49,8 +49,7 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     freq->move(500, 190);
     cbfreq = new QComboBox(this);
     cbfreq->setGeometry(560, 186, 80, 24);
-    cbfreq->addItems({QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
-                      QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    cbfreq->addItems(frequencyItems());
     tdlb = new QLabel(QStringLiteral("Time: 0.00 s"), this);
     tdlb->setGeometry(500, 222, 200, 18);
     tdsb = new KeyScrollBar(Qt::Horizontal, this);

@@ -184,8 +184,7 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.cbfreq = new QComboBox(controlsPage);
     c_.cbfreq->move(208, 62);
     c_.cbfreq->setFixedWidth(65);
-    c_.cbfreq->addItems({QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
-                         QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")});
+    c_.cbfreq->addItems(frequencyItems());
     c_.percentlb = new QLabel(controlsPage);
     c_.percentlb->setProperty("keepWidth", true);
     c_.percentlb->setGeometry(320, 40, 161, 17);

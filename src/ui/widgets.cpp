@@ -164,3 +164,9 @@ void nameControlsByCaption(QWidget* root)
             w->setAccessibleName(name.trimmed());
     }
 }
+
+QStringList frequencyItems()
+{
+    return {QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
+            QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")};
+}

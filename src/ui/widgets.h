@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QScrollBar>
+#include <QStringList>
 #include <QWidget>
 
 class Canvas;
@@ -80,6 +81,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
+
+// The strobe frequencies as the lists show them, "20 Hz" to "  1 Hz".
+QStringList frequencyItems();
 
 // Gives every control under `root` that has no accessible name one: its
 // caption (without the "&") or, for a label, its text.
