@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <benchmark/benchmark.h>
 
-#include "bench_main.h"
+#include "bench_support.h"
 
 #include <cmath>
 #include <memory>
@@ -24,11 +24,6 @@
 #include "ui/widgets.h"
 
 namespace {
-
-struct NoDialogs : QtPlatformServices {
-    int execModal(QDialog&) override { return 0; }
-    void showAbout(QWidget*) override {}
-};
 
 struct Setup {
     NoDialogs platform;

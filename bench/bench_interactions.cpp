@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "bench_main.h"
+#include "bench_support.h"
 
 #include <cmath>
 #include <memory>
@@ -15,23 +15,6 @@
 #include "ui/platform.h"
 
 namespace {
-
-struct NoDialogs : QtPlatformServices {
-    void showAbout(QWidget*) override {}
-};
-
-// Every dot of a full log on the image.
-void fillOnImage(sim::SimState& s)
-{
-    for (int n = 1; n <= sim::kTickCeiling; ++n) {
-        const double t = n * 0.01;
-        auto& e = s.sampleLog.positions[static_cast<size_t>(n)];
-        e.redX = 380 + 350 * std::sin(t * 1.3);
-        e.redY = 183 + 170 * std::sin(t * 2.1);
-        e.blackX = 380 + 350 * std::cos(t * 0.7);
-        e.blackY = 183 + 170 * std::cos(t * 1.9);
-    }
-}
 
 void worstEvent(benchmark::State& state, std::unique_ptr<TableWindow>& w, bool fill)
 {

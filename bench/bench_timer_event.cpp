@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "bench_main.h"
+#include "bench_support.h"
 
 #include <cmath>
 #include <memory>
@@ -18,11 +18,6 @@
 
 namespace {
 
-struct NoDialogs : QtPlatformServices {
-    using QtPlatformServices::QtPlatformServices;
-    void showAbout(QWidget*) override {}
-};
-
 std::unique_ptr<TableWindow> makeWindow(NoDialogs& platform)
 {
     auto w = std::make_unique<TableWindow>(platform);
@@ -31,19 +26,6 @@ std::unique_ptr<TableWindow> makeWindow(NoDialogs& platform)
     c.cbfreq->setCurrentIndex(0);   // 20 Hz: a dot for every sample
     c.Centerofmass1->trigger();     // and a mark for every sample
     return w;
-}
-
-// A full log whose every dot and mark lands on the image: the worst picture.
-void fillOnImage(sim::SimState& s)
-{
-    for (int n = 1; n <= sim::kTickCeiling; ++n) {
-        const double t = n * 0.01;
-        auto& e = s.sampleLog.positions[static_cast<size_t>(n)];
-        e.redX = 380 + 350 * std::sin(t * 1.3);
-        e.redY = 183 + 170 * std::sin(t * 2.1);
-        e.blackX = 380 + 350 * std::cos(t * 0.7);
-        e.blackY = 183 + 170 * std::cos(t * 1.9);
-    }
 }
 
 void BM_WorstTimerEvent(benchmark::State& state)

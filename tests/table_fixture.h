@@ -1,13 +1,15 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/puck_placer.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/canvas.h"
+#include "ui/controls.h"
 #include "ui/fake_platform.h"
 #include "ui/widgets.h"
 #include "view/name_dialog.h"
@@ -42,6 +44,31 @@ protected:
     {
         runTicks(n);
         c().Startbt->click();
+    }
+
+    // Sets up the spring (both kinds), electrostatic, 1-D push and circle
+    // modes in turn, calling `run` with each mode's name.
+    void eachNewMode(const std::function<void(const char*)>& run)
+    {
+        c().springElastic->trigger();
+        run("elastic spring");
+        c().springInelastic->trigger();
+        run("inelastic spring");
+        c().type2D->trigger();
+        c().electro50->trigger();
+        c().c1sb->setValue(-60);
+        run("electrostatic");
+        c().type1D->trigger();
+        c().masses1->trigger();
+        c().TraceBlock1->trigger();
+        c().tableangsb->setValue(30);
+        run("1-D push with the force and blocks");
+        c().masses2->trigger();
+        c().type2D->trigger();
+        c().Circle1->trigger();
+        c().friction[1]->trigger();
+        window->puckPlacer().launch(20);
+        run("circle");
     }
 
     QRgb px(int x, int y) const { return window->tableCanvas().pixel(x, y); }

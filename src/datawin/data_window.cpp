@@ -88,9 +88,8 @@ void DataWindow::nameControls()
 
 dw::RunData DataWindow::runData() const
 {
-    TableWindow& w = w_;
-    const sim::SimState& s = w.state();
-    const Controls& c = w.controls();
+    const sim::SimState& s = w_.state();
+    const Controls& c = w_.controls();
     dw::RunData r;
     r.log = &s.sampleLog;
     r.redMass = s.red.mass;

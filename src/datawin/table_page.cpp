@@ -67,11 +67,9 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     connect(tdsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
     connect(copyallbt, &QPushButton::clicked, this, [this] {
         datamem->selectAll();
-        platform_.copyText(datamem->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+        copySelection();
     });
-    connect(copysbt, &QPushButton::clicked, this, [this] {
-        platform_.copyText(datamem->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
-    });
+    connect(copysbt, &QPushButton::clicked, this, [this] { copySelection(); });
 }
 
 dw::TableChoice TablePage::choice() const
@@ -91,6 +89,12 @@ void TablePage::buildTable()
 {
     const std::string text = dw::buildTableText(run_, choice());
     datamem->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TablePage::copySelection()
+{
+    // the text as built: line ends, not the editor's paragraph marks
+    platform_.copyText(datamem->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
 }
 
 void TablePage::timeChanged()

@@ -43,6 +43,7 @@ public:
 
 private:
     void timeChanged();
+    void copySelection();
 
     PlatformServices& platform_;
     dw::RunData run_;

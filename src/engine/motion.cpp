@@ -23,11 +23,6 @@ double pushAccelFor(int p, double scale, int redMassBar)
     return 1.0 * scale * p / redMassBar;
 }
 
-double directionFromHandle(const PuckState& p, int hl, int ht, int h)
-{
-    return directionOf((hl + h) - (p.radius + p.x), (p.radius + p.y) - (ht + h));
-}
-
 double directionOf(double dx, double dy)
 {
     if (dx == 0.0)

@@ -17,10 +17,9 @@ double pushAccelFor(int barPosition, double scale, int redMassBar);
 // else arctan(dy/dx), plus pi when dx < 0. Not normalised.
 double directionOf(double dx, double dy);
 
-// Direction of a puck from its handle (handle left/top, half width h).
-double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h);
-// The same, with the 1-D rule of handle drags: dx = 0 counts as 1.
-double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h, int dimension);
+// Direction of a puck from its handle (handle left/top, half width h). In
+// 1-D a handle on the puck's own column (dx = 0) aims along the track.
+double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, int h, int dimension = 2);
 
 // A velocity impulse J along theta (y up) on a puck of its own mass:
 // the new speed and direction from the summed components.

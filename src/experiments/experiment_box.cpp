@@ -70,24 +70,26 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
     connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
 
-    // "Run Experiment": the entries in menu order, each with its catalogue entry
+    // "Run Experiment": each menu entry finds its catalogue entry by its
+    // submenu and caption ("Information" stands in every group)
     int count = 0;
     const exper::CatalogueEntry* entries = exper::catalogueEntries(&count);
-    QMenu* top = c.runExperimentMenu;
-    QList<QAction*> actions;
-    for (QAction* a : top->actions()) {
+    auto hook = [this, entries, count](QAction* a, const QString& group) {
+        for (int i = 0; i < count; ++i) {
+            const exper::CatalogueEntry* e = &entries[i];
+            if (group == QLatin1String(e->group) && a->text() == QLatin1String(e->caption)) {
+                a->setObjectName(QString::fromLatin1(e->name));
+                connect(a, &QAction::triggered, this, [this, e] { showEntry(*e); });
+            }
+        }
+    };
+    for (QAction* a : c.runExperimentMenu->actions()) {
         if (a->menu()) {
             for (QAction* sub : a->menu()->actions())
-                if (!sub->isSeparator())
-                    actions << sub;
-        } else if (!a->isSeparator()) {
-            actions << a;
+                hook(sub, a->menu()->title());
+        } else {
+            hook(a, QString());
         }
-    }
-    for (int i = 0; i < count && i < actions.size(); ++i) {
-        const exper::CatalogueEntry* e = &entries[i];
-        actions[i]->setObjectName(QString::fromLatin1(e->name));
-        connect(actions[i], &QAction::triggered, this, [this, e] { showEntry(*e); });
     }
 }
 

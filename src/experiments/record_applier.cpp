@@ -32,8 +32,8 @@ RecordApplier::RecordApplier(TableWindow& window) : w_(window) {}
 
 ExperimentRecord RecordApplier::makeRecord() const
 {
-    const Controls& c = const_cast<TableWindow&>(w_).controls();
-    const sim::SimState& s = const_cast<TableWindow&>(w_).state();
+    const Controls& c = w_.controls();
+    const sim::SimState& s = w_.state();
     ExperimentRecord r;
     r[F::RedPuckLeft] = s.red.startLeft;
     r[F::RedPuckTop] = s.red.startTop;

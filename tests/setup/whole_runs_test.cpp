@@ -3,8 +3,6 @@
 //   QT_QPA_PLATFORM=offscreen build-asan/tests/gui_soak_tests
 #include "table_fixture.h"
 
-#include "setup/puck_placer.h"
-
 TEST_F(TableTest, WholeRunOfEveryNewMode)
 {
     c().speedSlow->trigger();   // one event per tick
@@ -18,23 +16,5 @@ TEST_F(TableTest, WholeRunOfEveryNewMode)
         c().Timesb->setValue(5000);
         c().Resetbt->click();
     };
-    c().springElastic->trigger();
-    runToLimit("elastic spring");
-    c().springInelastic->trigger();
-    runToLimit("inelastic spring");
-    c().type2D->trigger();
-    c().electro20->trigger();
-    c().c1sb->setValue(-100);
-    runToLimit("electrostatic");
-    c().type1D->trigger();
-    c().masses1->trigger();
-    c().TraceBlock1->trigger();
-    c().tableangsb->setValue(50);
-    runToLimit("1-D push");
-    c().masses2->trigger();
-    c().type2D->trigger();
-    c().Circle1->trigger();
-    c().friction[3]->trigger();
-    window->puckPlacer().launch(3);
-    runToLimit("circle");
+    eachNewMode(runToLimit);
 }

@@ -1,6 +1,5 @@
 // Counts heap allocations made inside timer events once a run is going.
 #include "table_fixture.h"
-#include "setup/puck_placer.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -63,23 +62,5 @@ TEST_F(TableTest, NoAllocationInTheSpringElectrostaticAndCircleModes)
         EXPECT_EQ(allocations.load(), 0) << mode;
         c().Resetbt->click();
     };
-    c().springElastic->trigger();
-    measure("elastic spring");
-    c().springInelastic->trigger();
-    measure("inelastic spring");
-    c().type2D->trigger();
-    c().electro50->trigger();
-    c().c1sb->setValue(-60);
-    measure("electrostatic");
-    c().type1D->trigger();
-    c().masses1->trigger();
-    c().TraceBlock1->trigger();
-    c().tableangsb->setValue(30);
-    measure("1-D push with the force and blocks");
-    c().masses2->trigger();
-    c().type2D->trigger();
-    c().Circle1->trigger();
-    c().friction[1]->trigger();
-    window->puckPlacer().launch(20);
-    measure("circle");
+    eachNewMode(measure);
 }
