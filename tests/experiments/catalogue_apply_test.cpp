@@ -140,6 +140,12 @@ TEST_F(ExperimentTest, CatalogueEdgeCases)
     EXPECT_EQ(now(), before);
     // Load while an entry shows: the button stays hidden, "Ok" runs the entry
     c().type2D->trigger();
+    // every entry under "Run Experiment" found its catalogue entry
+    int hooked = 0;
+    for (QAction* a : c().runExperimentMenu->actions())
+        for (QAction* e : a->menu() ? a->menu()->actions() : QList<QAction*>{a})
+            hooked += !e->objectName().isEmpty();
+    EXPECT_EQ(hooked, 22);
     const QList<QAction*> top = c().runExperimentMenu->actions();
     top[0]->trigger();   // "Symmetric Pattern"
     EXPECT_EQ(box->memo()->toPlainText().split('\n').first(), "Electrostatic charges");
