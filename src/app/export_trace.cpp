@@ -1,7 +1,6 @@
 #include "app/export_trace.h"
 
 #include <QApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/safe_save.h"
 
 namespace {
 
@@ -160,15 +160,15 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
     c.colltimer->stop();
 
     // Row by row into the output: memory stays as it was however long the run.
-    QSaveFile file(output);
-    if (!output.isEmpty() && !file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("\"%1\": %2").arg(output, file.errorString()));
+    SafeSave file(output);
+    if (!output.isEmpty() && !file.open())
+        return fail(file.message());
     bool written = true;
     auto put = [&](const std::string& text) {
         if (output.isEmpty())
             written = written && std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
         else
-            written = written && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+            file.write(text);
     };
     put("tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression\n");
     const sim::SampleLog& log = s.sampleLog;
@@ -188,7 +188,7 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
     }
     if (output.isEmpty())
         return written && std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
-    if (!written || !file.commit())
-        return fail(QStringLiteral("\"%1\": %2").arg(output, file.errorString()));
+    if (!file.commit())
+        return fail(file.message());
     return 0;
 }

@@ -55,11 +55,13 @@ void springContactStep(SimState& s)
         // Lock at the compression that the lost kinetic energy would store.
         const VelocitySample& v0 = s.sampleLog.velocities[1];
         const double m1 = s.red.mass, m2 = s.black.mass;
-        const double V = std::fabs(m1 * v0.redSpeed * std::cos(v0.redDirection)
-                                   + m2 * v0.blackSpeed * std::cos(v0.blackDirection))
-                         / (m1 + m2);
+        const double p = m1 * v0.redSpeed * std::cos(v0.redDirection)
+                         + m2 * v0.blackSpeed * std::cos(v0.blackDirection);
+        const double V = std::fabs(p) / (m1 + m2);
+        // the locked pair moves along its momentum, never against it
         s.red.speed = V;
         s.black.speed = V;
+        s.red.direction = s.black.direction = p >= 0.0 ? 0.0 : kPi;
         // never below zero, where rounding would make the root NaN
         const double E = std::max(0.0, 0.5 * m1 * v0.redSpeed * v0.redSpeed + 0.5 * m2 * v0.blackSpeed * v0.blackSpeed
                                            - 0.5 * (m1 + m2) * V * V);

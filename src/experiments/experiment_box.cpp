@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "experiments/text_encoding.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/safe_save.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -221,13 +221,9 @@ void ExperimentBox::saveFile()
     for (const QString& l : memo_->toPlainText().split(QLatin1Char('\n')))
         lines.push_back(l.toStdString());
     const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());
-    // The old file is replaced only by a completely written new one.
-    QSaveFile f(path);
-    const bool written = f.open(QIODevice::WriteOnly)
-                         && f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-                         && f.commit();
-    if (!written) {
-        platform_.showMessage(&w_, QStringLiteral("\"%1\" was not saved: %2").arg(path, f.errorString()));
+    SafeSave f(path);
+    if (!f.open() || (f.write(bytes), !f.commit())) {
+        platform_.showMessage(&w_, f.message());
         return;
     }
     box_->hide();

@@ -109,6 +109,34 @@ TEST(Spring, InelasticLockBeyondTheSpringsLengthAndWhenOverlapping)
     EXPECT_DOUBLE_EQ(pushes.minSpringGap, -4.0);
 }
 
+TEST(Spring, InelasticLockMovesThePairAlongItsMomentum)
+{
+    // 3 kg at 10 cm/s to the right against 7 kg at 6 cm/s to the left: -12 before
+    for (int mirror : {1, -1}) {
+        SimState s = springState(20, 4);
+        s.red.mass = mirror > 0 ? 3 : 7;
+        s.black.mass = mirror > 0 ? 7 : 3;
+        const double redSpeed = mirror > 0 ? 10 : 6, blackSpeed = mirror > 0 ? 6 : 10;
+        s.sampleLog.velocities[1] = {redSpeed, 0.0, blackSpeed, kPi};
+        s.red.speed = redSpeed;
+        s.red.direction = 0.0;
+        s.black.speed = blackSpeed;
+        s.black.direction = kPi;
+        s.minSpringGap = 10.0;   // the gap stopped shrinking
+        const double before = s.red.mass * redSpeed - s.black.mass * blackSpeed;
+        ASSERT_DOUBLE_EQ(before, -12.0 * mirror);
+        springStep(s);
+        const double lockedGap = s.black.x - s.red.x;
+        for (int i = 0; i < 20; ++i)
+            springStep(s);
+        EXPECT_NEAR(s.black.x - s.red.x, lockedGap, 1e-9);
+        const double after = s.red.mass * s.red.speed * std::cos(s.red.direction)
+                             + s.black.mass * s.black.speed * std::cos(s.black.direction);
+        EXPECT_NEAR(after, before, 1e-9) << "mirror " << mirror;
+        EXPECT_DOUBLE_EQ(s.red.speed, 1.2);
+    }
+}
+
 TEST(Spring, PassedPucksMoveFreely)
 {
     SimState s = springState(0);

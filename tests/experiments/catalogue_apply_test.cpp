@@ -1,6 +1,8 @@
 // The catalogue, applying records, and the trace export.
 #include "experiments/experiment_fixture.h"
 
+#include <cmath>
+
 TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
 {
     write(QStringLiteral("cut.col"), "Cut\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
@@ -245,4 +247,32 @@ TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
     EXPECT_TRUE(slidora({"--export-trace", "--experiment", path(QStringLiteral("bad.col"))})
                     .err.contains("line 3: Invalid numeric input"));
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-trace"));
+}
+
+TEST_F(ExperimentTest, TheInelasticSpringLockKeepsTheMomentumInTheExport)
+{
+    // 3 kg at 10 cm/s against 7 kg at 6 cm/s head on (-12), and the mirror (+12)
+    const char* files[] = {
+        "lock\r\nSTART EXPERIMENT DATA\r\n100 160 300 181\r\n500 160 300 181\r\n0 10 50 100\r\n0 30 100\r\n"
+        "0 70 60\r\n1 4 0 2\r\n1\r\n0 20 122 0\r\n",
+        "lock\r\nSTART EXPERIMENT DATA\r\n100 160 300 181\r\n500 160 300 181\r\n0 10 50 100\r\n0 70 60\r\n"
+        "0 30 100\r\n1 4 0 2\r\n1\r\n0 20 122 0\r\n",
+    };
+    for (const char* bytes : files) {
+        write(QStringLiteral("lock.col"), bytes);
+        const Outcome o = slidora({"--export-trace", "--experiment", path(QStringLiteral("lock.col")), "--ticks", "300"});
+        ASSERT_EQ(o.status, 0) << o.err.toStdString();
+        const QList<QByteArray> rows = o.out.trimmed().split('\n');
+        ASSERT_EQ(rows.size(), 301);
+        const QList<QByteArray> first = rows[1].split(','), last = rows[300].split(',');
+        const bool light = QByteArray(bytes).contains("0 30 100\r\n0 70");
+        const double red = light ? 3 : 7, black = light ? 7 : 3;
+        auto momentum = [&](const QList<QByteArray>& row) {
+            return red * row[5].toDouble() * std::cos(row[6].toDouble())
+                   + black * row[7].toDouble() * std::cos(row[8].toDouble());
+        };
+        EXPECT_NEAR(momentum(first), light ? -12.0 : 12.0, 1e-9);
+        EXPECT_NEAR(momentum(last), momentum(first), 1e-6) << bytes;
+        EXPECT_GT(last[9].toDouble(), 0.0);   // locked, compressed
+    }
 }

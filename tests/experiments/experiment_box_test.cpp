@@ -151,7 +151,7 @@ TEST_F(ExperimentTest, AFailedSaveSaysWhyAndKeepsTheText)
 {
     save(QStringLiteral("no-such-folder/x.col"), QStringLiteral("words"));
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("was not saved")));
+    EXPECT_EQ(platform.messages[0], path(QStringLiteral("no-such-folder/x.col")) + ": No such file or directory");
     EXPECT_FALSE(box->box()->isHidden());
     EXPECT_EQ(box->memo()->toPlainText(), "words");
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("no-such-folder/x.col"))));
