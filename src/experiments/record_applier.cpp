@@ -115,11 +115,13 @@ void RecordApplier::apply(const ExperimentRecord& r, Source source, const std::f
     c.m2sb->setValue(r[F::BlackMass]);
     c.v2sb->setValue(r[F::BlackSpeed]);
 
-    // 5. remembered menu values, nothing chosen yet
-    c.typeMenu->menuAction()->setData(r[F::Dimension]);
+    // 5. remembered menu values, nothing chosen yet; a type or mass count
+    // no entry has is read as the entry that steps 6 and 7 choose for it,
+    // since the redraws on the way count the pucks by it
+    c.typeMenu->menuAction()->setData(r[F::Dimension] == 1 ? 1 : 2);
     s.springKind = r[F::SpringKind];
     s.electroRange = r[F::ElectroRange];
-    c.massesMenu->menuAction()->setData(r[F::MassCount]);
+    c.massesMenu->menuAction()->setData(r[F::MassCount] == 2 ? 2 : 1);
 
     // 6, 7.
     (r[F::Dimension] == 1 ? c.type1D : c.type2D)->trigger();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/motion.h"
 #include "engine/numbers.h"
@@ -99,6 +100,32 @@ QRect PuckPlacer::tableRect() const
     return QRect(s_.imageLeft, s_.imageTop, c_.tableim->width(), c_.tableim->height());
 }
 
+namespace {
+// The stretch [*t0, *t1] of distances t >= 0 where (x + ux t, y + uy t)
+// lies in the box; false when the ray misses it.
+bool rayThroughBox(double x, double y, double ux, double uy, double left, double top, double right, double bottom,
+                   double* t0, double* t1)
+{
+    double lo = 0.0, hi = std::numeric_limits<double>::infinity();
+    const double limits[2][3] = {{x, left, right}, {y, top, bottom}};
+    const double dir[2] = {ux, uy};
+    for (int a = 0; a < 2; ++a) {
+        const double p = limits[a][0], l = limits[a][1], r = limits[a][2];
+        if (dir[a] == 0.0) {
+            if (p < l || p > r)
+                return false;
+            continue;
+        }
+        const double ta = (l - p) / dir[a], tb = (r - p) / dir[a];
+        lo = std::max(lo, std::min(ta, tb));
+        hi = std::min(hi, std::max(ta, tb));
+    }
+    *t0 = lo;
+    *t1 = hi;
+    return lo <= hi;
+}
+} // namespace
+
 void PuckPlacer::showHandle(int tag)
 {
     // The remembered handle keeps its exact offset from the puck, wherever
@@ -120,7 +147,14 @@ void PuckPlacer::showHandle(int tag)
     const double h = handle->width() / 2.0;
     const double dx = remLeft + h - pcx, dy = remTop + h - pcy;
     const double len = std::hypot(dx, dy);
-    for (double d = len; d > puck->width() / 2.0 + h; d -= 1.0) {
+    // Places on the ray that may round onto the table lie in one stretch
+    // (the ray through the table, a pixel wider): step only through that.
+    double first = len, last = 0.0;
+    if (!rayThroughBox(pcx - h, pcy - h, dx / len, dy / len, table.left() - 1.0, table.top() - 1.0,
+                       maxLeft + 1.0, maxTop + 1.0, &last, &first))
+        first = 0.0;
+    const double start = len - std::max(0.0, std::floor(len - first));
+    for (double d = start; d > puck->width() / 2.0 + h && d >= last - 1.0; d -= 1.0) {
         const int l = static_cast<int>(std::lround(pcx + dx * d / len - h));
         const int t = static_cast<int>(std::lround(pcy + dy * d / len - h));
         if (inside(l, t)) {

@@ -53,7 +53,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1)
+    if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
         return;
     if (penWidth_ == 1 && penStyle_ == PenStyle::Solid) {
         // fast path: outline and fill straight into the pixels
@@ -82,6 +82,10 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
         }
         return;
     }
+    // far corners come nearer: the part inside the picture stays the same
+    const int m = kFar;
+    x1 = std::max(x1, -m); y1 = std::max(y1, -m);
+    x2 = std::min(x2, img_.width() + m); y2 = std::min(y2, img_.height() + m);
     QPainter p(&img_);
     setupPainter(p);
     if (penWidth_ <= 1) {
@@ -157,9 +161,17 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    const int w = x2 - x1, h = y2 - y1;
-    if (w < 1 || h < 1)
+    if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
         return;
+    const int64_t w64 = int64_t{x2} - x1, h64 = int64_t{y2} - y1;
+    if (w64 > 2 * kFar || h64 > 2 * kFar) {
+        // an outline far larger than the picture: the painter in real numbers
+        QPainter p(&img_);
+        setupPainter(p);
+        p.drawEllipse(QRectF(x1, y1, static_cast<double>(w64 - 1), static_cast<double>(h64 - 1)));
+        return;
+    }
+    const int w = static_cast<int>(w64), h = static_cast<int>(h64);
     if (w < kStampSide - 2 * kMargin && h < kStampSide - 2 * kMargin && penWidth_ <= 2) {
         const Stamp& s = ellipseStamp(w, h);
         QRgb* base = reinterpret_cast<QRgb*>(img_.bits());
@@ -192,6 +204,13 @@ void Canvas::polygon(const int* xy, int points)
             lineTo(xy[2 * (i % points)], xy[2 * (i % points) + 1]);
         return;
     }
+    int x1 = xy[0], y1 = xy[1], x2 = xy[0], y2 = xy[1];
+    for (int i = 1; i < points; ++i) {
+        x1 = std::min(x1, xy[2 * i]); x2 = std::max(x2, xy[2 * i]);
+        y1 = std::min(y1, xy[2 * i + 1]); y2 = std::max(y2, xy[2 * i + 1]);
+    }
+    if (points < 1 || outside(x1, y1, x2, y2))
+        return;
     QPolygon poly;
     for (int i = 0; i < points; ++i)
         poly << QPoint(xy[2 * i], xy[2 * i + 1]);
@@ -217,20 +236,33 @@ void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 void Canvas::thinLine(int x1, int y1, int x2, int y2)
 {
-    // Bresenham, end point left out
-    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1, y = y1;
+    // Bresenham with the end point left out, in closed form: the pixel of
+    // step i along the major axis is computed, not walked to, so only the
+    // steps inside the picture cost anything however far the ends lie.
+    using Wide = __int128;
+    const int64_t a = std::llabs(int64_t{x2} - x1), b = std::llabs(int64_t{y2} - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    const bool xMajor = a >= b;
+    const int64_t major = xMajor ? a : b, minor = xMajor ? b : a;
+    const int64_t m0 = xMajor ? x1 : y1;
+    const int sm = xMajor ? sx : sy;
+    const int64_t size = xMajor ? img_.width() : img_.height();
+    // steps whose major coordinate m0 + i * sm lies in 0 .. size - 1
+    int64_t lo = sm > 0 ? -m0 : m0 - (size - 1);
+    int64_t hi = sm > 0 ? size - 1 - m0 : m0;
+    lo = std::max<int64_t>(lo, 0);
+    hi = std::min<int64_t>(hi, major - 1);
     const bool dotted = penStyle_ == PenStyle::Dotted;
-    while (!(x == x2 && y == y2)) {
-        if (!dotted || (dotPhase_ & 1u) == 0)
-            plot(x, y, penColor_);
-        ++dotPhase_;
-        const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+    for (int64_t i = lo; i <= hi; ++i) {
+        // minor steps taken so far: the tie rule of the walking form
+        const int64_t k = major == 0 ? 0 : static_cast<int64_t>((Wide{2} * minor * i + major) / (Wide{2} * major));
+        const int64_t px = xMajor ? x1 + i * sx : x1 + k * sx;
+        const int64_t py = xMajor ? y1 + k * sy : y1 + i * sy;
+        if ((!dotted || ((dotPhase_ + static_cast<unsigned>(i)) & 1u) == 0) && px >= 0 && py >= 0
+            && px < img_.width() && py < img_.height())
+            reinterpret_cast<QRgb*>(img_.scanLine(static_cast<int>(py)))[px] = penColor_;
     }
+    dotPhase_ += static_cast<unsigned>(major);
 }
 
 void Canvas::lineTo(int x, int y)
@@ -242,22 +274,62 @@ void Canvas::lineTo(int x, int y)
         // the painter's 2-px round-capped line, without a painter (no
         // allocation): one pixel before the lower end to the higher end,
         // and the row or column above or left of the line
-        const int xa = std::min(curX_, x) - 1, xb = std::max(curX_, x);
-        const int ya = std::min(curY_, y) - 1, yb = std::max(curY_, y);
-        const int cx1 = std::max(xa, 0), cx2 = std::min(xb, img_.width() - 1);
-        const int cy1 = std::max(ya, 0), cy2 = std::min(yb, img_.height() - 1);
+        const int64_t xa = int64_t{std::min(curX_, x)} - 1, xb = std::max(curX_, x);
+        const int64_t ya = int64_t{std::min(curY_, y)} - 1, yb = std::max(curY_, y);
+        const int cx1 = static_cast<int>(std::max<int64_t>(xa, 0));
+        const int cx2 = static_cast<int>(std::min<int64_t>(xb, img_.width() - 1));
+        const int cy1 = static_cast<int>(std::max<int64_t>(ya, 0));
+        const int cy2 = static_cast<int>(std::min<int64_t>(yb, img_.height() - 1));
         for (int py = cy1; py <= cy2; ++py) {
             QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(py));
             for (int px = cx1; px <= cx2; ++px)
                 row[px] = penColor_;
         }
     } else {
-        QPainter p(&img_);
-        setupPainter(p);
-        p.drawLine(curX_, curY_, x, y);
+        wideLine(curX_, curY_, x, y);
     }
     curX_ = x;
     curY_ = y;
+}
+
+bool Canvas::outside(int x1, int y1, int x2, int y2) const
+{
+    // a box wholly beyond the picture, with room for a wide pen's edge
+    const int m = penWidth_ + 2;
+    return x2 < -m || y2 < -m || x1 > img_.width() + m || y1 > img_.height() + m;
+}
+
+void Canvas::wideLine(int x1, int y1, int x2, int y2)
+{
+    QPainter p(&img_);
+    setupPainter(p);
+    const int m = kFar;
+    auto near = [&](int v, int size) { return v >= -m && v <= size + m; };
+    if (near(x1, img_.width()) && near(y1, img_.height()) && near(x2, img_.width()) && near(y2, img_.height())) {
+        p.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    // Clipped to a box well beyond the picture (Liang-Barsky), in real
+    // numbers: the pen never reaches the box's edges from inside.
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;
+    const double edges[4][2] = {{-dx, x1 + static_cast<double>(m)}, {dx, img_.width() + m - static_cast<double>(x1)},
+                                {-dy, y1 + static_cast<double>(m)}, {dy, img_.height() + m - static_cast<double>(y1)}};
+    for (const auto& e : edges) {
+        if (e[0] == 0.0) {
+            if (e[1] < 0.0)
+                return;
+            continue;
+        }
+        const double t = e[1] / e[0];
+        if (e[0] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return;
+    p.drawLine(QPointF(x1 + t0 * dx, y1 + t0 * dy), QPointF(x1 + t1 * dx, y1 + t1 * dy));
 }
 
 void Canvas::textOut(int x, int y, const QString& text)

@@ -57,6 +57,9 @@ public:
 
 private:
     static constexpr int kStampSide = 48;
+    // Coordinates further than this beyond the picture are clipped before
+    // the painter sees them, so any 32-bit value draws in bounded time.
+    static constexpr int kFar = 1 << 16;
     static constexpr int kMargin = 2;
     struct Stamp {
         bool used = false;
@@ -73,6 +76,8 @@ private:
 
     void plot(int x, int y, QRgb c);
     void thinLine(int x1, int y1, int x2, int y2);
+    void wideLine(int x1, int y1, int x2, int y2);
+    bool outside(int x1, int y1, int x2, int y2) const;
     void setupPainter(class QPainter& p) const;
     const Stamp& ellipseStamp(int w, int h);
     void remember(const Stamp* s);

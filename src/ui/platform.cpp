@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -86,7 +85,7 @@ std::unique_ptr<PrintJob> makePainterJob(QPagedPaintDevice& device, int pageWidt
     return job;
 }
 
-QtPlatformServices::QtPlatformServices() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtPlatformServices::QtPlatformServices() = default;
 
 QtPlatformServices::~QtPlatformServices() = default;
 
@@ -97,22 +96,27 @@ int QtPlatformServices::execModal(QDialog& dialog)
 
 bool QtPlatformServices::askPrinter(QWidget* parent)
 {
-    QPrintDialog dlg(printer_.get(), parent);
-    return dlg.exec() == QDialog::Accepted;
+    return printers_.choose([parent](QPrinter& printer) {
+        QPrintDialog dlg(&printer, parent);
+        return dlg.exec() == QDialog::Accepted;
+    });
 }
 
 std::unique_ptr<PrintJob> QtPlatformServices::beginPrintJob()
 {
-    if (!printer_->isValid())
-        return nullptr;  // no default printer and none chosen
-    const int width = printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
-    return makePainterJob(*printer_, width);
+    return printers_.begin();
 }
 
 void QtPlatformServices::printerSetup(QWidget* parent)
 {
-    QPageSetupDialog dlg(printer_.get(), parent);
-    dlg.exec();
+    // the print dialog chooses the printer or a PDF file and its page;
+    // nothing is printed until "Print Graph"
+    printers_.choose([parent](QPrinter& printer) {
+        QPrintDialog dlg(&printer, parent);
+        dlg.setWindowTitle(QStringLiteral("Printer Setup"));
+        dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+        return dlg.exec() == QDialog::Accepted;
+    });
 }
 
 void QtPlatformServices::copyImage(const QImage& image)

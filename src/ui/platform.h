@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#include "ui/printer_session.h"
+
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -39,7 +41,7 @@ public:
     // A job on the printer last chosen (the default one before any choice);
     // null when there is no printer to print on.
     virtual std::unique_ptr<PrintJob> beginPrintJob() = 0;
-    // The page and printer set-up dialog for the printer used next.
+    // Chooses the printer (or PDF file) and page used next, printing nothing.
     virtual void printerSetup(QWidget* parent) = 0;
     virtual void copyImage(const QImage& image) = 0;
     virtual void copyText(const QString& text) = 0;
@@ -62,7 +64,7 @@ public:
     void copyText(const QString& text) override;
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    PrinterSession printers_;
 };
 
 // A print job painting on any paged device (a printer, a PDF writer);

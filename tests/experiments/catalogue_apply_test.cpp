@@ -276,3 +276,37 @@ TEST_F(ExperimentTest, TheInelasticSpringLockKeepsTheMomentumInTheExport)
         EXPECT_GT(last[9].toDouble(), 0.0);   // locked, compressed
     }
 }
+
+TEST_F(ExperimentTest, RecordsAtTheEndsOfTheIntegerRangeApplyAndRun)
+{
+    // every field at each end of the range alone, then all together; each
+    // is applied (which draws the set-up), run for 30 ticks and saved again
+    const int32_t ends[] = {INT32_MIN, INT32_MIN + 1, -1000000000, 1000000000, INT32_MAX - 1, INT32_MAX};
+    const ExperimentRecord base = now();
+    std::vector<ExperimentRecord> records;
+    for (int f = 0; f < F::FieldCount; ++f)
+        for (int32_t v : ends) {
+            ExperimentRecord r = base;
+            r.f[static_cast<size_t>(f)] = v;
+            records.push_back(r);
+        }
+    for (int32_t v : ends) {
+        ExperimentRecord r;
+        r.f.fill(v);
+        records.push_back(r);
+    }
+    for (const ExperimentRecord& r : records) {
+        c().Resetbt->click();
+        box->applier().apply(r, RecordApplier::Source::File);
+        runTicks(30);
+        c().Startbt->click();
+        for (int t = 1; t < s().tick; ++t) {
+            const sim::PositionSample& p = s().sampleLog.positions[static_cast<size_t>(t)];
+            ASSERT_TRUE(std::isfinite(p.redX) && std::isfinite(p.redY) && std::isfinite(p.blackX)
+                        && std::isfinite(p.blackY))
+                << exper::parameterText(r) << " tick " << t;
+        }
+        save(QStringLiteral("extreme.col"), QStringLiteral("extreme"));
+        EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join(' ').toStdString();
+    }
+}

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <climits>
+#include <random>
 
 #include "ui/canvas.h"
 
@@ -162,4 +164,81 @@ TEST(Canvas, HollowPolygonIsItsClosedOutline)
         for (int x = 0; x < 60; ++x)
             blacks += cv.pixel(x, y) == kBlack;
     EXPECT_GT(blacks, 60);
+}
+
+namespace {
+// The walking form of the line the canvas draws in closed form.
+void walkedLine(QImage& img, int x1, int y1, int x2, int y2, bool dotted)
+{
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy, x = x1, y = y1;
+    unsigned phase = 0;
+    while (!(x == x2 && y == y2)) {
+        if ((!dotted || (phase & 1u) == 0) && x >= 0 && y >= 0 && x < img.width() && y < img.height())
+            img.setPixel(x, y, kBlack);
+        ++phase;
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x += sx; }
+        if (e2 <= dx) { err += dx; y += sy; }
+    }
+}
+} // namespace
+
+TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
+{
+    std::mt19937 rng(7);
+    for (int n = 0; n < 3000; ++n) {
+        const int range = n < 2000 ? 80 : 200000;   // near and far ends
+        std::uniform_int_distribution<int> d(-range, range);
+        const int x1 = d(rng), y1 = d(rng), x2 = d(rng), y2 = d(rng);
+        const bool dotted = n % 2 == 1;
+        Canvas cv(60, 40);
+        cv.setPenColor(Qt::black);
+        cv.setPenStyle(dotted ? Canvas::PenStyle::Dotted : Canvas::PenStyle::Solid);
+        cv.moveTo(x1, y1);
+        cv.lineTo(x2, y2);
+        cv.lineTo(x1 + 3, y2);   // the dots carry on along a path
+        QImage ref(60, 40, QImage::Format_RGB32);
+        ref.fill(kWhite);
+        walkedLine(ref, x1, y1, x2, y2, dotted);
+        QImage second(60, 40, QImage::Format_RGB32);
+        second.fill(kWhite);
+        walkedLine(second, x2, y2, x1 + 3, y2, false);
+        const unsigned steps = static_cast<unsigned>(std::max(std::abs(x2 - x1), std::abs(y2 - y1)));
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const int along = std::abs(x - x2);
+                const bool onSecond = second.pixel(x, y) == kBlack
+                                      && (!dotted || ((steps + static_cast<unsigned>(along)) & 1u) == 0);
+                if (onSecond)
+                    ref.setPixel(x, y, kBlack);
+            }
+        ASSERT_EQ(cv.image(), ref) << x1 << "," << y1 << " " << x2 << "," << y2 << (dotted ? " dotted" : "");
+    }
+
+    // ends at the far corners of the 32-bit range, with every pen: a walk
+    // along these lines would take minutes (ctest's timeout catches that)
+    for (int width : {1, 2, 3}) {
+        Canvas cv(60, 40);
+        cv.setPenWidth(width);
+        cv.line(INT_MIN, 20, INT_MAX, 20);
+        EXPECT_EQ(cv.pixel(0, 20), kBlack) << width;
+        EXPECT_EQ(cv.pixel(59, 20), kBlack) << width;
+        cv.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        cv.line(INT_MAX, INT_MIN, INT_MIN, INT_MAX);
+        cv.line(5, INT_MIN, 5, INT_MAX);
+        EXPECT_EQ(cv.pixel(5, 0), kBlack) << width;
+        cv.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        cv.ellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        cv.ellipse(INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX);
+        cv.ellipse(INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 10);
+        cv.setPenStyle(Canvas::PenStyle::Dotted);
+        cv.rectangle(INT_MIN, 10, INT_MAX, 30);
+        cv.line(INT_MIN, 7, INT_MAX, 9);
+        const int far[] = {INT_MIN, INT_MIN, INT_MAX, 0, 0, INT_MAX};
+        cv.polygon(far, 3);
+        cv.setBrushStyle(Canvas::BrushStyle::Clear);
+        cv.polygon(far, 3);
+    }
 }

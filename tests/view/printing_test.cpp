@@ -5,8 +5,11 @@
 #include <QPushButton>
 #include <QPrinterInfo>
 #include <QSet>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "ui/printer_session.h"
 #include "view/printing.h"
 
 class PrintTest : public TableTest {
@@ -226,4 +229,33 @@ TEST_F(PrintTest, WithoutAPrinterItSaysSoAndPrintsNothing)
         QtPlatformServices real;
         EXPECT_EQ(real.beginPrintJob(), nullptr);
     }
+}
+
+TEST_F(PrintTest, AFailedStartLeavesNothingBehindAndAPdfThenPrints)
+{
+    PrinterSession session;
+    EXPECT_FALSE(session.started());   // no printer object until printing is asked for
+    // a printer that is not there cannot start
+    session.choose([](QPrinter& p) {
+        p.setPrinterName(QStringLiteral("slidora-no-such-printer"));
+        return true;
+    });
+    EXPECT_EQ(session.begin(), nullptr);
+
+    // then "Print to File (PDF)" is chosen, and the page holds the picture
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("trace.pdf"));
+    ASSERT_TRUE(session.choose([&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return p.outputFileName() == pdf;
+    }));
+    std::unique_ptr<PrintJob> job = session.begin();
+    ASSERT_NE(job, nullptr);
+    job->stretchImage(QRect(150, 300, 759, 367), image().image());
+    job->end();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QString filter;
+    EXPECT_FALSE(pdfImageColours(f.readAll(), &filter).isEmpty());
 }
