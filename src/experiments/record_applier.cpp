@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 #include "setup/mode_switches.h"
 #include "setup/puck_placer.h"
@@ -77,8 +78,33 @@ ExperimentRecord RecordApplier::makeRecord() const
     return r;
 }
 
-void RecordApplier::apply(const ExperimentRecord& r, Source source, const std::function<void()>& afterViewSettings)
+namespace {
+// Places further than this from the table are pulled in: the window's pixel
+// sums stay far inside the integer range, whatever a file says.
+constexpr int32_t kFarPlace = 1 << 20;
+
+// The pucks within reach, each handle on its own ray from its puck.
+ExperimentRecord withinReach(ExperimentRecord r)
 {
+    const F pucks[2][4] = {{F::RedPuckLeft, F::RedPuckTop, F::RedHandleLeft, F::RedHandleTop},
+                           {F::BlackPuckLeft, F::BlackPuckTop, F::BlackHandleLeft, F::BlackHandleTop}};
+    for (const auto& p : pucks) {
+        const double dx = static_cast<double>(r[p[2]]) - r[p[0]], dy = static_cast<double>(r[p[3]]) - r[p[1]];
+        r[p[0]] = std::clamp(r[p[0]], -kFarPlace, kFarPlace);
+        r[p[1]] = std::clamp(r[p[1]], -kFarPlace, kFarPlace);
+        const double len = std::hypot(dx, dy);
+        const double k = len > kFarPlace ? kFarPlace / len : 1.0;
+        r[p[2]] = r[p[0]] + static_cast<int32_t>(std::lround(dx * k));
+        r[p[3]] = r[p[1]] + static_cast<int32_t>(std::lround(dy * k));
+    }
+    return r;
+}
+} // namespace
+
+void RecordApplier::apply(const ExperimentRecord& given, Source source,
+                          const std::function<void()>& afterViewSettings)
+{
+    const ExperimentRecord r = withinReach(given);
     Controls& c = w_.controls();
     sim::SimState& s = w_.state();
     // 0. as while the confirmation shows: the dimension switch keeps these places
