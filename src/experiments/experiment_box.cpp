@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "experiments/box_keys.h"
 #include "experiments/catalogue.h"
 #include "experiments/experiment_record.h"
 #include "experiments/text_encoding.h"
@@ -69,6 +70,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
     connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
+    new BoxKeys(box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
 
     // "Run Experiment": each menu entry finds its catalogue entry by its
     // submenu and caption ("Information" stands in every group)
@@ -93,8 +95,18 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     }
 }
 
+QPushButton* ExperimentBox::defaultButton() const
+{
+    if (lsbt_->isHidden())
+        return cancelbt_;   // a catalogue entry's "Ok"
+    return yngb_->isHidden() ? lsbt_ : ybt_;
+}
+
 void ExperimentBox::openBox(int mode)
 {
+    // from a catalogue entry too: the box becomes a Load or Save box
+    lsbt_->show();
+    cancelbt_->setText(QStringLiteral("&Cancel"));
     memo_->clear();
     mode_ = mode;
     yngb_->hide();
@@ -214,12 +226,23 @@ void ExperimentBox::no()
 
 void ExperimentBox::saveFile()
 {
-    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"));
-    if (path.isEmpty())
-        return;
     std::vector<std::string> lines;
     for (const QString& l : memo_->toPlainText().split(QLatin1Char('\n')))
         lines.push_back(l.toStdString());
+    // a line reading as the marker would make the file unreadable
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == exper::kMarker) {
+            platform_.showMessage(&w_, QStringLiteral("Line %1 of the explanation reads \"%2\", which marks where "
+                                                      "an experiment's numbers begin. Change that line, then save.")
+                                           .arg(i + 1)
+                                           .arg(QString::fromLatin1(exper::kMarker.data(),
+                                                                    static_cast<int>(exper::kMarker.size()))));
+            return;
+        }
+    }
+    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"));
+    if (path.isEmpty())
+        return;
     const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());
     SafeSave f(path);
     if (!f.open() || (f.write(bytes), !f.commit())) {

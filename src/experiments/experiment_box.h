@@ -48,6 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Return's button when none of the box's buttons has the focus.
+    QPushButton* defaultButton() const;
     void loadFile();
     void showFile(const QString& path);
     void saveFile();

@@ -23,7 +23,7 @@ struct Outcome {
     int status;
     QByteArray out, err;
 };
-Outcome slidora(const QStringList& args)
+[[maybe_unused]] Outcome slidora(const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(SLIDORA_BINARY), args);
