@@ -76,6 +76,22 @@ int GraphAxes::y(double v) const
     return Y0 - num::Round((v - bottom) * sy);
 }
 
+namespace {
+// 1000, 2000, 5000, 10000, ... until the value labels (13 px high on their
+// white ground) no longer cover each other.
+int tallStep(double sy)
+{
+    int step = 1000;
+    for (int decade = 1000; decade <= 100000000; decade *= 10)
+        for (int m : {1, 2, 5}) {
+            step = m * decade;
+            if (step * sy >= kLabelSpacing)
+                return step;
+        }
+    return step;
+}
+} // namespace
+
 GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, int P)
 {
     GraphAxes a;
@@ -98,6 +114,8 @@ GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, 
     const double R = a.range;
     a.n = num::Round((H - 35) / a.sy) + 1;
     a.step = R > 2500 ? 500 : R > 1000 ? 100 : R > 500 ? 50 : R > 200 ? 20 : R > 100 ? 20 : R > 50 ? 10 : R > 20 ? 5 : 1;
+    if (R > 5000)
+        a.step = tallStep(a.sy);
     if (a.step != 1)
         a.n = a.n / a.step + 1;
     return a;

@@ -31,6 +31,8 @@ struct GraphAxes {
     int x(int i) const;             // of sample i
     int y(double v) const;          // of a value
 };
+// The least distance between two value labels on a tall range, in pixels.
+inline constexpr double kLabelSpacing = 15.0;
 GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, int P);
 
 } // namespace dw

@@ -21,11 +21,13 @@ QString f41(double x)
     return QString::fromStdString(num::F(x, 4, 1));
 }
 
-// A number as typed: plain decimal, optional sign, exponent and blanks.
+// A number as typed: plain decimal, optional sign, exponent and blanks;
+// "nan" and "inf" are no numbers an arrow can be drawn from.
 bool parseNumber(const QString& text, double* value)
 {
     bool ok = false;
     const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    ok = ok && std::isfinite(v);
     if (ok)
         *value = v;
     return ok;
@@ -228,6 +230,11 @@ void MomentumPage::recomputeArrows()
         const int T = timemomsb->value();
         const sim::VelocitySample& a = run_.log->velocities[1];
         const sim::VelocitySample& t = run_.log->velocities[static_cast<size_t>(T)];
+        // the run's arrows whole: lengths and heads, whatever was typed
+        momAngle_[1] = a.redDirection;
+        momAngle_[2] = t.redDirection;
+        momAngle_[3] = a.blackDirection;
+        momAngle_[4] = t.blackDirection;
         momHalf_[1] = dw::momentumHalf(a.redSpeed * run_.redMass, a.redDirection, s);
         momHalf_[2] = dw::momentumHalf(t.redSpeed * run_.redMass, t.redDirection, s);
         momHalf_[3] = dw::momentumHalf(a.blackSpeed * run_.blackMass, a.blackDirection, s);

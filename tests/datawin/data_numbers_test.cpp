@@ -151,6 +151,18 @@ TEST(GraphAxesTest, RangeStepsZeroLineAndPlacement)
     EXPECT_EQ(axesFor(2600, 0).step, 500);
     EXPECT_EQ(axesFor(60, 0).step, 10);
     EXPECT_EQ(axesFor(600, 0).step, 50);
+    EXPECT_EQ(axesFor(5000, 0).step, 500);   // up to 5000 as before
+    // beyond, the step grows until the labels stand apart (432 px of plot)
+    EXPECT_EQ(axesFor(5001, 0).step, 1000);
+    EXPECT_EQ(axesFor(25000, 0).step, 1000);   // 17.3 px apart
+    EXPECT_EQ(axesFor(30000, -1000).step, 2000);
+    EXPECT_EQ(axesFor(100000, 0).step, 5000);
+    EXPECT_EQ(axesFor(2e6, 0).step, 100000);
+    for (double top : {5001.0, 9999.0, 25000.0, 77777.0, 1e6, 3.3e7, 1e9}) {
+        const GraphAxes a = axesFor(top, 0);
+        EXPECT_GE(a.step * a.sy, kLabelSpacing) << top;
+        EXPECT_LE(a.n * a.step, top + 2 * a.step) << top;   // a handful of labels, not thousands
+    }
     // all positive: the zero line on the baseline; negatives lift it
     const GraphAxes plus = axesFor(10, 0);
     EXPECT_EQ(plus.Y0, 442);

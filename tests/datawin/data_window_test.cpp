@@ -244,6 +244,36 @@ TEST_F(DataTest, AnalyseYourOwnTypedValues)
     EXPECT_TRUE(mom().handle(1)->isHidden());
 }
 
+TEST_F(DataTest, NanAndInfAreRefusedAndUntickingGivesBackTheRunsArrows)
+{
+    runAndShow(40);
+    const dw::IPoint run1 = mom().momHalf(1), run3 = mom().momHalf(3);
+    const double angle1 = mom().momAngle(1), angle3 = mom().momAngle(3);
+    mom().acb->setChecked(true);
+    emit mom().acb->clicked(true);
+    mom().rbv->setText("4");
+    mom().rba->setText("90");
+    mom().bbv->setText("2");
+    mom().bba->setText("-135");
+    const dw::IPoint typed = mom().momHalf(1);
+    for (const char* text : {"nan", "NaN", "inf", "-inf", "Infinity"}) {
+        mom().rbv->setText(text);
+        emit mom().rbv->editingFinished();
+        mom().rba->setText(text);
+        EXPECT_EQ(mom().momHalf(1), typed) << text;   // the last number stays
+        EXPECT_FALSE(mom().handle(1)->isHidden()) << text;
+    }
+    ASSERT_EQ(platform.messages.size(), 5);
+    EXPECT_EQ(platform.messages[0], "'nan' is not a valid floating point value");
+
+    mom().acb->setChecked(false);
+    emit mom().acb->clicked(false);
+    EXPECT_EQ(mom().momHalf(1), run1);
+    EXPECT_EQ(mom().momHalf(3), run3);
+    EXPECT_DOUBLE_EQ(mom().momAngle(1), angle1);   // the barbs point along the run's arrow again
+    EXPECT_DOUBLE_EQ(mom().momAngle(3), angle3);
+}
+
 TEST_F(DataTest, DotSizeResizesTheMarkersShownOrNot)
 {
     c().dotLarge->trigger();
