@@ -7,7 +7,9 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(f bin/slidora share/applications/io.slidora.Slidora.desktop share/metainfo/io.slidora.Slidora.metainfo.xml
-          share/icons/hicolor/scalable/apps/io.slidora.Slidora.svg share/mime/packages/io.slidora.Slidora.xml)
+          share/icons/hicolor/scalable/apps/io.slidora.Slidora.svg share/mime/packages/io.slidora.Slidora.xml
+          share/icons/hicolor/16x16/apps/io.slidora.Slidora.png share/icons/hicolor/24x24/apps/io.slidora.Slidora.png
+          share/icons/hicolor/128x128/apps/io.slidora.Slidora.png)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()

@@ -4,6 +4,7 @@
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
+#include "ui/app_identity.h"
 #include "ui/platform.h"
 #include "view/name_dialog.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
     if (status >= 0)
         return status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Slidora"));
+    setAppIdentity();
     QtPlatformServices platform;
     TableWindow table(platform);
     NameDialog nameDialog(&table);

@@ -59,24 +59,30 @@ QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& 
     return b;
 }
 
-// An orange arrow bent back to the left: the exit button's picture.
+// The exit button's picture: an orange arrow leaving through an open door,
+// the sign programs use for leaving (a bent-back arrow reads as "Undo").
 QPixmap exitPicture()
 {
     QPixmap pm(45, 54);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath bend;
-    bend.moveTo(12, 44);
-    bend.lineTo(24, 44);
-    bend.cubicTo(44, 44, 44, 10, 24, 10);
-    bend.lineTo(16, 10);
-    p.setPen(QPen(QColor(240, 140, 20), 7, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.drawPath(bend);
+    // the door frame, and the door swung open into the room
+    p.setPen(QPen(QColor(70, 60, 50), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(QColor(250, 245, 230));
+    p.drawRect(QRectF(4.5, 4.5, 22, 45));
+    QPolygonF door;
+    door << QPointF(4.5, 4.5) << QPointF(16, 10) << QPointF(16, 44) << QPointF(4.5, 49.5);
+    p.setBrush(QColor(150, 110, 70));
+    p.drawPolygon(door);
+    // the arrow going out
+    const QColor orange(240, 140, 20);
+    p.setPen(QPen(orange, 6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(20, 27), QPointF(33, 27));
     QPolygonF head;
-    head << QPointF(2, 10) << QPointF(17, 0) << QPointF(17, 20);
+    head << QPointF(44, 27) << QPointF(31, 17) << QPointF(31, 37);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 140, 20));
+    p.setBrush(orange);
     p.drawPolygon(head);
     return pm;
 }
@@ -171,6 +177,7 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.SpeedButton1 = new QToolButton(panel);
     c_.SpeedButton1->setGeometry(704, 84, 57, 57);
     c_.SpeedButton1->setIcon(QIcon(exitPicture()));
+    c_.SpeedButton1->setToolTip(QStringLiteral("Exit"));
     c_.SpeedButton1->setIconSize(QSize(45, 54));
     c_.SpeedButton1->setAutoRaise(true);
 
@@ -197,6 +204,14 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.klb = label(c_.springgb, 8, 18, QStringLiteral("k: 10 N/m"));
     c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, 1, 200, 10, 5);
     c_.llb = label(c_.springgb, 8, 42, QStringLiteral("Length: 2.50 cm"));
+    {
+        // the bold caption font runs under the bar at x 104: "Length: 10.00 cm"
+        // must be read in full
+        QFont narrow = captionFont();
+        narrow.setBold(false);
+        narrow.setPixelSize(12);
+        c_.llb->setFont(narrow);
+    }
     c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, 10, 200, 50, 5);
     c_.slb = label(c_.springgb, 8, 70, QStringLiteral("Spring Compressed: 0 cm"));
     // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it

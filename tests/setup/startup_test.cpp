@@ -2,6 +2,12 @@
 
 #include "table_fixture.h"
 
+#include <QFile>
+#include <QApplication>
+#include <QIcon>
+
+#include "ui/app_identity.h"
+
 TEST_F(TableTest, WindowCaptionSizeAndColours)
 {
     EXPECT_EQ(window->windowTitle(), "Slidora");
@@ -119,4 +125,56 @@ TEST_F(TableTest, AboutAndExit)
     window->show();
     c().Exit1->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TableTest, EveryLabelIsReadableInFullAtItsPlace)
+{
+    // the longest texts the labels take
+    c().springElastic->trigger();
+    c().lsb->setValue(200);   // "Length: 10.00 cm"
+    c().ksb->setValue(200);
+    c().m1sb->setValue(200);
+    c().v1sb->setValue(500);
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        if (l->text().isEmpty() || !l->isVisibleTo(window.get()))
+            continue;
+        const QRect text(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height()));
+        EXPECT_LE(text.width(), l->width()) << l->text().toStdString();
+        for (QWidget* other : l->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == l || !other->isVisibleTo(window.get()) || qobject_cast<QLabel*>(other))
+                continue;
+            EXPECT_FALSE(other->geometry().intersects(text))
+                << l->text().toStdString() << " (" << text.width() << " px wide) is covered by " << other->metaObject()->className() << " "
+                << other->accessibleName().toStdString();
+        }
+    }
+}
+
+TEST(AppIdentity, TheWindowsBelongToTheDesktopEntryAndCarryItsIcon)
+{
+    setAppIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "io.slidora.Slidora");
+    const QIcon icon = QApplication::windowIcon();
+    for (int size : {16, 24, 128})
+        EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size)) << size;
+    QFile entry(QStringLiteral(SLIDORA_SOURCE_DIR "/data/io.slidora.Slidora.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(entry.readAll());
+    // on X11 the window class is the application's name
+    EXPECT_TRUE(text.contains("\nStartupWMClass=" + QCoreApplication::applicationName() + "\n"));
+    EXPECT_TRUE(text.contains("\nIcon=" + QGuiApplication::desktopFileName() + "\n"));
+}
+
+TEST_F(TableTest, TheExitButtonSaysExit)
+{
+    EXPECT_EQ(c().SpeedButton1->toolTip(), "Exit");
+    EXPECT_EQ(c().SpeedButton1->accessibleName(), "Exit");
+    // the arrow leaves to the right, through the door: not a bent-back "Undo"
+    const QImage pic = c().SpeedButton1->icon().pixmap(45, 54).toImage();
+    auto orange = [&](int x, int y) {
+        const QColor p = pic.pixelColor(x, y);
+        return p.alpha() > 200 && p.red() > 200 && p.green() > 100 && p.green() < 180 && p.blue() < 80;
+    };
+    EXPECT_TRUE(orange(40, 27));
+    EXPECT_FALSE(orange(4, 10));
 }
