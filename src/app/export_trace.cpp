@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/headless_run.h"
 #include "experiments/catalogue.h"
 #include "experiments/experiment_box.h"
-#include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "ui/safe_save.h"
@@ -154,10 +154,9 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
     Controls& c = window.controls();
     (speed == QLatin1String("slow") ? c.speedSlow : speed == QLatin1String("medium") ? c.speedMedium : c.speedFast)
         ->trigger();
-    c.Startbt->click();
-    while (c.colltimer->isActive() && s.tick <= ticks)
-        window.runControl().timerEvent();
-    c.colltimer->stop();
+    sim::HeadlessRun run(s, c.Arrows1->isChecked(), c.Timesb->value());
+    run.start();
+    run.runThrough(ticks);
 
     // Row by row into the output: memory stays as it was however long the run.
     SafeSave file(output);

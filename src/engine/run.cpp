@@ -77,6 +77,26 @@ void runStep(SimState& s, RunHost& host)
     }
 }
 
+void startPressed(SimState& s)
+{
+    s.stepPhase = 0;
+    s.minSpringGap = 1000.0;
+}
+
+void runEvent(SimState& s, RunHost& host)
+{
+    const bool atLimit = s.tick > kMaxTick;
+    if (atLimit) {
+        host.stopAtLimit();
+        s.tick = kMaxTick;
+    }
+    s.viewTick = s.tick;
+    host.showingTick(s.viewTick);
+    runStep(s, host);
+    if (atLimit)
+        s.stepPhase = 0;
+}
+
 int timeLabelText(char* buf, int size, double seconds)
 {
     static const char kHead[] = "Time: ";

@@ -14,7 +14,20 @@ public:
     virtual int timeLinePosition() const = 0;
     // Circle mode's step: it redraws the whole circle up to `viewTick`.
     virtual void circleStep() = 0;
+    // The tick limit was reached: the run stops as if Start were pressed.
+    virtual void stopAtLimit() = 0;
+    // The tick about to be shown, before anything is drawn for it.
+    virtual void showingTick(int /*viewTick*/) {}
 };
+
+// What pressing Start, Stop or Continue does to the state; the host turns
+// its run timer on or off. The spring's shrinking-gap watch starts afresh.
+void startPressed(SimState& s);
+
+// One run-timer event: at the tick limit the host stops the run first, then
+// the tick is shown and stepped; a run stopped at the limit ends back at a
+// tick's start.
+void runEvent(SimState& s, RunHost& host);
 
 // One step of the checked interaction (nothing when none is checked).
 void interactionStep(SimState& s);

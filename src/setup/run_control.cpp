@@ -55,7 +55,7 @@ void RunControl::start()
 {
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
-    s_.stepPhase = 0;
+    sim::startPressed(s_);
     c_.measurecb->setEnabled(true);
     c_.rulerrb->setEnabled(true);
     c_.Prorb->setEnabled(true);
@@ -64,7 +64,6 @@ void RunControl::start()
     else
         c_.colltimer->start();
     c_.Startbt->setText(c_.colltimer->isActive() ? QStringLiteral("&Stop") : QStringLiteral("&Continue"));
-    s_.minSpringGap = 1000.0;
     c_.puck1->hide();
     c_.puck2->hide();
     c_.redansh->hide();
@@ -81,20 +80,9 @@ const QString& RunControl::timeText(int tick)
 
 void RunControl::timerEvent()
 {
-    const bool atLimit = s_.tick > sim::kMaxTick;
-    if (atLimit) {
-        start();
-        s_.tick = sim::kMaxTick;
-    }
-    s_.viewTick = s_.tick;
-    c_.Timesb->setMaximum(s_.viewTick);
-    sim::runStep(s_, *this);
+    sim::runEvent(s_, *this);
     if (s_.interactionMode == sim::Interaction::Spring1D)
         showSpringReading();
-    // The run stops here mid-tick; back at a tick's start, the time line
-    // and the frequency list redraw the trace as after Stop.
-    if (atLimit)
-        s_.stepPhase = 0;
     const QString& t = timeText(s_.tick);
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);

@@ -18,6 +18,8 @@ public:
     void renderTrace() override { ops_.renderTrace(); }
     int timeLinePosition() const override { return c_.Timesb->value(); }
     void circleStep() override { ops_.circleStep(); }
+    void stopAtLimit() override { start(); }
+    void showingTick(int viewTick) override { c_.Timesb->setMaximum(viewTick); }
 
 private:
     const QString& timeText(int tick);

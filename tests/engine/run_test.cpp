@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/motion.h"
+#include "engine/headless_run.h"
 #include "engine/run.h"
 
 using namespace sim;
@@ -24,7 +25,9 @@ public:
     }
     int timeLinePosition() const override { return position; }
     void circleStep() override { ++circleSteps; }
+    void stopAtLimit() override { ++stops; }
     std::vector<int> drawnTicks;
+    int stops = 0;
     int circleSteps = 0;
     int position = 1;
 
@@ -177,4 +180,54 @@ TEST(TimeLabel, WidthFiveTwoDecimalsAndWidening)
     EXPECT_EQ(std::string(buf, n), "Time: 99.95 s");
     n = timeLabelText(buf, sizeof buf, 2000 * 0.05);
     EXPECT_EQ(std::string(buf, n), "Time: 100.00 s");
+}
+
+TEST(HeadlessRun, StartsContinuesAndStopsAtTheTickLimitAsTheWindowDoes)
+{
+    std::unique_ptr<SimState> s = runningState(10);
+    s->minSpringGap = 3.0;
+    HeadlessRun run(*s);
+    run.start();
+    EXPECT_TRUE(run.running());
+    EXPECT_EQ(s->minSpringGap, 1000.0);
+    run.runThrough(40);
+    EXPECT_EQ(s->tick, 41);
+    EXPECT_EQ(s->stepPhase, 0);
+    run.start();   // Stop
+    EXPECT_FALSE(run.running());
+    run.runThrough(100);
+    EXPECT_EQ(s->tick, 41);   // nothing moves while stopped
+    run.start();   // Continue
+    run.runThrough(kTickCeiling);
+    EXPECT_FALSE(run.running());   // the limit stopped it
+    EXPECT_EQ(s->tick, kMaxTick);
+    EXPECT_EQ(s->viewTick, kMaxTick);
+    EXPECT_EQ(s->stepPhase, 0);   // back at a tick's start
+    // every tick to the limit was recorded
+    EXPECT_NEAR(s->sampleLog.positions[kMaxTick].redX, s->sampleLog.positions[kMaxTick - 1].redX, 1.0);
+}
+
+TEST(HeadlessRun, InOneDTheBlackPuckKeepsTheRedRowUnlessArrowsShow)
+{
+    for (bool arrows : {false, true}) {
+        std::unique_ptr<SimState> s = runningState(50);
+        s->dimension = 1;
+        s->black.y = 150;
+        HeadlessRun run(*s, arrows);
+        run.start();
+        run.runThrough(3);
+        EXPECT_EQ(s->black.y, arrows ? 150 : s->red.y) << arrows;
+    }
+}
+
+TEST(RunEvent, TheLimitStopsTheRunBeforeTheLastStep)
+{
+    std::unique_ptr<SimState> s = runningState(10);
+    RecordingHost h(*s);
+    s->tick = kMaxTick + 1;
+    s->stepPhase = 3;
+    runEvent(*s, h);
+    EXPECT_EQ(h.stops, 1);
+    EXPECT_EQ(s->tick, kMaxTick);
+    EXPECT_EQ(s->stepPhase, 0);
 }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/headless_run.h"
+
 TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
 {
     write(QStringLiteral("cut.col"), "Cut\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
@@ -175,30 +177,32 @@ TEST_F(ExperimentTest, CatalogueRunsMatchTheFormulas)
     EXPECT_NEAR(s().black.speed, 6.25, 1e-12);
 }
 
-TEST_F(ExperimentTest, TheLogIsTheSameWithoutThePicture)
+TEST_F(ExperimentTest, TheWindowsRunAndTheHeadlessRunKeepTheSameLog)
 {
-    for (int n : {1, 4, 7, 12, 13, 16, 17}) {
-        auto runLog = [&](bool drawing) {
-            runEntry(n);
-            window->setDrawing(drawing);
-            runTicks(400);
-            c().Startbt->click();
-            window->setDrawing(true);
-            return s().sampleLog;
-        };
-        const sim::SampleLog drawn = runLog(true);
-        const sim::SampleLog bare = runLog(false);
+    for (int n = 1; n <= 17; ++n) {
+        runEntry(n);
+        runTicks(400);
+        c().Startbt->click();
+        const sim::SampleLog drawn = s().sampleLog;
+        runEntry(n);
+        sim::HeadlessRun run(s(), c().Arrows1->isChecked(), c().Timesb->value());
+        run.start();
+        run.runThrough(400);
+        const sim::SampleLog& bare = s().sampleLog;
         for (int t = 1; t <= 400; ++t) {
             const auto& a = drawn.positions[static_cast<size_t>(t)];
             const auto& b = bare.positions[static_cast<size_t>(t)];
             ASSERT_TRUE(a.redX == b.redX && a.redY == b.redY && a.blackX == b.blackX && a.blackY == b.blackY)
                 << "entry " << n << " tick " << t;
+            const auto& va = drawn.velocities[static_cast<size_t>(t)];
+            const auto& vb = bare.velocities[static_cast<size_t>(t)];
+            ASSERT_TRUE(va.redSpeed == vb.redSpeed && va.redDirection == vb.redDirection
+                        && va.blackSpeed == vb.blackSpeed && va.blackDirection == vb.blackDirection)
+                << "entry " << n << " tick " << t;
             ASSERT_EQ(drawn.compression[static_cast<size_t>(t)], bare.compression[static_cast<size_t>(t)]);
         }
     }
 }
-
-
 
 TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
 {
