@@ -119,7 +119,7 @@ void DataWindow::activate()
     table_->setRun(run);
     graph_->setRun(run);
     momentum_->setRun(run, N);
-    // 1 to 4: what the modes show
+    // what the modes show: one block in 1-D has no components and no black row
     graph_->plotrg->show();
     graph_->drawcb->show();
     graph_->compcb->show();
@@ -135,7 +135,7 @@ void DataWindow::activate()
     table_->blackRow->setVisible(c.massCount() == 2);
     table_->Sprcb->setVisible(run.springShown);
     graph_->spcb->setVisible(run.springShown && graph_->plotEnergy->isChecked());
-    // 5 to 8
+    // the numbers of the run, every bar at its last tick
     graph_->computeGraphExtremes();
     table_->buildTable();
     momentum_->recomputeArrows();

@@ -105,12 +105,26 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
                           const std::function<void()>& afterViewSettings)
 {
     const ExperimentRecord r = withinReach(given);
+    // as while the confirmation shows: the dimension switch keeps the places
+    w_.modeSwitches().setConfirmationShowing(true);
+    placePucksAndHandles(r);
+    w_.ops().drawSetUp();
+    w_.ops().reset();
+    setBars(r, source);
+    rememberMenuValues(r);
+    chooseModes(r);
+    chooseInteraction(r);
+    setViewSettings(r);
+    if (afterViewSettings)
+        afterViewSettings();
+    setTableAngle(r);
+    w_.modeSwitches().setConfirmationShowing(false);
+}
+
+void RecordApplier::placePucksAndHandles(const ExperimentRecord& r)
+{
     Controls& c = w_.controls();
     sim::SimState& s = w_.state();
-    // 0. as while the confirmation shows: the dimension switch keeps these places
-    w_.modeSwitches().setConfirmationShowing(true);
-
-    // 1. pucks and handles
     s.red.startLeft = r[F::RedPuckLeft];
     s.red.startTop = r[F::RedPuckTop];
     s.black.startLeft = r[F::BlackPuckLeft];
@@ -124,12 +138,13 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
     w_.puckPlacer().showHandle(1);
     w_.puckPlacer().showHandle(2);
     c.velsh->move(c.puck1->x() + 10, c.puck1->y());
+}
 
-    // 2.
-    w_.ops().drawSetUp();
-    w_.ops().reset();
-
-    // 3, 4. the scroll bars, each with its own reaction
+// The scroll bars, each with its own reaction. The catalogue sets the
+// percent here too; a file's percent waits for its interaction.
+void RecordApplier::setBars(const ExperimentRecord& r, Source source)
+{
+    Controls& c = w_.controls();
     c.ksb->setValue(r[F::SpringK]);
     c.lsb->setValue(r[F::SpringLength]);
     if (source == Source::Catalogue)
@@ -140,20 +155,33 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
     c.c2sb->setValue(r[F::BlackCharge]);
     c.m2sb->setValue(r[F::BlackMass]);
     c.v2sb->setValue(r[F::BlackSpeed]);
+}
 
-    // 5. remembered menu values, nothing chosen yet; a type or mass count
-    // no entry has is read as the entry that steps 6 and 7 choose for it,
-    // since the redraws on the way count the pucks by it
+// The menus' remembered values, nothing chosen yet. A type or mass count no
+// entry has is read as the entry chooseModes picks for it, since the
+// redraws on the way count the pucks by it.
+void RecordApplier::rememberMenuValues(const ExperimentRecord& r)
+{
+    Controls& c = w_.controls();
+    sim::SimState& s = w_.state();
     c.typeMenu->menuAction()->setData(r[F::Dimension] == 1 ? 1 : 2);
     s.springKind = r[F::SpringKind];
     s.electroRange = r[F::ElectroRange];
     c.massesMenu->menuAction()->setData(r[F::MassCount] == 2 ? 2 : 1);
+}
 
-    // 6, 7.
+void RecordApplier::chooseModes(const ExperimentRecord& r)
+{
+    Controls& c = w_.controls();
     (r[F::Dimension] == 1 ? c.type1D : c.type2D)->trigger();
     (r[F::MassCount] == 2 ? c.masses2 : c.masses1)->trigger();
+}
 
-    // 8. the interaction; "Elastic" only with two masses
+// "Elastic" only with two masses; the percent after the interaction, which
+// sets its own; then the range and the circle.
+void RecordApplier::chooseInteraction(const ExperimentRecord& r)
+{
+    Controls& c = w_.controls();
     switch (r[F::Interaction]) {
     case 1: (r[F::SpringKind] == 3 ? c.springElastic : c.springInelastic)->trigger(); break;
     case 2:
@@ -164,9 +192,7 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
     case 4: c.SemiElastic1->trigger(); break;
     default: break;
     }
-    // 9. after the interaction, which sets the percent itself
     c.persb->setValue(r[F::ElasticPercent]);
-    // 10, 11.
     if (r[F::Interaction] == 5) {
         for (QAction* a : {c.electroUnlimited, c.electro100, c.electro50, c.electro20})
             if (a->data().toInt() == r[F::ElectroRange])
@@ -174,8 +200,12 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
     }
     if (r[F::Interaction] == 6)
         c.Circle1->trigger();
+}
 
-    // 12. sizes, frequency and view marks (marks set without their reactions)
+// Sizes, scale, frequency and the view marks (set without their reactions).
+void RecordApplier::setViewSettings(const ExperimentRecord& r)
+{
+    Controls& c = w_.controls();
     const int size = r[F::CircleSize];
     (size == 0 ? c.circleSmall : size == 1 ? c.circleMedium : size == -2 ? c.circleBlackSmall : c.circleLarge)
         ->trigger();
@@ -187,16 +217,16 @@ void RecordApplier::apply(const ExperimentRecord& given, Source source,
     }
     for (const ViewEntry& v : kViewEntries)
         (c.*(v.entry))->setChecked((r[F::ViewFlags] & v.bit) != 0);
-    if (afterViewSettings)
-        afterViewSettings();
+}
 
-    // 13 to 15.
+// The table angle, the speed labels in the scale's unit, and the angle bar
+// hidden where it means nothing (circle mode, two blocks in 1-D).
+void RecordApplier::setTableAngle(const ExperimentRecord& r)
+{
+    Controls& c = w_.controls();
     c.tableangsb->setValue(r[F::TableAngle]);
     w_.viewOptions().relabelSpeeds();
     const bool hidden = c.Circle1->isChecked() || (r[F::Dimension] == 1 && r[F::MassCount] == 2);
     c.tableangsb->setVisible(!hidden);
     c.tableanglb->setVisible(!hidden);
-
-    // 16.
-    w_.modeSwitches().setConfirmationShowing(false);
 }

@@ -22,5 +22,13 @@ public:
                const std::function<void()>& afterViewSettings = {});
 
 private:
+    void placePucksAndHandles(const exper::ExperimentRecord& r);
+    void setBars(const exper::ExperimentRecord& r, Source source);
+    void rememberMenuValues(const exper::ExperimentRecord& r);
+    void chooseModes(const exper::ExperimentRecord& r);
+    void chooseInteraction(const exper::ExperimentRecord& r);
+    void setViewSettings(const exper::ExperimentRecord& r);
+    void setTableAngle(const exper::ExperimentRecord& r);
+
     TableWindow& w_;
 };

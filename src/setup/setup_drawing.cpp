@@ -43,7 +43,7 @@ void SetupDrawing::drawSetUp()
         cv_.line(tx, ty, g.px(90, a + sim::kPi / 25), g.py(90, a + sim::kPi / 25));
     };
 
-    // 1. clear
+    // clear
     if (c_.ShowGrid1->isChecked()) {
         cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
     } else {
@@ -51,10 +51,10 @@ void SetupDrawing::drawSetUp()
         cv_.rectangle(0, 0, cv_.width(), cv_.height());
         cv_.setPenColor(kRed);
     }
-    // 2. scale bar (over the grid the pen keeps what it had)
+    // scale bar (over the grid the pen keeps what it had)
     if (c_.ShowScale1->isChecked())
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
-    // 3, 4. red aiming line
+    // red aiming line
     cv_.setPenStyle(Canvas::PenStyle::Dotted);
     cv_.setPenColor(kRed);
     cv_.line(red.cx(), red.cy(), red.px(400, s_.red.direction), red.py(400, s_.red.direction));

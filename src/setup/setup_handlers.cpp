@@ -88,11 +88,10 @@ void SetupHandlers::percentChanged()
 void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, const QString& rangeCaption)
 {
     using sim::Interaction;
-    // 1. every mode unchecked
+    // one mode checked: the chosen one
     for (QAction* a : {c_.springMenu->menuAction(), c_.Elastic1, c_.Inelastic1, c_.electroMenu->menuAction(),
                        c_.Circle1, c_.SemiElastic1})
         a->setChecked(false);
-    // 2. the chosen one checked
     switch (mode) {
     case Interaction::Electrostatic:
         c_.electroMenu->menuAction()->setChecked(true);
@@ -107,24 +106,23 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     default: break;
     }
     s_.interactionMode = mode;
-    // 3. the spring box belongs to 1-D Spring mode only; the force or
+    // the spring box belongs to 1-D Spring mode only; the force or
     // angle bar that the spring hid comes back with any other mode
     if (!c_.springgb->isHidden()) {
         c_.tableangsb->show();
         c_.tableanglb->show();
     }
     c_.springgb->hide();
-    // 4. the percent each mode works with
+    // the percent each mode works with; its bar only in Semi Elastic
     int percent = 100;
     if (mode == Interaction::Inelastic) percent = 0;
     if (mode == Interaction::SemiElastic) percent = 50;
     c_.persb->setValue(percent);
     s_.elasticPercent = c_.persb->value();
-    // 5.
     const bool semi = mode == Interaction::SemiElastic;
     c_.persb->setVisible(semi);
     c_.percentlb->setVisible(semi);
-    // 6. circle mode shows its speed handle and hides the black puck's controls
+    // circle mode shows its speed handle and hides the black puck's controls
     const bool circle = mode == Interaction::Circle;
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     c_.velsh->setVisible(circle);
@@ -137,12 +135,12 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     c_.blackansh->setVisible(blackShown);
     c_.m2sb->setVisible(!circle);
     c_.m2lb->setVisible(!circle);
-    // 7. charges only in electrostatic mode
+    // charges only in electrostatic mode
     const bool electro = mode == Interaction::Electrostatic;
     for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c1lb),
                        static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c2lb)})
         w->setVisible(electro);
-    // 8.
+    // the new mode starts from the start positions
     ops_.reset();
 }
 

@@ -149,7 +149,7 @@ void TraceRenderer::renderTrace()
         return;
     }
     if (s_.stepPhase == 0) {
-        // 2. background
+        // background
         if (!c_.ShowGrid1->isChecked()) {
             cv_.setPenColor(kWhite);
             cv_.rectangle(0, 0, cv_.width(), cv_.height());
@@ -157,12 +157,12 @@ void TraceRenderer::renderTrace()
         } else {
             cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
         }
-        // 3. scale bar
+        // scale bar
         if (c_.ShowScale1->isChecked()) {
             const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
             drawScaleBar(cv_, s_.scale, metres ? QStringLiteral("10.0 m") : QStringLiteral("10.0 cm"));
         }
-        // 4. arrows, only on a level table
+        // arrows, only on a level table
         if (c_.Arrows1->isChecked() && c_.tableangsb->value() == 0)
             drawArrows();
         if (!c_.Circle1->isChecked()) {
