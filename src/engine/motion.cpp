@@ -86,17 +86,17 @@ void recordSample(SimState& s)
         const double th = s.black.direction;
         const double D = s.red.radius + s.black.radius;
         const double M = s.red.mass + s.black.mass;
-        const double X = s.red.x - s.imageLeft;
-        const double Y = s.red.y - s.imageTop;
+        const double X = s.red.x - kImageLeft;
+        const double Y = s.red.y - kImageTop;
         e.redX = X - std::cos(th) * D * s.black.mass / M;
         e.redY = Y + std::sin(th) * D * s.black.mass / M;
         e.blackX = X + std::cos(th) * D * s.red.mass / M;
         e.blackY = Y - std::sin(th) * D * s.red.mass / M;
     } else {
-        e.redX = s.red.x + s.red.radius - s.imageLeft;
-        e.redY = s.red.y + s.red.radius - s.imageTop;
-        e.blackX = s.black.x + s.black.radius - s.imageLeft;
-        e.blackY = s.black.y + s.black.radius - s.imageTop;
+        e.redX = s.red.x + s.red.radius - kImageLeft;
+        e.redY = s.red.y + s.red.radius - kImageTop;
+        e.blackX = s.black.x + s.black.radius - kImageLeft;
+        e.blackY = s.black.y + s.black.radius - kImageTop;
     }
 }
 

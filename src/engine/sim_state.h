@@ -10,6 +10,9 @@
 
 namespace sim {
 
+// The table image's place inside the table panel, where pucks are placed.
+constexpr int kImageLeft = 7;
+constexpr int kImageTop = 7;
 constexpr int kMaxTick = 9998;         // last tick that starts normally
 constexpr int kTickCeiling = 9999;     // tick never goes above this
 constexpr int kNoCollisionTick = 1000;
@@ -62,8 +65,6 @@ struct SimState {
     int32_t collisionTick = kNoCollisionTick;
     int32_t noCollisionTick = kNoCollisionTick;
     bool collided = false;
-    bool dragging = false;
-    bool selecting = false;
     std::string unitText = " cm";
     double scale = 20.0;
     double tiltAccel = 0.0;
@@ -71,7 +72,6 @@ struct SimState {
     int32_t redHandleLeft = 0, redHandleTop = 0, blackHandleLeft = 0, blackHandleTop = 0;
     double redStartDirection = 0.0, blackStartDirection = 0.0;
     double minSpringGap = 1000.0;
-    int32_t springDrawX = 0, springDrawY = 0, springDrawLength = 0;
     std::array<int32_t, 6> frequencyDivisors{1, 2, 4, 5, 10, 20};
 
     // Settings kept in the window's controls, mirrored here by their change actions.
@@ -89,13 +89,6 @@ struct SimState {
     int massCount = 2;      // 2 or 1
     bool plottingError = false;
     int handleWidth = 7;    // both velocity handles share one size
-    int imageLeft = 7;      // table image inside the table panel
-    int imageTop = 7;
-
-    // Ruler and protractor (image coordinates); a selection shares the two points.
-    int32_t vertexX = 0, vertexY = 0;     // fixed end, protractor centre, selection anchor
-    int32_t movingX = 0, movingY = 0;     // the other end, the ray's point, the moving corner
-    int32_t measureStep = 0;              // 0 follows the mouse, 1 vertex fixed, 2 both fixed
 
     // What the spring label shows: "Spring Compressed: x cm" in reach, and
     // "Spring Compressed 0.00 cm" (no colon) out of it.

@@ -44,7 +44,7 @@ void MeasureTools::protractorChosen()
 
 double MeasureTools::theta() const
 {
-    const int ax = s_.vertexX, ay = s_.vertexY, cx = s_.movingX, cy = s_.movingY;
+    const int ax = vertexX_, ay = vertexY_, cx = movingX_, cy = movingY_;
     if (ax != cx) {
         double t = std::atan(static_cast<double>(ay - cy) / (ax - cx));
         if (cx > ax)
@@ -59,14 +59,14 @@ void MeasureTools::mouseMove(int x, int y)
     if (!c_.measurecb->isChecked())
         return;
     ops_.renderTrace();
-    if (s_.measureStep == 0) {
-        s_.vertexX = x;
-        s_.vertexY = y;
-        s_.movingX = x + 2;
-        s_.movingY = y;
-    } else if (s_.measureStep == 1) {
-        s_.movingX = x;
-        s_.movingY = y;
+    if (step_ == 0) {
+        vertexX_ = x;
+        vertexY_ = y;
+        movingX_ = x + 2;
+        movingY_ = y;
+    } else if (step_ == 1) {
+        movingX_ = x;
+        movingY_ = y;
     }
     if (c_.rulerrb->isChecked())
         drawRuler();
@@ -77,29 +77,28 @@ void MeasureTools::mouseMove(int x, int y)
 
 void MeasureTools::release(int x, int y)
 {
-    s_.measureStep = (s_.measureStep + 1) % 3;
+    step_ = (step_ + 1) % 3;
     if (!c_.measurecb->isChecked())
         return;
-    if (s_.measureStep == 0) {
-        s_.vertexX = x;
-        s_.vertexY = y;
-        s_.movingX = x + 5;
-        s_.movingY = y;
+    if (step_ == 0) {
+        vertexX_ = x;
+        vertexY_ = y;
+        movingX_ = x + 5;
+        movingY_ = y;
     } else {
-        s_.movingX = x;
-        s_.movingY = y;
+        movingX_ = x;
+        movingY_ = y;
     }
-    s_.dragging = false;
 }
 
 void MeasureTools::mouseLeft()
 {
-    s_.measureStep = 0;
+    step_ = 0;
 }
 
 void MeasureTools::drawRuler()
 {
-    const int ax = s_.vertexX, ay = s_.vertexY;
+    const int ax = vertexX_, ay = vertexY_;
     const double th = theta();
     const double c = std::cos(th), sn = std::sin(th);
     const int k = s_.scale >= 20.0 ? Trunc(s_.scale) : Trunc(5 * s_.scale);
@@ -115,7 +114,7 @@ void MeasureTools::drawRuler()
     }
     cv_.setPenColor(QColor(0, 0, 0));
     cv_.setPenWidth(2);
-    const int mx = s_.movingX, my = s_.movingY;
+    const int mx = movingX_, my = movingY_;
     cv_.line(mx + Trunc(15 * pc), my + Trunc(15 * ps), mx + Trunc(-15 * pc), my + Trunc(-15 * ps));
     cv_.line(ax + Trunc(15 * pc), ay + Trunc(15 * ps), ax + Trunc(-15 * pc), ay + Trunc(-15 * ps));
     cv_.setPenWidth(1);
@@ -127,7 +126,7 @@ void MeasureTools::drawRuler()
 
 void MeasureTools::drawProtractor()
 {
-    const int ax = s_.vertexX, ay = s_.vertexY;
+    const int ax = vertexX_, ay = vertexY_;
     const double th = theta();
     cv_.setPenStyle(Canvas::PenStyle::Solid);
     cv_.setPenColor(QColor(255, 0, 0));
@@ -146,7 +145,7 @@ void MeasureTools::drawProtractor()
 
     cv_.setPenColor(QColor(128, 128, 128));
     cv_.setPenWidth(1);
-    const double beta = s_.movingY < ay ? sim::kPi : 0.0;
+    const double beta = movingY_ < ay ? sim::kPi : 0.0;
     const int ex = Trunc(30 * std::cos(beta)), ey = Trunc(30 * std::sin(beta));
     cv_.line(ax - ex, ay - ey, ax + ex, ay + ey);
     const int mx = Trunc(10 * std::cos(beta + sim::kPi / 2)), my = Trunc(10 * std::sin(beta + sim::kPi / 2));

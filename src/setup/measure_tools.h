@@ -24,9 +24,21 @@ public:
     // Direction from the vertex to the moving point, screen y down.
     double theta() const;
 
+    // Image coordinates of the fixed end (the protractor's centre) and of
+    // the other end (the ray's point); the step: 0 follows the mouse, 1 the
+    // vertex is fixed, 2 both are.
+    int vertexX() const { return vertexX_; }
+    int vertexY() const { return vertexY_; }
+    int movingX() const { return movingX_; }
+    int movingY() const { return movingY_; }
+    int step() const { return step_; }
+
 private:
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
     Canvas& cv_;
+    int vertexX_ = 0, vertexY_ = 0;
+    int movingX_ = 0, movingY_ = 0;
+    int step_ = 0;
 };

@@ -52,19 +52,19 @@ void PuckPlacer::connectAll()
         });
     }
     QObject::connect(c_.velsh, &MovableShape::mouseDown, [this](int, int y) { launch(y); });
-    QObject::connect(c_.velsh, &MovableShape::mouseUp, [this] { s_.dragging = false; });
+    QObject::connect(c_.velsh, &MovableShape::mouseUp, [this] { dragging_ = false; });
 }
 
 void PuckPlacer::buttonDown()
 {
     if (s_.tick == 1)
-        s_.dragging = true;
+        dragging_ = true;
     c_.velsh->hide();
 }
 
 void PuckPlacer::buttonUp()
 {
-    s_.dragging = false;
+    dragging_ = false;
     c_.velsh->setVisible(c_.Circle1->isChecked());
 }
 
@@ -82,8 +82,8 @@ void PuckPlacer::rememberHandle(int tag)
 void PuckPlacer::recordStart(sim::PuckState& p, int tag)
 {
     sim::PositionSample& e = s_.sampleLog.positions[1];
-    const double cx = p.x + p.radius - s_.imageLeft;
-    const double cy = p.y + p.radius - s_.imageTop;
+    const double cx = p.x + p.radius - sim::kImageLeft;
+    const double cy = p.y + p.radius - sim::kImageTop;
     if (tag == 1) {
         e.redX = cx;
         e.redY = cy;
@@ -97,7 +97,7 @@ void PuckPlacer::recordStart(sim::PuckState& p, int tag)
 
 QRect PuckPlacer::tableRect() const
 {
-    return QRect(s_.imageLeft, s_.imageTop, c_.tableim->width(), c_.tableim->height());
+    return QRect(sim::kImageLeft, sim::kImageTop, c_.tableim->width(), c_.tableim->height());
 }
 
 namespace {
@@ -180,7 +180,7 @@ void PuckPlacer::moveRememberedHandle(int tag, int dx, int dy)
 
 void PuckPlacer::puckDrag(int tag, int x, int y)
 {
-    if (!s_.dragging)
+    if (!dragging_)
         return;
     MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
     sim::PuckState& p = tag == 1 ? s_.red : s_.black;
@@ -225,7 +225,7 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
 
 void PuckPlacer::handleDrag(int tag, int x, int y)
 {
-    if (!s_.dragging)
+    if (!dragging_)
         return;
     MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
     sim::PuckState& p = tag == 1 ? s_.red : s_.black;
@@ -252,7 +252,7 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
 void PuckPlacer::launch(int y)
 {
     s_.red.speed = (y - c_.velsh->height() / 2) + 0.5;
-    s_.dragging = false;
+    dragging_ = false;
     ops_.start();
     c_.velsh->hide();
 }

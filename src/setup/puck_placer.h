@@ -20,6 +20,7 @@ public:
     // Shows a handle's marker for its remembered position: there when it
     // lies on the table, else where the mouse can reach it on its ray.
     void showHandle(int tag);
+    bool dragging() const { return dragging_; }
 
 private:
     void recordStart(sim::PuckState& p, int tag);
@@ -30,4 +31,5 @@ private:
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
+    bool dragging_ = false;   // a puck or handle is held by the mouse
 };

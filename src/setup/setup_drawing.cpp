@@ -31,7 +31,7 @@ SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas&
 
 void SetupDrawing::drawSetUp()
 {
-    const int il = s_.imageLeft, it = s_.imageTop;
+    const int il = sim::kImageLeft, it = sim::kImageTop;
     const ShapeGeom red{c_.puck1->x() - il, c_.puck1->y() - it, c_.puck1->width() / 2};
     const ShapeGeom black{c_.puck2->x() - il, c_.puck2->y() - it, c_.puck2->width() / 2};
     const bool twoMasses = c_.massCount() == 2;
@@ -81,9 +81,7 @@ void SetupDrawing::drawSetUp()
     cv_.setPenStyle(Canvas::PenStyle::Solid);
     if (c_.dimension() == 1 && c_.springMenu->menuAction()->isChecked()) {
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-        s_.springDrawX = Trunc(e.blackX - s_.red.radius);
-        s_.springDrawY = Trunc(it + e.blackY);
-        interactions_.drawSpring();
+        interactions_.drawSpring(Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
         setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
                                + QStringLiteral(" cm"));

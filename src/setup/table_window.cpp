@@ -130,7 +130,7 @@ void TableWindow::startUp()
         c_.cbfreq->setCurrentIndex(5);
     }
     s.noCollisionTick = sim::kNoCollisionTick;
-    s.selecting = false;
+    printing_->cancelSelection();
     s.scale = 20.0;
     s.tiltAccel = 0.0;
     s.pushAccel = 0.0;

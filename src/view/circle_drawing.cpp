@@ -34,8 +34,8 @@ void CircleDrawing::circleStep()
     const MovableShape* pivot = c_.redansh;
     const sim::CircleOrbit orbit =
         sim::circleOrbit(s_, puck->x(), puck->y(), puck->width(), pivot->x(), pivot->y(), pivot->width());
-    const int cx = pivot->x() + pivot->width() / 2 - s_.imageLeft;
-    const int cy = pivot->y() + pivot->width() / 2 - s_.imageTop;
+    const int cx = pivot->x() + pivot->width() / 2 - sim::kImageLeft;
+    const int cy = pivot->y() + pivot->width() / 2 - sim::kImageTop;
 
     cv_.setPenColor(red);
     cv_.setBrushColor(red);

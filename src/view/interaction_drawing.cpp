@@ -9,14 +9,13 @@ using num::Trunc;
 
 InteractionDrawing::InteractionDrawing(sim::SimState& s, Controls& c, Canvas& table) : s_(s), c_(c), cv_(table) {}
 
-void InteractionDrawing::drawSpring()
+void InteractionDrawing::drawSpring(int x, int y)
 {
     const int n = s_.viewTick;
-    s_.springDrawLength = sim::springDrawnLength(s_, n);
     // the spring rides with the drawn pucks
     const int o = Trunc(sim::displayOffset(s_, n).x);
-    const int x0 = s_.springDrawX + o, y = s_.springDrawY;
-    const int x1 = x0 - s_.springDrawLength;
+    const int x0 = x + o;
+    const int x1 = x0 - sim::springDrawnLength(s_, n);
     cv_.setPenColor(QColor(0, 0, 0));
     cv_.setPenWidth(2);
     cv_.line(x0, y, x1, y);

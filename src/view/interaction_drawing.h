@@ -10,8 +10,9 @@ class InteractionDrawing {
 public:
     InteractionDrawing(sim::SimState& s, Controls& c, Canvas& table);
 
-    // From `springDrawX`, `springDrawY`, which the caller sets first.
-    void drawSpring();
+    // From the black block's left edge (x, y), leftwards as far as the
+    // spring reaches at `viewTick`.
+    void drawSpring(int x, int y);
     // The force arrow and the block trace.
     void drawForce();
 

@@ -72,22 +72,22 @@ void Printing::selectionStart(int x, int y)
 {
     if (!c_.CopySelect1->isChecked() || c_.measurecb->isChecked())
         return;
-    c_.copyshape->setGeometry(s_.imageLeft + x, s_.imageTop + y, 0, 0);
+    c_.copyshape->setGeometry(sim::kImageLeft + x, sim::kImageTop + y, 0, 0);
     c_.copyshape->show();
     c_.copyshape->raise();
-    s_.vertexX = s_.movingX = x;
-    s_.vertexY = s_.movingY = y;
-    s_.selecting = true;
+    anchorX_ = cornerX_ = x;
+    anchorY_ = cornerY_ = y;
+    selecting_ = true;
 }
 
 void Printing::selectionMove(int x, int y)
 {
-    if (!s_.selecting)
+    if (!selecting_)
         return;
-    s_.movingX = x;
-    s_.movingY = y;
-    c_.copyshape->setGeometry(s_.imageLeft + std::min(s_.vertexX, x), s_.imageTop + std::min(s_.vertexY, y),
-                              std::abs(s_.vertexX - x), std::abs(s_.vertexY - y));
+    cornerX_ = x;
+    cornerY_ = y;
+    c_.copyshape->setGeometry(sim::kImageLeft + std::min(anchorX_, x), sim::kImageTop + std::min(anchorY_, y),
+                              std::abs(anchorX_ - x), std::abs(anchorY_ - y));
 }
 
 void Printing::selectionFinish()
@@ -95,11 +95,11 @@ void Printing::selectionFinish()
     if (c_.copyshape->isHidden())
         return;
     const QRect frame = c_.copyshape->geometry();
-    const QRect source(frame.left() - s_.imageLeft, frame.top() - s_.imageTop, frame.width(), frame.height());
+    const QRect source(frame.left() - sim::kImageLeft, frame.top() - sim::kImageTop, frame.width(), frame.height());
     // QImage::copy of an empty rectangle would give the whole picture
     Image1_ = source.isEmpty() ? QImage() : table_.image().copy(source);
     platform_.copyImage(Image1_);
     c_.copyshape->hide();
-    s_.selecting = false;
+    selecting_ = false;
     c_.PrintCopySelect1->setEnabled(true);
 }

@@ -29,6 +29,8 @@ public:
     void selectionFinish();
 
     const QImage& copyPicture() const { return Image1_; }
+    bool selecting() const { return selecting_; }
+    void cancelSelection() { selecting_ = false; }
     QString userName() const;
 
 private:
@@ -39,4 +41,7 @@ private:
     QWidget* window_;
     NameDialog* nameDialog_ = nullptr;
     QImage Image1_;
+    bool selecting_ = false;
+    int anchorX_ = 0, anchorY_ = 0;   // where the frame was started, image coordinates
+    int cornerX_ = 0, cornerY_ = 0;   // the corner the mouse moves
 };

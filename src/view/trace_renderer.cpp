@@ -177,9 +177,7 @@ void TraceRenderer::renderTrace()
                 const bool stuck = s_.elasticPercent == 0 && s_.collided;
                 if (!stuck && c_.springMenu->menuAction()->isChecked()) {
                     const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-                    s_.springDrawX = Trunc(e.blackX - s_.black.radius);
-                    s_.springDrawY = Trunc(e.blackY + 6.0);
-                    interactions_.drawSpring();
+                    interactions_.drawSpring(Trunc(e.blackX - s_.black.radius), Trunc(e.blackY + 6.0));
                 }
             }
         }

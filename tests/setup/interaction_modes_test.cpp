@@ -68,10 +68,11 @@ TEST_F(TableTest, SpringSetUpShowsTheCompressionAndTheSpring)
     ASSERT_EQ(c().puck2->x(), 277);
     EXPECT_EQ(c().slb->text(), "Spring Compressed: 0.50 cm");
     // the spring: from the black block's left edge (image x 270), 39 px long, 7 px below its centre
-    EXPECT_EQ(s().springDrawX, 270);
-    EXPECT_EQ(s().springDrawY, 207);
+    // (rows 206 and 207 of the 2-px line, and no other)
     EXPECT_EQ(px(250, 207), black());
     EXPECT_EQ(px(250, 206), black());
+    EXPECT_EQ(px(250, 205), white());
+    EXPECT_EQ(px(250, 208), white());
     EXPECT_EQ(px(231, 203), black());   // the end bar
     EXPECT_EQ(px(231, 211), black());
     EXPECT_EQ(px(228, 207), white());

@@ -14,7 +14,7 @@ protected:
     // Two clicks fix the vertex and the moving point; a move draws.
     void measure(int ax, int ay, int cx, int cy)
     {
-        s().measureStep = 0;
+        tools().mouseLeft();   // back to step 0, as when the mouse leaves the picture
         tools().mouseMove(ax, ay);
         tools().release(ax, ay);
         tools().mouseMove(cx, cy);
@@ -54,8 +54,8 @@ TEST_F(MeasureTest, RulerReadsFiveCentimetres)
 {
     measure(100, 100, 160, 180);
     EXPECT_EQ(c().anslb->text(), "Length: 5.00 cm");
-    EXPECT_EQ(s().vertexX, 100);
-    EXPECT_EQ(s().movingY, 180);
+    EXPECT_EQ(window->measureTools().vertexX(), 100);
+    EXPECT_EQ(window->measureTools().movingY(), 180);
     c().rulerrb->click();
     EXPECT_EQ(c().anslb->text(), "Length: 0 cm");
 }
@@ -108,27 +108,27 @@ TEST_F(TableTest, ReleaseWithoutMeasureStillAdvancesTheStep)
 {
     runAndPause(2);
     window->measureTools().release(10, 10);
-    EXPECT_EQ(s().measureStep, 1);
+    EXPECT_EQ(window->measureTools().step(), 1);
     window->measureTools().release(10, 10);
     window->measureTools().release(10, 10);
-    EXPECT_EQ(s().measureStep, 0);
+    EXPECT_EQ(window->measureTools().step(), 0);
     window->measureTools().release(10, 10);
     window->measureTools().mouseLeft();
-    EXPECT_EQ(s().measureStep, 0);
+    EXPECT_EQ(window->measureTools().step(), 0);
 }
 
 TEST_F(MeasureTest, StepZeroFollowsTheMouse)
 {
-    s().measureStep = 0;
+    tools().mouseLeft();   // back to step 0, as when the mouse leaves the picture
     tools().mouseMove(50, 60);
-    EXPECT_EQ(s().vertexX, 50);
-    EXPECT_EQ(s().movingX, 52);
+    EXPECT_EQ(window->measureTools().vertexX(), 50);
+    EXPECT_EQ(window->measureTools().movingX(), 52);
     tools().release(50, 60);
-    EXPECT_EQ(s().measureStep, 1);
-    EXPECT_EQ(s().movingX, 50);
+    EXPECT_EQ(window->measureTools().step(), 1);
+    EXPECT_EQ(window->measureTools().movingX(), 50);
     tools().release(70, 80);
     tools().release(90, 95);   // back to 0: the vertex where the mouse is
-    EXPECT_EQ(s().measureStep, 0);
-    EXPECT_EQ(s().vertexX, 90);
-    EXPECT_EQ(s().movingX, 95);
+    EXPECT_EQ(window->measureTools().step(), 0);
+    EXPECT_EQ(window->measureTools().vertexX(), 90);
+    EXPECT_EQ(window->measureTools().movingX(), 95);
 }

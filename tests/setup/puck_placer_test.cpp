@@ -58,7 +58,7 @@ TEST_F(PlacerTest, PuckFollowsTheMouseAndCarriesItsHandle)
     EXPECT_EQ(c().redansh->pos(), QPoint(138 + 74, 88 + 9));
     EXPECT_EQ(s().redHandleLeft, 212);
     EXPECT_EQ(s().red.direction, 0.0);
-    EXPECT_FALSE(s().dragging);
+    EXPECT_FALSE(window->puckPlacer().dragging());
 }
 
 TEST_F(PlacerTest, PastTheLeftEdgeTheLeftBecomesTheWidth)
@@ -98,7 +98,7 @@ TEST_F(PlacerTest, NoDraggingAfterARun)
     runAndPause(3);
     const QPoint before = c().puck1->pos();
     placer().buttonDown();
-    EXPECT_FALSE(s().dragging);
+    EXPECT_FALSE(window->puckPlacer().dragging());
     placer().puckDrag(1, 50, 50);
     EXPECT_EQ(c().puck1->pos(), before);
 }

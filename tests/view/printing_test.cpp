@@ -106,7 +106,7 @@ TEST_F(PrintTest, SelectionsInBothDirectionsCopyTheSameRectangle)
     EXPECT_EQ(platform.copiedImages[0], platform.copiedImages[1]);
     EXPECT_EQ(platform.copiedImages[0], image().image().copy(100, 80, 80, 60));
     EXPECT_TRUE(c().copyshape->isHidden());
-    EXPECT_FALSE(s().selecting);
+    EXPECT_FALSE(printing().selecting());
     EXPECT_TRUE(c().PrintCopySelect1->isEnabled());
     // printed straight away, without a print dialog
     c().PrintCopySelect1->trigger();
@@ -133,12 +133,12 @@ TEST_F(PrintTest, EmptySelectionIsCopiedButNotPrinted)
 TEST_F(PrintTest, NoSelectionWhileMeasuringOrWithoutCopySelect)
 {
     printing().selectionStart(50, 50);
-    EXPECT_FALSE(s().selecting);
+    EXPECT_FALSE(printing().selecting());
     runAndPause(2);
     c().CopySelect1->trigger();
     c().measurecb->setChecked(true);
     printing().selectionStart(50, 50);
-    EXPECT_FALSE(s().selecting);
+    EXPECT_FALSE(printing().selecting());
     EXPECT_TRUE(c().copyshape->isHidden());
 }
 
