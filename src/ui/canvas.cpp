@@ -253,14 +253,36 @@ void Canvas::thinLine(int x1, int y1, int x2, int y2)
     lo = std::max<int64_t>(lo, 0);
     hi = std::min<int64_t>(hi, major - 1);
     const bool dotted = penStyle_ == PenStyle::Dotted;
-    for (int64_t i = lo; i <= hi; ++i) {
-        // minor steps taken so far: the tie rule of the walking form
-        const int64_t k = major == 0 ? 0 : static_cast<int64_t>((Wide{2} * minor * i + major) / (Wide{2} * major));
-        const int64_t px = xMajor ? x1 + i * sx : x1 + k * sx;
-        const int64_t py = xMajor ? y1 + k * sy : y1 + i * sy;
-        if ((!dotted || ((dotPhase_ + static_cast<unsigned>(i)) & 1u) == 0) && px >= 0 && py >= 0
-            && px < img_.width() && py < img_.height())
-            reinterpret_cast<QRgb*>(img_.scanLine(static_cast<int>(py)))[px] = penColor_;
+    if (lo <= hi) {
+        // minor steps taken by step i: k = (2 minor i + major) div (2 major),
+        // the tie rule of the walking form; found once, then carried along
+        int64_t k = 0, rem = major;   // a line that starts inside: step 0
+        if (lo > 0) {
+            const Wide first = Wide{2} * minor * lo + major;
+            k = static_cast<int64_t>(first / (Wide{2} * major));
+            rem = static_cast<int64_t>(first % (Wide{2} * major));
+        }
+        // walk the visible steps: the major coordinate by one each, the
+        // minor one when the remainder runs over
+        int64_t px = x1 + (xMajor ? lo : k) * sx, py = y1 + (xMajor ? k : lo) * sy;
+        const int64_t majorStepX = xMajor ? sx : 0, majorStepY = xMajor ? 0 : sy;
+        const int64_t minorStepX = xMajor ? 0 : sx, minorStepY = xMajor ? sy : 0;
+        const int W = img_.width(), H = img_.height();
+        QRgb* const bits = reinterpret_cast<QRgb*>(img_.bits());
+        const qsizetype stride = img_.bytesPerLine() / 4;
+        for (int64_t i = lo; i <= hi; ++i) {
+            if ((!dotted || ((dotPhase_ + static_cast<unsigned>(i)) & 1u) == 0) && px >= 0 && py >= 0 && px < W
+                && py < H)
+                bits[py * stride + px] = penColor_;
+            px += majorStepX;
+            py += majorStepY;
+            rem += 2 * minor;
+            if (rem >= 2 * major) {
+                rem -= 2 * major;
+                px += minorStepX;
+                py += minorStepY;
+            }
+        }
     }
     dotPhase_ += static_cast<unsigned>(major);
 }
@@ -290,13 +312,6 @@ void Canvas::lineTo(int x, int y)
     }
     curX_ = x;
     curY_ = y;
-}
-
-bool Canvas::outside(int x1, int y1, int x2, int y2) const
-{
-    // a box wholly beyond the picture, with room for a wide pen's edge
-    const int m = penWidth_ + 2;
-    return x2 < -m || y2 < -m || x1 > img_.width() + m || y1 > img_.height() + m;
 }
 
 void Canvas::wideLine(int x1, int y1, int x2, int y2)

@@ -77,7 +77,12 @@ private:
     void plot(int x, int y, QRgb c);
     void thinLine(int x1, int y1, int x2, int y2);
     void wideLine(int x1, int y1, int x2, int y2);
-    bool outside(int x1, int y1, int x2, int y2) const;
+    // A box wholly beyond the picture, with room for a wide pen's edge.
+    bool outside(int x1, int y1, int x2, int y2) const
+    {
+        const int m = penWidth_ + 2;
+        return x2 < -m || y2 < -m || x1 > img_.width() + m || y1 > img_.height() + m;
+    }
     void setupPainter(class QPainter& p) const;
     const Stamp& ellipseStamp(int w, int h);
     void remember(const Stamp* s);
