@@ -16,9 +16,9 @@ MeasureTools::MeasureTools(sim::SimState& s, Controls& c, Operations& ops, Canva
 void MeasureTools::connectAll()
 {
     // a check box's click action also runs when code changes its tick
-    QObject::connect(c_.measurecb, &QCheckBox::toggled, [this] { measureToggled(); });
-    QObject::connect(c_.rulerrb, &QRadioButton::clicked, [this] { rulerChosen(); });
-    QObject::connect(c_.Prorb, &QRadioButton::clicked, [this] { protractorChosen(); });
+    QObject::connect(c_.measurecb, &QCheckBox::toggled, &context_, [this] { measureToggled(); });
+    QObject::connect(c_.rulerrb, &QRadioButton::clicked, &context_, [this] { rulerChosen(); });
+    QObject::connect(c_.Prorb, &QRadioButton::clicked, &context_, [this] { protractorChosen(); });
 }
 
 void MeasureTools::measureToggled()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include "engine/sim_state.h"
 #include "ui/controls.h"
 
@@ -41,4 +42,5 @@ private:
     int vertexX_ = 0, vertexY_ = 0;
     int movingX_ = 0, movingY_ = 0;
     int step_ = 0;
+    QObject context_;   // its connections end with this concern
 };

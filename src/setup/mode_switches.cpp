@@ -11,9 +11,9 @@ ModeSwitches::ModeSwitches(sim::SimState& s, Controls& c, Operations& ops, ViewO
 void ModeSwitches::connectAll()
 {
     for (QAction* a : {c_.type2D, c_.type1D})
-        QObject::connect(a, &QAction::triggered, [this, a] { dimensionChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { dimensionChosen(a); });
     for (QAction* a : {c_.masses2, c_.masses1})
-        QObject::connect(a, &QAction::triggered, [this, a] { massCountChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { massCountChosen(a); });
 }
 
 void ModeSwitches::applyUnitAndForceEntries()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include "engine/sim_state.h"
 #include "ui/controls.h"
 
@@ -25,4 +26,5 @@ private:
     Operations& ops_;
     ViewOptions& view_;
     bool confirmationShowing_ = false;
+    QObject context_;   // its connections end with this concern
 };

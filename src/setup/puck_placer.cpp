@@ -29,19 +29,18 @@ PuckPlacer::PuckPlacer(sim::SimState& s, Controls& c, Operations& ops) : s_(s), 
 void PuckPlacer::connectAll()
 {
     for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh}) {
-        QObject::connect(shape, &MovableShape::mouseDown, [this] { buttonDown(); });
-        QObject::connect(shape, &MovableShape::mouseUp, [this] { buttonUp(); });
+        QObject::connect(shape, &MovableShape::mouseDown, &context_, [this] { buttonDown(); });
+        QObject::connect(shape, &MovableShape::mouseUp, &context_, [this] { buttonUp(); });
     }
     for (MovableShape* puck : {c_.puck1, c_.puck2})
-        QObject::connect(puck, &MovableShape::mouseMove, [this, puck](int x, int y) { puckDrag(puck->tag(), x, y); });
+        QObject::connect(puck, &MovableShape::mouseMove, &context_, [this, puck](int x, int y) { puckDrag(puck->tag(), x, y); });
     for (MovableShape* handle : {c_.redansh, c_.blackansh})
-        QObject::connect(handle, &MovableShape::mouseMove,
-                         [this, handle](int x, int y) { handleDrag(handle->tag(), x, y); });
+        QObject::connect(handle, &MovableShape::mouseMove, &context_, [this, handle](int x, int y) { handleDrag(handle->tag(), x, y); });
     // The keyboard moves a puck or a handle through the same rules as a drag.
     for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh}) {
         shape->setKeyboardMovable(true);
         const bool puck = shape == c_.puck1 || shape == c_.puck2;
-        QObject::connect(shape, &MovableShape::keyMove, [this, shape, puck](int dx, int dy) {
+        QObject::connect(shape, &MovableShape::keyMove, &context_, [this, shape, puck](int dx, int dy) {
             buttonDown();
             const int x = shape->width() / 2 + dx, y = shape->height() / 2 + dy;
             if (puck)
@@ -51,8 +50,8 @@ void PuckPlacer::connectAll()
             buttonUp();
         });
     }
-    QObject::connect(c_.velsh, &MovableShape::mouseDown, [this](int, int y) { launch(y); });
-    QObject::connect(c_.velsh, &MovableShape::mouseUp, [this] { dragging_ = false; });
+    QObject::connect(c_.velsh, &MovableShape::mouseDown, &context_, [this](int, int y) { launch(y); });
+    QObject::connect(c_.velsh, &MovableShape::mouseUp, &context_, [this] { dragging_ = false; });
 }
 
 void PuckPlacer::buttonDown()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include <QRect>
 
 #include "engine/sim_state.h"
@@ -32,4 +33,5 @@ private:
     Controls& c_;
     Operations& ops_;
     bool dragging_ = false;   // a puck or handle is held by the mouse
+    QObject context_;   // its connections end with this concern
 };

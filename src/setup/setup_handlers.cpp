@@ -16,33 +16,33 @@ SetupHandlers::SetupHandlers(sim::SimState& s, Controls& c, Operations& ops) : s
 
 void SetupHandlers::connectAll()
 {
-    QObject::connect(c_.m1sb, &QScrollBar::valueChanged, [this] { massChanged(1); });
-    QObject::connect(c_.m2sb, &QScrollBar::valueChanged, [this] { massChanged(2); });
-    QObject::connect(c_.v1sb, &QScrollBar::valueChanged, [this] { speedChanged(1); });
-    QObject::connect(c_.v2sb, &QScrollBar::valueChanged, [this] { speedChanged(2); });
-    QObject::connect(c_.c1sb, &QScrollBar::valueChanged, [this] { chargeChanged(1); });
-    QObject::connect(c_.c2sb, &QScrollBar::valueChanged, [this] { chargeChanged(2); });
-    QObject::connect(c_.persb, &QScrollBar::valueChanged, [this] { percentChanged(); });
+    QObject::connect(c_.m1sb, &QScrollBar::valueChanged, &context_, [this] { massChanged(1); });
+    QObject::connect(c_.m2sb, &QScrollBar::valueChanged, &context_, [this] { massChanged(2); });
+    QObject::connect(c_.v1sb, &QScrollBar::valueChanged, &context_, [this] { speedChanged(1); });
+    QObject::connect(c_.v2sb, &QScrollBar::valueChanged, &context_, [this] { speedChanged(2); });
+    QObject::connect(c_.c1sb, &QScrollBar::valueChanged, &context_, [this] { chargeChanged(1); });
+    QObject::connect(c_.c2sb, &QScrollBar::valueChanged, &context_, [this] { chargeChanged(2); });
+    QObject::connect(c_.persb, &QScrollBar::valueChanged, &context_, [this] { percentChanged(); });
 
     using sim::Interaction;
-    QObject::connect(c_.Elastic1, &QAction::triggered, [this] { interactionChosen(Interaction::Elastic); });
-    QObject::connect(c_.Inelastic1, &QAction::triggered, [this] { interactionChosen(Interaction::Inelastic); });
-    QObject::connect(c_.SemiElastic1, &QAction::triggered, [this] { interactionChosen(Interaction::SemiElastic); });
-    QObject::connect(c_.Circle1, &QAction::triggered, [this] { interactionChosen(Interaction::Circle); });
+    QObject::connect(c_.Elastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Elastic); });
+    QObject::connect(c_.Inelastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Inelastic); });
+    QObject::connect(c_.SemiElastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::SemiElastic); });
+    QObject::connect(c_.Circle1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Circle); });
     for (QAction* a : {c_.electroUnlimited, c_.electro100, c_.electro50, c_.electro20}) {
-        QObject::connect(a, &QAction::triggered, [this, a] {
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] {
             interactionChosen(Interaction::Electrostatic, a->data().toInt(), a->text());
         });
     }
     for (QAction* a : {c_.springElastic, c_.springInelastic})
-        QObject::connect(a, &QAction::triggered, [this, a] { springChosen(a); });
-    QObject::connect(c_.ksb, &QScrollBar::valueChanged, [this] { springConstantChanged(); });
-    QObject::connect(c_.lsb, &QScrollBar::valueChanged, [this] { springLengthChanged(); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { springChosen(a); });
+    QObject::connect(c_.ksb, &QScrollBar::valueChanged, &context_, [this] { springConstantChanged(); });
+    QObject::connect(c_.lsb, &QScrollBar::valueChanged, &context_, [this] { springLengthChanged(); });
     for (QAction* a : c_.friction)
-        QObject::connect(a, &QAction::triggered, [this, a] { circleFrictionChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { circleFrictionChosen(a); });
     for (QAction* a : {c_.speedSlow, c_.speedMedium, c_.speedFast})
-        QObject::connect(a, &QAction::triggered, [this, a] { computerSpeedChosen(a); });
-    QObject::connect(c_.PlottingError1, &QAction::triggered, [this] { plottingErrorToggled(); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { computerSpeedChosen(a); });
+    QObject::connect(c_.PlottingError1, &QAction::triggered, &context_, [this] { plottingErrorToggled(); });
 }
 
 void SetupHandlers::massChanged(int puck)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include "engine/sim_state.h"
 #include "ui/controls.h"
 
@@ -29,4 +30,5 @@ private:
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
+    QObject context_;   // its connections end with this concern
 };

@@ -17,10 +17,10 @@ Printing::Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Ca
 
 void Printing::connectAll()
 {
-    QObject::connect(c_.printtrbt, &QPushButton::clicked, [this] { printTrace(); });
-    QObject::connect(c_.Print1, &QAction::triggered, [this] { printTrace(); });
-    QObject::connect(c_.PrintCopySelect1, &QAction::triggered, [this] { printCopySelect(); });
-    QObject::connect(c_.WhoAmI1, &QAction::triggered, [this] { whoAmI(); });
+    QObject::connect(c_.printtrbt, &QPushButton::clicked, &context_, [this] { printTrace(); });
+    QObject::connect(c_.Print1, &QAction::triggered, &context_, [this] { printTrace(); });
+    QObject::connect(c_.PrintCopySelect1, &QAction::triggered, &context_, [this] { printCopySelect(); });
+    QObject::connect(c_.WhoAmI1, &QAction::triggered, &context_, [this] { whoAmI(); });
 }
 
 QString Printing::userName() const

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include <QImage>
 #include <QString>
 
@@ -44,4 +45,5 @@ private:
     bool selecting_ = false;
     int anchorX_ = 0, anchorY_ = 0;   // where the frame was started, image coordinates
     int cornerX_ = 0, cornerY_ = 0;   // the corner the mouse moves
+    QObject context_;   // its connections end with this concern
 };

@@ -10,18 +10,18 @@ void ViewOptions::connectAll()
 {
     // Qt inverts a checkable entry's mark before its handler runs.
     for (QAction* a : {c_.Centerofmass1, c_.tracecb})
-        QObject::connect(a, &QAction::triggered, [this] { centreGroupToggled(); });
+        QObject::connect(a, &QAction::triggered, &context_, [this] { centreGroupToggled(); });
     for (QAction* a : {c_.redb, c_.blackb, c_.reda, c_.blackA, c_.Arrows1, c_.ShowScale1})
-        QObject::connect(a, &QAction::triggered, [this] { colourGroupToggled(); });
+        QObject::connect(a, &QAction::triggered, &context_, [this] { colourGroupToggled(); });
     // "Show Force" and "Trace Block" redraw the same way as the grid group
     for (QAction* a : {c_.ShowGrid1, c_.Labelmass1, c_.ShowForce1, c_.TraceBlock1})
-        QObject::connect(a, &QAction::triggered, [this] { gridGroupToggled(); });
+        QObject::connect(a, &QAction::triggered, &context_, [this] { gridGroupToggled(); });
     for (QAction* a : {c_.circleSmall, c_.circleMedium, c_.circleLarge, c_.circleBlackSmall})
-        QObject::connect(a, &QAction::triggered, [this, a] { circleSizeChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { circleSizeChosen(a); });
     for (QAction* a : {c_.scaleSmall, c_.scaleMedium, c_.scaleLarge})
-        QObject::connect(a, &QAction::triggered, [this, a] { scaleChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { scaleChosen(a); });
     for (QAction* a : {c_.dotNormal, c_.dotLarge})
-        QObject::connect(a, &QAction::triggered, [this, a] { dotSizeChosen(a); });
+        QObject::connect(a, &QAction::triggered, &context_, [this, a] { dotSizeChosen(a); });
 }
 
 void ViewOptions::centreGroupToggled()
