@@ -9,7 +9,7 @@
 namespace dw {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
+using num::kPi;
 constexpr double kMaxHalf = 10000.0;
 }
 

@@ -12,7 +12,7 @@
 #include "ui/widgets.h"
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
+using num::kPi;
 const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kYellow(255, 255, 0);
 constexpr int kSurfaceX = 2, kSurfaceY = 18;   // the drawing surface inside the group
 

@@ -7,7 +7,7 @@ namespace dw {
 namespace {
 constexpr const char* kHeaders[ColumnCount] = {"R Speed", "R Angle", "R Energy", "R Mom",  "B Speed",
                                               "B Angle", "B Energy", "B Mom", "Compression "};
-constexpr double kPi = 3.14159265358979323846264338327950288L;
+using num::kPi;
 
 void append(std::string& out, double x, int w, int d)
 {

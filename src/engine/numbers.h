@@ -7,6 +7,10 @@
 
 namespace num {
 
+// The one value of pi the program computes with (the physics keeps its own
+// written constants where the table has always used them).
+constexpr double kPi = 3.14159265358979323846;
+
 // Whole pixels never overflow: far beyond any picture a value saturates
 // (and NaN reads as 0) instead of being undefined.
 inline int toIntSaturated(double r)

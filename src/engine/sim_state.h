@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include "engine/numbers.h"
+
 namespace sim {
 
 // The table image's place inside the table panel, where pucks are placed.
@@ -16,7 +18,7 @@ constexpr int kImageTop = 7;
 constexpr int kMaxTick = 9998;         // last tick that starts normally
 constexpr int kTickCeiling = 9999;     // tick never goes above this
 constexpr int kNoCollisionTick = 1000;
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = num::kPi;
 
 struct PuckState {
     double x = 0.0;          // left edge, panel px (centre of mass after a stick)
@@ -99,5 +101,12 @@ struct SimState {
     // Plotting error draws; seeded once, no allocation per draw.
     std::minstd_rand rng{12345u};
 };
+
+// Samples between two strobe marks at a frequency list index (20 Hz .. 1 Hz);
+// an index out of the list counts as 20 Hz.
+inline int strobeDivisor(const SimState& s, int index)
+{
+    return s.frequencyDivisors[static_cast<size_t>(index >= 0 && index < 6 ? index : 0)];
+}
 
 } // namespace sim

@@ -46,7 +46,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     box_ = c.expgb;
     // an opaque panel: the table and the pucks must not show between its controls
     QPalette pal = box_->palette();
-    pal.setColor(QPalette::Window, QColor(254, 253, 199));
+    pal.setColor(QPalette::Window, windowColour());
     box_->setPalette(pal);
     box_->setAutoFillBackground(true);
     memo_ = new QPlainTextEdit(box_);

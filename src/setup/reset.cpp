@@ -33,13 +33,7 @@ void TableReset::reset()
         c_.colltimer->stop();
     c_.Startbt->setText(QStringLiteral("&Start"));
 
-    if (c_.ShowGrid1->isChecked()) {
-        cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
-    } else {
-        cv_.setPenColor(QColor(255, 255, 255));
-        cv_.rectangle(0, 0, cv_.width(), cv_.height());
-        cv_.setPenColor(QColor(0, 0, 0));
-    }
+    TraceRenderer::clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), QColor(0, 0, 0));
     if (c_.ShowScale1->isChecked())
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
 

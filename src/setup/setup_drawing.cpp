@@ -13,7 +13,6 @@ using num::Trunc;
 namespace {
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
 
 struct ShapeGeom {
     int left, top, h;  // h = width div 2, image coordinates
@@ -43,14 +42,7 @@ void SetupDrawing::drawSetUp()
         cv_.line(tx, ty, g.px(90, a + sim::kPi / 25), g.py(90, a + sim::kPi / 25));
     };
 
-    // clear
-    if (c_.ShowGrid1->isChecked()) {
-        cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
-    } else {
-        cv_.setPenColor(kWhite);
-        cv_.rectangle(0, 0, cv_.width(), cv_.height());
-        cv_.setPenColor(kRed);
-    }
+    TraceRenderer::clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), kRed);
     // scale bar (over the grid the pen keeps what it had)
     if (c_.ShowScale1->isChecked())
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));

@@ -11,7 +11,6 @@
 
 namespace {
 
-const QColor kWindowColour(254, 253, 199);
 const QColor kPanelColour(169, 150, 109);
 constexpr int kImageW = 759;
 constexpr int kImageH = 367;
@@ -93,7 +92,7 @@ void TableWindow::buildLayout()
 {
     auto* client = new QWidget(this);
     client->setFixedSize(792, 546);
-    fill(client, kWindowColour);
+    fill(client, windowColour());
     client->setFont(captionFont());
     setCentralWidget(client);
 

@@ -85,6 +85,9 @@ protected:
 // The strobe frequencies as the lists show them, "20 Hz" to "  1 Hz".
 QStringList frequencyItems();
 
+// The pale yellow of the table window, its name dialog and its boxes.
+inline QColor windowColour() { return QColor(254, 253, 199); }
+
 // Gives every control under `root` that has no accessible name one: its
 // caption (without the "&") or, for a label, its text.
 void nameControlsByCaption(QWidget* root);

@@ -20,13 +20,7 @@ void CircleDrawing::circleStep()
     if (!drawing_)
         return;   // the circle changes no state
     const QColor red(255, 0, 0), white(255, 255, 255);
-    if (c_.ShowGrid1->isChecked()) {
-        cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
-    } else {
-        cv_.setPenColor(white);
-        cv_.rectangle(0, 0, cv_.width(), cv_.height());
-        cv_.setPenColor(QColor(0, 0, 0));
-    }
+    TraceRenderer::clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), QColor(0, 0, 0));
     if (c_.ShowScale1->isChecked())
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
 
@@ -42,8 +36,7 @@ void CircleDrawing::circleStep()
     cv_.ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
     cv_.setBrushColor(white);
 
-    const int idx = c_.cbfreq->currentIndex();
-    const int divisor = s_.frequencyDivisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+    const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
     int px = cx, py = cy;
     for (int i = 0; i <= s_.viewTick; ++i) {
         const bool shown = sim::circleDotShown(i, divisor);

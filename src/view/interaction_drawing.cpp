@@ -36,8 +36,7 @@ void InteractionDrawing::drawForce()
     cv_.setPenColor(QColor(255, 0, 0));
     cv_.setBrushStyle(Canvas::BrushStyle::Clear);
     if (c_.TraceBlock1->isChecked()) {
-        const int idx = c_.cbfreq->currentIndex();
-        const int divisor = s_.frequencyDivisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+        const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
         for (int i = 1; i <= n; ++i) {
             if ((i - 1) % divisor != 0)
                 continue;

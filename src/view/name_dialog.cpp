@@ -15,7 +15,7 @@ NameDialog::NameDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("I am ...."));
     setFixedSize(204, 143);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(254, 253, 199));
+    pal.setColor(QPalette::Window, windowColour());
     setPalette(pal);
     setAutoFillBackground(true);
 

@@ -21,6 +21,17 @@ TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canva
 {
 }
 
+void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
+{
+    if (showGrid) {
+        cv.copyRect(0, 0, grid.width(), grid.height(), grid.image());
+        return;
+    }
+    cv.setPenColor(QColor(255, 255, 255));
+    cv.rectangle(0, 0, cv.width(), cv.height());
+    cv.setPenColor(penAfter);
+}
+
 void TraceRenderer::drawScaleBar(Canvas& cv, double scale, const QString& text)
 {
     cv.setFontName(QStringLiteral("arial"));
@@ -149,14 +160,7 @@ void TraceRenderer::renderTrace()
         return;
     }
     if (s_.stepPhase == 0) {
-        // background
-        if (!c_.ShowGrid1->isChecked()) {
-            cv_.setPenColor(kWhite);
-            cv_.rectangle(0, 0, cv_.width(), cv_.height());
-            cv_.setPenColor(kBlack);
-        } else {
-            cv_.copyRect(0, 0, grid_.width(), grid_.height(), grid_.image());
-        }
+        clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), kBlack);
         // scale bar
         if (c_.ShowScale1->isChecked()) {
             const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
@@ -167,8 +171,7 @@ void TraceRenderer::renderTrace()
             drawArrows();
         if (!c_.Circle1->isChecked()) {
             sim::recordSample(s_);
-            const int idx = c_.cbfreq->currentIndex();
-            const int divisor = s_.frequencyDivisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
+            const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
             drawMarks(divisor);
             if (!c_.Arrows1->isChecked()) {
                 drawPucks();

@@ -16,6 +16,9 @@ public:
 
     // Scale bar: bold arial text and three lines in the current pen.
     static void drawScaleBar(Canvas& cv, double scale, const QString& text);
+    // The empty table: the grid picture, or white with the pen left at
+    // `penAfter` (over the grid the pen keeps what it had).
+    static void clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter);
 
 private:
     void drawArrows();
