@@ -8,26 +8,12 @@
 #include "setup/puck_placer.h"
 #include "setup/reset.h"
 #include "setup/table_window.h"
+#include "setup/view_marks.h"
 #include "ui/widgets.h"
 #include "view/view_options.h"
 
 using exper::ExperimentRecord;
 using F = ExperimentRecord::Field;
-
-namespace {
-struct ViewEntry {
-    int bit;
-    QAction* Controls::*entry;
-};
-const ViewEntry kViewEntries[] = {
-    {exper::CentreOfMassBit, &Controls::Centerofmass1}, {exper::TraceCentresBit, &Controls::tracecb},
-    {exper::TraceBlockBit, &Controls::TraceBlock1},     {exper::RedBeforeBit, &Controls::redb},
-    {exper::BlackBeforeBit, &Controls::blackb},         {exper::RedAfterBit, &Controls::reda},
-    {exper::BlackAfterBit, &Controls::blackA},          {exper::LabelMassBit, &Controls::Labelmass1},
-    {exper::ArrowsBit, &Controls::Arrows1},             {exper::ShowScaleBit, &Controls::ShowScale1},
-    {exper::ShowGridBit, &Controls::ShowGrid1},
-};
-} // namespace
 
 RecordApplier::RecordApplier(TableWindow& window) : w_(window) {}
 
@@ -70,9 +56,9 @@ ExperimentRecord RecordApplier::makeRecord() const
     r[F::CircleSize] = c.circleSizeValue();
     r[F::Scale] = static_cast<int32_t>(s.scale);
     int flags = 0;
-    for (const ViewEntry& v : kViewEntries)
-        if ((c.*(v.entry))->isChecked())
-            flags += v.bit;
+    for (const ViewMark& m : kViewMarks)
+        if (m.recordBit != 0 && (c.*(m.action))->isChecked())
+            flags += m.recordBit;
     r[F::ViewFlags] = flags;
     r[F::FrequencyIndex] = c.cbfreq->currentIndex();
     return r;
@@ -215,8 +201,9 @@ void RecordApplier::setViewSettings(const ExperimentRecord& r)
         const QSignalBlocker quiet(c.cbfreq);
         c.cbfreq->setCurrentIndex(std::clamp(static_cast<int>(r[F::FrequencyIndex]), 0, 5));
     }
-    for (const ViewEntry& v : kViewEntries)
-        (c.*(v.entry))->setChecked((r[F::ViewFlags] & v.bit) != 0);
+    for (const ViewMark& m : kViewMarks)
+        if (m.recordBit != 0)
+            (c.*(m.action))->setChecked((r[F::ViewFlags] & m.recordBit) != 0);
 }
 
 // The table angle, the speed labels in the scale's unit, and the angle bar

@@ -1,6 +1,7 @@
 #include <QMenuBar>
 
 #include "setup/table_window.h"
+#include "setup/view_marks.h"
 
 // The table window's menu: captions, tags, check marks and hints.
 
@@ -64,24 +65,13 @@ void TableWindow::buildMenu()
     c_.massesMenu = submenu(view, QStringLiteral("2 Masses"), 2);
     c_.masses2 = entry(c_.massesMenu, QStringLiteral("2 Masses"), 2);
     c_.masses1 = entry(c_.massesMenu, QStringLiteral("1 Mass"), 1);
-    view->addSeparator();
-    c_.Centerofmass1 = entry(view, QStringLiteral("Center of &Mass"), 1, true, false);
-    c_.tracecb = entry(view, QStringLiteral("&Trace Centers"), 2, true, true);
-    c_.TraceBlock1 = entry(view, QStringLiteral("Trace Bloc&k"), 4, true, false);
-    c_.TraceBlock1->setVisible(false);
-    view->addSeparator();
-    c_.redb = entry(view, QStringLiteral("&Red Before"), 8, true, true);
-    c_.blackb = entry(view, QStringLiteral("&Black Before"), 16, true, true);
-    c_.reda = entry(view, QStringLiteral("R&ed After"), 32, true, true);
-    c_.blackA = entry(view, QStringLiteral("B&lack After"), 64, true, true);
-    view->addSeparator();
-    c_.ShowForce1 = entry(view, QStringLiteral("Show &Force"), 128, true, true);
-    c_.ShowForce1->setVisible(false);
-    c_.Arrows1 = entry(view, QStringLiteral("&Direction Arrows"), 256, true, false);
-    c_.ShowScale1 = entry(view, QStringLiteral("&Show Scale"), 512, true, false);
-    c_.ShowGrid1 = entry(view, QStringLiteral("Show &Grid"), 1024, true, false);
-    c_.Labelmass1 = entry(view, QStringLiteral("&Label mass"), 16, true, false);
-
+    for (const ViewMark& m : kViewMarks) {
+        if (m.separatorBefore)
+            view->addSeparator();
+        QAction* a = entry(view, QString::fromLatin1(m.caption), m.tag, true, m.checked);
+        a->setVisible(m.visible);
+        c_.*(m.action) = a;
+    }
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     c_.springMenu = submenu(options, QStringLiteral("1-D Spring"), 3);
     c_.springMenu->menuAction()->setCheckable(true);
