@@ -72,26 +72,29 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
     new BoxKeys(box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
 
-    // "Run Experiment": each menu entry finds its catalogue entry by its
-    // submenu and caption ("Information" stands in every group)
+    buildRunExperimentMenu(c.runExperimentMenu);
+}
+
+// "Run Experiment", built from the catalogue in its order: the entries at the
+// top, then a submenu per group, its "Information" text above a separator.
+void ExperimentBox::buildRunExperimentMenu(QMenu* menu)
+{
     int count = 0;
     const exper::CatalogueEntry* entries = exper::catalogueEntries(&count);
-    auto hook = [this, entries, count](QAction* a, const QString& group) {
-        for (int i = 0; i < count; ++i) {
-            const exper::CatalogueEntry* e = &entries[i];
-            if (group == QLatin1String(e->group) && a->text() == QLatin1String(e->caption)) {
-                a->setObjectName(QString::fromLatin1(e->name));
-                connect(a, &QAction::triggered, this, [this, e] { showEntry(*e); });
-            }
+    QMenu* group = nullptr;
+    for (int i = 0; i < count; ++i) {
+        const exper::CatalogueEntry* e = &entries[i];
+        QMenu* into = menu;
+        if (*e->group != '\0') {
+            if (!group || group->title() != QLatin1String(e->group))
+                group = menu->addMenu(QString::fromLatin1(e->group));
+            into = group;
         }
-    };
-    for (QAction* a : c.runExperimentMenu->actions()) {
-        if (a->menu()) {
-            for (QAction* sub : a->menu()->actions())
-                hook(sub, a->menu()->title());
-        } else {
-            hook(a, QString());
-        }
+        QAction* a = into->addAction(QString::fromLatin1(e->caption));
+        a->setObjectName(QString::fromLatin1(e->name));
+        connect(a, &QAction::triggered, this, [this, e] { showEntry(*e); });
+        if (e->number == 0 && into != menu)
+            into->addSeparator();
     }
 }
 

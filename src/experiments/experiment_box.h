@@ -50,6 +50,7 @@ protected:
 private:
     // Return's button when none of the box's buttons has the focus.
     QPushButton* defaultButton() const;
+    void buildRunExperimentMenu(class QMenu* menu);
     void loadFile();
     void showFile(const QString& path);
     void saveFile();

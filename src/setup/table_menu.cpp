@@ -30,23 +30,8 @@ void TableWindow::buildMenu()
     QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    // filled from the catalogue by the Experiment box
     c_.runExperimentMenu = submenu(file, QStringLiteral("Run Experiment"));
-    {
-        QMenu* r = c_.runExperimentMenu;
-        entry(r, QStringLiteral("Symmetric Pattern"));
-        auto group = [r](const QString& caption, std::initializer_list<const char*> items) {
-            QMenu* m = submenu(r, caption);
-            entry(m, QStringLiteral("Information"));
-            m->addSeparator();
-            for (const char* i : items)
-                entry(m, QString::fromLatin1(i));
-        };
-        group(QStringLiteral("Gravity assist"), {"Speed Up", "Slow Down"});
-        group(QStringLiteral("Monkey gun"), {"Horizontal Shot", "Angled Shot"});
-        group(QStringLiteral("1-D Collision Samples #1"), {"Billiard ball", "Spring", "Electrostatic"});
-        group(QStringLiteral("1-D Collision Types"), {"TEC", "Partial", "TIC", "Explosion #1", "Explosion #2"});
-        group(QStringLiteral("2-D Collision Samples #1"), {"TEC", "Partial", "Electrostatics", "TIC"});
-    }
     c_.Load1 = entry(file, QStringLiteral("&Load an Experiment"), 1);
     c_.Save1 = entry(file, QStringLiteral("&Save an Experiment"), 2);
     file->addSeparator();
