@@ -14,6 +14,8 @@
 #include "experiments/experiment_box.h"
 #include "setup/puck_placer.h"
 
+class AccessibilityTest : public TableTest {};
+
 namespace {
 bool internalPart(QWidget* w)
 {
@@ -32,7 +34,7 @@ bool isControl(QWidget* w)
 }
 } // namespace
 
-TEST_F(TableTest, EveryControlHasAnAccessibleName)
+TEST_F(AccessibilityTest, EveryControlHasAnAccessibleName)
 {
     ExperimentBox box(*window, platform);
     DataWindow data(*window, platform);
@@ -60,7 +62,7 @@ TEST_F(TableTest, EveryControlHasAnAccessibleName)
     EXPECT_EQ(c().Startbt->accessibleName(), "Start");
 }
 
-TEST_F(TableTest, ArrowKeysMovePucksAndHandlesAsADragDoes)
+TEST_F(AccessibilityTest, ArrowKeysMovePucksAndHandlesAsADragDoes)
 {
     // the same moves by mouse in a second window
     TableWindow other(platform);

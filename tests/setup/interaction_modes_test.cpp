@@ -8,6 +8,8 @@
 #include "setup/puck_placer.h"
 #include "engine/numbers.h"
 
+class InteractionModeTest : public TableTest {};
+
 namespace {
 bool redNear(const Canvas& cv, int x, int y)
 {
@@ -20,7 +22,7 @@ bool redNear(const Canvas& cv, int x, int y)
 }
 } // namespace
 
-TEST_F(TableTest, SpringEntriesSwitchToTheSpringBox)
+TEST_F(InteractionModeTest, SpringEntriesSwitchToTheSpringBox)
 {
     c().springInelastic->trigger();
     EXPECT_EQ(c().springMenu->title(), "1-D Spring: I");
@@ -57,7 +59,7 @@ TEST_F(TableTest, SpringEntriesSwitchToTheSpringBox)
     EXPECT_TRUE(c().Elastic1->isChecked());
 }
 
-TEST_F(TableTest, SpringSetUpShowsTheCompressionAndTheSpring)
+TEST_F(InteractionModeTest, SpringSetUpShowsTheCompressionAndTheSpring)
 {
     c().springElastic->trigger();
     // black 40 px beyond red's right edge (red 189..237)
@@ -82,7 +84,7 @@ TEST_F(TableTest, SpringSetUpShowsTheCompressionAndTheSpring)
     EXPECT_EQ(c().slb->text(), "Spring Compressed: 0.00 cm");
 }
 
-TEST_F(TableTest, ElasticSpringRunCompressesAndReleases)
+TEST_F(InteractionModeTest, ElasticSpringRunCompressesAndReleases)
 {
     c().springElastic->trigger();
     bool compressed = false;
@@ -104,7 +106,7 @@ TEST_F(TableTest, ElasticSpringRunCompressesAndReleases)
     EXPECT_EQ(c().slb->text(), "Spring Compressed: " + QString::fromStdString(num::F(s().sampleLog.compression[peak], 4, 2)) + " cm");
 }
 
-TEST_F(TableTest, InelasticSpringLocksWithEqualMasses)
+TEST_F(InteractionModeTest, InelasticSpringLocksWithEqualMasses)
 {
     c().springInelastic->trigger();
     runTicks(200);
@@ -114,7 +116,7 @@ TEST_F(TableTest, InelasticSpringLocksWithEqualMasses)
     EXPECT_EQ(c().slb->text(), "Spring Compressed: 1.58 cm");
 }
 
-TEST_F(TableTest, ElectrostaticEntriesCaptionsRangeAndCharges)
+TEST_F(InteractionModeTest, ElectrostaticEntriesCaptionsRangeAndCharges)
 {
     EXPECT_EQ(s().electroRange, 0);
     c().electro20->trigger();
@@ -133,7 +135,7 @@ TEST_F(TableTest, ElectrostaticEntriesCaptionsRangeAndCharges)
     EXPECT_TRUE(c().c1sb->isHidden());
 }
 
-TEST_F(TableTest, UnlikeChargesPullTheRestingPuckOver)
+TEST_F(InteractionModeTest, UnlikeChargesPullTheRestingPuckOver)
 {
     c().electroUnlimited->trigger();
     c().c1sb->setValue(-100);
@@ -144,7 +146,7 @@ TEST_F(TableTest, UnlikeChargesPullTheRestingPuckOver)
     EXPECT_FALSE(s().collided);
 }
 
-TEST_F(TableTest, OneMassKeepsTheRangeAndSpringKindsEnabled)
+TEST_F(InteractionModeTest, OneMassKeepsTheRangeAndSpringKindsEnabled)
 {
     c().masses1->trigger();
     for (QAction* a : {c().Elastic1, c().Inelastic1, c().SemiElastic1, c().Circle1, c().springMenu->menuAction(),
@@ -155,7 +157,7 @@ TEST_F(TableTest, OneMassKeepsTheRangeAndSpringKindsEnabled)
         EXPECT_TRUE(a->isEnabled());
 }
 
-TEST_F(TableTest, ForceArrowAndBlockTrace)
+TEST_F(InteractionModeTest, ForceArrowAndBlockTrace)
 {
     c().type1D->trigger();
     c().masses1->trigger();
@@ -188,7 +190,7 @@ TEST_F(TableTest, ForceArrowAndBlockTrace)
     EXPECT_NE(s().stepPhase, 0);
 }
 
-TEST_F(TableTest, CircleModeRunsOnTheCircleAndFollowsTheTimeLine)
+TEST_F(InteractionModeTest, CircleModeRunsOnTheCircleAndFollowsTheTimeLine)
 {
     c().friction[2]->trigger();
     EXPECT_EQ(c().frictionMenu->title(), "Circle friction: (2)");
@@ -221,7 +223,7 @@ TEST_F(TableTest, CircleModeRunsOnTheCircleAndFollowsTheTimeLine)
     EXPECT_NE(image().image(), whole);
 }
 
-TEST_F(TableTest, CircleWithThePivotOnThePuckStaysStill)
+TEST_F(InteractionModeTest, CircleWithThePivotOnThePuckStaysStill)
 {
     c().Circle1->trigger();
     // the handle onto the puck's centre: R = 0

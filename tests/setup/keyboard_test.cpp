@@ -3,6 +3,8 @@
 
 #include "table_fixture.h"
 
+class KeyboardTest : public TableTest {};
+
 namespace {
 int after(QScrollBar* sb, Qt::Key key)
 {
@@ -11,7 +13,7 @@ int after(QScrollBar* sb, Qt::Key key)
 }
 } // namespace
 
-TEST_F(TableTest, EveryScrollBarTakesTheFocusAndTheKeys)
+TEST_F(KeyboardTest, EveryScrollBarTakesTheFocusAndTheKeys)
 {
     const QList<QScrollBar*> bars = window->findChildren<QScrollBar*>();
     ASSERT_GE(bars.size(), 12);
@@ -32,7 +34,7 @@ TEST_F(TableTest, EveryScrollBarTakesTheFocusAndTheKeys)
     }
 }
 
-TEST_F(TableTest, KeysGoThroughTheSameChangeActions)
+TEST_F(KeyboardTest, KeysGoThroughTheSameChangeActions)
 {
     c().m1sb->setValue(20);
     QTest::keyClick(c().m1sb, Qt::Key_Right);
@@ -42,7 +44,7 @@ TEST_F(TableTest, KeysGoThroughTheSameChangeActions)
     EXPECT_EQ(c().tableanglb->text(), QStringLiteral("Table Angle: 0.10") + QChar(0xBA));
 }
 
-TEST_F(TableTest, EnteringTheTimeLineFromTheKeyboardPausesARun)
+TEST_F(KeyboardTest, EnteringTheTimeLineFromTheKeyboardPausesARun)
 {
     window->show();
     window->activateWindow();
@@ -60,7 +62,7 @@ TEST_F(TableTest, EnteringTheTimeLineFromTheKeyboardPausesARun)
     EXPECT_EQ(c().Timelb->text(), "Time:  " + QString::number(v * 0.05, 'f', 2) + " s");
 }
 
-TEST_F(TableTest, TabCaptionsAreEightPointRegular)
+TEST_F(KeyboardTest, TabCaptionsAreEightPointRegular)
 {
     const QFont f = c().TabbedNotebook1->tabBar()->font();
     EXPECT_FALSE(f.bold());

@@ -24,7 +24,10 @@ protected:
     QRgb grey() const { return qRgb(128, 128, 128); }
 };
 
-TEST_F(TableTest, MeasuringControlsFollowTheRunState)
+// The measuring controls from a fresh window, before any run.
+class MeasureControlsTest : public TableTest {};
+
+TEST_F(MeasureControlsTest, MeasuringControlsFollowTheRunState)
 {
     EXPECT_FALSE(c().measurecb->isEnabled());
     c().Startbt->click();
@@ -104,7 +107,7 @@ TEST_F(MeasureTest, ProtractorReadings)
     EXPECT_EQ(px(300, 299), grey());   // opens downwards
 }
 
-TEST_F(TableTest, ReleaseWithoutMeasureStillAdvancesTheStep)
+TEST_F(MeasureControlsTest, ReleaseWithoutMeasureStillAdvancesTheStep)
 {
     runAndPause(2);
     window->measureTools().release(10, 10);

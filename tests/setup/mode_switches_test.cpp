@@ -1,6 +1,8 @@
 #include "table_fixture.h"
 
-TEST_F(TableTest, OneDMakesSquaresRecentresAndPushes)
+class ModeSwitchTest : public TableTest {};
+
+TEST_F(ModeSwitchTest, OneDMakesSquaresRecentresAndPushes)
 {
     c().circleMedium->trigger();
     c().tableangsb->setValue(400);
@@ -22,7 +24,7 @@ TEST_F(TableTest, OneDMakesSquaresRecentresAndPushes)
     EXPECT_FALSE(c().ShowForce1->isVisible());
 }
 
-TEST_F(TableTest, BackToTwoDTakesTheCircleSize)
+TEST_F(ModeSwitchTest, BackToTwoDTakesTheCircleSize)
 {
     c().circleMedium->trigger();
     c().type1D->trigger();
@@ -42,7 +44,7 @@ TEST_F(TableTest, BackToTwoDTakesTheCircleSize)
     EXPECT_EQ(s().black.radius, 3);
 }
 
-TEST_F(TableTest, OneMassHidesTheBlackPuckAndDisablesInteractions)
+TEST_F(ModeSwitchTest, OneMassHidesTheBlackPuckAndDisablesInteractions)
 {
     c().Inelastic1->trigger();
     c().v1sb->setValue(70);
@@ -69,7 +71,7 @@ TEST_F(TableTest, OneMassHidesTheBlackPuckAndDisablesInteractions)
     EXPECT_EQ(c().v2sb->value(), 90);
 }
 
-TEST_F(TableTest, OneDOneMassWorksInMetres)
+TEST_F(ModeSwitchTest, OneDOneMassWorksInMetres)
 {
     c().type1D->trigger();
     c().masses1->trigger();
@@ -92,7 +94,7 @@ TEST_F(TableTest, OneDOneMassWorksInMetres)
     EXPECT_FALSE(c().ShowForce1->isVisible());
 }
 
-TEST_F(TableTest, TwoMassesAgainShowsAndEnablesWithoutReset)
+TEST_F(ModeSwitchTest, TwoMassesAgainShowsAndEnablesWithoutReset)
 {
     c().masses1->trigger();
     runAndPause(5);
@@ -113,7 +115,7 @@ TEST_F(TableTest, TwoMassesAgainShowsAndEnablesWithoutReset)
     EXPECT_FALSE(c().blackansh->isHidden());
 }
 
-TEST_F(TableTest, OneDTraceHasSquaresOnATrack)
+TEST_F(ModeSwitchTest, OneDTraceHasSquaresOnATrack)
 {
     c().type1D->trigger();
     runTicks(2);
@@ -127,7 +129,7 @@ TEST_F(TableTest, OneDTraceHasSquaresOnATrack)
         EXPECT_EQ(px(left, y), red()) << y;
 }
 
-TEST_F(TableTest, RedMassInTwoDOneMassLeavesThePushAlone)
+TEST_F(ModeSwitchTest, RedMassInTwoDOneMassLeavesThePushAlone)
 {
     c().masses1->trigger();
     c().tableangsb->setValue(50);   // an angle here, not a force

@@ -2,7 +2,9 @@
 
 #include "setup/reset.h"
 
-TEST_F(TableTest, ResetReturnsToTheLastStartPositions)
+class ResetTest : public TableTest {};
+
+TEST_F(ResetTest, ResetReturnsToTheLastStartPositions)
 {
     // as if dragged: a new start position
     s().red.startLeft = 100;
@@ -23,7 +25,7 @@ TEST_F(TableTest, ResetReturnsToTheLastStartPositions)
     EXPECT_FALSE(s().collided);
 }
 
-TEST_F(TableTest, RecenterPutsPucksBackAndRecordsThem)
+TEST_F(ResetTest, RecenterPutsPucksBackAndRecordsThem)
 {
     s().red.startLeft = 40;
     s().black.startLeft = 600;
@@ -46,7 +48,7 @@ TEST_F(TableTest, RecenterPutsPucksBackAndRecordsThem)
     EXPECT_NEAR(s().sampleLog.positions[2].redX, 199.0, 1e-9);
 }
 
-TEST_F(TableTest, TableAngleTiltsWithoutRedrawing)
+TEST_F(ResetTest, TableAngleTiltsWithoutRedrawing)
 {
     const QImage before = image().image().copy();
     c().tableangsb->setValue(500);
@@ -58,7 +60,7 @@ TEST_F(TableTest, TableAngleTiltsWithoutRedrawing)
     EXPECT_EQ(c().tableanglb->text(), QStringLiteral("Table Angle: 10.00\u00BA"));
 }
 
-TEST_F(TableTest, TableAngleInOneDIsAForce)
+TEST_F(ResetTest, TableAngleInOneDIsAForce)
 {
     c().typeMenu->menuAction()->setData(1);
     s().dimension = 1;

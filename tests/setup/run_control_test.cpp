@@ -1,6 +1,8 @@
 #include "table_fixture.h"
 
-TEST_F(TableTest, StartStopContinueKeepsTheTick)
+class RunControlTest : public TableTest {};
+
+TEST_F(RunControlTest, StartStopContinueKeepsTheTick)
 {
     c().Startbt->click();
     EXPECT_TRUE(c().colltimer->isActive());
@@ -22,7 +24,7 @@ TEST_F(TableTest, StartStopContinueKeepsTheTick)
     EXPECT_EQ(s().tick, 9);
 }
 
-TEST_F(TableTest, TimeLabelAndTimeLineFollowTheTick)
+TEST_F(RunControlTest, TimeLabelAndTimeLineFollowTheTick)
 {
     runEvents(1);
     EXPECT_EQ(c().Timelb->text(), "Time:  0.05 s");   // tick 1 shown during the run
@@ -33,7 +35,7 @@ TEST_F(TableTest, TimeLabelAndTimeLineFollowTheTick)
     EXPECT_EQ(c().Timesb->value(), 1);   // the thumb stays at the left
 }
 
-TEST_F(TableTest, RunStopsAtTheTickLimit)
+TEST_F(RunControlTest, RunStopsAtTheTickLimit)
 {
     runEvents(1);
     s().tick = 9999;
@@ -49,7 +51,7 @@ TEST_F(TableTest, RunStopsAtTheTickLimit)
     EXPECT_FALSE(c().colltimer->isActive());
 }
 
-TEST_F(TableTest, ComputerSpeedSetsIntervalAndEvents)
+TEST_F(RunControlTest, ComputerSpeedSetsIntervalAndEvents)
 {
     c().speedSlow->trigger();
     EXPECT_EQ(c().colltimer->interval(), 50);
@@ -63,7 +65,7 @@ TEST_F(TableTest, ComputerSpeedSetsIntervalAndEvents)
     EXPECT_NEAR(s().red.x, 189.0 + 50.0, 1e-9);   // 0.5 s at 5 cm/s, 20 px/cm
 }
 
-TEST_F(TableTest, ResetDuringARunStopsItWithStart)
+TEST_F(RunControlTest, ResetDuringARunStopsItWithStart)
 {
     runTicks(5);
     c().Resetbt->click();
@@ -77,7 +79,7 @@ TEST_F(TableTest, ResetDuringARunStopsItWithStart)
     EXPECT_TRUE(c().puck2->isVisibleTo(window.get()));
 }
 
-TEST_F(TableTest, SpeedBarsDuringSetUpRedrawTheArrow)
+TEST_F(RunControlTest, SpeedBarsDuringSetUpRedrawTheArrow)
 {
     const QImage before = image().image().copy();
     c().v1sb->setValue(120);
@@ -89,7 +91,7 @@ TEST_F(TableTest, SpeedBarsDuringSetUpRedrawTheArrow)
     EXPECT_NE(image().image(), before);   // no arrow for a speed of 0
 }
 
-TEST_F(TableTest, MassAndChargeLabels)
+TEST_F(RunControlTest, MassAndChargeLabels)
 {
     c().m1sb->setValue(1);
     EXPECT_EQ(c().m1lb->text(), "Mass 1: 0.1 kg");
@@ -106,7 +108,7 @@ TEST_F(TableTest, MassAndChargeLabels)
     EXPECT_EQ(c().c2lb->text(), "Charge: 2.5");
 }
 
-TEST_F(TableTest, InteractionEntriesSetPercentAndVisibility)
+TEST_F(RunControlTest, InteractionEntriesSetPercentAndVisibility)
 {
     c().Inelastic1->trigger();
     EXPECT_TRUE(c().Inelastic1->isChecked());
@@ -130,7 +132,7 @@ TEST_F(TableTest, InteractionEntriesSetPercentAndVisibility)
     EXPECT_TRUE(c().Elastic1->isChecked());
 }
 
-TEST_F(TableTest, InteractionEntryDuringARunResets)
+TEST_F(RunControlTest, InteractionEntryDuringARunResets)
 {
     runTicks(4);
     c().Inelastic1->trigger();
@@ -139,7 +141,7 @@ TEST_F(TableTest, InteractionEntryDuringARunResets)
     EXPECT_EQ(c().Startbt->text(), "&Start");
 }
 
-TEST_F(TableTest, InelasticRunRecordsThePairTouching)
+TEST_F(RunControlTest, InelasticRunRecordsThePairTouching)
 {
     c().Inelastic1->trigger();
     runTicks(60);
@@ -149,7 +151,7 @@ TEST_F(TableTest, InelasticRunRecordsThePairTouching)
     EXPECT_NEAR(s().red.speed, 2.5, 1e-12);
 }
 
-TEST_F(TableTest, AfterTheTickLimitTheTimeLineRedrawsAsAfterStop)
+TEST_F(RunControlTest, AfterTheTickLimitTheTimeLineRedrawsAsAfterStop)
 {
     for (QAction* speed : {c().speedFast, c().speedMedium}) {
         c().Resetbt->click();

@@ -8,7 +8,9 @@
 
 #include "ui/app_identity.h"
 
-TEST_F(TableTest, WindowCaptionSizeAndColours)
+class StartUpTest : public TableTest {};
+
+TEST_F(StartUpTest, WindowCaptionSizeAndColours)
 {
     EXPECT_EQ(window->windowTitle(), "Slidora");
     EXPECT_EQ(window->centralWidget()->size(), QSize(792, 546));
@@ -27,7 +29,7 @@ TEST_F(TableTest, WindowCaptionSizeAndColours)
     EXPECT_EQ(f.pixelSize(), 13);
 }
 
-TEST_F(TableTest, StartUpPlacesPucksHandlesAndDirections)
+TEST_F(StartUpTest, StartUpPlacesPucksHandlesAndDirections)
 {
     auto centre = [](QWidget* w) { return w->pos() + QPoint(w->width() / 2, w->width() / 2); };
     EXPECT_EQ(centre(c().puck1), QPoint(201, 195));
@@ -61,7 +63,7 @@ TEST_F(TableTest, StartUpPlacesPucksHandlesAndDirections)
     EXPECT_DOUBLE_EQ(v.blackDirection, sim::kPi);
 }
 
-TEST_F(TableTest, StartUpTextsAndControlStates)
+TEST_F(StartUpTest, StartUpTextsAndControlStates)
 {
     EXPECT_EQ(c().cbfreq->currentText(), "  1 Hz");
     EXPECT_EQ(c().v1lb->text(), "Velocity 1: 5.0 cm/s");
@@ -89,7 +91,7 @@ TEST_F(TableTest, StartUpTextsAndControlStates)
     EXPECT_EQ(c().TabbedNotebook1->tabText(2), "&Measurements");
 }
 
-TEST_F(TableTest, MenuCaptionsTagsAndMarks)
+TEST_F(StartUpTest, MenuCaptionsTagsAndMarks)
 {
     EXPECT_EQ(c().typeMenu->title(), "&Type: 2-D");
     EXPECT_EQ(c().dimension(), 2);
@@ -118,7 +120,7 @@ TEST_F(TableTest, MenuCaptionsTagsAndMarks)
     EXPECT_EQ(top, (QStringList{"&File", "&View", "&Options", "&Help"}));
 }
 
-TEST_F(TableTest, AboutAndExit)
+TEST_F(StartUpTest, AboutAndExit)
 {
     c().About1->trigger();
     EXPECT_EQ(platform.aboutShown, 1);
@@ -127,7 +129,7 @@ TEST_F(TableTest, AboutAndExit)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(TableTest, EveryLabelIsReadableInFullAtItsPlace)
+TEST_F(StartUpTest, EveryLabelIsReadableInFullAtItsPlace)
 {
     // the longest texts the labels take
     c().springElastic->trigger();
@@ -165,7 +167,7 @@ TEST(AppIdentity, TheWindowsBelongToTheDesktopEntryAndCarryItsIcon)
     EXPECT_TRUE(text.contains("\nIcon=" + QGuiApplication::desktopFileName() + "\n"));
 }
 
-TEST_F(TableTest, TheExitButtonSaysExit)
+TEST_F(StartUpTest, TheExitButtonSaysExit)
 {
     EXPECT_EQ(c().SpeedButton1->toolTip(), "Exit");
     EXPECT_EQ(c().SpeedButton1->accessibleName(), "Exit");

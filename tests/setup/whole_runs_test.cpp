@@ -3,7 +3,9 @@
 //   QT_QPA_PLATFORM=offscreen build-asan/tests/gui_soak_tests
 #include "table_fixture.h"
 
-TEST_F(TableTest, WholeRunOfEveryNewMode)
+class WholeRunTest : public TableTest {};
+
+TEST_F(WholeRunTest, WholeRunOfEveryNewMode)
 {
     c().speedSlow->trigger();   // one event per tick
     c().cbfreq->setCurrentIndex(0);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <new>
 
+class AllocationTest : public TableTest {};
+
 namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocations{0};
@@ -24,7 +26,7 @@ void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
-TEST_F(TableTest, TimerEventsAllocateNothingOnceARunHasStarted)
+TEST_F(AllocationTest, TimerEventsAllocateNothingOnceARunHasStarted)
 {
     c().cbfreq->setCurrentIndex(0);
     c().Centerofmass1->trigger();
@@ -38,7 +40,7 @@ TEST_F(TableTest, TimerEventsAllocateNothingOnceARunHasStarted)
     EXPECT_EQ(s().tick, 204);
 }
 
-TEST_F(TableTest, CountingAllocatorSeesAllocations)
+TEST_F(AllocationTest, CountingAllocatorSeesAllocations)
 {
     // the counter itself works, so a zero above means something
     allocations = 0;
@@ -49,7 +51,7 @@ TEST_F(TableTest, CountingAllocatorSeesAllocations)
     EXPECT_GE(allocations.load(), 2);
 }
 
-TEST_F(TableTest, NoAllocationInTheSpringElectrostaticAndCircleModes)
+TEST_F(AllocationTest, NoAllocationInTheSpringElectrostaticAndCircleModes)
 {
     auto measure = [this](const char* mode) {
         c().cbfreq->setCurrentIndex(0);

@@ -2,7 +2,9 @@
 
 #include "view/time_line.h"
 
-TEST_F(TableTest, TimeLineLabelsAndTheShownTick)
+class TimeLineTest : public TableTest {};
+
+TEST_F(TimeLineTest, TimeLineLabelsAndTheShownTick)
 {
     c().speedSlow->trigger();
     runAndPause(205);
@@ -17,7 +19,7 @@ TEST_F(TableTest, TimeLineLabelsAndTheShownTick)
     EXPECT_EQ(s().tick, 206);   // the log is untouched
 }
 
-TEST_F(TableTest, SpringLabelFollowsTheTimeLine)
+TEST_F(TimeLineTest, SpringLabelFollowsTheTimeLine)
 {
     runAndPause(10);
     c().springgb->show();
@@ -28,7 +30,7 @@ TEST_F(TableTest, SpringLabelFollowsTheTimeLine)
     EXPECT_EQ(c().slb->text(), "Spring Compressed: 0.00 cm");
 }
 
-TEST_F(TableTest, MovingOrEnteringTheTimeLinePausesARun)
+TEST_F(TimeLineTest, MovingOrEnteringTheTimeLinePausesARun)
 {
     runTicks(10);
     c().Timesb->setValue(4);
@@ -39,7 +41,7 @@ TEST_F(TableTest, MovingOrEnteringTheTimeLinePausesARun)
     EXPECT_FALSE(c().colltimer->isActive());
 }
 
-TEST_F(TableTest, ReplayRunsToTheEndAndReturnsToTickOne)
+TEST_F(TimeLineTest, ReplayRunsToTheEndAndReturnsToTickOne)
 {
     c().dstartbt->click();   // nothing recorded yet: nothing happens
     EXPECT_FALSE(c().delaytimer1->isActive());
@@ -56,7 +58,7 @@ TEST_F(TableTest, ReplayRunsToTheEndAndReturnsToTickOne)
     EXPECT_EQ(c().dstartbt->text(), "Replay");
 }
 
-TEST_F(TableTest, StopFreezesAReplayAndStartEndsIt)
+TEST_F(TimeLineTest, StopFreezesAReplayAndStartEndsIt)
 {
     runAndPause(8);
     c().dstartbt->click();
@@ -76,7 +78,7 @@ TEST_F(TableTest, StopFreezesAReplayAndStartEndsIt)
     EXPECT_FALSE(c().delaytimer1->isActive());
 }
 
-TEST_F(TableTest, ReplayPaceAndFrequencyList)
+TEST_F(TimeLineTest, ReplayPaceAndFrequencyList)
 {
     c().replaysb->setValue(25);
     EXPECT_EQ(c().delaytimer1->interval(), 300);

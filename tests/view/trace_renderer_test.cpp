@@ -4,6 +4,8 @@
 
 #include "engine/motion.h"
 
+class TraceRendererTest : public TableTest {};
+
 namespace {
 // Any pixel of the colour inside the box around (x, y).
 bool colourNear(Canvas& cv, int x, int y, QRgb colour, int r = 2)
@@ -16,7 +18,7 @@ bool colourNear(Canvas& cv, int x, int y, QRgb colour, int r = 2)
 }
 } // namespace
 
-TEST_F(TableTest, DefaultSetUpArrowEndsHundredPixelsRightOfTheRedCentre)
+TEST_F(TraceRendererTest, DefaultSetUpArrowEndsHundredPixelsRightOfTheRedCentre)
 {
     // red centre at (194, 188) in the image: a 2-pixel solid shaft to x = 294
     for (int x = 196; x <= 294; ++x)
@@ -32,7 +34,7 @@ TEST_F(TableTest, DefaultSetUpArrowEndsHundredPixelsRightOfTheRedCentre)
     EXPECT_FALSE(colourNear(image(), 384 - 90, 188 - 11, black(), 1));
 }
 
-TEST_F(TableTest, RunDrawsDotsButNoneAtTheCollisionSample)
+TEST_F(TraceRendererTest, RunDrawsDotsButNoneAtTheCollisionSample)
 {
     c().cbfreq->setCurrentIndex(0);   // 20 Hz: every sample
     c().v1sb->setValue(500);          // 50 px per tick: dots well apart
@@ -48,7 +50,7 @@ TEST_F(TableTest, RunDrawsDotsButNoneAtTheCollisionSample)
     EXPECT_TRUE(colourNear(image(), int(pos[7].blackX), int(pos[7].blackY), black(), 1));
 }
 
-TEST_F(TableTest, OneHertzMarksEveryTwentiethSample)
+TEST_F(TraceRendererTest, OneHertzMarksEveryTwentiethSample)
 {
     runTicks(30);   // no contact yet
     const auto& pos = s().sampleLog.positions;
@@ -57,7 +59,7 @@ TEST_F(TableTest, OneHertzMarksEveryTwentiethSample)
     EXPECT_FALSE(colourNear(image(), int(pos[11].redX), int(pos[11].redY), red(), 1));
 }
 
-TEST_F(TableTest, TiltDrawsSampleElevenLowerByItsOffset)
+TEST_F(TraceRendererTest, TiltDrawsSampleElevenLowerByItsOffset)
 {
     c().cbfreq->setCurrentIndex(0);
     c().tableangsb->setValue(500);
@@ -73,7 +75,7 @@ TEST_F(TableTest, TiltDrawsSampleElevenLowerByItsOffset)
     EXPECT_FALSE(colourNear(image(), int(e.redX), int(e.redY), red(), 2));
 }
 
-TEST_F(TableTest, ScaleBarAtScaleFiftyReaches510)
+TEST_F(TraceRendererTest, ScaleBarAtScaleFiftyReaches510)
 {
     c().scaleSmall->trigger();
     c().ShowScale1->trigger();   // before a run: draws the tick-1 trace
@@ -87,7 +89,7 @@ TEST_F(TableTest, ScaleBarAtScaleFiftyReaches510)
     EXPECT_TRUE(colourNear(image(), 194 - 12, 188, red(), 0));
 }
 
-TEST_F(TableTest, ArrowsOnATiltedTableDrawNoPucks)
+TEST_F(TraceRendererTest, ArrowsOnATiltedTableDrawNoPucks)
 {
     c().Arrows1->trigger();
     // on a level table: the before-arrow ends at the red start with no puck drawn
@@ -99,7 +101,7 @@ TEST_F(TableTest, ArrowsOnATiltedTableDrawNoPucks)
     EXPECT_FALSE(colourNear(image(), 194 - 20, 188, red(), 1));
 }
 
-TEST_F(TableTest, AfterArrowNeedsAProcessedCollision)
+TEST_F(TraceRendererTest, AfterArrowNeedsAProcessedCollision)
 {
     c().Arrows1->trigger();
     runTicks(20);
@@ -110,7 +112,7 @@ TEST_F(TableTest, AfterArrowNeedsAProcessedCollision)
     EXPECT_TRUE(colourNear(image(), int(q.blackX) + 30, int(q.blackY), black(), 1));
 }
 
-TEST_F(TableTest, CentreOfMassMarksAndLabels)
+TEST_F(TraceRendererTest, CentreOfMassMarksAndLabels)
 {
     c().Centerofmass1->trigger();
     c().Labelmass1->trigger();
@@ -126,7 +128,7 @@ TEST_F(TableTest, CentreOfMassMarksAndLabels)
     EXPECT_TRUE(ink);
 }
 
-TEST_F(TableTest, StuckPairIsDrawnTouching)
+TEST_F(TraceRendererTest, StuckPairIsDrawnTouching)
 {
     c().Inelastic1->trigger();
     c().cbfreq->setCurrentIndex(0);
@@ -138,7 +140,7 @@ TEST_F(TableTest, StuckPairIsDrawnTouching)
     EXPECT_TRUE(colourNear(image(), int(e.blackX) + 11, int(e.blackY), black(), 1));
 }
 
-TEST_F(TableTest, GridBackgroundWhenShown)
+TEST_F(TraceRendererTest, GridBackgroundWhenShown)
 {
     c().ShowGrid1->trigger();
     // grid lines on the set-up picture: x = 708, y = 330

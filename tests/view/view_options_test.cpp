@@ -2,7 +2,9 @@
 
 #include "view/view_options.h"
 
-TEST_F(TableTest, CentreGroupBeforeARunDrawsNothing)
+class ViewOptionsTest : public TableTest {};
+
+TEST_F(ViewOptionsTest, CentreGroupBeforeARunDrawsNothing)
 {
     const QImage before = image().image().copy();
     c().Centerofmass1->trigger();
@@ -13,7 +15,7 @@ TEST_F(TableTest, CentreGroupBeforeARunDrawsNothing)
     EXPECT_EQ(image().image(), before);
 }
 
-TEST_F(TableTest, ColourGroupRedrawsTheTraceEvenBeforeARun)
+TEST_F(ViewOptionsTest, ColourGroupRedrawsTheTraceEvenBeforeARun)
 {
     const QImage before = image().image().copy();
     c().ShowScale1->trigger();
@@ -23,7 +25,7 @@ TEST_F(TableTest, ColourGroupRedrawsTheTraceEvenBeforeARun)
     EXPECT_EQ(px(350, 188), white());
 }
 
-TEST_F(TableTest, GridGroupBeforeAndAfterARun)
+TEST_F(ViewOptionsTest, GridGroupBeforeAndAfterARun)
 {
     c().ShowGrid1->trigger();
     // set-up drawing over the grid: the aiming line is still there
@@ -36,7 +38,7 @@ TEST_F(TableTest, GridGroupBeforeAndAfterARun)
     EXPECT_NE(px(400, 188), red());   // the trace, not the set-up
 }
 
-TEST_F(TableTest, CircleSizesResizeThePucks)
+TEST_F(ViewOptionsTest, CircleSizesResizeThePucks)
 {
     c().circleMedium->trigger();
     EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: M");
@@ -55,7 +57,7 @@ TEST_F(TableTest, CircleSizesResizeThePucks)
     EXPECT_EQ(c().circleSizeValue(), -2);
 }
 
-TEST_F(TableTest, CircleSizeInOneDChangesOnlyTheCaption)
+TEST_F(ViewOptionsTest, CircleSizeInOneDChangesOnlyTheCaption)
 {
     c().typeMenu->menuAction()->setData(1);
     c().circleLarge->trigger();
@@ -65,7 +67,7 @@ TEST_F(TableTest, CircleSizeInOneDChangesOnlyTheCaption)
     EXPECT_EQ(s().red.radius, 12);
 }
 
-TEST_F(TableTest, ScaleFollowsTheTiltWithoutRedrawing)
+TEST_F(ViewOptionsTest, ScaleFollowsTheTiltWithoutRedrawing)
 {
     c().tableangsb->setValue(300);
     const double medium = s().tiltAccel;
@@ -80,7 +82,7 @@ TEST_F(TableTest, ScaleFollowsTheTiltWithoutRedrawing)
     EXPECT_EQ(c().scaleMenu->title(), "Scale: Large");
 }
 
-TEST_F(TableTest, LargeScaleBarIsFiftyPixels)
+TEST_F(ViewOptionsTest, LargeScaleBarIsFiftyPixels)
 {
     c().scaleLarge->trigger();
     c().ShowGrid1->trigger();
@@ -92,7 +94,7 @@ TEST_F(TableTest, LargeScaleBarIsFiftyPixels)
     EXPECT_EQ(px(61, 18), white());
 }
 
-TEST_F(TableTest, DotSizeResizesTheHandles)
+TEST_F(ViewOptionsTest, DotSizeResizesTheHandles)
 {
     c().dotLarge->trigger();
     EXPECT_EQ(c().dotSizeMenu->title(), "\"Dot\" Size: (Large)");
@@ -103,7 +105,7 @@ TEST_F(TableTest, DotSizeResizesTheHandles)
     EXPECT_EQ(c().redansh->width(), 7);
 }
 
-TEST_F(TableTest, RelabelSpeedsUsesTheUnit)
+TEST_F(ViewOptionsTest, RelabelSpeedsUsesTheUnit)
 {
     s().unitText = " m";
     window->viewOptions().relabelSpeeds();
@@ -111,7 +113,7 @@ TEST_F(TableTest, RelabelSpeedsUsesTheUnit)
     EXPECT_EQ(c().v2lb->text(), "Velocity 2: 0.0 m/s");
 }
 
-TEST_F(TableTest, PlottingErrorTogglesAndRedraws)
+TEST_F(ViewOptionsTest, PlottingErrorTogglesAndRedraws)
 {
     const QImage before = image().image().copy();
     c().PlottingError1->trigger();
@@ -133,7 +135,7 @@ TEST(Grid, FifteenColumnsTenRowsInAFrame)
     EXPECT_EQ(g.pixel(51, 3), qRgb(255, 255, 255));
 }
 
-TEST_F(TableTest, CircleSizeDuringARunLeavesTheCourseAlone)
+TEST_F(ViewOptionsTest, CircleSizeDuringARunLeavesTheCourseAlone)
 {
     c().v2sb->setValue(200);
     runTicks(20);
