@@ -36,15 +36,16 @@ struct Setup {
         w->controls().springElastic->trigger();   // every column, the spring's too
         sim::SimState& s = w->state();
         for (int n = 1; n <= sim::kTickCeiling; ++n) {
-            s.sampleLog.velocities[static_cast<size_t>(n)] = {5.0 + std::sin(n * 0.01), n * 0.001, 2.0 + std::cos(n * 0.02), -n * 0.002};
+            s.sampleLog.velocities[static_cast<size_t>(n)] = {5.0 + std::sin(n * 0.01), n * 0.001,
+                                                              2.0 + std::cos(n * 0.02), -n * 0.002};
             s.sampleLog.compression[static_cast<size_t>(n)] = std::fabs(std::sin(n * 0.003));
         }
         s.tick = sim::kTickCeiling;
         w->controls().Timesb->setMaximum(sim::kTickCeiling);
         d = std::make_unique<DataWindow>(*w, platform);
         TablePage& t = d->tablePage();
-        for (QCheckBox* b : {t.speed1cb, t.angle1cb, t.energy1cb, t.mom1cb, t.speed2cb, t.angle2cb, t.energy2cb,
-                             t.mom2cb, t.Sprcb})
+        for (QCheckBox* b :
+             {t.speed1cb, t.angle1cb, t.energy1cb, t.mom1cb, t.speed2cb, t.angle2cb, t.energy2cb, t.mom2cb, t.Sprcb})
             b->setChecked(true);
         d->graphPage().drawcb->setCurrentIndex(4);
         d->graphPage().plotEnergy->setChecked(true);
@@ -117,7 +118,7 @@ void BM_MomentumDragMove(benchmark::State& state)
 }
 BENCHMARK(BM_MomentumDragMove)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -59,7 +59,7 @@ void BM_ExportWholeRun(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ExportWholeRun)->Arg(9)->Unit(benchmark::kMillisecond)->UseRealTime();
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/controls.h"
 #include "setup/puck_placer.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
+#include "ui/controls.h"
 #include "ui/platform.h"
 
 namespace {
@@ -47,7 +47,11 @@ void BM_CircleWorstTimerEvent(benchmark::State& state)
     w->puckPlacer().launch(20);
     worstEvent(state, w, false);   // the whole circle up to tick 9998
 }
-BENCHMARK(BM_CircleWorstTimerEvent)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CircleWorstTimerEvent)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_SpringWorstTimerEvent(benchmark::State& state)
 {
@@ -57,7 +61,11 @@ void BM_SpringWorstTimerEvent(benchmark::State& state)
     w->controls().Centerofmass1->trigger();
     worstEvent(state, w, true);
 }
-BENCHMARK(BM_SpringWorstTimerEvent)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SpringWorstTimerEvent)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_ElectrostaticWorstTimerEvent(benchmark::State& state)
 {
@@ -68,9 +76,13 @@ void BM_ElectrostaticWorstTimerEvent(benchmark::State& state)
     w->controls().Centerofmass1->trigger();
     worstEvent(state, w, true);
 }
-BENCHMARK(BM_ElectrostaticWorstTimerEvent)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ElectrostaticWorstTimerEvent)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -8,13 +8,13 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
+#include "ui/controls.h"
 #include "view/time_line.h"
 
-#include <QSignalBlocker>
 #include "ui/platform.h"
+#include <QSignalBlocker>
 
 namespace {
 
@@ -24,7 +24,7 @@ std::unique_ptr<TableWindow> makeWindow(NoDialogs& platform)
     Controls& c = w->controls();
     c.delaytimer1->stop();
     c.cbfreq->setCurrentIndex(0);   // 20 Hz: a dot for every sample
-    c.Centerofmass1->trigger();     // and a mark for every sample
+    c.Centerofmass1->trigger();   // and a mark for every sample
     return w;
 }
 
@@ -97,7 +97,7 @@ void BM_WholeRun(benchmark::State& state)
 }
 BENCHMARK(BM_WholeRun)->Unit(benchmark::kSecond)->Iterations(1);
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -50,7 +50,7 @@ struct World {
     std::unique_ptr<TableWindow> window;
     std::unique_ptr<RecordApplier> applier;
 };
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -32,7 +32,7 @@ void expectCrisp(PictureWidget* w, const Canvas& canvas)
         }
     EXPECT_EQ(differing, 0) << "of " << checked;
 }
-} // namespace
+}   // namespace
 
 TEST(HiDpi, PicturesAreSharpBlocksAndTheMouseStaysLogical)
 {

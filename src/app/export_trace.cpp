@@ -13,24 +13,23 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: slidora [FILE.col]\n"
-    "       slidora --help | --version\n"
-    "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--output FILE]\n"
-    "\n"
-    "Without options Slidora opens its table window; with an experiment file\n"
-    "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
-    "\n"
-    "  --export-trace     run an experiment without a window and write its log as CSV:\n"
-    "                     tick, the pucks' centres, speeds and directions, and the\n"
-    "                     spring's compression, one row per tick\n"
-    "  --experiment FILE  the set-up of an experiment file (.col)\n"
-    "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
-    "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
-    "  --speed S          computer speed: slow, medium or fast (default fast)\n"
-    "  --output FILE      where the CSV goes (default: standard output)\n"
-    "  --help             this text\n"
-    "  --version          the program's version\n";
+const char kUsage[] = "Usage: slidora [FILE.col]\n"
+                      "       slidora --help | --version\n"
+                      "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--output FILE]\n"
+                      "\n"
+                      "Without options Slidora opens its table window; with an experiment file\n"
+                      "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
+                      "\n"
+                      "  --export-trace     run an experiment without a window and write its log as CSV:\n"
+                      "                     tick, the pucks' centres, speeds and directions, and the\n"
+                      "                     spring's compression, one row per tick\n"
+                      "  --experiment FILE  the set-up of an experiment file (.col)\n"
+                      "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
+                      "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
+                      "  --speed S          computer speed: slow, medium or fast (default fast)\n"
+                      "  --output FILE      where the CSV goes (default: standard output)\n"
+                      "  --help             this text\n"
+                      "  --version          the program's version\n";
 
 // Dialogs answered without asking anybody; a message is kept for stderr.
 class SilentPlatform : public PlatformServices {
@@ -61,7 +60,7 @@ void appendNumber(std::string& out, double v)
     out += buf;
 }
 
-} // namespace
+}   // namespace
 
 int runCommandLine(int argc, char** argv, QString* fileToOpen)
 {
@@ -99,8 +98,9 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
             if (!value(&v) || (ticks = v.toInt(&ok), !ok) || ticks < 1 || ticks > 9998)
                 return fail(QStringLiteral("--ticks needs a number from 1 to 9998, not \"%1\"").arg(v));
         } else if (a == QLatin1String("--speed")) {
-            if (!value(&speed) || (speed != QLatin1String("slow") && speed != QLatin1String("medium")
-                                   && speed != QLatin1String("fast")))
+            if (!value(&speed)
+                || (speed != QLatin1String("slow") && speed != QLatin1String("medium")
+                    && speed != QLatin1String("fast")))
                 return fail(QStringLiteral("--speed needs slow, medium or fast, not \"%1\"").arg(speed));
         } else if (a == QLatin1String("--output")) {
             if (!value(&output) || output.isEmpty())
@@ -126,7 +126,8 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
     }
     if (!exportTrace) {
         if (!experiment.isEmpty() || haveCatalogue || !output.isEmpty())
-            return fail(QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to --export-trace"));
+            return fail(
+                QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to --export-trace"));
         return -1;
     }
     if (!experiment.isEmpty() && haveCatalogue)
@@ -152,7 +153,9 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
 
     sim::SimState& s = window.state();
     Controls& c = window.controls();
-    (speed == QLatin1String("slow") ? c.speedSlow : speed == QLatin1String("medium") ? c.speedMedium : c.speedFast)
+    (speed == QLatin1String("slow")         ? c.speedSlow
+         : speed == QLatin1String("medium") ? c.speedMedium
+                                            : c.speedFast)
         ->trigger();
     sim::HeadlessRun run(s, c.Arrows1->isChecked(), c.Timesb->value());
     run.start();
@@ -177,8 +180,8 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
         const sim::PositionSample& p = log.positions[static_cast<size_t>(t)];
         const sim::VelocitySample& v = log.velocities[static_cast<size_t>(t)];
         row = std::to_string(t);
-        for (double x : {p.redX, p.redY, p.blackX, p.blackY, v.redSpeed, v.redDirection, v.blackSpeed,
-                         v.blackDirection, log.compression[static_cast<size_t>(t)]}) {
+        for (double x : {p.redX, p.redY, p.blackX, p.blackY, v.redSpeed, v.redDirection, v.blackSpeed, v.blackDirection,
+                         log.compression[static_cast<size_t>(t)]}) {
             row += ',';
             appendNumber(row, x);
         }

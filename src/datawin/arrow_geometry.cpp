@@ -11,7 +11,7 @@ namespace dw {
 namespace {
 using num::kPi;
 constexpr double kMaxHalf = 10000.0;
-}
+}   // namespace
 
 IPoint momentumHalf(double p, double angle, int scale)
 {
@@ -56,4 +56,4 @@ bool snapShift(IPoint end, IPoint target, int reach, IPoint* shift)
     return false;
 }
 
-} // namespace dw
+}   // namespace dw

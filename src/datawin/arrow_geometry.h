@@ -20,9 +20,9 @@ void barbEnds(int hx, int hy, double a, IPoint* first, IPoint* second);
 
 // The resultant from its tail and head circles (top-left corners).
 struct Resultant {
-    IPoint handle;     // the midpoint square
-    IPoint half;       // tail - handle
-    double angle = 0;  // tail to head, y up, in [0, 2 pi)
+    IPoint handle;   // the midpoint square
+    IPoint half;   // tail - handle
+    double angle = 0;   // tail to head, y up, in [0, 2 pi)
     std::string momText, angleText;
 };
 Resultant resultantFrom(IPoint tail, IPoint head, int scale);
@@ -31,4 +31,4 @@ Resultant resultantFrom(IPoint tail, IPoint head, int scale);
 // pixels apart in x and in y; (0, 0) and false otherwise.
 bool snapShift(IPoint end, IPoint target, int reach, IPoint* shift);
 
-} // namespace dw
+}   // namespace dw

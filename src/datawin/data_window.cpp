@@ -19,8 +19,7 @@
 #include "ui/widgets.h"
 #include "view/printing.h"
 
-DataWindow::DataWindow(TableWindow& table, PlatformServices& platform)
-    : QDialog(&table), w_(table), platform_(platform)
+DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog(&table), w_(table), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Collision Data"));
     setFixedSize(808, 560);
@@ -65,13 +64,16 @@ void DataWindow::nameControls()
 {
     MomentumPage& m = *momentum_;
     const std::pair<QWidget*, const char*> names[] = {
-        {table_->datamem, "Data table"}, {table_->tdsb, "Table time"}, {table_->cbfreq, "Table frequency"},
-        {graph_->graphim, "Graph"}, {graph_->compcb, "Component"}, {graph_->drawcb, "Series"},
-        {graph_->gfcb, "Graph frequency"}, {graph_->tgsb, "Draw to"}, {m.momim, "Momentum vectors"},
-        {m.scalesb, "Scale"}, {m.timemomsb, "Momentum time"}, {m.rbv, "Red momentum before"},
-        {m.rav, "Red momentum after"}, {m.bbv, "Black momentum before"}, {m.bav, "Black momentum after"},
-        {m.rba, "Red angle before"}, {m.raa, "Red angle after"}, {m.bba, "Black angle before"},
-        {m.baa, "Black angle after"}, {tabs_, "Data pages"},
+        {table_->datamem, "Data table"},     {table_->tdsb, "Table time"},
+        {table_->cbfreq, "Table frequency"}, {graph_->graphim, "Graph"},
+        {graph_->compcb, "Component"},       {graph_->drawcb, "Series"},
+        {graph_->gfcb, "Graph frequency"},   {graph_->tgsb, "Draw to"},
+        {m.momim, "Momentum vectors"},       {m.scalesb, "Scale"},
+        {m.timemomsb, "Momentum time"},      {m.rbv, "Red momentum before"},
+        {m.rav, "Red momentum after"},       {m.bbv, "Black momentum before"},
+        {m.bav, "Black momentum after"},     {m.rba, "Red angle before"},
+        {m.raa, "Red angle after"},          {m.bba, "Black angle before"},
+        {m.baa, "Black angle after"},        {tabs_, "Data pages"},
     };
     for (const auto& [w, name] : names)
         w->setAccessibleName(QString::fromLatin1(name));

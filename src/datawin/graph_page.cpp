@@ -23,7 +23,7 @@ QComboBox* list(QWidget* parent, int x, int y, int w, const QStringList& items)
     c->addItems(items);
     return c;
 }
-} // namespace
+}   // namespace
 
 GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), canvas_(603, 467)
@@ -50,11 +50,11 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
     plotEnergy->setGeometry(10, 42, 160, 20);
     plotMomentum = new QRadioButton(QStringLiteral("Momentum"), plotrg);
     plotMomentum->setGeometry(10, 64, 160, 20);
-    compcb = list(this, 615, 172, 180, {QStringLiteral("X Component"), QStringLiteral("Y Component"),
-                                        QStringLiteral("Scalar Values")});
-    drawcb = list(this, 615, 202, 180, {QStringLiteral("Red puck"), QStringLiteral("Black Puck"),
-                                        QStringLiteral("Total Only"), QStringLiteral("Red And Black"),
-                                        QStringLiteral("Red, Black and Total")});
+    compcb = list(this, 615, 172, 180,
+                  {QStringLiteral("X Component"), QStringLiteral("Y Component"), QStringLiteral("Scalar Values")});
+    drawcb = list(this, 615, 202, 180,
+                  {QStringLiteral("Red puck"), QStringLiteral("Black Puck"), QStringLiteral("Total Only"),
+                   QStringLiteral("Red And Black"), QStringLiteral("Red, Black and Total")});
     auto* freq = new QLabel(QStringLiteral("Freq"), this);
     freq->move(615, 236);
     gfcb = list(this, 670, 232, 90, frequencyItems());
@@ -113,7 +113,8 @@ void GraphPage::drawGraph()
 {
     const dw::Quantity q = quantity();
     const QString name = q == dw::Energy ? QStringLiteral("Energy")
-                                         : q == dw::Momentum ? QStringLiteral("Momentum") : QStringLiteral("Velocity");
+        : q == dw::Momentum              ? QStringLiteral("Momentum")
+                                         : QStringLiteral("Velocity");
     spcb->setVisible(q == dw::Energy && run_.springShown);
     GroupBox2->setTitle(name);
     ylb->setText(name + QLatin1Char(':'));
@@ -160,14 +161,20 @@ void GraphPage::drawGraph()
 
     cv.setPenWidth(1);
     const dw::Series s = series();
-    struct Plot { dw::Which which; QColor pen; };
+    struct Plot {
+        dw::Which which;
+        QColor pen;
+    };
     Plot plots[3];
     int count = 0;
     switch (s) {
     case dw::RedPuck: plots[count++] = {dw::Red, kRed}; break;
     case dw::BlackPuck: plots[count++] = {dw::Black, kBlack}; break;
     case dw::TotalOnly: plots[count++] = {dw::Total, kBlue}; break;
-    case dw::RedAndBlack: plots[count++] = {dw::Red, kRed}; plots[count++] = {dw::Black, kBlack}; break;
+    case dw::RedAndBlack:
+        plots[count++] = {dw::Red, kRed};
+        plots[count++] = {dw::Black, kBlack};
+        break;
     case dw::RedBlackTotal:
         plots[count++] = {dw::Red, kRed};
         plots[count++] = {dw::Black, kBlack};

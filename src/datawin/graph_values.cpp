@@ -16,7 +16,7 @@ double factor(Component c, double angle)
     default: return 1.0;
     }
 }
-} // namespace
+}   // namespace
 
 double sampleValue(const RunData& run, Quantity q, Component c, Which w, int i, bool pushed)
 {
@@ -90,16 +90,28 @@ int tallStep(double sy)
         }
     return step;
 }
-} // namespace
+}   // namespace
 
 GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, int P)
 {
     GraphAxes a;
     switch (s) {
-    case RedPuck: a.top = e.max[q][Red]; a.bottom = e.min[q][Red]; break;
-    case BlackPuck: a.top = e.max[q][Black]; a.bottom = e.min[q][Black]; break;
-    case RedAndBlack: a.top = e.maxRB[q]; a.bottom = e.minRB[q]; break;
-    default: a.top = e.maxAll[q]; a.bottom = e.minAll[q]; break;
+    case RedPuck:
+        a.top = e.max[q][Red];
+        a.bottom = e.min[q][Red];
+        break;
+    case BlackPuck:
+        a.top = e.max[q][Black];
+        a.bottom = e.min[q][Black];
+        break;
+    case RedAndBlack:
+        a.top = e.maxRB[q];
+        a.bottom = e.minRB[q];
+        break;
+    default:
+        a.top = e.maxAll[q];
+        a.bottom = e.minAll[q];
+        break;
     }
     a.top = std::max(a.top, 0.0);
     a.bottom = std::min(a.bottom, 0.0);
@@ -113,7 +125,14 @@ GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, 
     a.yz = a.Y0 + num::Round(a.sy * a.bottom);
     const double R = a.range;
     a.n = num::Round((H - 35) / a.sy) + 1;
-    a.step = R > 2500 ? 500 : R > 1000 ? 100 : R > 500 ? 50 : R > 200 ? 20 : R > 100 ? 20 : R > 50 ? 10 : R > 20 ? 5 : 1;
+    a.step = R > 2500 ? 500
+        : R > 1000    ? 100
+        : R > 500     ? 50
+        : R > 200     ? 20
+        : R > 100     ? 20
+        : R > 50      ? 10
+        : R > 20      ? 5
+                      : 1;
     if (R > 5000)
         a.step = tallStep(a.sy);
     if (a.step != 1)
@@ -121,4 +140,4 @@ GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, 
     return a;
 }
 
-} // namespace dw
+}   // namespace dw

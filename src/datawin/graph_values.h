@@ -26,13 +26,13 @@ struct GraphAxes {
     double top = 0.0, bottom = 0.0, range = 5.0;
     int X0 = 40, Y0 = 0;
     double sx = 1.0, sy = 1.0;
-    int yz = 0;          // the zero line
-    int step = 1, n = 1; // value ticks
-    int x(int i) const;             // of sample i
-    int y(double v) const;          // of a value
+    int yz = 0;   // the zero line
+    int step = 1, n = 1;   // value ticks
+    int x(int i) const;   // of sample i
+    int y(double v) const;   // of a value
 };
 // The least distance between two value labels on a tall range, in pixels.
 inline constexpr double kLabelSpacing = 15.0;
 GraphAxes graphAxes(const GraphExtremes& e, Quantity q, Series s, int W, int H, int P);
 
-} // namespace dw
+}   // namespace dw

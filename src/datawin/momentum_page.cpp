@@ -32,7 +32,7 @@ bool parseNumber(const QString& text, double* value)
         *value = v;
     return ok;
 }
-} // namespace
+}   // namespace
 
 MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), canvas_(581, 470)
@@ -92,8 +92,10 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     timemomsb->setPageStep(10);
     bvlb = label(rx, 100, QStringLiteral("Blue Mom: 6"));
     balb = label(rx, 120, QStringLiteral("Blue Angle : 0"));
-    const struct { QColor colour; const char* text; } legend[] = {
-        {kWhite, "At The Start"}, {kYellow, "At Time t"}, {kBlue, "Resultant"}};
+    const struct {
+        QColor colour;
+        const char* text;
+    } legend[] = {{kWhite, "At The Start"}, {kYellow, "At Time t"}, {kBlue, "Resultant"}};
     for (int i = 0; i < 3; ++i) {
         auto* sq = new MovableShape(MovableShape::Kind::Square, this);
         sq->setGeometry(rx, 150 + 20 * i + 4, 9, 9);
@@ -120,17 +122,24 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     mh->setGeometry(90, 22, 50, 18);
     auto* ah = new QLabel(QStringLiteral("Angle"), acb);
     ah->setGeometry(140, 22, 50, 18);
-    rbv = edit(86, 42); rba = edit(134, 42);
-    rav = edit(86, 86); raa = edit(134, 86);
-    bbv = edit(86, 130); bba = edit(134, 130);
-    bav = edit(86, 174); baa = edit(134, 174);
+    rbv = edit(86, 42);
+    rba = edit(134, 42);
+    rav = edit(86, 86);
+    raa = edit(134, 86);
+    bbv = edit(86, 130);
+    bba = edit(134, 130);
+    bav = edit(86, 174);
+    baa = edit(134, 174);
     auto* note = new QLabel(QStringLiteral("* Set Momentum to zero for it to not show"), this);
     note->setGeometry(rx, 446, 200, 36);
     note->setWordWrap(true);
 
-    const struct { QLineEdit* e; int k; bool angle; } edits[] = {
-        {rbv, 1, false}, {rav, 2, false}, {bbv, 3, false}, {bav, 4, false},
-        {rba, 1, true},  {raa, 2, true},  {bba, 3, true},  {baa, 4, true}};
+    const struct {
+        QLineEdit* e;
+        int k;
+        bool angle;
+    } edits[] = {{rbv, 1, false}, {rav, 2, false}, {bbv, 3, false}, {bav, 4, false},
+                 {rba, 1, true},  {raa, 2, true},  {bba, 3, true},  {baa, 4, true}};
     for (const auto& e : edits) {
         QLineEdit* le = e.e;
         const int k = e.k;
@@ -353,10 +362,14 @@ void MomentumPage::shapeMove(MovableShape* s, int x, int y)
         return;
     int left = s->x() + x - 3, top = s->y() + y - 3;
     const int W = canvas_.width(), H = canvas_.height();
-    if (left < 10) left = 10;
-    else if (left > W) left = W - 7;
-    if (top < 20) top = 20;
-    else if (top > H + 10) top = H + 10;
+    if (left < 10)
+        left = 10;
+    else if (left > W)
+        left = W - 7;
+    if (top < 20)
+        top = 20;
+    else if (top > H + 10)
+        top = H + 10;
     s->move(left, top);
     movingSquare_ = true;
     if (value >= 9) {

@@ -21,7 +21,11 @@ class MomentumPage : public QWidget {
 public:
     MomentumPage(PlatformServices& platform, QWidget* parent = nullptr);
 
-    void setRun(const dw::RunData& run, int N) { run_ = run; N_ = N; }
+    void setRun(const dw::RunData& run, int N)
+    {
+        run_ = run;
+        N_ = N;
+    }
     void startValues();
     void timeChanged();
     void recomputeArrows();
@@ -37,7 +41,7 @@ public:
     int valueOf(const MovableShape* shape) const;
 
     MovableShape* handle(int arrow) const { return handles_[static_cast<size_t>(arrow)]; }   // 1..5
-    MovableShape* circle(int j) const { return circles_[static_cast<size_t>(j)]; }           // 1..10
+    MovableShape* circle(int j) const { return circles_[static_cast<size_t>(j)]; }   // 1..10
     dw::IPoint momHalf(int k) const { return momHalf_[static_cast<size_t>(k)]; }
     double momAngle(int k) const { return momAngle_[static_cast<size_t>(k)]; }
     Canvas& canvas() { return canvas_; }
@@ -70,7 +74,7 @@ private:
     Canvas canvas_;
     dw::RunData run_;
     int N_ = 1;
-    std::array<MovableShape*, 6> handles_{};    // 1..4 arrows, 5 the resultant
+    std::array<MovableShape*, 6> handles_{};   // 1..4 arrows, 5 the resultant
     std::array<MovableShape*, 11> circles_{};   // 1..10
     std::array<dw::IPoint, 5> momHalf_{};
     dw::IPoint blueHalf_{30, 0};

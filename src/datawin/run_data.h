@@ -25,4 +25,4 @@ inline double pushGain(bool oneMassOneD, int forceBar, int redMassBar)
     return oneMassOneD ? forceBar * 0.05 / redMassBar : 0.0;
 }
 
-} // namespace dw
+}   // namespace dw

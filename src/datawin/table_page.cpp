@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "engine/sim_state.h"
 #include "engine/numbers.h"
+#include "engine/sim_state.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -21,7 +21,7 @@ QCheckBox* box(QWidget* parent, int x, int y, const QString& text, bool checked)
     b->setChecked(checked);
     return b;
 }
-} // namespace
+}   // namespace
 
 TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {

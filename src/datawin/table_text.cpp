@@ -5,8 +5,8 @@
 namespace dw {
 
 namespace {
-constexpr const char* kHeaders[ColumnCount] = {"R Speed", "R Angle", "R Energy", "R Mom",  "B Speed",
-                                              "B Angle", "B Energy", "B Mom", "Compression "};
+constexpr const char* kHeaders[ColumnCount] = {"R Speed", "R Angle",  "R Energy", "R Mom",       "B Speed",
+                                               "B Angle", "B Energy", "B Mom",    "Compression "};
 using num::kPi;
 
 void append(std::string& out, double x, int w, int d)
@@ -18,7 +18,7 @@ void append(std::string& out, double x, int w, int d)
     else
         out += num::F(x, w, d);
 }
-} // namespace
+}   // namespace
 
 std::string buildTableText(const RunData& run, const TableChoice& choice)
 {
@@ -71,4 +71,4 @@ std::string buildTableText(const RunData& run, const TableChoice& choice)
     return out;
 }
 
-} // namespace dw
+}   // namespace dw

@@ -24,4 +24,4 @@ double circleAngle(const CircleOrbit& o, int i)
     return o.direction - (o.omega0 - o.sgn * 0.001 * o.friction * i) * i * o.intervalMs * 0.001;
 }
 
-} // namespace sim
+}   // namespace sim

@@ -11,7 +11,9 @@ namespace {
 // The constant of the line of centres is 3.1415926, kept as the table has it.
 constexpr double kLinePi = 3.1415926;
 
-struct Components { double phi, u1n, u1t, u2n, u2t; };
+struct Components {
+    double phi, u1n, u1t, u2n, u2t;
+};
 
 Components components(const PuckState& p, const PuckState& q)
 {
@@ -42,7 +44,7 @@ void setOutcome(PuckState& p, PuckState& q, double phi, double n1, double t1, do
     q.direction = directionFrom(phi, n2, t2);
 }
 
-} // namespace
+}   // namespace
 
 double lineOfCentres(const PuckState& p, const PuckState& q)
 {
@@ -133,4 +135,4 @@ void movePair(SimState& s)
     s.sampleLog.velocities[s.tick] = {s.red.speed, s.red.direction, s.red.speed, s.red.direction};
 }
 
-} // namespace sim
+}   // namespace sim

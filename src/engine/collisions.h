@@ -12,4 +12,4 @@ void stickCollision(PuckState& p, PuckState& q);
 void contactCheck(SimState& s);
 void movePair(SimState& s);
 
-} // namespace sim
+}   // namespace sim

@@ -27,4 +27,4 @@ void electrostaticStep(SimState& s)
     moveStep(s);
 }
 
-} // namespace sim
+}   // namespace sim

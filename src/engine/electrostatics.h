@@ -10,4 +10,4 @@ void electrostaticStep(SimState& s);
 // The impulse of one timer event (0 out of range and at zero distance).
 double electrostaticImpulse(const SimState& s);
 
-} // namespace sim
+}   // namespace sim

@@ -6,8 +6,7 @@ namespace sim {
 
 HeadlessRun::HeadlessRun(SimState& s, bool arrowsShown, int timeLine)
     : s_(s), arrowsShown_(arrowsShown), timeLine_(timeLine)
-{
-}
+{}
 
 void HeadlessRun::start()
 {
@@ -32,4 +31,4 @@ void HeadlessRun::renderTrace()
         s_.black.y = s_.red.y;
 }
 
-} // namespace sim
+}   // namespace sim

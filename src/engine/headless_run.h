@@ -34,4 +34,4 @@ private:
     bool running_ = false;
 };
 
-} // namespace sim
+}   // namespace sim

@@ -100,4 +100,4 @@ void recordSample(SimState& s)
     }
 }
 
-} // namespace sim
+}   // namespace sim

@@ -5,7 +5,9 @@ namespace sim {
 
 // Display offset of sample n: the tilt and the 1-D push never enter the
 // pucks' state, they are added when a sample is drawn.
-struct Offset { double x = 0.0, y = 0.0; };
+struct Offset {
+    double x = 0.0, y = 0.0;
+};
 Offset displayOffset(const SimState& s, int sampleIndex);
 
 // Accelerations from the table-angle bar (2-D: hundredths of a degree;
@@ -32,4 +34,4 @@ void moveStep(SimState& s);
 // is recorded on either side of its centre of mass).
 void recordSample(SimState& s);
 
-} // namespace sim
+}   // namespace sim

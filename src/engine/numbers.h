@@ -25,7 +25,10 @@ inline int toIntSaturated(double r)
 }
 
 // Cut toward zero, as every pixel coordinate on the table is.
-inline int Trunc(double x) { return toIntSaturated(x); }
+inline int Trunc(double x)
+{
+    return toIntSaturated(x);
+}
 
 // Nearest integer, halves to the even neighbour.
 inline int Round(double x)
@@ -43,7 +46,10 @@ inline int Round(double x)
 }
 
 // Integer division truncating toward zero (C++ already does; named for clarity).
-inline int Div(int a, int b) { return a / b; }
+inline int Div(int a, int b)
+{
+    return a / b;
+}
 
 // Fixed format into a caller's buffer: x rounded to d decimals, right-aligned
 // and blank-padded to at least w characters, never cut. Returns the length.
@@ -93,18 +99,23 @@ inline int formatFixed(char* buf, int size, double x, int w, int d)
     bool allZero = true;
     for (int i = 0; i < n; ++i) {
         const char c = buf[i];
-        if (c >= '1' && c <= '9') { allZero = false; break; }
+        if (c >= '1' && c <= '9') {
+            allZero = false;
+            break;
+        }
     }
     if (allZero) {
         for (int i = 0; i < n; ++i) {
             if (buf[i] == '-') {
                 // shift right by one, pad with a blank, keep width w
                 if (n > w) {
-                    for (int j = i; j < n - 1; ++j) buf[j] = buf[j + 1];
+                    for (int j = i; j < n - 1; ++j)
+                        buf[j] = buf[j + 1];
                     --n;
                     buf[n] = '\0';
                 } else {
-                    for (int j = i; j > 0; --j) buf[j] = buf[j - 1];
+                    for (int j = i; j > 0; --j)
+                        buf[j] = buf[j - 1];
                     buf[0] = ' ';
                 }
                 break;
@@ -118,7 +129,8 @@ inline std::string F(double x, int w, int d)
 {
     char buf[64];
     int n = formatFixed(buf, sizeof buf, x, w, d);
-    if (n < 0) return std::string();
+    if (n < 0)
+        return std::string();
     if (n >= static_cast<int>(sizeof buf)) {
         std::string s(static_cast<size_t>(n) + 1, '\0');
         formatFixed(s.data(), n + 1, x, w, d);
@@ -128,4 +140,4 @@ inline std::string F(double x, int w, int d)
     return std::string(buf, static_cast<size_t>(n));
 }
 
-} // namespace num
+}   // namespace num

@@ -5,17 +5,15 @@
 #include "engine/collisions.h"
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
-#include "engine/spring.h"
 #include "engine/numbers.h"
+#include "engine/spring.h"
 
 namespace sim {
 
 void interactionStep(SimState& s)
 {
     switch (s.interactionMode) {
-    case Interaction::Elastic:
-        moveStep(s);
-        break;
+    case Interaction::Elastic: moveStep(s); break;
     case Interaction::SemiElastic:
         if (s.collided && s.elasticPercent == 0)
             movePair(s);
@@ -28,22 +26,19 @@ void interactionStep(SimState& s)
         else
             moveStep(s);
         break;
-    case Interaction::Spring1D:
-        springStep(s);
-        break;
-    case Interaction::Electrostatic:
-        electrostaticStep(s);
-        break;
+    case Interaction::Spring1D: springStep(s); break;
+    case Interaction::Electrostatic: electrostaticStep(s); break;
     case Interaction::Circle:   // drawn in closed form by the host; no state changes
-    case Interaction::None:
-        break;
+    case Interaction::None: break;
     }
 }
 
 int eventsPerTickFor(int intervalMs)
 {
-    if (intervalMs >= 50) return 1;
-    if (intervalMs >= 25) return 2;
+    if (intervalMs >= 50)
+        return 1;
+    if (intervalMs >= 25)
+        return 2;
     return 5;
 }
 
@@ -54,7 +49,7 @@ int plotJitter(SimState& s)
     std::uniform_int_distribution<int> d(-1, 1);
     return d(s.rng);
 }
-} // namespace
+}   // namespace
 
 void runStep(SimState& s, RunHost& host)
 {
@@ -101,12 +96,14 @@ int timeLabelText(char* buf, int size, double seconds)
 {
     static const char kHead[] = "Time: ";
     const int head = static_cast<int>(sizeof kHead) - 1;
-    if (size < head + 16) return 0;
+    if (size < head + 16)
+        return 0;
     std::memcpy(buf, kHead, static_cast<size_t>(head));
     int n = num::formatFixed(buf + head, size - head, seconds, 5, 2);
-    if (n < 0 || head + n + 3 > size) return 0;
+    if (n < 0 || head + n + 3 > size)
+        return 0;
     std::memcpy(buf + head + n, " s", 3);
     return head + n + 2;
 }
 
-} // namespace sim
+}   // namespace sim

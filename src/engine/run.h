@@ -42,4 +42,4 @@ int eventsPerTickFor(int intervalMs);
 // "Time: " + F(tick * 0.05, 5, 2) + " s" into buf; returns the length.
 int timeLabelText(char* buf, int size, double seconds);
 
-} // namespace sim
+}   // namespace sim

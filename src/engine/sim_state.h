@@ -15,17 +15,17 @@ namespace sim {
 // The table image's place inside the table panel, where pucks are placed.
 constexpr int kImageLeft = 7;
 constexpr int kImageTop = 7;
-constexpr int kMaxTick = 9998;         // last tick that starts normally
-constexpr int kTickCeiling = 9999;     // tick never goes above this
+constexpr int kMaxTick = 9998;   // last tick that starts normally
+constexpr int kTickCeiling = 9999;   // tick never goes above this
 constexpr int kNoCollisionTick = 1000;
 constexpr double kPi = num::kPi;
 
 struct PuckState {
-    double x = 0.0;          // left edge, panel px (centre of mass after a stick)
-    double y = 0.0;          // top edge, panel px
-    double speed = 0.0;      // units/s
-    double direction = 0.0;  // radians, anticlockwise from +x, y up
-    double mass = 2.0;       // kg
+    double x = 0.0;   // left edge, panel px (centre of mass after a stick)
+    double y = 0.0;   // top edge, panel px
+    double speed = 0.0;   // units/s
+    double direction = 0.0;   // radians, anticlockwise from +x, y up
+    double mass = 2.0;   // kg
     int32_t startLeft = 0;
     int32_t startTop = 0;
     int32_t radius = 12;
@@ -77,24 +77,27 @@ struct SimState {
     std::array<int32_t, 6> frequencyDivisors{1, 2, 4, 5, 10, 20};
 
     // Settings kept in the window's controls, mirrored here by their change actions.
-    int redCharge = 100;       // tenths of a charge unit, -100..100
-    int blackCharge = 100;     // 0..100
-    int springK = 10;          // N/m
-    int springLength = 50;     // px, shown at 20 px per cm
-    int springKind = 3;        // 3 elastic, 4 inelastic
-    int electroRange = 0;      // 0 until a range entry is chosen
-    int circleFriction = 0;    // 0..4
+    int redCharge = 100;   // tenths of a charge unit, -100..100
+    int blackCharge = 100;   // 0..100
+    int springK = 10;   // N/m
+    int springLength = 50;   // px, shown at 20 px per cm
+    int springKind = 3;   // 3 elastic, 4 inelastic
+    int electroRange = 0;   // 0 until a range entry is chosen
+    int circleFriction = 0;   // 0..4
     Interaction interactionMode = Interaction::Elastic;
     int elasticPercent = 50;
     int intervalMs = 10;
-    int dimension = 2;      // 2 = 2-D, 1 = 1-D
-    int massCount = 2;      // 2 or 1
+    int dimension = 2;   // 2 = 2-D, 1 = 1-D
+    int massCount = 2;   // 2 or 1
     bool plottingError = false;
-    int handleWidth = 7;    // both velocity handles share one size
+    int handleWidth = 7;   // both velocity handles share one size
 
     // What the spring label shows: "Spring Compressed: x cm" in reach, and
     // "Spring Compressed 0.00 cm" (no colon) out of it.
-    struct SpringReading { bool colon = false; double cm = 0.0; } springReading;
+    struct SpringReading {
+        bool colon = false;
+        double cm = 0.0;
+    } springReading;
 
     SampleLog sampleLog;
 
@@ -109,4 +112,4 @@ inline int strobeDivisor(const SimState& s, int index)
     return s.frequencyDivisors[static_cast<size_t>(index >= 0 && index < 6 ? index : 0)];
 }
 
-} // namespace sim
+}   // namespace sim

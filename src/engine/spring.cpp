@@ -14,7 +14,7 @@ void outOfReach(SimState& s)
     s.sampleLog.compression[static_cast<size_t>(s.viewTick)] = 0.0;
     s.springReading = {false, 0.0};
 }
-} // namespace
+}   // namespace
 
 void springStep(SimState& s)
 {
@@ -55,16 +55,17 @@ void springContactStep(SimState& s)
         // Lock at the compression that the lost kinetic energy would store.
         const VelocitySample& v0 = s.sampleLog.velocities[1];
         const double m1 = s.red.mass, m2 = s.black.mass;
-        const double p = m1 * v0.redSpeed * std::cos(v0.redDirection)
-                         + m2 * v0.blackSpeed * std::cos(v0.blackDirection);
+        const double p =
+            m1 * v0.redSpeed * std::cos(v0.redDirection) + m2 * v0.blackSpeed * std::cos(v0.blackDirection);
         const double V = std::fabs(p) / (m1 + m2);
         // the locked pair moves along its momentum, never against it
         s.red.speed = V;
         s.black.speed = V;
         s.red.direction = s.black.direction = p >= 0.0 ? 0.0 : kPi;
         // never below zero, where rounding would make the root NaN
-        const double E = std::max(0.0, 0.5 * m1 * v0.redSpeed * v0.redSpeed + 0.5 * m2 * v0.blackSpeed * v0.blackSpeed
-                                           - 0.5 * (m1 + m2) * V * V);
+        const double E = std::max(0.0,
+                                  0.5 * m1 * v0.redSpeed * v0.redSpeed + 0.5 * m2 * v0.blackSpeed * v0.blackSpeed
+                                      - 0.5 * (m1 + m2) * V * V);
         const double X = std::sqrt(2.0 * E / s.springK);
         const bool fits = L / 20.0 >= X;
         const int G = fits ? num::Trunc(L - 20.0 * X) : 0;
@@ -96,4 +97,4 @@ int springDrawnLength(const SimState& s, int n)
     return s.springLength;
 }
 
-} // namespace sim
+}   // namespace sim

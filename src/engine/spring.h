@@ -16,4 +16,4 @@ SimState::SpringReading setupSpringReading(const SimState& s);
 // less one pixel when the pucks are closer).
 int springDrawnLength(const SimState& s, int n);
 
-} // namespace sim
+}   // namespace sim

@@ -31,7 +31,7 @@ bool typesLineEnds(QObject* watched)
         edit = qobject_cast<QPlainTextEdit*>(watched->parent());   // its viewport
     return edit && !edit->isReadOnly();
 }
-} // namespace
+}   // namespace
 
 bool BoxKeys::concerns(QObject* watched, const QKeyEvent& key) const
 {

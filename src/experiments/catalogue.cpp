@@ -191,32 +191,50 @@ const char* const kInformation5[] = {
 
 #define LINES(a) a, static_cast<int>(sizeof(a) / sizeof(a[0]))
 const CatalogueEntry kEntries[] = {
-    {1, "pretty01", "", "Symmetric Pattern", "136 145 427 153 322 188 269 192 0 10 50 100 -100 20 30 100 20 20", " 2 3 1000 2 5 0 20 122 1", LINES(kpretty01)},
+    {1, "pretty01", "", "Symmetric Pattern", "136 145 427 153 322 188 269 192 0 10 50 100 -100 20 30 100 20 20",
+     " 2 3 1000 2 5 0 20 122 1", LINES(kpretty01)},
     {0, "Information1", "Gravity assist", "Information", " ", "", LINES(kInformation1)},
-    {2, "Speedup1", "Gravity assist", "Speed Up", "471 195 402 205 709 311 664 283 0 10 50 100 -99 200 10 29 1 200", " 2 3 100 2 5 -2 20 0 0", LINES(kSpeedup1)},
-    {3, "SlowDown1", "Gravity assist", "Slow Down", "441 179 335 188 720 168 617 168 0 10 50 100 -99 200 10 29 1 200", " 2 3 100 2 5 -2 20 0 0", LINES(kSlowDown1)},
+    {2, "Speedup1", "Gravity assist", "Speed Up", "471 195 402 205 709 311 664 283 0 10 50 100 -99 200 10 29 1 200",
+     " 2 3 100 2 5 -2 20 0 0", LINES(kSpeedup1)},
+    {3, "SlowDown1", "Gravity assist", "Slow Down", "441 179 335 188 720 168 617 168 0 10 50 100 -99 200 10 29 1 200",
+     " 2 3 100 2 5 -2 20 0 0", LINES(kSlowDown1)},
     {0, "Information2", "Monkey gun", "Information", " ", "", LINES(kInformation2)},
-    {4, "Horizontal1", "Monkey gun", "Horizontal Shot", "92 64 166 73 673 64 623 73 53 10 50 50 100 20 200 100 20 0", " 2 3 0 2 2 0 20 120 5", LINES(kHorizontal1)},
-    {5, "Angled1", "Monkey gun", "Angled Shot", "282 208 374 179 681 24 631 33 80 10 50 50 100 20 200 100 20 0", " 2 3 0 2 2 0 20 120 5", LINES(kAngled1)},
+    {4, "Horizontal1", "Monkey gun", "Horizontal Shot", "92 64 166 73 673 64 623 73 53 10 50 50 100 20 200 100 20 0",
+     " 2 3 0 2 2 0 20 120 5", LINES(kHorizontal1)},
+    {5, "Angled1", "Monkey gun", "Angled Shot", "282 208 374 179 681 24 631 33 80 10 50 50 100 20 200 100 20 0",
+     " 2 3 0 2 2 0 20 120 5", LINES(kAngled1)},
     {0, "Information3", "1-D Collision Samples #1", "Information", " ", "", LINES(kInformation3)},
-    {6, "Billiardball1", "1-D Collision Samples #1", "Billiard ball", "189 183 287 204 379 183 329 204 0 10 50 50 100 20 50 100 20 0", " 1 3 0 2 2 0 20 122 4", LINES(kBilliardball1)},
-    {7, "Spring1", "1-D Collision Samples #1", "Spring", "189 183 287 204 379 183 329 204 0 10 50 100 100 20 50 100 20 0", " 1 3 0 2 1 0 20 122 4", LINES(kSpring1)},
-    {8, "Electrostaitc1", "1-D Collision Samples #1", "Electrostatic", "131 183 229 204 379 183 329 204 0 10 50 100 60 20 50 40 20 0", " 1 3 100 2 5 0 20 122 4", LINES(kElectrostaitc1)},
+    {6, "Billiardball1", "1-D Collision Samples #1", "Billiard ball",
+     "189 183 287 204 379 183 329 204 0 10 50 50 100 20 50 100 20 0", " 1 3 0 2 2 0 20 122 4", LINES(kBilliardball1)},
+    {7, "Spring1", "1-D Collision Samples #1", "Spring",
+     "189 183 287 204 379 183 329 204 0 10 50 100 100 20 50 100 20 0", " 1 3 0 2 1 0 20 122 4", LINES(kSpring1)},
+    {8, "Electrostaitc1", "1-D Collision Samples #1", "Electrostatic",
+     "131 183 229 204 379 183 329 204 0 10 50 100 60 20 50 40 20 0", " 1 3 100 2 5 0 20 122 4", LINES(kElectrostaitc1)},
     {0, "Information4", "1-D Collision Types", "Information", " ", "", LINES(kInformation4)},
-    {9, "EC1", "1-D Collision Types", "TEC", "189 183 287 204 379 183 329 204 0 10 50 100 100 20 50 100 20 0", " 1 3 0 2 2 0 20 120 5", LINES(kEC1)},
-    {10, "Partial1", "1-D Collision Types", "Partial", "189 183 287 204 379 183 329 204 0 10 50 50 100 20 50 100 20 0", " 1 3 0 2 4 0 20 120 5", LINES(kPartial1)},
-    {11, "IC1", "1-D Collision Types", "TIC", "189 183 287 204 379 183 329 204 0 10 50 0 100 20 50 100 20 0", " 1 3 0 2 3 0 20 120 5", LINES(kIC1)},
-    {12, "Explosion11", "1-D Collision Types", "Explosion #1", "189 183 287 204 379 183 329 204 0 10 50 150 100 20 50 100 20 0", " 1 3 0 2 4 0 20 120 5", LINES(kExplosion11)},
-    {13, "Explosion21", "1-D Collision Types", "Explosion #2", "334 183 432 204 384 183 334 204 0 10 50 100 100 20 0 100 20 0", " 1 3 0 2 1 0 20 120 5", LINES(kExplosion21)},
+    {9, "EC1", "1-D Collision Types", "TEC", "189 183 287 204 379 183 329 204 0 10 50 100 100 20 50 100 20 0",
+     " 1 3 0 2 2 0 20 120 5", LINES(kEC1)},
+    {10, "Partial1", "1-D Collision Types", "Partial", "189 183 287 204 379 183 329 204 0 10 50 50 100 20 50 100 20 0",
+     " 1 3 0 2 4 0 20 120 5", LINES(kPartial1)},
+    {11, "IC1", "1-D Collision Types", "TIC", "189 183 287 204 379 183 329 204 0 10 50 0 100 20 50 100 20 0",
+     " 1 3 0 2 3 0 20 120 5", LINES(kIC1)},
+    {12, "Explosion11", "1-D Collision Types", "Explosion #1",
+     "189 183 287 204 379 183 329 204 0 10 50 150 100 20 50 100 20 0", " 1 3 0 2 4 0 20 120 5", LINES(kExplosion11)},
+    {13, "Explosion21", "1-D Collision Types", "Explosion #2",
+     "334 183 432 204 384 183 334 204 0 10 50 100 100 20 0 100 20 0", " 1 3 0 2 1 0 20 120 5", LINES(kExplosion21)},
     {0, "Information5", "2-D Collision Samples #1", "Information", " ", "", LINES(kInformation5)},
-    {14, "EC2", "2-D Collision Samples #1", "TEC", "171 254 244 238 379 183 329 192 0 10 50 50 100 20 50 100 20 0", " 2 3 0 2 2 0 20 122 5", LINES(kEC2)},
-    {15, "Partial2", "2-D Collision Samples #1", "Partial", "168 254 246 235 379 183 329 192 0 10 50 50 100 20 50 100 20 0", " 2 3 0 2 4 0 20 122 5", LINES(kPartial2)},
-    {16, "Electrostatics1", "2-D Collision Samples #1", "Electrostatics", "168 254 246 235 379 183 329 192 0 10 50 100 100 20 50 100 20 0", " 2 3 50 2 5 0 20 122 4", LINES(kElectrostatics1)},
-    {17, "IC2", "2-D Collision Samples #1", "TIC", "168 254 246 235 379 183 329 192 0 10 50 0 100 20 50 100 20 0", " 2 3 50 2 3 0 20 122 4", LINES(kIC2)},
+    {14, "EC2", "2-D Collision Samples #1", "TEC", "171 254 244 238 379 183 329 192 0 10 50 50 100 20 50 100 20 0",
+     " 2 3 0 2 2 0 20 122 5", LINES(kEC2)},
+    {15, "Partial2", "2-D Collision Samples #1", "Partial",
+     "168 254 246 235 379 183 329 192 0 10 50 50 100 20 50 100 20 0", " 2 3 0 2 4 0 20 122 5", LINES(kPartial2)},
+    {16, "Electrostatics1", "2-D Collision Samples #1", "Electrostatics",
+     "168 254 246 235 379 183 329 192 0 10 50 100 100 20 50 100 20 0", " 2 3 50 2 5 0 20 122 4",
+     LINES(kElectrostatics1)},
+    {17, "IC2", "2-D Collision Samples #1", "TIC", "168 254 246 235 379 183 329 192 0 10 50 0 100 20 50 100 20 0",
+     " 2 3 50 2 3 0 20 122 4", LINES(kIC2)},
 };
 #undef LINES
 
-} // namespace
+}   // namespace
 
 const CatalogueEntry* catalogueEntries(int* count)
 {
@@ -239,4 +257,4 @@ std::string CatalogueEntry::parameterText() const
     return std::string(pieceA) + pieceB;
 }
 
-} // namespace exper
+}   // namespace exper

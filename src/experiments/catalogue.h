@@ -7,12 +7,12 @@
 namespace exper {
 
 struct CatalogueEntry {
-    int number;              // 1..17 in menu order; 0 for an "Information" text
-    const char* name;        // the menu entry's control name
-    const char* group;       // the submenu, empty for an entry at the top
-    const char* caption;     // the menu entry's caption
-    const char* pieceA;      // the parameter text, kept in two pieces;
-    const char* pieceB;      // " " and "" for an "Information" text
+    int number;   // 1..17 in menu order; 0 for an "Information" text
+    const char* name;   // the menu entry's control name
+    const char* group;   // the submenu, empty for an entry at the top
+    const char* caption;   // the menu entry's caption
+    const char* pieceA;   // the parameter text, kept in two pieces;
+    const char* pieceB;   // " " and "" for an "Information" text
     const char* const* lines;
     int lineCount;
 
@@ -25,4 +25,4 @@ const CatalogueEntry* catalogueEntries(int* count);
 // Experiment 1..17, or null.
 const CatalogueEntry* catalogueExperiment(int number);
 
-} // namespace exper
+}   // namespace exper

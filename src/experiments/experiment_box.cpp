@@ -37,7 +37,7 @@ QString describe(const exper::ParseError& e)
     return e.line > 0 ? QStringLiteral("line %1: %2").arg(e.line).arg(QString::fromStdString(e.message))
                       : QString::fromStdString(e.message);
 }
-} // namespace
+}   // namespace
 
 ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     : QObject(&window), w_(window), platform_(platform), applier_(window)
@@ -70,7 +70,8 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
     connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
-    new BoxKeys(box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
+    new BoxKeys(
+        box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
 
     buildRunExperimentMenu(c.runExperimentMenu);
 }
@@ -235,11 +236,12 @@ void ExperimentBox::saveFile()
     // a line reading as the marker would make the file unreadable
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] == exper::kMarker) {
-            platform_.showMessage(&w_, QStringLiteral("Line %1 of the explanation reads \"%2\", which marks where "
-                                                      "an experiment's numbers begin. Change that line, then save.")
-                                           .arg(i + 1)
-                                           .arg(QString::fromLatin1(exper::kMarker.data(),
-                                                                    static_cast<int>(exper::kMarker.size()))));
+            platform_.showMessage(
+                &w_,
+                QStringLiteral("Line %1 of the explanation reads \"%2\", which marks where "
+                               "an experiment's numbers begin. Change that line, then save.")
+                    .arg(i + 1)
+                    .arg(QString::fromLatin1(exper::kMarker.data(), static_cast<int>(exper::kMarker.size()))));
             return;
         }
     }

@@ -9,7 +9,9 @@ class QPlainTextEdit;
 class QPushButton;
 class TableWindow;
 class PlatformServices;
-namespace exper { struct CatalogueEntry; }
+namespace exper {
+struct CatalogueEntry;
+}
 
 // The Experiment box over the table: Load and Save of experiment files with
 // their explanation, and the catalogue under "Run Experiment".
@@ -69,5 +71,5 @@ private:
     QPushButton* nbt_;
     int mode_ = LoadMode;
     QString fileName_;   // the file the open dialog chose last
-    QString pending_;    // the parameter text of the catalogue entry shown last
+    QString pending_;   // the parameter text of the catalogue entry shown last
 };

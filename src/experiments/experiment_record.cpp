@@ -51,12 +51,15 @@ std::vector<std::string_view> splitLines(std::string_view bytes)
     return lines;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
 // How many fields each data line holds, in order.
 constexpr int kGroups[] = {4, 4, 4, 3, 3, 4, 1, 4};
 
-} // namespace
+}   // namespace
 
 ExperimentFile parseExperimentFile(std::string_view bytes)
 {
@@ -175,4 +178,4 @@ std::string parameterText(const ExperimentRecord& r)
     return out;
 }
 
-} // namespace exper
+}   // namespace exper

@@ -13,14 +13,33 @@ namespace exper {
 
 struct ExperimentRecord {
     enum Field {
-        RedPuckLeft, RedPuckTop, RedHandleLeft, RedHandleTop,
-        BlackPuckLeft, BlackPuckTop, BlackHandleLeft, BlackHandleTop,
-        TableAngle, SpringK, SpringLength, ElasticPercent,
-        RedCharge, RedMass, RedSpeed,
-        BlackCharge, BlackMass, BlackSpeed,
-        Dimension, SpringKind, ElectroRange, MassCount,
+        RedPuckLeft,
+        RedPuckTop,
+        RedHandleLeft,
+        RedHandleTop,
+        BlackPuckLeft,
+        BlackPuckTop,
+        BlackHandleLeft,
+        BlackHandleTop,
+        TableAngle,
+        SpringK,
+        SpringLength,
+        ElasticPercent,
+        RedCharge,
+        RedMass,
+        RedSpeed,
+        BlackCharge,
+        BlackMass,
+        BlackSpeed,
+        Dimension,
+        SpringKind,
+        ElectroRange,
+        MassCount,
         Interaction,
-        CircleSize, Scale, ViewFlags, FrequencyIndex,
+        CircleSize,
+        Scale,
+        ViewFlags,
+        FrequencyIndex,
         FieldCount
     };
     std::array<int32_t, FieldCount> f{};
@@ -35,14 +54,22 @@ inline constexpr std::string_view kMarker = "START EXPERIMENT DATA";
 
 // View-menu bits of the `ViewFlags` field.
 enum ViewBit : int32_t {
-    CentreOfMassBit = 1, TraceCentresBit = 2, TraceBlockBit = 4, RedBeforeBit = 8, BlackBeforeBit = 16,
-    RedAfterBit = 32, BlackAfterBit = 64, LabelMassBit = 128, ArrowsBit = 256, ShowScaleBit = 512,
+    CentreOfMassBit = 1,
+    TraceCentresBit = 2,
+    TraceBlockBit = 4,
+    RedBeforeBit = 8,
+    BlackBeforeBit = 16,
+    RedAfterBit = 32,
+    BlackAfterBit = 64,
+    LabelMassBit = 128,
+    ArrowsBit = 256,
+    ShowScaleBit = 512,
     ShowGridBit = 1024,
 };
 
 struct ParseError {
-    int line = 0;            // 1-based line of the text; 0 when it names none
-    std::string message;     // "Invalid numeric input", ...
+    int line = 0;   // 1-based line of the text; 0 when it names none
+    std::string message;   // "Invalid numeric input", ...
 };
 
 // What a file holds: its explanation lines (raw bytes, no line ends) and,
@@ -75,4 +102,4 @@ std::string parameterText(const ExperimentRecord& r);
 // Strict decimal integer (optional sign, digits, 32-bit range).
 std::optional<int32_t> parseDecimal(std::string_view token);
 
-} // namespace exper
+}   // namespace exper

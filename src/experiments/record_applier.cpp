@@ -46,12 +46,18 @@ ExperimentRecord RecordApplier::makeRecord() const
     r[F::ElectroRange] = s.electroRange;
     r[F::MassCount] = c.massCount();
     int interaction = 2;
-    if (c.springMenu->menuAction()->isChecked()) interaction = 1;
-    else if (c.Elastic1->isChecked()) interaction = 2;
-    else if (c.Inelastic1->isChecked()) interaction = 3;
-    else if (c.SemiElastic1->isChecked()) interaction = 4;
-    else if (c.electroMenu->menuAction()->isChecked()) interaction = 5;
-    else if (c.Circle1->isChecked()) interaction = 6;
+    if (c.springMenu->menuAction()->isChecked())
+        interaction = 1;
+    else if (c.Elastic1->isChecked())
+        interaction = 2;
+    else if (c.Inelastic1->isChecked())
+        interaction = 3;
+    else if (c.SemiElastic1->isChecked())
+        interaction = 4;
+    else if (c.electroMenu->menuAction()->isChecked())
+        interaction = 5;
+    else if (c.Circle1->isChecked())
+        interaction = 6;
     r[F::Interaction] = interaction;
     r[F::CircleSize] = c.circleSizeValue();
     r[F::Scale] = static_cast<int32_t>(s.scale);
@@ -85,10 +91,9 @@ ExperimentRecord withinReach(ExperimentRecord r)
     }
     return r;
 }
-} // namespace
+}   // namespace
 
-void RecordApplier::apply(const ExperimentRecord& given, Source source,
-                          const std::function<void()>& afterViewSettings)
+void RecordApplier::apply(const ExperimentRecord& given, Source source, const std::function<void()>& afterViewSettings)
 {
     const ExperimentRecord r = withinReach(given);
     // as while the confirmation shows: the dimension switch keeps the places
@@ -193,7 +198,10 @@ void RecordApplier::setViewSettings(const ExperimentRecord& r)
 {
     Controls& c = w_.controls();
     const int size = r[F::CircleSize];
-    (size == 0 ? c.circleSmall : size == 1 ? c.circleMedium : size == -2 ? c.circleBlackSmall : c.circleLarge)
+    (size == 0        ? c.circleSmall
+         : size == 1  ? c.circleMedium
+         : size == -2 ? c.circleBlackSmall
+                      : c.circleLarge)
         ->trigger();
     const int scale = r[F::Scale];
     (scale == 50 ? c.scaleSmall : scale == 20 ? c.scaleMedium : c.scaleLarge)->trigger();

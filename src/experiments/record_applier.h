@@ -18,8 +18,7 @@ public:
     // they differ in when the percent bar is set. `afterViewSettings` runs
     // once the view flags, circle size and scale are in (the file path
     // hides its boxes there).
-    void apply(const exper::ExperimentRecord& r, Source source,
-               const std::function<void()>& afterViewSettings = {});
+    void apply(const exper::ExperimentRecord& r, Source source, const std::function<void()>& afterViewSettings = {});
 
 private:
     void placePucksAndHandles(const exper::ExperimentRecord& r);

@@ -40,11 +40,21 @@ std::optional<char32_t> nextUtf8(std::string_view s, size_t& i)
     const unsigned char c = b(i);
     int extra = 0;
     char32_t cp = 0;
-    if (c < 0x80) { ++i; return c; }
-    if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
-    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
-    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
-    else return std::nullopt;
+    if (c < 0x80) {
+        ++i;
+        return c;
+    }
+    if (c >= 0xC2 && c <= 0xDF) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        extra = 3;
+        cp = c & 0x07;
+    } else
+        return std::nullopt;
     if (i + static_cast<size_t>(extra) >= s.size())
         return std::nullopt;
     for (int k = 1; k <= extra; ++k) {
@@ -70,7 +80,7 @@ std::optional<unsigned char> toCp1252(char32_t c)
     return std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 bool isValidUtf8(std::string_view s)
 {
@@ -132,4 +142,4 @@ std::vector<std::string> encodeLines(const std::vector<std::string>& utf8)
     return out;
 }
 
-} // namespace exper
+}   // namespace exper

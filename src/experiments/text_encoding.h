@@ -18,4 +18,4 @@ std::vector<std::string> decodeLines(const std::vector<std::string>& raw);
 // Windows-1252 bytes when every character has one, else UTF-8 unchanged.
 std::vector<std::string> encodeLines(const std::vector<std::string>& utf8);
 
-} // namespace exper
+}   // namespace exper

@@ -2,16 +2,15 @@
 
 #include <cmath>
 
-#include "ui/canvas.h"
 #include "engine/numbers.h"
+#include "ui/canvas.h"
 #include "ui/widgets.h"
 
 using num::Trunc;
 
 MeasureTools::MeasureTools(sim::SimState& s, Controls& c, Operations& ops, Canvas& table)
     : s_(s), c_(c), ops_(ops), cv_(table)
-{
-}
+{}
 
 void MeasureTools::connectAll()
 {
@@ -120,8 +119,9 @@ void MeasureTools::drawRuler()
     cv_.setPenWidth(1);
     const double length = std::hypot(mx - ax, my - ay) / Trunc(s_.scale);
     const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
-    setCaption(c_.anslb, QStringLiteral("Length: ") + QString::fromStdString(num::F(length, 4, 2))
-                             + (metres ? QStringLiteral(" m") : QString::fromStdString(s_.unitText)));
+    setCaption(c_.anslb,
+               QStringLiteral("Length: ") + QString::fromStdString(num::F(length, 4, 2))
+                   + (metres ? QStringLiteral(" m") : QString::fromStdString(s_.unitText)));
 }
 
 void MeasureTools::drawProtractor()
@@ -138,10 +138,10 @@ void MeasureTools::drawProtractor()
     if (phi > sim::kPi)
         phi -= sim::kPi;
     const double deg = 180.0 / sim::kPi;
-    setCaption(c_.anslb, QStringLiteral("Angle: ") + QString::fromStdString(num::F(phi * deg, 4, 1))
-                             + QStringLiteral("\u00B0 or ")
-                             + QString::fromStdString(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))
-                             + QStringLiteral("\u00B0"));
+    setCaption(c_.anslb,
+               QStringLiteral("Angle: ") + QString::fromStdString(num::F(phi * deg, 4, 1))
+                   + QStringLiteral("\u00B0 or ")
+                   + QString::fromStdString(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1)) + QStringLiteral("\u00B0"));
 
     cv_.setPenColor(QColor(128, 128, 128));
     cv_.setPenWidth(1);

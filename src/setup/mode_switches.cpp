@@ -5,8 +5,7 @@
 
 ModeSwitches::ModeSwitches(sim::SimState& s, Controls& c, Operations& ops, ViewOptions& view)
     : s_(s), c_(c), ops_(ops), view_(view)
-{
-}
+{}
 
 void ModeSwitches::connectAll()
 {
@@ -101,8 +100,8 @@ void ModeSwitches::massCountChosen(QAction* e)
         c_.Elastic1->trigger();
     }
     c_.blackA->setVisible(two);
-    for (QWidget* w : {static_cast<QWidget*>(c_.m2lb), static_cast<QWidget*>(c_.m2sb),
-                       static_cast<QWidget*>(c_.v2sb), static_cast<QWidget*>(c_.v2lb)})
+    for (QWidget* w : {static_cast<QWidget*>(c_.m2lb), static_cast<QWidget*>(c_.m2sb), static_cast<QWidget*>(c_.v2sb),
+                       static_cast<QWidget*>(c_.v2lb)})
         w->setVisible(two);
     // Over a recorded run the markers stay hidden; the next Reset shows them.
     const bool showBlack = two && s_.tick == 1;

@@ -1,7 +1,7 @@
 #pragma once
-#include <QObject>
 #include "engine/sim_state.h"
 #include "ui/controls.h"
+#include <QObject>
 
 class ViewOptions;
 

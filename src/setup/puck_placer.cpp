@@ -22,7 +22,7 @@ void holdOnTable(int& left, int& top, int width, int imageW, int imageH)
     else if (top > imageH)
         top = imageH - width;
 }
-} // namespace
+}   // namespace
 
 PuckPlacer::PuckPlacer(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
 
@@ -33,9 +33,11 @@ void PuckPlacer::connectAll()
         QObject::connect(shape, &MovableShape::mouseUp, &context_, [this] { buttonUp(); });
     }
     for (MovableShape* puck : {c_.puck1, c_.puck2})
-        QObject::connect(puck, &MovableShape::mouseMove, &context_, [this, puck](int x, int y) { puckDrag(puck->tag(), x, y); });
+        QObject::connect(puck, &MovableShape::mouseMove, &context_,
+                         [this, puck](int x, int y) { puckDrag(puck->tag(), x, y); });
     for (MovableShape* handle : {c_.redansh, c_.blackansh})
-        QObject::connect(handle, &MovableShape::mouseMove, &context_, [this, handle](int x, int y) { handleDrag(handle->tag(), x, y); });
+        QObject::connect(handle, &MovableShape::mouseMove, &context_,
+                         [this, handle](int x, int y) { handleDrag(handle->tag(), x, y); });
     // The keyboard moves a puck or a handle through the same rules as a drag.
     for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh}) {
         shape->setKeyboardMovable(true);
@@ -123,7 +125,7 @@ bool rayThroughBox(double x, double y, double ux, double uy, double left, double
     *t1 = hi;
     return lo <= hi;
 }
-} // namespace
+}   // namespace
 
 void PuckPlacer::showHandle(int tag)
 {
@@ -149,8 +151,8 @@ void PuckPlacer::showHandle(int tag)
     // Places on the ray that may round onto the table lie in one stretch
     // (the ray through the table, a pixel wider): step only through that.
     double first = len, last = 0.0;
-    if (!rayThroughBox(pcx - h, pcy - h, dx / len, dy / len, table.left() - 1.0, table.top() - 1.0,
-                       maxLeft + 1.0, maxTop + 1.0, &last, &first))
+    if (!rayThroughBox(pcx - h, pcy - h, dx / len, dy / len, table.left() - 1.0, table.top() - 1.0, maxLeft + 1.0,
+                       maxTop + 1.0, &last, &first))
         first = 0.0;
     const double start = len - std::max(0.0, std::floor(len - first));
     for (double d = start; d > puck->width() / 2.0 + h && d >= last - 1.0; d -= 1.0) {

@@ -1,15 +1,14 @@
 #include "setup/reset.h"
 
 #include "engine/motion.h"
-#include "ui/canvas.h"
 #include "engine/numbers.h"
+#include "ui/canvas.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 
 TableReset::TableReset(sim::SimState& s, Controls& c, Operations& ops, Canvas& table, Canvas& grid)
     : s_(s), c_(c), ops_(ops), cv_(table), grid_(grid)
-{
-}
+{}
 
 void TableReset::reset()
 {
@@ -17,7 +16,7 @@ void TableReset::reset()
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
     s_.tick = 1;
-    c_.Timesb->setValue(0);  // clamped to 1; runs the time-line change if it moves
+    c_.Timesb->setValue(0);   // clamped to 1; runs the time-line change if it moves
     setCaption(c_.Timelb, QStringLiteral("Time: 0.00 s"));
     c_.Timesb->setMaximum(1);
     s_.viewTick = 1;
@@ -46,7 +45,7 @@ void TableReset::reset()
     s_.red.speed = c_.v1sb->value() / 10.0;
     s_.black.speed = c_.v2sb->value() / 10.0;
     c_.redansh->show();
-    sim::recordSample(s_);  // tick is 1 and nothing is stuck: entry 1 from the pucks
+    sim::recordSample(s_);   // tick is 1 and nothing is stuck: entry 1 from the pucks
     sim::computeDirections(s_);
     ops_.drawSetUp();
     c_.puck1->show();
@@ -101,13 +100,14 @@ void TableReset::tableAngleChanged()
 {
     const int p = c_.tableangsb->value();
     if (c_.dimension() == 2) {
-        setCaption(c_.tableanglb, QStringLiteral("Table Angle: ") + QString::fromStdString(num::F(p / 100.0, 4, 2))
-                                      + QChar(0xBA));
+        setCaption(c_.tableanglb,
+                   QStringLiteral("Table Angle: ") + QString::fromStdString(num::F(p / 100.0, 4, 2)) + QChar(0xBA));
         s_.tiltAccel = sim::tiltAccelFor(p, s_.scale);
         s_.pushAccel = 0.0;
     } else {
-        setCaption(c_.tableanglb, QStringLiteral("Force: ") + QString::fromStdString(num::F(p / 10.0, 3, 1))
-                                      + QStringLiteral(" N [R]"));
+        setCaption(c_.tableanglb,
+                   QStringLiteral("Force: ") + QString::fromStdString(num::F(p / 10.0, 3, 1))
+                       + QStringLiteral(" N [R]"));
         s_.tiltAccel = 0.0;
         s_.pushAccel = sim::pushAccelFor(p, s_.scale, c_.m1sb->value());
         if (s_.tick < 2)

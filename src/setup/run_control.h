@@ -28,7 +28,7 @@ private:
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;
-    std::vector<QString> timeTexts_;  // one per tick, built once
-    std::vector<QString> springTexts_;  // "Spring Compressed: 0.00 cm" to 10.00, built once
+    std::vector<QString> timeTexts_;   // one per tick, built once
+    std::vector<QString> springTexts_;   // "Spring Compressed: 0.00 cm" to 10.00, built once
     QString springOutOfReach_;
 };

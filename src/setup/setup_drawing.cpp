@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "engine/numbers.h"
 #include "engine/spring.h"
 #include "ui/canvas.h"
-#include "engine/numbers.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 
@@ -15,18 +15,17 @@ const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 
 struct ShapeGeom {
-    int left, top, h;  // h = width div 2, image coordinates
+    int left, top, h;   // h = width div 2, image coordinates
     int cx() const { return left + h; }
     int cy() const { return top + h; }
     int px(double R, double a) const { return left + Trunc(R * std::cos(a) + h); }
     int py(double R, double a) const { return top + h - Trunc(R * std::sin(a)); }
 };
-} // namespace
+}   // namespace
 
 SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
     : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
-{
-}
+{}
 
 void SetupDrawing::drawSetUp()
 {
@@ -75,8 +74,9 @@ void SetupDrawing::drawSetUp()
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
         interactions_.drawSpring(Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
-        setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
-                               + QStringLiteral(" cm"));
+        setCaption(c_.slb,
+                   QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
+                       + QStringLiteral(" cm"));
     }
     if (c_.dimension() == 1 && !twoMasses)
         interactions_.drawForce();

@@ -1,8 +1,8 @@
 #include "setup/setup_handlers.h"
 
 #include "engine/motion.h"
-#include "engine/run.h"
 #include "engine/numbers.h"
+#include "engine/run.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -10,7 +10,7 @@ QString tenths(int position)
 {
     return QString::number(position / 10) + QLatin1Char('.') + QString::number(position % 10);
 }
-} // namespace
+}   // namespace
 
 SetupHandlers::SetupHandlers(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
 
@@ -26,13 +26,14 @@ void SetupHandlers::connectAll()
 
     using sim::Interaction;
     QObject::connect(c_.Elastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Elastic); });
-    QObject::connect(c_.Inelastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Inelastic); });
-    QObject::connect(c_.SemiElastic1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::SemiElastic); });
+    QObject::connect(c_.Inelastic1, &QAction::triggered, &context_,
+                     [this] { interactionChosen(Interaction::Inelastic); });
+    QObject::connect(c_.SemiElastic1, &QAction::triggered, &context_,
+                     [this] { interactionChosen(Interaction::SemiElastic); });
     QObject::connect(c_.Circle1, &QAction::triggered, &context_, [this] { interactionChosen(Interaction::Circle); });
     for (QAction* a : {c_.electroUnlimited, c_.electro100, c_.electro50, c_.electro20}) {
-        QObject::connect(a, &QAction::triggered, &context_, [this, a] {
-            interactionChosen(Interaction::Electrostatic, a->data().toInt(), a->text());
-        });
+        QObject::connect(a, &QAction::triggered, &context_,
+                         [this, a] { interactionChosen(Interaction::Electrostatic, a->data().toInt(), a->text()); });
     }
     for (QAction* a : {c_.springElastic, c_.springInelastic})
         QObject::connect(a, &QAction::triggered, &context_, [this, a] { springChosen(a); });
@@ -62,8 +63,9 @@ void SetupHandlers::speedChanged(int puck)
     QScrollBar* bar = puck == 1 ? c_.v1sb : c_.v2sb;
     const int p = bar->value();
     (puck == 1 ? s_.red : s_.black).speed = p / 10.0;
-    setCaption(puck == 1 ? c_.v1lb : c_.v2lb, QStringLiteral("Velocity %1: ").arg(puck) + tenths(p)
-                                                   + QString::fromStdString(s_.unitText) + QStringLiteral("/s"));
+    setCaption(puck == 1 ? c_.v1lb : c_.v2lb,
+               QStringLiteral("Velocity %1: ").arg(puck) + tenths(p) + QString::fromStdString(s_.unitText)
+                   + QStringLiteral("/s"));
     if (puck == 1 && c_.massCount() == 1)
         c_.v2sb->setValue(p);
     if (s_.tick < 2)
@@ -115,8 +117,10 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     c_.springgb->hide();
     // the percent each mode works with; its bar only in Semi Elastic
     int percent = 100;
-    if (mode == Interaction::Inelastic) percent = 0;
-    if (mode == Interaction::SemiElastic) percent = 50;
+    if (mode == Interaction::Inelastic)
+        percent = 0;
+    if (mode == Interaction::SemiElastic)
+        percent = 50;
     c_.persb->setValue(percent);
     s_.elasticPercent = c_.persb->value();
     const bool semi = mode == Interaction::SemiElastic;
@@ -126,8 +130,8 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     const bool circle = mode == Interaction::Circle;
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     c_.velsh->setVisible(circle);
-    for (QWidget* w : {static_cast<QWidget*>(c_.v1sb), static_cast<QWidget*>(c_.v1lb),
-                       static_cast<QWidget*>(c_.v2sb), static_cast<QWidget*>(c_.v2lb)})
+    for (QWidget* w : {static_cast<QWidget*>(c_.v1sb), static_cast<QWidget*>(c_.v1lb), static_cast<QWidget*>(c_.v2sb),
+                       static_cast<QWidget*>(c_.v2lb)})
         w->setVisible(!circle);
     // With one mass the black puck stays hidden whatever the mode.
     const bool blackShown = !circle && c_.massCount() == 2;
@@ -137,8 +141,8 @@ void SetupHandlers::interactionChosen(sim::Interaction mode, int electroRange, c
     c_.m2lb->setVisible(!circle);
     // charges only in electrostatic mode
     const bool electro = mode == Interaction::Electrostatic;
-    for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c1lb),
-                       static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c2lb)})
+    for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c1lb), static_cast<QWidget*>(c_.c2sb),
+                       static_cast<QWidget*>(c_.c2lb)})
         w->setVisible(electro);
     // the new mode starts from the start positions
     ops_.reset();
@@ -187,8 +191,9 @@ void SetupHandlers::springConstantChanged()
 void SetupHandlers::springLengthChanged()
 {
     s_.springLength = c_.lsb->value();
-    setCaption(c_.llb, QStringLiteral("Length: ") + QString::fromStdString(num::F(s_.springLength / 20.0, 4, 2))
-                           + QStringLiteral(" cm"));
+    setCaption(c_.llb,
+               QStringLiteral("Length: ") + QString::fromStdString(num::F(s_.springLength / 20.0, 4, 2))
+                   + QStringLiteral(" cm"));
     if (s_.tick < 2)
         ops_.drawSetUp();
     else

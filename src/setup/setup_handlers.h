@@ -1,7 +1,7 @@
 #pragma once
-#include <QObject>
 #include "engine/sim_state.h"
 #include "ui/controls.h"
+#include <QObject>
 
 // Change actions of the set-up controls that write state: masses, speeds,
 // charges, the percent bar, the interaction entries, the spring bars,

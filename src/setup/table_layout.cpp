@@ -86,7 +86,7 @@ QPixmap exitPicture()
     return pm;
 }
 
-} // namespace
+}   // namespace
 
 void TableWindow::buildLayout()
 {
@@ -151,7 +151,7 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.TabbedNotebook1->setGeometry(8, 8, 521, 129);
     QFont tabFont(QStringLiteral("DejaVu Sans"));
     tabFont.setPointSize(8);
-    tabFont.setBold(false);  // set, or the window's bold caption font shows through
+    tabFont.setBold(false);   // set, or the window's bold caption font shows through
     c_.TabbedNotebook1->tabBar()->setFont(tabFont);
     auto* controlsPage = new QWidget;
     auto* dataPage = new QWidget;
@@ -225,8 +225,8 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, 0, 100, 100, 10);
     c_.c1lb = label(dataPage, 114, 8, QStringLiteral("Charge: 10"));
     c_.c2lb = label(dataPage, 366, 8, QStringLiteral("Charge: 10"));
-    for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb),
-                       static_cast<QWidget*>(c_.c1lb), static_cast<QWidget*>(c_.c2lb)})
+    for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c1lb),
+                       static_cast<QWidget*>(c_.c2lb)})
         w->hide();
     c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, 1, 200, 1, 10);
     c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, 1, 200, 1, 10);
@@ -269,18 +269,31 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.showbt = button(measurePage, 376, 72, 131, 25, QStringLiteral("Show Data Table"));
 }
 
-
 void TableWindow::nameControls()
 {
     const std::pair<QWidget*, const char*> names[] = {
-        {c_.puck1, "Red puck"},           {c_.puck2, "Black puck"},       {c_.redansh, "Red velocity handle"},
-        {c_.blackansh, "Black velocity handle"}, {c_.velsh, "Circle speed handle"},
-        {c_.copyshape, "Selection frame"}, {c_.tableim, "Table"},          {c_.Timesb, "Time line"},
-        {c_.replaysb, "Replay pace"},     {c_.tableangsb, "Table angle"}, {c_.persb, "Percent elastic"},
-        {c_.ksb, "Spring constant"},      {c_.lsb, "Spring length"},      {c_.c1sb, "Charge 1"},
-        {c_.c2sb, "Charge 2"},            {c_.m1sb, "Mass 1"},            {c_.m2sb, "Mass 2"},
-        {c_.v1sb, "Velocity 1"},          {c_.v2sb, "Velocity 2"},        {c_.cbfreq, "Frequency"},
-        {c_.SpeedButton1, "Exit"},        {c_.TabbedNotebook1, "Control pages"},
+        {c_.puck1, "Red puck"},
+        {c_.puck2, "Black puck"},
+        {c_.redansh, "Red velocity handle"},
+        {c_.blackansh, "Black velocity handle"},
+        {c_.velsh, "Circle speed handle"},
+        {c_.copyshape, "Selection frame"},
+        {c_.tableim, "Table"},
+        {c_.Timesb, "Time line"},
+        {c_.replaysb, "Replay pace"},
+        {c_.tableangsb, "Table angle"},
+        {c_.persb, "Percent elastic"},
+        {c_.ksb, "Spring constant"},
+        {c_.lsb, "Spring length"},
+        {c_.c1sb, "Charge 1"},
+        {c_.c2sb, "Charge 2"},
+        {c_.m1sb, "Mass 1"},
+        {c_.m2sb, "Mass 2"},
+        {c_.v1sb, "Velocity 1"},
+        {c_.v2sb, "Velocity 2"},
+        {c_.cbfreq, "Frequency"},
+        {c_.SpeedButton1, "Exit"},
+        {c_.TabbedNotebook1, "Control pages"},
     };
     for (const auto& [w, name] : names)
         w->setAccessibleName(QString::fromLatin1(name));

@@ -23,7 +23,7 @@ QMenu* submenu(QMenu* parent, const QString& caption, int tag = 0)
     return m;
 }
 
-} // namespace
+}   // namespace
 
 void TableWindow::buildMenu()
 {
@@ -110,4 +110,3 @@ void TableWindow::buildMenu()
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     c_.About1 = entry(help, QStringLiteral("&About"));
 }
-

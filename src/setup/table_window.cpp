@@ -23,13 +23,10 @@
 namespace {
 constexpr int kImageW = 759;
 constexpr int kImageH = 367;
-} // namespace
+}   // namespace
 
 TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent),
-      platform_(platform),
-      state_(std::make_unique<sim::SimState>()),
-      table_(kImageW, kImageH),
+    : QMainWindow(parent), platform_(platform), state_(std::make_unique<sim::SimState>()), table_(kImageW, kImageH),
       grid_(kImageW, kImageH)
 {
     setWindowTitle(QStringLiteral("Slidora"));
@@ -109,7 +106,7 @@ void TableWindow::wire()
     connect(c_.Startbt, &QPushButton::clicked, this, [this] { run_->start(); });
     connect(c_.Resetbt, &QPushButton::clicked, this, [this] {
         if (c_.colltimer->isActive())
-            run_->start();  // stop the run first
+            run_->start();   // stop the run first
         reset_->reset();
     });
     connect(c_.Recenterbt, &QPushButton::clicked, this, [this] { reset_->recenter(); });
@@ -147,5 +144,5 @@ void TableWindow::startUp()
     c_.speedFast->trigger();
     sim::computeDirections(s);
     reset_->reset();
-    c_.delaytimer1->start();  // its first event finds the time line at its end and stops
+    c_.delaytimer1->start();   // its first event finds the time line at its end and stops
 }

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "engine/sim_state.h"
-#include "ui/controls.h"
 #include "ui/canvas.h"
+#include "ui/controls.h"
 
 class PlatformServices;
 class TraceRenderer;

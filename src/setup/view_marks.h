@@ -9,10 +9,10 @@
 struct ViewMark {
     QAction* Controls::*action;
     const char* caption;
-    int tag;               // the menu entry's own tag
-    int recordBit;         // its bit in an experiment's view flags; 0: not kept
-    bool checked;          // at start-up
-    bool visible;          // shown in the menu (the others appear with their mode)
+    int tag;   // the menu entry's own tag
+    int recordBit;   // its bit in an experiment's view flags; 0: not kept
+    bool checked;   // at start-up
+    bool visible;   // shown in the menu (the others appear with their mode)
     bool separatorBefore;
 };
 

@@ -51,8 +51,10 @@ void Canvas::setupPainter(QPainter& p) const
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
     if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
         return;
     if (penWidth_ == 1 && penStyle_ == PenStyle::Solid) {
@@ -84,8 +86,10 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
     }
     // far corners come nearer: the part inside the picture stays the same
     const int m = kFar;
-    x1 = std::max(x1, -m); y1 = std::max(y1, -m);
-    x2 = std::min(x2, img_.width() + m); y2 = std::min(y2, img_.height() + m);
+    x1 = std::max(x1, -m);
+    y1 = std::max(y1, -m);
+    x2 = std::min(x2, img_.width() + m);
+    y2 = std::min(y2, img_.height() + m);
     QPainter p(&img_);
     setupPainter(p);
     if (penWidth_ <= 1) {
@@ -107,8 +111,8 @@ void Canvas::remember(const Stamp* s)
 const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
 {
     auto matches = [&](const Stamp& s) {
-        return s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_
-            && s.penWidth == penWidth_ && s.penStyle == penStyle_ && s.brushStyle == brushStyle_;
+        return s.used && s.w == w && s.h == h && s.pen == penColor_ && s.brush == brushColor_ && s.penWidth == penWidth_
+            && s.penStyle == penStyle_ && s.brushStyle == brushStyle_;
     };
     // the trace alternates red and black dots: remember the last few
     for (const Stamp* recent : recent_)
@@ -159,8 +163,10 @@ const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
-    if (x2 < x1) std::swap(x1, x2);
-    if (y2 < y1) std::swap(y1, y2);
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
     if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
         return;
     const int64_t w64 = int64_t{x2} - x1, h64 = int64_t{y2} - y1;
@@ -206,8 +212,10 @@ void Canvas::polygon(const int* xy, int points)
     }
     int x1 = xy[0], y1 = xy[1], x2 = xy[0], y2 = xy[1];
     for (int i = 1; i < points; ++i) {
-        x1 = std::min(x1, xy[2 * i]); x2 = std::max(x2, xy[2 * i]);
-        y1 = std::min(y1, xy[2 * i + 1]); y2 = std::max(y2, xy[2 * i + 1]);
+        x1 = std::min(x1, xy[2 * i]);
+        x2 = std::max(x2, xy[2 * i]);
+        y1 = std::min(y1, xy[2 * i + 1]);
+        y2 = std::max(y2, xy[2 * i + 1]);
     }
     if (points < 1 || outside(x1, y1, x2, y2))
         return;
@@ -328,8 +336,10 @@ void Canvas::wideLine(int x1, int y1, int x2, int y2)
     // numbers: the pen never reaches the box's edges from inside.
     double t0 = 0.0, t1 = 1.0;
     const double dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;
-    const double edges[4][2] = {{-dx, x1 + static_cast<double>(m)}, {dx, img_.width() + m - static_cast<double>(x1)},
-                                {-dy, y1 + static_cast<double>(m)}, {dy, img_.height() + m - static_cast<double>(y1)}};
+    const double edges[4][2] = {{-dx, x1 + static_cast<double>(m)},
+                                {dx, img_.width() + m - static_cast<double>(x1)},
+                                {-dy, y1 + static_cast<double>(m)},
+                                {dy, img_.height() + m - static_cast<double>(y1)}};
     for (const auto& e : edges) {
         if (e[0] == 0.0) {
             if (e[1] < 0.0)

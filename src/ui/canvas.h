@@ -46,9 +46,18 @@ public:
     void ellipse(int x1, int y1, int x2, int y2);
     void polygon(const int* xy, int points);
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    void moveTo(int x, int y) { curX_ = x; curY_ = y; dotPhase_ = 0; }
+    void moveTo(int x, int y)
+    {
+        curX_ = x;
+        curY_ = y;
+        dotPhase_ = 0;
+    }
     void lineTo(int x, int y);
-    void line(int x1, int y1, int x2, int y2) { moveTo(x1, y1); lineTo(x2, y2); }
+    void line(int x1, int y1, int x2, int y2)
+    {
+        moveTo(x1, y1);
+        lineTo(x2, y2);
+    }
     void textOut(int x, int y, const QString& text);
     void copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& src, int sx1, int sy1, int sx2, int sy2);
     void copyRect(int x1, int y1, int x2, int y2, const QImage& src);
@@ -69,7 +78,10 @@ private:
         PenStyle penStyle = PenStyle::Solid;
         BrushStyle brushStyle = BrushStyle::Solid;
         // the covered pixels only, as offsets from the box's top-left
-        struct Pixel { int dx, dy; QRgb colour; };
+        struct Pixel {
+            int dx, dy;
+            QRgb colour;
+        };
         std::vector<Pixel> pixels;
         int minD = 0, maxDx = 0, maxDy = 0;
     };

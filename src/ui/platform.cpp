@@ -18,10 +18,9 @@ void QtPlatformServices::showAbout(QWidget* parent)
     QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("About Slidora"));
     box.setText(QStringLiteral("<b>Slidora</b>"));
-    box.setInformativeText(QStringLiteral(
-        "A tilting air table with a red and a black puck.\n"
-        "Set masses, speeds and the kind of collision, run it, "
-        "and study the strobe trace."));
+    box.setInformativeText(QStringLiteral("A tilting air table with a red and a black puck.\n"
+                                          "Set masses, speeds and the kind of collision, run it, "
+                                          "and study the strobe trace."));
     box.setIcon(QMessageBox::Information);
     box.exec();
 }
@@ -75,7 +74,7 @@ private:
     QPainter painter_;
     int pageWidth_;
 };
-} // namespace
+}   // namespace
 
 std::unique_ptr<PrintJob> makePainterJob(QPagedPaintDevice& device, int pageWidth)
 {

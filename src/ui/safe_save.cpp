@@ -18,10 +18,8 @@ bool writesInPlace(const QString& path)
     return false;
 }
 
-SafeSave::SafeSave(const QString& path)
-    : path_(path), direct_(writesInPlace(path)), saveFile_(path), plainFile_(path)
-{
-}
+SafeSave::SafeSave(const QString& path) : path_(path), direct_(writesInPlace(path)), saveFile_(path), plainFile_(path)
+{}
 
 bool SafeSave::open()
 {

@@ -31,17 +31,10 @@ void MovableShape::paintEvent(QPaintEvent*)
     p.setPen(QPen(pen_, 0));
     p.setBrush(brush_);
     switch (kind_) {
-    case Kind::Circle:
-        p.drawEllipse(r);
-        break;
-    case Kind::Square:
-        p.drawRect(r);
-        break;
-    case Kind::RoundRect:
-        p.drawRoundedRect(r, 2, 2);
-        break;
-    case Kind::DottedFrame:
-        break;
+    case Kind::Circle: p.drawEllipse(r); break;
+    case Kind::Square: p.drawRect(r); break;
+    case Kind::RoundRect: p.drawRoundedRect(r, 2, 2); break;
+    case Kind::DottedFrame: break;
     }
 }
 
@@ -135,8 +128,7 @@ void KeyScrollBar::keyPressEvent(QKeyEvent* e)
         triggerAction(SliderSingleStepSub);
         e->accept();
         break;
-    default:
-        QScrollBar::keyPressEvent(e);
+    default: QScrollBar::keyPressEvent(e);
     }
 }
 
@@ -167,6 +159,6 @@ void nameControlsByCaption(QWidget* root)
 
 QStringList frequencyItems()
 {
-    return {QStringLiteral("20 Hz"), QStringLiteral("10 Hz"), QStringLiteral("  5 Hz"),
+    return {QStringLiteral("20 Hz"),  QStringLiteral("10 Hz"),  QStringLiteral("  5 Hz"),
             QStringLiteral("  4 Hz"), QStringLiteral("  2 Hz"), QStringLiteral("  1 Hz")};
 }

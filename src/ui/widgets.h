@@ -16,10 +16,22 @@ public:
 
     MovableShape(Kind kind, QWidget* parent);
 
-    void setKind(Kind k) { kind_ = k; update(); }
+    void setKind(Kind k)
+    {
+        kind_ = k;
+        update();
+    }
     Kind kind() const { return kind_; }
-    void setPenColor(QColor c) { pen_ = c; update(); }
-    void setBrushColor(QColor c) { brush_ = c; update(); }
+    void setPenColor(QColor c)
+    {
+        pen_ = c;
+        update();
+    }
+    void setBrushColor(QColor c)
+    {
+        brush_ = c;
+        update();
+    }
     void setTag(int t) { tag_ = t; }
     int tag() const { return tag_; }
 
@@ -86,7 +98,10 @@ protected:
 QStringList frequencyItems();
 
 // The pale yellow of the table window, its name dialog and its boxes.
-inline QColor windowColour() { return QColor(254, 253, 199); }
+inline QColor windowColour()
+{
+    return QColor(254, 253, 199);
+}
 
 // Gives every control under `root` that has no accessible name one: its
 // caption (without the "&") or, for a label, its text.

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "engine/circle.h"
-#include "ui/canvas.h"
 #include "engine/numbers.h"
+#include "ui/canvas.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 
@@ -12,8 +12,7 @@ using num::Trunc;
 
 CircleDrawing::CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
     : s_(s), c_(c), cv_(table), grid_(grid)
-{
-}
+{}
 
 void CircleDrawing::circleStep()
 {

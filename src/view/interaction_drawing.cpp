@@ -1,9 +1,9 @@
 #include "view/interaction_drawing.h"
 
 #include "engine/motion.h"
+#include "engine/numbers.h"
 #include "engine/spring.h"
 #include "ui/canvas.h"
-#include "engine/numbers.h"
 
 using num::Trunc;
 
@@ -50,9 +50,20 @@ void InteractionDrawing::drawForce()
         sz = 0;
     if (c_.ShowForce1->isChecked()) {
         cv_.setPenColor(QColor(0, 0, 0));
-        const int xy[] = {bx,              by,          bx - sz,     by - sz,     bx - sz, by - sz / 2,
-                          bx - 7 * sz / 2, by - sz / 2, bx - 7 * sz / 2, by + sz / 2, bx - sz, by + sz / 2,
-                          bx - sz,         by + sz};
+        const int xy[] = {bx,
+                          by,
+                          bx - sz,
+                          by - sz,
+                          bx - sz,
+                          by - sz / 2,
+                          bx - 7 * sz / 2,
+                          by - sz / 2,
+                          bx - 7 * sz / 2,
+                          by + sz / 2,
+                          bx - sz,
+                          by + sz / 2,
+                          bx - sz,
+                          by + sz};
         cv_.polygon(xy, 7);
     }
     cv_.setBrushStyle(Canvas::BrushStyle::Solid);

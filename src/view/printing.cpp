@@ -4,16 +4,15 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/canvas.h"
 #include "engine/numbers.h"
+#include "ui/canvas.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/name_dialog.h"
 
 Printing::Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Canvas& table, QWidget* window)
     : s_(s), c_(c), platform_(platform), table_(table), window_(window)
-{
-}
+{}
 
 void Printing::connectAll()
 {

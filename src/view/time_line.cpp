@@ -26,13 +26,15 @@ bool TimeLine::eventFilter(QObject* watched, QEvent* event)
 void TimeLine::timeLineChanged()
 {
     const int pos = c_.Timesb->value();
-    setCaption(c_.Timelb, QStringLiteral("Time: ") + QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))
-                              + QStringLiteral(" s"));
+    setCaption(c_.Timelb,
+               QStringLiteral("Time: ") + QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))
+                   + QStringLiteral(" s"));
     s_.viewTick = pos;
     if (!c_.springgb->isHidden()) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
-        setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(v, 4, 2))
-                               + QStringLiteral(" cm"));
+        setCaption(c_.slb,
+                   QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(v, 4, 2))
+                       + QStringLiteral(" cm"));
     }
     if (c_.colltimer->isActive())
         ops_.start();

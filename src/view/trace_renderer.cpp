@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "engine/motion.h"
-#include "ui/canvas.h"
 #include "engine/numbers.h"
+#include "ui/canvas.h"
 #include "ui/widgets.h"
 
 using num::Trunc;
@@ -14,12 +14,11 @@ const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 constexpr double kArrowAngle = sim::kPi / 6.0;
-} // namespace
+}   // namespace
 
 TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
     : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
-{
-}
+{}
 
 void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
 {
@@ -48,15 +47,19 @@ void TraceRenderer::drawArrows()
     const auto& log = s_.sampleLog;
     cv_.setPenWidth(2);
     auto before = [&](double hx, double hy, double a) {
-        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a - kArrowAngle)), Trunc(hy + 10 * std::sin(a - kArrowAngle)));
-        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a + kArrowAngle)), Trunc(hy + 10 * std::sin(a + kArrowAngle)));
+        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a - kArrowAngle)),
+                 Trunc(hy + 10 * std::sin(a - kArrowAngle)));
+        cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a + kArrowAngle)),
+                 Trunc(hy + 10 * std::sin(a + kArrowAngle)));
         cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 40 * std::cos(a)), Trunc(hy + 40 * std::sin(a)));
     };
     auto after = [&](double px, double py, double b) {
         const double tx = px + 40 * std::cos(b), ty = py - 40 * std::sin(b);
         cv_.line(Trunc(px), Trunc(py), Trunc(tx), Trunc(ty));
-        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b + kArrowAngle)), Trunc(ty + 10 * std::sin(b + kArrowAngle)));
-        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b - kArrowAngle)), Trunc(ty + 10 * std::sin(b - kArrowAngle)));
+        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b + kArrowAngle)),
+                 Trunc(ty + 10 * std::sin(b + kArrowAngle)));
+        cv_.line(Trunc(tx), Trunc(ty), Trunc(tx - 10 * std::cos(b - kArrowAngle)),
+                 Trunc(ty + 10 * std::sin(b - kArrowAngle)));
     };
     const sim::PositionSample& first = log.positions[1];
     const bool hasPrev = s_.viewTick > 1;
@@ -106,11 +109,13 @@ void TraceRenderer::drawMarks(int divisor)
             const sim::Offset g = sim::displayOffset(s_, k);
             cv_.setPenColor(kRed);
             if ((k < ct && rb) || (k > ct && ra))
-                cv_.ellipse(Trunc(e.redX - 2 + g.x), Trunc(e.redY - 2 + g.y), Trunc(e.redX + 2 + g.x), Trunc(e.redY + 2 + g.y));
+                cv_.ellipse(Trunc(e.redX - 2 + g.x), Trunc(e.redY - 2 + g.y), Trunc(e.redX + 2 + g.x),
+                            Trunc(e.redY + 2 + g.y));
             cv_.setBrushColor(kBlack);
             cv_.setPenColor(kBlack);
             if ((k < ct && bb) || (k > ct && ba))
-                cv_.ellipse(Trunc(e.blackX - 2 + g.x), Trunc(e.blackY - 2 + g.y), Trunc(e.blackX + 2 + g.x), Trunc(e.blackY + 2 + g.y));
+                cv_.ellipse(Trunc(e.blackX - 2 + g.x), Trunc(e.blackY - 2 + g.y), Trunc(e.blackX + 2 + g.x),
+                            Trunc(e.blackY + 2 + g.y));
             cv_.setBrushColor(kWhite);
         }
     }

@@ -49,7 +49,7 @@ void ViewOptions::circleSizeChosen(QAction* entry)
     c_.circleSizeMenu->menuAction()->setData(value);
     c_.circleSizeMenu->setTitle(QStringLiteral("Circle Size: ") + entry->text().remove(QLatin1Char('&')).left(1));
     if (c_.dimension() != 2)
-        return;  // 1-D blocks keep their size
+        return;   // 1-D blocks keep their size
     if (value == -2) {
         c_.puck1->resize(24, 24);
         c_.puck2->resize(7, 7);

@@ -35,7 +35,7 @@ std::vector<std::string> lines(const std::string& text)
         out.push_back(text.substr(start, p - start));
     return out;
 }
-} // namespace
+}   // namespace
 
 TEST(TableText, DefaultColumnsAndTheRowsUpToTheTimeBar)
 {

@@ -184,7 +184,8 @@ TEST_F(DataTest, MomentumArrowsSnapAndTheResultantReadsThem)
     EXPECT_TRUE(mom().handle(3)->isHidden());
     EXPECT_FALSE(mom().handle(1)->isHidden());
     EXPECT_EQ(mom().momHalf(1), (dw::IPoint{50, 0}));   // 10 kg cm/s at scale 10
-    EXPECT_EQ(mom().timemomlb->text(), "Time: " + QString::fromStdString(num::F((c().Timesb->maximum() - 1) * 0.05, 5, 2)) + " s");
+    EXPECT_EQ(mom().timemomlb->text(),
+              "Time: " + QString::fromStdString(num::F((c().Timesb->maximum() - 1) * 0.05, 5, 2)) + " s");
 
     // the blue ends onto the red start arrow's ends: its momentum and direction
     dragShape(mom().circle(9), mom().circle(1)->x() + 3, mom().circle(1)->y() - 2);

@@ -22,9 +22,15 @@ PuckState puckAt(double cx, double cy, double speed, double dir, double mass = 2
     return p;
 }
 
-double vx(const PuckState& p) { return p.speed * std::cos(p.direction); }
-double vy(const PuckState& p) { return p.speed * std::sin(p.direction); }
-} // namespace
+double vx(const PuckState& p)
+{
+    return p.speed * std::cos(p.direction);
+}
+double vy(const PuckState& p)
+{
+    return p.speed * std::sin(p.direction);
+}
+}   // namespace
 
 TEST(LineOfCentres, DirectionsAndTheVerticalCase)
 {
@@ -105,10 +111,10 @@ TEST(StickCollision, HeadOnPairMovesAtHalfSpeedWithoutTurning)
     stickCollision(p, q);
     EXPECT_NEAR(p.speed, 2.5, 1e-12);
     EXPECT_NEAR(p.direction, 0.0, 1e-12);
-    EXPECT_NEAR(q.speed, 0.0, 1e-12);    // angular speed
-    EXPECT_DOUBLE_EQ(p.x, 112.0);        // centre of mass, a centre not an edge
+    EXPECT_NEAR(q.speed, 0.0, 1e-12);   // angular speed
+    EXPECT_DOUBLE_EQ(p.x, 112.0);   // centre of mass, a centre not an edge
     EXPECT_DOUBLE_EQ(p.y, 100.0);
-    EXPECT_DOUBLE_EQ(q.direction, 0.0);  // line from red to black
+    EXPECT_DOUBLE_EQ(q.direction, 0.0);   // line from red to black
 }
 
 TEST(StickCollision, OffCentreHitTurnsThePair)
@@ -130,7 +136,7 @@ std::unique_ptr<SimState> approaching(Interaction mode, int percent)
     s->tick = 40;
     return s;
 }
-} // namespace
+}   // namespace
 
 TEST(ContactCheck, ElasticAnswersOnlyTheFirstContact)
 {

@@ -21,8 +21,10 @@ SimState springState(double gap, int kind = 3)
     s.elasticPercent = 100;
     s.springKind = kind;
     s.red.radius = s.black.radius = 24;
-    s.red.x = 100; s.red.y = 150;
-    s.black.x = 100 + 48 + gap; s.black.y = 150;
+    s.red.x = 100;
+    s.red.y = 150;
+    s.black.x = 100 + 48 + gap;
+    s.black.y = 150;
     s.red.speed = 5.0;
     s.black.direction = kPi;
     s.sampleLog.velocities[1] = {5.0, 0.0, 0.0, kPi};
@@ -30,8 +32,11 @@ SimState springState(double gap, int kind = 3)
     return s;
 }
 
-bool finite(const PuckState& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.speed) && std::isfinite(p.direction); }
-} // namespace
+bool finite(const PuckState& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.speed) && std::isfinite(p.direction);
+}
+}   // namespace
 
 TEST(Spring, ReachBeginsAtItsLengthWithNoCompression)
 {
@@ -71,8 +76,8 @@ TEST(Spring, FullyCompressedPutsThePucksOnePixelApartAndStillPushes)
 TEST(Spring, InelasticSpringLocksAtTheStoredCompression)
 {
     SimState s = springState(20, 4);
-    s.minSpringGap = 10.0;       // the gap stopped shrinking
-    s.black.direction = 0.0;     // as the spring's push left it
+    s.minSpringGap = 10.0;   // the gap stopped shrinking
+    s.black.direction = 0.0;   // as the spring's push left it
     const double blackX = s.black.x;
     springStep(s);
     EXPECT_NEAR(s.sampleLog.compression[30], std::sqrt(2.5), 1e-12);   // 1.58 cm
@@ -131,7 +136,7 @@ TEST(Spring, InelasticLockMovesThePairAlongItsMomentum)
             springStep(s);
         EXPECT_NEAR(s.black.x - s.red.x, lockedGap, 1e-9);
         const double after = s.red.mass * s.red.speed * std::cos(s.red.direction)
-                             + s.black.mass * s.black.speed * std::cos(s.black.direction);
+            + s.black.mass * s.black.speed * std::cos(s.black.direction);
         EXPECT_NEAR(after, before, 1e-9) << "mirror " << mirror;
         EXPECT_DOUBLE_EQ(s.red.speed, 1.2);
     }
@@ -159,7 +164,7 @@ TEST(Spring, ElasticSpringHandsOverMomentumAndKeepsTheEnergy)
         ASSERT_TRUE(finite(s.red) && finite(s.black));
     }
     const double px = s.red.mass * s.red.speed * std::cos(s.red.direction)
-                      + s.black.mass * s.black.speed * std::cos(s.black.direction);
+        + s.black.mass * s.black.speed * std::cos(s.black.direction);
     EXPECT_NEAR(px, 2.0 * 5.0, 1e-9);
     const double e = 0.5 * s.red.mass * s.red.speed * s.red.speed + 0.5 * s.black.mass * s.black.speed * s.black.speed;
     EXPECT_NEAR(e, 25.0, 0.5);
@@ -178,12 +183,14 @@ SimState chargedState(int q1, int q2, int range = 1000)
     s.redCharge = q1;
     s.blackCharge = q2;
     s.electroRange = range;
-    s.red.x = 200; s.red.y = 200;
-    s.black.x = 300; s.black.y = 200;
+    s.red.x = 200;
+    s.red.y = 200;
+    s.black.x = 300;
+    s.black.y = 200;
     s.red.speed = s.black.speed = 0.0;
     return s;
 }
-} // namespace
+}   // namespace
 
 TEST(Electrostatics, UnlikeChargesAttractAndBounceAtEveryContact)
 {
@@ -191,7 +198,7 @@ TEST(Electrostatics, UnlikeChargesAttractAndBounceAtEveryContact)
     EXPECT_DOUBLE_EQ(electrostaticImpulse(s), -0.1);   // 10 ms * 1e-4 * -10000 / 100
     electrostaticStep(s);
     EXPECT_NEAR(s.red.speed, 0.05, 1e-12);
-    EXPECT_NEAR(std::cos(s.red.direction), 1.0, 1e-12);    // towards black
+    EXPECT_NEAR(std::cos(s.red.direction), 1.0, 1e-12);   // towards black
     EXPECT_NEAR(std::cos(s.black.direction), -1.0, 1e-12);
     int contacts = 0;
     double closest = 1e9;
@@ -261,8 +268,11 @@ CircleOrbit orbit(double speed, int friction, double R = 65.0)
     // puck marker 24 px at (189, 183), centre (201, 195); a 6-px pivot R to the right
     return circleOrbit(s, 189, 183, 24, static_cast<int>(201 + R - 3), 192, 6);
 }
-double turn(const CircleOrbit& o, int i) { return circleAngle(o, i + 1) - circleAngle(o, i); }
-} // namespace
+double turn(const CircleOrbit& o, int i)
+{
+    return circleAngle(o, i + 1) - circleAngle(o, i);
+}
+}   // namespace
 
 TEST(Circle, UniformWithoutFrictionAndClockwiseForAPositiveSpeed)
 {

@@ -12,14 +12,18 @@ std::unique_ptr<SimState> standardState()
 {
     // the start-up set-up: pucks at 189 and 379, top 183, handles 50 px out
     auto s = std::make_unique<SimState>();
-    s->red.x = 189; s->red.y = 183;
-    s->black.x = 379; s->black.y = 183;
+    s->red.x = 189;
+    s->red.y = 183;
+    s->black.x = 379;
+    s->black.y = 183;
     s->red.speed = 5.0;
-    s->redHandleLeft = 263; s->redHandleTop = 192;
-    s->blackHandleLeft = 329; s->blackHandleTop = 192;
+    s->redHandleLeft = 263;
+    s->redHandleTop = 192;
+    s->blackHandleLeft = 329;
+    s->blackHandleTop = 192;
     return s;
 }
-} // namespace
+}   // namespace
 
 TEST(Directions, StartUpHandlesGiveZeroAndPi)
 {
@@ -34,21 +38,24 @@ TEST(Directions, StartUpHandlesGiveZeroAndPi)
 TEST(Directions, QuadrantsAndVerticals)
 {
     PuckState p;
-    p.x = 189; p.y = 183; p.radius = 12;   // centre (201, 195)
+    p.x = 189;
+    p.y = 183;
+    p.radius = 12;   // centre (201, 195)
     // handle centre = left/top + 3
-    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 100, 3), kPi / 2);        // straight above
-    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 300, 3), 3 * kPi / 2);    // straight below
-    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 192, 3), kPi / 2);        // on the centre
-    EXPECT_LT(directionFromHandle(p, 250, 250, 3), 0.0);                   // lower right
-    EXPECT_NEAR(directionFromHandle(p, 148, 142, 3), 3 * kPi / 4, 1e-12);  // upper left
-    EXPECT_NEAR(directionFromHandle(p, 148, 242, 3), 5 * kPi / 4, 1e-12);  // lower left
+    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 100, 3), kPi / 2);   // straight above
+    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 300, 3), 3 * kPi / 2);   // straight below
+    EXPECT_DOUBLE_EQ(directionFromHandle(p, 198, 192, 3), kPi / 2);   // on the centre
+    EXPECT_LT(directionFromHandle(p, 250, 250, 3), 0.0);   // lower right
+    EXPECT_NEAR(directionFromHandle(p, 148, 142, 3), 3 * kPi / 4, 1e-12);   // upper left
+    EXPECT_NEAR(directionFromHandle(p, 148, 242, 3), 5 * kPi / 4, 1e-12);   // lower left
 }
 
 TEST(Directions, OneMassGivesBlackTheRedDirection)
 {
     auto s = standardState();
     s->massCount = 1;
-    s->redHandleLeft = 198; s->redHandleTop = 100;
+    s->redHandleLeft = 198;
+    s->redHandleTop = 100;
     computeDirections(*s);
     EXPECT_DOUBLE_EQ(s->black.direction, kPi / 2);
     EXPECT_DOUBLE_EQ(s->blackStartDirection, kPi / 2);
@@ -57,7 +64,7 @@ TEST(Directions, OneMassGivesBlackTheRedDirection)
 TEST(MoveStep, MovesByScaleSpeedAndInterval)
 {
     auto s = standardState();
-    s->red.direction = kPi / 2;  // up the screen
+    s->red.direction = kPi / 2;   // up the screen
     s->black.speed = 2.0;
     s->black.direction = kPi;
     moveStep(*s);
@@ -95,7 +102,7 @@ TEST(MoveStep, OverlapAtStartIsCheckedAtFirstStep)
 {
     auto s = standardState();
     s->red.speed = 0.0;
-    s->black.x = 200;  // overlapping the red puck
+    s->black.x = 200;   // overlapping the red puck
     moveStep(*s);
     EXPECT_EQ(s->collisionTick, 1);
     EXPECT_TRUE(s->collided);
@@ -125,7 +132,8 @@ TEST(DisplayOffset, SameTimeAtEveryComputerSpeed)
     s->pushAccel = pushAccelFor(25, 20.0, 20);
     EXPECT_DOUBLE_EQ(s->pushAccel, 25.0);
     const double fast = displayOffset(*s, 21).x;
-    s->intervalMs = 50; s->eventsPerTick = 1;
+    s->intervalMs = 50;
+    s->eventsPerTick = 1;
     EXPECT_DOUBLE_EQ(displayOffset(*s, 21).x, fast);
     EXPECT_DOUBLE_EQ(fast, 12.5);
 }
@@ -147,9 +155,11 @@ TEST(RecordSample, StuckPairSitsAroundItsCentreOfMass)
     auto s = standardState();
     s->collided = true;
     s->elasticPercent = 0;
-    s->red.x = 307; s->red.y = 107;   // centre of mass, panel
-    s->red.mass = 1.0; s->black.mass = 3.0;
-    s->black.direction = kPi / 2;     // black straight above red
+    s->red.x = 307;
+    s->red.y = 107;   // centre of mass, panel
+    s->red.mass = 1.0;
+    s->black.mass = 3.0;
+    s->black.direction = kPi / 2;   // black straight above red
     recordSample(*s);
     const PositionSample& e = s->sampleLog.positions[1];
     // D = 24: red 18 below the centre, black 6 above

@@ -66,8 +66,8 @@ TEST(Numbers, FixedFormatGivesPrintfsDigits)
     std::mt19937_64 rng(7);
     std::uniform_real_distribution<double> mag(-6.0, 6.0);
     std::uniform_int_distribution<int> dec(0, 3), wid(0, 8);
-    std::vector<double> values = {0.125, 0.375, 2.5, 0.5, 1.5, -0.5, 1.005, 2.675, 0.5236, -28.6479, 12.3456,
-                                  0.05, 99.995, -0.0049, 1e9, -1e9, 123456789.5, 0.0, -0.0};
+    std::vector<double> values = {0.125,   0.375, 2.5,    0.5,     1.5, -0.5, 1.005,       2.675, 0.5236, -28.6479,
+                                  12.3456, 0.05,  99.995, -0.0049, 1e9, -1e9, 123456789.5, 0.0,   -0.0};
     for (int i = 0; i < 200000; ++i) {
         const double v = std::pow(10.0, mag(rng)) * (rng() % 2 ? 1 : -1);
         values.push_back(v);

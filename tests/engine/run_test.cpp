@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/motion.h"
 #include "engine/headless_run.h"
+#include "engine/motion.h"
 #include "engine/run.h"
 
 using namespace sim;
@@ -38,8 +38,12 @@ private:
 std::unique_ptr<SimState> runningState(int intervalMs)
 {
     auto s = std::make_unique<SimState>();
-    s->red.x = 189; s->red.y = 183; s->red.speed = 5.0;
-    s->black.x = 379; s->black.y = 183; s->black.direction = kPi;
+    s->red.x = 189;
+    s->red.y = 183;
+    s->red.speed = 5.0;
+    s->black.x = 379;
+    s->black.y = 183;
+    s->black.direction = kPi;
     s->intervalMs = intervalMs;
     s->eventsPerTick = eventsPerTickFor(intervalMs);
     recordSample(*s);
@@ -51,7 +55,7 @@ void timerEvent(SimState& s, RecordingHost& h)
     s.viewTick = s.tick;
     runStep(s, h);
 }
-} // namespace
+}   // namespace
 
 TEST(RunRhythm, EventsPerTickAtEachComputerSpeed)
 {
@@ -149,7 +153,7 @@ TEST(RunRhythm, InelasticRunMovesThePairAt2Point5)
     EXPECT_TRUE(s->collided);
     const PositionSample& a = s->sampleLog.positions[50];
     const PositionSample& b = s->sampleLog.positions[51];
-    EXPECT_NEAR(b.redX - a.redX, 2.5, 1e-9);     // 2.5 cm/s = 2.5 px per tick
+    EXPECT_NEAR(b.redX - a.redX, 2.5, 1e-9);   // 2.5 cm/s = 2.5 px per tick
     EXPECT_NEAR(b.blackX - a.redX, 2.5 + 24.0, 1e-9);
 }
 

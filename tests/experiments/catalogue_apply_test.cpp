@@ -7,8 +7,9 @@
 
 TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
 {
-    write(QStringLiteral("cut.col"), "Cut\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
-                                     "0 10 50 50\r\n100 20 50\r\n100 20 0\r\n2 3\r\n");
+    write(QStringLiteral("cut.col"),
+          "Cut\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
+          "0 10 50 50\r\n100 20 50\r\n100 20 0\r\n2 3\r\n");
     c().Centerofmass1->trigger();
     preview(QStringLiteral("cut.col"));
     box->yesButton()->click();
@@ -24,8 +25,8 @@ TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
     // 122 checks exactly the trace and the four colours
     runEntry(14);
     EXPECT_EQ(now()[F::ViewFlags], 122);
-    EXPECT_TRUE(c().tracecb->isChecked() && c().redb->isChecked() && c().blackb->isChecked()
-                && c().reda->isChecked() && c().blackA->isChecked());
+    EXPECT_TRUE(c().tracecb->isChecked() && c().redb->isChecked() && c().blackb->isChecked() && c().reda->isChecked()
+                && c().blackA->isChecked());
     EXPECT_FALSE(c().Centerofmass1->isChecked() || c().Labelmass1->isChecked() || c().ShowGrid1->isChecked());
 }
 
@@ -61,7 +62,7 @@ struct Words {
     int q1, q2;
     int size, flags, frequency;
 };
-} // namespace
+}   // namespace
 
 TEST_F(ExperimentTest, EveryCatalogueEntryLeavesTheSetUpItsWordsDescribe)
 {
@@ -221,8 +222,8 @@ TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
     // a saved experiment gives the same rows as the window's own run of it
     save(QStringLiteral("run.col"), QStringLiteral("exported"));
     const QString out = path(QStringLiteral("out.csv"));
-    const Outcome file = slidora({"--export-trace", "--experiment", path(QStringLiteral("run.col")), "--ticks", "50",
-                              "--output", out});
+    const Outcome file =
+        slidora({"--export-trace", "--experiment", path(QStringLiteral("run.col")), "--ticks", "50", "--output", out});
     ASSERT_EQ(file.status, 0) << file.err.toStdString();
     QFile csv(out);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
@@ -260,7 +261,8 @@ TEST_F(ExperimentTest, TheInelasticSpringLockKeepsTheMomentumInTheExport)
     };
     for (const char* bytes : files) {
         write(QStringLiteral("lock.col"), bytes);
-        const Outcome o = slidora({"--export-trace", "--experiment", path(QStringLiteral("lock.col")), "--ticks", "300"});
+        const Outcome o =
+            slidora({"--export-trace", "--experiment", path(QStringLiteral("lock.col")), "--ticks", "300"});
         ASSERT_EQ(o.status, 0) << o.err.toStdString();
         const QList<QByteArray> rows = o.out.trimmed().split('\n');
         ASSERT_EQ(rows.size(), 301);
@@ -269,7 +271,7 @@ TEST_F(ExperimentTest, TheInelasticSpringLockKeepsTheMomentumInTheExport)
         const double red = light ? 3 : 7, black = light ? 7 : 3;
         auto momentum = [&](const QList<QByteArray>& row) {
             return red * row[5].toDouble() * std::cos(row[6].toDouble())
-                   + black * row[7].toDouble() * std::cos(row[8].toDouble());
+                + black * row[7].toDouble() * std::cos(row[8].toDouble());
         };
         EXPECT_NEAR(momentum(first), light ? -12.0 : 12.0, 1e-9);
         EXPECT_NEAR(momentum(last), momentum(first), 1e-6) << bytes;

@@ -30,7 +30,7 @@ struct Outcome {
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
-} // namespace
+}   // namespace
 
 class ExperimentTest : public TableTest {
 protected:
@@ -74,4 +74,3 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<ExperimentBox> box;
 };
-

@@ -22,7 +22,7 @@ ExperimentRecord sample()
 }
 const char kData[] = "START EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n0 10 50 50\r\n100 20 50\r\n"
                      "100 20 0\r\n1 3 0 2\r\n2\r\n0 20 122 4\r\n";
-} // namespace
+}   // namespace
 
 TEST(ExperimentFile, WritesTheLayoutAndReadsItBack)
 {
@@ -71,12 +71,12 @@ TEST(ExperimentFile, LineEndsExtraNumbersAndMissingNumbers)
     EXPECT_EQ(*extra.record, *a.record);
 
     // cut after field 20: the rest read as 0
-    const ExperimentFile cut =
-        parseExperimentFile("t\r\nSTART EXPERIMENT DATA\r\n1 2 3 4\r\n5 6 7 8\r\n9 10 11 12\r\n13 14 15\r\n16 17 18\r\n19 20");
+    const ExperimentFile cut = parseExperimentFile(
+        "t\r\nSTART EXPERIMENT DATA\r\n1 2 3 4\r\n5 6 7 8\r\n9 10 11 12\r\n13 14 15\r\n16 17 18\r\n19 20");
     ASSERT_TRUE(cut.record);
     EXPECT_EQ((*cut.record)[F::SpringKind], 20);
-    for (F field : {F::ElectroRange, F::MassCount, F::Interaction, F::CircleSize, F::Scale, F::ViewFlags,
-                    F::FrequencyIndex})
+    for (F field :
+         {F::ElectroRange, F::MassCount, F::Interaction, F::CircleSize, F::Scale, F::ViewFlags, F::FrequencyIndex})
         EXPECT_EQ((*cut.record)[field], 0);
     // nothing after the marker at all
     const ExperimentFile bare = parseExperimentFile("t\nSTART EXPERIMENT DATA\n");
@@ -119,9 +119,9 @@ TEST(ParameterText, ExactlyTwentySevenIntegersWithSingleSpaces)
     ASSERT_TRUE(p.record);
     EXPECT_EQ(*p.record, r);
     const std::string good = parameterText(r);
-    for (const std::string& bad : {good + " 1", good.substr(0, good.rfind(' ')), good + " ", " " + good,
-                                   std::string(" "), std::string(""), good.substr(0, 3) + " " + good.substr(3),
-                                   good + "x"}) {
+    for (const std::string& bad :
+         {good + " 1", good.substr(0, good.rfind(' ')), good + " ", " " + good, std::string(" "), std::string(""),
+          good.substr(0, 3) + " " + good.substr(3), good + "x"}) {
         const ParameterParse q = parseParameterText(bad);
         EXPECT_FALSE(q.record) << bad;
         EXPECT_FALSE(q.error.empty());
@@ -184,7 +184,8 @@ TEST(Catalogue, SeventeenExperimentsAndFiveInformationTextsInMenuOrder)
     ASSERT_EQ(first.lineCount, 4);
     EXPECT_STREQ(first.lines[1], "Not that pattern is symmetric as red and black pucks");
     EXPECT_STREQ(catalogueExperiment(6)->lines[0], "Collision Samples #1:Billiard ball ");
-    EXPECT_STREQ(catalogueExperiment(4)->lines[2], "Demonstrates the classic \"Monkey gun\" demo in the simplest form.");
+    EXPECT_STREQ(catalogueExperiment(4)->lines[2],
+                 "Demonstrates the classic \"Monkey gun\" demo in the simplest form.");
     EXPECT_STREQ(all[1].lines[7], "But since the probe is leaving at a different angle, ");
     EXPECT_EQ(all[1].lineCount, 12);
     const ExperimentRecord r13 = *parseParameterText(catalogueExperiment(13)->parameterText()).record;

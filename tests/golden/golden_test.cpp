@@ -39,9 +39,8 @@ std::vector<std::string> split(const std::string& line, char sep)
 // The run's rows by tick, as the export writes them.
 std::map<int, std::string> runNow(const std::string& name, std::string* header)
 {
-    std::string setUp = name.rfind("Catalogue", 0) == 0
-                            ? "--catalogue " + std::to_string(std::stoi(name.substr(9)))
-                            : "--experiment '" + (kData / (name + ".col")).string() + "'";
+    std::string setUp = name.rfind("Catalogue", 0) == 0 ? "--catalogue " + std::to_string(std::stoi(name.substr(9)))
+                                                        : "--experiment '" + (kData / (name + ".col")).string() + "'";
     const std::string command = std::string("'") + SLIDORA_BINARY + "' --export-trace " + setUp;
     std::map<int, std::string> rows;
     FILE* pipe = popen(command.c_str(), "r");
@@ -65,7 +64,7 @@ std::map<int, std::string> runNow(const std::string& name, std::string* header)
     pclose(pipe);
     return rows;
 }
-} // namespace
+}   // namespace
 
 class GoldenRun : public ::testing::TestWithParam<std::string> {};
 

@@ -38,8 +38,11 @@ int envInt(const char* name, int fallback)
     const int v = qEnvironmentVariableIntValue(name, &ok);
     return ok ? v : fallback;
 }
-bool ok(double v) { return std::isfinite(v); }
-} // namespace
+bool ok(double v)
+{
+    return std::isfinite(v);
+}
+}   // namespace
 
 class MonkeyTest : public TableTest {
 protected:
@@ -116,8 +119,9 @@ QString MonkeyTest::step(int kind)
         if (pick(2) == 0)
             sb->setValue(between(sb->minimum() - 5, sb->maximum() + 5));
         else
-            QTest::keyClick(sb, std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
-                                           Qt::Key_Home, Qt::Key_End}[static_cast<size_t>(pick(6))]);
+            QTest::keyClick(sb,
+                            std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+                                       Qt::Key_End}[static_cast<size_t>(pick(6))]);
         return "scroll bar " + sb->objectName();
     }
     case 2: {
@@ -167,7 +171,8 @@ QString MonkeyTest::step(int kind)
             box->loadSaveButton()->click();
         } else {
             const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-            const QString name = pick(6) == 0 ? QStringLiteral("missing.col") : files[pick(static_cast<int>(files.size()))];
+            const QString name =
+                pick(6) == 0 ? QStringLiteral("missing.col") : files[pick(static_cast<int>(files.size()))];
             platform.openAnswers.push_back(dir.filePath(name));
             box->loadSaveButton()->click();
             const int answer = pick(3);
@@ -195,8 +200,8 @@ QString MonkeyTest::step(int kind)
         data->graphPage().readValue(between(-10, 620), between(-10, 480));
         data->graphPage().drawcb->setCurrentIndex(pick(5));
         MomentumPage& m = data->momentumPage();
-        MovableShape* shapes[] = {m.handle(1), m.handle(2), m.handle(3), m.handle(4), m.handle(5), m.circle(9),
-                                  m.circle(10)};
+        MovableShape* shapes[] = {m.handle(1), m.handle(2), m.handle(3), m.handle(4),
+                                  m.handle(5), m.circle(9), m.circle(10)};
         MovableShape* s = shapes[pick(7)];
         m.shapeDown();
         m.shapeMove(s, between(-400, 700), between(-400, 600));
@@ -215,8 +220,7 @@ QString MonkeyTest::step(int kind)
         if (!c().velsh->isHidden())
             placer.launch(between(0, 24));
         return "circle launch";
-    default:
-        return "nothing";
+    default: return "nothing";
     }
 }
 
@@ -233,8 +237,8 @@ QString MonkeyTest::checkInvariants(const std::map<QString, QByteArray>& before,
     for (int t = 1; t <= st.tick; ++t) {
         const sim::PositionSample& e = st.sampleLog.positions[static_cast<size_t>(t)];
         const sim::VelocitySample& v = st.sampleLog.velocities[static_cast<size_t>(t)];
-        if (!ok(e.redX) || !ok(e.redY) || !ok(e.blackX) || !ok(e.blackY) || !ok(v.redSpeed)
-            || !ok(v.redDirection) || !ok(v.blackSpeed) || !ok(v.blackDirection))
+        if (!ok(e.redX) || !ok(e.redY) || !ok(e.blackX) || !ok(e.blackY) || !ok(v.redSpeed) || !ok(v.redDirection)
+            || !ok(v.blackSpeed) || !ok(v.blackDirection))
             return QStringLiteral("the log at tick %1 is not finite").arg(t);
     }
     if (st.tick == 1) {
@@ -247,10 +251,12 @@ QString MonkeyTest::checkInvariants(const std::map<QString, QByteArray>& before,
     static const QRegularExpression time(QStringLiteral("^Time: +\\d+(\\.\\d\\d)? s$"));
     static const QRegularExpression mass(QStringLiteral("^Mass [12]: \\d+\\.\\d kg$"));
     static const QRegularExpression speed(QStringLiteral("^Velocity [12]: \\d+\\.\\d (cm|m)/s$"));
-    static const QRegularExpression angle(QStringLiteral("^(Table Angle: +\\d+\\.\\d\\d\u00ba|Force: +\\d+\\.\\d N \\[R\\]|Angle: 0\\.0\u00ba)$"));
-    static const QRegularExpression spring(QStringLiteral("^Spring Compressed(: +\\d+\\.\\d\\d cm| 0\\.00 cm|: 0 cm)$"));
+    static const QRegularExpression angle(
+        QStringLiteral("^(Table Angle: +\\d+\\.\\d\\d\u00ba|Force: +\\d+\\.\\d N \\[R\\]|Angle: 0\\.0\u00ba)$"));
+    static const QRegularExpression spring(
+        QStringLiteral("^Spring Compressed(: +\\d+\\.\\d\\d cm| 0\\.00 cm|: 0 cm)$"));
     const std::pair<QLabel*, const QRegularExpression*> labels[] = {
-        {c().Timelb, &time}, {c().m1lb, &mass}, {c().m2lb, &mass}, {c().v1lb, &speed},
+        {c().Timelb, &time}, {c().m1lb, &mass},        {c().m2lb, &mass}, {c().v1lb, &speed},
         {c().v2lb, &speed},  {c().tableanglb, &angle}, {c().slb, &spring}};
     for (const auto& [label, re] : labels)
         if (!re->match(label->text()).hasMatch())

@@ -29,10 +29,10 @@ bool internalPart(QWidget* w)
 bool isControl(QWidget* w)
 {
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QComboBox*>(w)
-           || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QTabWidget*>(w)
-           || qobject_cast<MovableShape*>(w) || qobject_cast<PictureWidget*>(w);
+        || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QTabWidget*>(w)
+        || qobject_cast<MovableShape*>(w) || qobject_cast<PictureWidget*>(w);
 }
-} // namespace
+}   // namespace
 
 TEST_F(AccessibilityTest, EveryControlHasAnAccessibleName)
 {

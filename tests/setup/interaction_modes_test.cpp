@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "engine/motion.h"
-#include "setup/puck_placer.h"
 #include "engine/numbers.h"
+#include "setup/puck_placer.h"
 
 class InteractionModeTest : public TableTest {};
 
@@ -20,7 +20,7 @@ bool redNear(const Canvas& cv, int x, int y)
                 return true;
     return false;
 }
-} // namespace
+}   // namespace
 
 TEST_F(InteractionModeTest, SpringEntriesSwitchToTheSpringBox)
 {
@@ -103,7 +103,8 @@ TEST_F(InteractionModeTest, ElasticSpringRunCompressesAndReleases)
             peak = t;
     ASSERT_GT(s().sampleLog.compression[peak], 0.3);
     c().Timesb->setValue(peak + 1);
-    EXPECT_EQ(c().slb->text(), "Spring Compressed: " + QString::fromStdString(num::F(s().sampleLog.compression[peak], 4, 2)) + " cm");
+    EXPECT_EQ(c().slb->text(),
+              "Spring Compressed: " + QString::fromStdString(num::F(s().sampleLog.compression[peak], 4, 2)) + " cm");
 }
 
 TEST_F(InteractionModeTest, InelasticSpringLocksWithEqualMasses)
@@ -152,8 +153,8 @@ TEST_F(InteractionModeTest, OneMassKeepsTheRangeAndSpringKindsEnabled)
     for (QAction* a : {c().Elastic1, c().Inelastic1, c().SemiElastic1, c().Circle1, c().springMenu->menuAction(),
                        c().electroMenu->menuAction()})
         EXPECT_FALSE(a->isEnabled());
-    for (QAction* a : {c().electroUnlimited, c().electro100, c().electro50, c().electro20, c().springElastic,
-                       c().springInelastic})
+    for (QAction* a :
+         {c().electroUnlimited, c().electro100, c().electro50, c().electro20, c().springElastic, c().springInelastic})
         EXPECT_TRUE(a->isEnabled());
 }
 
@@ -168,10 +169,10 @@ TEST_F(InteractionModeTest, ForceArrowAndBlockTrace)
     EXPECT_EQ(px(182 - 84, 200), black());   // the tail, 7s/2 back
     EXPECT_EQ(px(182 - 24, 200 - 24), black());
     EXPECT_EQ(px(182 - 40, 200), white());   // hollow
-    c().tableangsb->setValue(7);     // s = 11
+    c().tableangsb->setValue(7);   // s = 11
     EXPECT_EQ(px(182 - 38, 200), black());
     EXPECT_EQ(px(182 - 84, 200), white());
-    c().tableangsb->setValue(0);     // no arrow
+    c().tableangsb->setValue(0);   // no arrow
     EXPECT_EQ(px(182 - 11, 200 - 11), white());
     c().ShowForce1->trigger();
     EXPECT_FALSE(c().ShowForce1->isChecked());
@@ -242,4 +243,3 @@ TEST_F(InteractionModeTest, CircleWithThePivotOnThePuckStaysStill)
     EXPECT_TRUE(redNear(image(), cx, cy - 12));
     EXPECT_TRUE(std::isfinite(s().red.direction));
 }
-

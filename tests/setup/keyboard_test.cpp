@@ -11,7 +11,7 @@ int after(QScrollBar* sb, Qt::Key key)
     QTest::keyClick(sb, key);
     return sb->value();
 }
-} // namespace
+}   // namespace
 
 TEST_F(KeyboardTest, EveryScrollBarTakesTheFocusAndTheKeys)
 {
@@ -21,8 +21,8 @@ TEST_F(KeyboardTest, EveryScrollBarTakesTheFocusAndTheKeys)
         EXPECT_TRUE(sb->focusPolicy() & Qt::TabFocus) << sb->objectName().toStdString();
 
     // right and down grow the value, as on the screen; left and up shrink it
-    for (QScrollBar* sb : {c().m1sb, c().m2sb, c().v1sb, c().v2sb, c().c1sb, c().c2sb, c().tableangsb,
-                           c().persb, c().ksb, c().lsb, c().replaysb}) {
+    for (QScrollBar* sb : {c().m1sb, c().m2sb, c().v1sb, c().v2sb, c().c1sb, c().c2sb, c().tableangsb, c().persb,
+                           c().ksb, c().lsb, c().replaysb}) {
         sb->setValue((sb->minimum() + sb->maximum()) / 2);
         const int v = sb->value();
         EXPECT_EQ(after(sb, Qt::Key_Right), v + 1);

@@ -11,7 +11,7 @@ QPoint toCentre(QWidget* shape, int cx, int cy)
 {
     return QPoint(cx - shape->x(), cy - shape->y());
 }
-} // namespace
+}   // namespace
 
 class PlacerTest : public TableTest {
 protected:
@@ -37,8 +37,8 @@ protected:
         const QPoint from = puck->geometry().center();
         const int steps = std::max(std::abs(cx - from.x()), std::abs(cy - from.y())) / 4 + 1;
         for (int i = 1; i <= steps; ++i) {
-            const QPoint p = toCentre(puck, from.x() + (cx - from.x()) * i / steps,
-                                      from.y() + (cy - from.y()) * i / steps);
+            const QPoint p =
+                toCentre(puck, from.x() + (cx - from.x()) * i / steps, from.y() + (cy - from.y()) * i / steps);
             placer().puckDrag(tag, p.x(), p.y());
         }
         placer().buttonUp();
@@ -163,7 +163,7 @@ TEST_F(PlacerTest, NoDragOrResetEverTurnsAPuck)
 {
     // straight down, oblique and up-left aims, dragged all over the table and past its edges
     const QPoint aims[] = {{201, 300}, {201 + 82, 195 - 30}, {150, 150}};
-    const QPoint places[] = {{300, 377}, {745, 100}, {745, 300}, {760, 370}, {20, 20}, {-30, 200},
+    const QPoint places[] = {{300, 377}, {745, 100}, {745, 300}, {760, 370}, {20, 20},  {-30, 200},
                              {400, 390}, {120, 60},  {771, 195}, {500, -40}, {201, 195}};
     for (const QPoint aim : aims) {
         c().Recenterbt->click();
@@ -174,8 +174,8 @@ TEST_F(PlacerTest, NoDragOrResetEverTurnsAPuck)
             EXPECT_EQ(s().red.direction, before);
             EXPECT_TRUE(onTable(c().redansh)) << place.x() << "," << place.y();
             c().Resetbt->click();
-            EXPECT_NEAR(s().red.direction, before, 1e-9) << aim.x() << "," << aim.y() << " at " << place.x()
-                                                          << "," << place.y();
+            EXPECT_NEAR(s().red.direction, before, 1e-9)
+                << aim.x() << "," << aim.y() << " at " << place.x() << "," << place.y();
             EXPECT_NEAR(s().redStartDirection, before, 1e-9);
         }
     }

@@ -2,8 +2,8 @@
 
 #include "table_fixture.h"
 
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include "ui/app_identity.h"
@@ -146,8 +146,8 @@ TEST_F(StartUpTest, EveryLabelIsReadableInFullAtItsPlace)
             if (other == l || !other->isVisibleTo(window.get()) || qobject_cast<QLabel*>(other))
                 continue;
             EXPECT_FALSE(other->geometry().intersects(text))
-                << l->text().toStdString() << " (" << text.width() << " px wide) is covered by " << other->metaObject()->className() << " "
-                << other->accessibleName().toStdString();
+                << l->text().toStdString() << " (" << text.width() << " px wide) is covered by "
+                << other->metaObject()->className() << " " << other->accessibleName().toStdString();
         }
     }
 }

@@ -10,7 +10,7 @@ namespace {
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
-} // namespace
+}   // namespace
 
 TEST(Canvas, RectangleCoversItsBoxLessRightAndBottom)
 {
@@ -128,7 +128,7 @@ TEST(Canvas, CopyRectTakesTheOtherPicture)
 TEST(Canvas, WideAxisLinesMatchThePainter)
 {
     // the painter-free path for 2-px lines, at the edges too
-    const int lines[][4] = {{10, 10, 30, 10}, {30, 12, 10, 12}, {5, 5, 5, 35}, {8, 35, 8, 5},
+    const int lines[][4] = {{10, 10, 30, 10}, {30, 12, 10, 12}, {5, 5, 5, 35},    {8, 35, 8, 5},
                             {0, 0, 39, 0},    {39, 3, 39, 39},  {-5, 20, 50, 20}, {12, 30, 13, 30}};
     for (const auto& l : lines) {
         Canvas cv(40, 40);
@@ -149,16 +149,17 @@ TEST(Canvas, HollowPolygonIsItsClosedOutline)
 {
     // the force arrow's seven points
     const int bx = 50, by = 20, s = 11;
-    const int xy[] = {bx, by, bx - s, by - s, bx - s, by - s / 2, bx - 7 * s / 2, by - s / 2,
-                      bx - 7 * s / 2, by + s / 2, bx - s, by + s / 2, bx - s, by + s};
+    const int xy[] = {
+        bx,         by,     bx - s,     by - s, bx - s, by - s / 2, bx - 7 * s / 2, by - s / 2, bx - 7 * s / 2,
+        by + s / 2, bx - s, by + s / 2, bx - s, by + s};
     Canvas cv(60, 40);
     cv.setPenColor(Qt::black);
     cv.setBrushStyle(Canvas::BrushStyle::Clear);
     cv.polygon(xy, 7);
-    EXPECT_EQ(cv.pixel(bx, by), kBlack);                  // the tip
-    EXPECT_EQ(cv.pixel(bx - 7 * s / 2, by), kBlack);      // the tail's edge
-    EXPECT_EQ(cv.pixel(bx - s, by + s), kBlack);          // the lower barb
-    EXPECT_EQ(cv.pixel(bx - 2 * s, by), kWhite);          // hollow inside
+    EXPECT_EQ(cv.pixel(bx, by), kBlack);   // the tip
+    EXPECT_EQ(cv.pixel(bx - 7 * s / 2, by), kBlack);   // the tail's edge
+    EXPECT_EQ(cv.pixel(bx - s, by + s), kBlack);   // the lower barb
+    EXPECT_EQ(cv.pixel(bx - 2 * s, by), kWhite);   // hollow inside
     int blacks = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 60; ++x)
@@ -179,11 +180,17 @@ void walkedLine(QImage& img, int x1, int y1, int x2, int y2, bool dotted)
             img.setPixel(x, y, kBlack);
         ++phase;
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
-} // namespace
+}   // namespace
 
 TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
 {
@@ -209,8 +216,8 @@ TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 60; ++x) {
                 const int along = std::abs(x - x2);
-                const bool onSecond = second.pixel(x, y) == kBlack
-                                      && (!dotted || ((steps + static_cast<unsigned>(along)) & 1u) == 0);
+                const bool onSecond =
+                    second.pixel(x, y) == kBlack && (!dotted || ((steps + static_cast<unsigned>(along)) & 1u) == 0);
                 if (onSecond)
                     ref.setPixel(x, y, kBlack);
             }

@@ -73,8 +73,7 @@ private:
 
 class FakePrintJob : public PrintJob {
 public:
-    FakePrintJob(FakePlatform& owner, const QString& path)
-        : owner_(owner), writer_(path), index_(owner.pages.size())
+    FakePrintJob(FakePlatform& owner, const QString& path) : owner_(owner), writer_(path), index_(owner.pages.size())
     {
         writer_.setResolution(300);
         owner_.pages.emplace_back();

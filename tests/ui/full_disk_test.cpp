@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -28,9 +28,9 @@
 #include "ui/safe_save.h"
 
 namespace {
-QString gFull;        // a tmpfs with no room left, or empty
-QString gDevices;     // a tmpfs holding private null and full devices, or empty
-QString gWhyNot;      // why they are missing
+QString gFull;   // a tmpfs with no room left, or empty
+QString gDevices;   // a tmpfs holding private null and full devices, or empty
+QString gWhyNot;   // why they are missing
 
 bool mountPrivateFolders(const QString& base)
 {
@@ -43,8 +43,8 @@ bool mountPrivateFolders(const QString& base)
         return false;
     }
     const QByteArray full = QFile::encodeName(base + "/full"), dev = QFile::encodeName(base + "/dev");
-    if (mkdir(full, 0700) != 0 || mkdir(dev, 0700) != 0
-        || mount("tmpfs", full, "tmpfs", 0, "size=64k") != 0 || mount("tmpfs", dev, "tmpfs", 0, "size=64k") != 0) {
+    if (mkdir(full, 0700) != 0 || mkdir(dev, 0700) != 0 || mount("tmpfs", full, "tmpfs", 0, "size=64k") != 0
+        || mount("tmpfs", dev, "tmpfs", 0, "size=64k") != 0) {
         gWhyNot = QStringLiteral("cannot mount a tmpfs: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
@@ -70,8 +70,7 @@ void fillUp()
     QFile filler(gFull + "/filler");
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
     const QByteArray block(512, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
+    while (filler.write(block) == block.size() && filler.flush()) {}
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -107,10 +106,10 @@ bool isCharDevice(const QString& path)
     return stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
-#define NEEDS_PRIVATE_MOUNTS()                                                                     \
-    if (gFull.isEmpty())                                                                           \
+#define NEEDS_PRIVATE_MOUNTS()                                                                                         \
+    if (gFull.isEmpty())                                                                                               \
     GTEST_SKIP() << "skipped: " << gWhyNot.toStdString() << " (run as root for the full-disk cases)"
-} // namespace
+}   // namespace
 
 TEST(FullDisk, ASaveOntoAFullDiskSaysWhyAndKeepsTheOldFile)
 {
@@ -150,10 +149,10 @@ TEST(FullDisk, AnExportOntoAFullDiskFailsAndLeavesNoFile)
     // 5 ticks stay in the write buffer until the end; 400 fail on the way
     for (const QString& name : {QStringLiteral("old.csv"), QStringLiteral("new.csv")})
         for (const QString& ticks : {QStringLiteral("5"), QStringLiteral("400")}) {
-        const Outcome o = exportTrace(gFull + "/" + name, ticks);
-        EXPECT_EQ(o.status, 2) << name.toStdString() << " " << ticks.toStdString();
-        EXPECT_EQ(o.err, "slidora: " + QFile::encodeName(gFull + "/" + name) + ": No space left on device\n");
-    }
+            const Outcome o = exportTrace(gFull + "/" + name, ticks);
+            EXPECT_EQ(o.status, 2) << name.toStdString() << " " << ticks.toStdString();
+            EXPECT_EQ(o.err, "slidora: " + QFile::encodeName(gFull + "/" + name) + ": No space left on device\n");
+        }
     EXPECT_EQ(readFile(gFull + "/old.csv"), old);
     EXPECT_EQ(QDir(gFull).entryList(QDir::Files), QStringList({"filler", "old.csv"}));
 }

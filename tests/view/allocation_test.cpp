@@ -10,7 +10,7 @@ class AllocationTest : public TableTest {};
 namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocations{0};
-} // namespace
+}   // namespace
 
 void* operator new(std::size_t n)
 {
@@ -20,11 +20,26 @@ void* operator new(std::size_t n)
         return p;
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t n)
+{
+    return operator new(n);
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 TEST_F(AllocationTest, TimerEventsAllocateNothingOnceARunHasStarted)
 {

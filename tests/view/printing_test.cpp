@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QPrinterInfo>
-#include <QSet>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -175,14 +175,15 @@ QSet<QRgb> pdfImageColours(const QByteArray& pdf, QString* filter)
         framed[3] = char(size & 0xff);
         const QByteArray raw = qUncompress(framed + data);
         if (raw.size() == size)
-            picture = QImage(reinterpret_cast<const uchar*>(raw.constData()), w, h, w * 3, QImage::Format_RGB888).copy();
+            picture =
+                QImage(reinterpret_cast<const uchar*>(raw.constData()), w, h, w * 3, QImage::Format_RGB888).copy();
     }
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             colours.insert(picture.pixel(x, y) | 0xff000000u);
     return colours;
 }
-} // namespace
+}   // namespace
 
 TEST_F(PrintTest, PrintedPictureKeepsItsPixels)
 {

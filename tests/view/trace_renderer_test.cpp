@@ -16,7 +16,7 @@ bool colourNear(Canvas& cv, int x, int y, QRgb colour, int r = 2)
                 return true;
     return false;
 }
-} // namespace
+}   // namespace
 
 TEST_F(TraceRendererTest, DefaultSetUpArrowEndsHundredPixelsRightOfTheRedCentre)
 {
@@ -37,7 +37,7 @@ TEST_F(TraceRendererTest, DefaultSetUpArrowEndsHundredPixelsRightOfTheRedCentre)
 TEST_F(TraceRendererTest, RunDrawsDotsButNoneAtTheCollisionSample)
 {
     c().cbfreq->setCurrentIndex(0);   // 20 Hz: every sample
-    c().v1sb->setValue(500);          // 50 px per tick: dots well apart
+    c().v1sb->setValue(500);   // 50 px per tick: dots well apart
     runTicks(8);
     ASSERT_EQ(s().collisionTick, 4);
     const auto& pos = s().sampleLog.positions;

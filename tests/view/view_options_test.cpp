@@ -88,7 +88,7 @@ TEST_F(ViewOptionsTest, LargeScaleBarIsFiftyPixels)
     c().ShowGrid1->trigger();
     c().ShowGrid1->trigger();   // redraw the set-up
     c().ShowScale1->trigger();
-    c().Resetbt->click();       // the set-up with its scale bar
+    c().Resetbt->click();   // the set-up with its scale bar
     EXPECT_EQ(px(60, 18), red());
     EXPECT_EQ(px(30, 20), red());
     EXPECT_EQ(px(61, 18), white());
@@ -128,10 +128,10 @@ TEST(Grid, FifteenColumnsTenRowsInAFrame)
     const QRgb grey = qRgb(128, 128, 128);
     EXPECT_EQ(g.pixel(0, 100), qRgb(0, 0, 0));
     EXPECT_EQ(g.pixel(758, 100), qRgb(0, 0, 0));
-    EXPECT_EQ(g.pixel(50, 2), grey);      // 759 * 1 / 15
-    EXPECT_EQ(g.pixel(708, 2), grey);     // the last vertical line
-    EXPECT_EQ(g.pixel(2, 330), grey);     // the last horizontal line
-    EXPECT_EQ(g.pixel(2, 36), grey);      // 367 * 1 / 10
+    EXPECT_EQ(g.pixel(50, 2), grey);   // 759 * 1 / 15
+    EXPECT_EQ(g.pixel(708, 2), grey);   // the last vertical line
+    EXPECT_EQ(g.pixel(2, 330), grey);   // the last horizontal line
+    EXPECT_EQ(g.pixel(2, 36), grey);   // 367 * 1 / 10
     EXPECT_EQ(g.pixel(51, 3), qRgb(255, 255, 255));
 }
 
