@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "colour.h"
+
 #include <functional>
 #include <memory>
 
@@ -71,10 +73,10 @@ protected:
         run("circle");
     }
 
-    QRgb px(int x, int y) const { return window->tableCanvas().pixel(x, y); }
-    static QRgb red() { return qRgb(255, 0, 0); }
-    static QRgb black() { return qRgb(0, 0, 0); }
-    static QRgb white() { return qRgb(255, 255, 255); }
+    Colour px(int x, int y) const { return window->tableCanvas().pixel(x, y); }
+    static Colour red() { return qRgb(255, 0, 0); }
+    static Colour black() { return qRgb(0, 0, 0); }
+    static Colour white() { return qRgb(255, 255, 255); }
 
     FakePlatform platform;
     std::unique_ptr<TableWindow> window;

@@ -21,7 +21,7 @@ protected:
         tools().release(cx, cy);
         tools().mouseMove(cx + 40, cy + 40);   // step 2: both ends stay
     }
-    QRgb grey() const { return qRgb(128, 128, 128); }
+    Colour grey() const { return qRgb(128, 128, 128); }
 };
 
 // The measuring controls from a fresh window, before any run.

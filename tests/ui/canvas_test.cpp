@@ -4,12 +4,13 @@
 #include <climits>
 #include <random>
 
+#include "colour.h"
 #include "ui/canvas.h"
 
 namespace {
-const QRgb kRed = qRgb(255, 0, 0);
-const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
+const Colour kRed = qRgb(255, 0, 0);
+const Colour kWhite = qRgb(255, 255, 255);
+const Colour kBlack = qRgb(0, 0, 0);
 }   // namespace
 
 TEST(Canvas, RectangleCoversItsBoxLessRightAndBottom)
@@ -18,11 +19,11 @@ TEST(Canvas, RectangleCoversItsBoxLessRightAndBottom)
     cv.setPenColor(Qt::red);
     cv.setBrushColor(Qt::black);
     cv.rectangle(10, 10, 14, 14);
-    EXPECT_EQ(cv.pixel(10, 10), kRed);
-    EXPECT_EQ(cv.pixel(13, 13), kRed);
-    EXPECT_EQ(cv.pixel(11, 11), kBlack);   // brush inside
-    EXPECT_EQ(cv.pixel(14, 12), kWhite);
-    EXPECT_EQ(cv.pixel(12, 14), kWhite);
+    EXPECT_EQ(Colour(cv.pixel(10, 10)), kRed);
+    EXPECT_EQ(Colour(cv.pixel(13, 13)), kRed);
+    EXPECT_EQ(Colour(cv.pixel(11, 11)), kBlack);   // brush inside
+    EXPECT_EQ(Colour(cv.pixel(14, 12)), kWhite);
+    EXPECT_EQ(Colour(cv.pixel(12, 14)), kWhite);
 }
 
 TEST(Canvas, RectangleIsClippedAtTheEdges)
@@ -31,8 +32,8 @@ TEST(Canvas, RectangleIsClippedAtTheEdges)
     cv.setPenColor(Qt::black);
     cv.rectangle(-5, -5, 3, 3);
     cv.rectangle(18, 18, 30, 30);
-    EXPECT_EQ(cv.pixel(2, 0), kBlack);
-    EXPECT_EQ(cv.pixel(19, 18), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(2, 0)), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(19, 18)), kBlack);
 }
 
 TEST(Canvas, LineLeavesOutItsEndPointAndDotsAlternate)
@@ -40,17 +41,17 @@ TEST(Canvas, LineLeavesOutItsEndPointAndDotsAlternate)
     Canvas cv(40, 10);
     cv.setPenColor(Qt::black);
     cv.line(0, 5, 10, 5);
-    EXPECT_EQ(cv.pixel(0, 5), kBlack);
-    EXPECT_EQ(cv.pixel(9, 5), kBlack);
-    EXPECT_EQ(cv.pixel(10, 5), kWhite);
+    EXPECT_EQ(Colour(cv.pixel(0, 5)), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(9, 5)), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(10, 5)), kWhite);
     cv.setPenStyle(Canvas::PenStyle::Dotted);
     cv.line(0, 2, 20, 2);
     int on = 0;
     for (int x = 0; x < 20; ++x)
         on += cv.pixel(x, 2) == kBlack;
     EXPECT_EQ(on, 10);
-    EXPECT_EQ(cv.pixel(0, 2), kBlack);
-    EXPECT_EQ(cv.pixel(1, 2), kWhite);
+    EXPECT_EQ(Colour(cv.pixel(0, 2)), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(1, 2)), kWhite);
 }
 
 TEST(Canvas, PenAndBrushPersistBetweenCalls)
@@ -76,11 +77,11 @@ TEST(Canvas, StampedDotsMatchThePainter)
             cv.setBrushStyle(brush);
             cv.ellipse(5, 6, 5 + size, 6 + size);
             QImage ref(40, 40, QImage::Format_RGB32);
-            ref.fill(kWhite);
+            ref.fill(kWhite.rgb);
             QPainter p(&ref);
-            p.setPen(QPen(QColor(kRed), 0));
+            p.setPen(QPen(QColor(kRed.rgb), 0));
             if (brush == Canvas::BrushStyle::Solid)
-                p.setBrush(QColor(kBlack));
+                p.setBrush(QColor(kBlack.rgb));
             p.drawEllipse(QRect(5, 6, size - 1, size - 1));
             p.end();
             EXPECT_EQ(cv.image(), ref) << size;
@@ -100,7 +101,7 @@ TEST(Canvas, DotsOffTheImageAreClipped)
         for (int x = 0; x < 10; ++x)
             reds += cv.pixel(x, y) == kRed;
     EXPECT_GT(reds, 0);
-    EXPECT_EQ(cv.pixel(5, 5), kWhite);
+    EXPECT_EQ(Colour(cv.pixel(5, 5)), kWhite);
 }
 
 TEST(Canvas, TextOverASolidBrushIsOpaque)
@@ -109,7 +110,7 @@ TEST(Canvas, TextOverASolidBrushIsOpaque)
     cv.setBrushColor(Qt::black);
     cv.textOut(2, 2, QStringLiteral("10.0 cm"));
     // the text's background took the brush colour
-    EXPECT_EQ(cv.pixel(3, 3), kBlack);
+    EXPECT_EQ(Colour(cv.pixel(3, 3)), kBlack);
     Canvas clear(100, 30);
     clear.setBrushStyle(Canvas::BrushStyle::Clear);
     clear.textOut(2, 2, QStringLiteral("10.0 cm"));
@@ -136,9 +137,9 @@ TEST(Canvas, WideAxisLinesMatchThePainter)
         cv.setPenWidth(2);
         cv.line(l[0], l[1], l[2], l[3]);
         QImage ref(40, 40, QImage::Format_RGB32);
-        ref.fill(kWhite);
+        ref.fill(kWhite.rgb);
         QPainter p(&ref);
-        p.setPen(QPen(QColor(kBlack), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(kBlack.rgb), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(l[0], l[1], l[2], l[3]);
         p.end();
         EXPECT_EQ(cv.image(), ref) << l[0] << "," << l[1] << " " << l[2] << "," << l[3];
@@ -156,10 +157,10 @@ TEST(Canvas, HollowPolygonIsItsClosedOutline)
     cv.setPenColor(Qt::black);
     cv.setBrushStyle(Canvas::BrushStyle::Clear);
     cv.polygon(xy, 7);
-    EXPECT_EQ(cv.pixel(bx, by), kBlack);   // the tip
-    EXPECT_EQ(cv.pixel(bx - 7 * s / 2, by), kBlack);   // the tail's edge
-    EXPECT_EQ(cv.pixel(bx - s, by + s), kBlack);   // the lower barb
-    EXPECT_EQ(cv.pixel(bx - 2 * s, by), kWhite);   // hollow inside
+    EXPECT_EQ(Colour(cv.pixel(bx, by)), kBlack);   // the tip
+    EXPECT_EQ(Colour(cv.pixel(bx - 7 * s / 2, by)), kBlack);   // the tail's edge
+    EXPECT_EQ(Colour(cv.pixel(bx - s, by + s)), kBlack);   // the lower barb
+    EXPECT_EQ(Colour(cv.pixel(bx - 2 * s, by)), kWhite);   // hollow inside
     int blacks = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 60; ++x)
@@ -177,7 +178,7 @@ void walkedLine(QImage& img, int x1, int y1, int x2, int y2, bool dotted)
     unsigned phase = 0;
     while (!(x == x2 && y == y2)) {
         if ((!dotted || (phase & 1u) == 0) && x >= 0 && y >= 0 && x < img.width() && y < img.height())
-            img.setPixel(x, y, kBlack);
+            img.setPixel(x, y, kBlack.rgb);
         ++phase;
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -207,10 +208,10 @@ TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
         cv.lineTo(x2, y2);
         cv.lineTo(x1 + 3, y2);   // the dots carry on along a path
         QImage ref(60, 40, QImage::Format_RGB32);
-        ref.fill(kWhite);
+        ref.fill(kWhite.rgb);
         walkedLine(ref, x1, y1, x2, y2, dotted);
         QImage second(60, 40, QImage::Format_RGB32);
-        second.fill(kWhite);
+        second.fill(kWhite.rgb);
         walkedLine(second, x2, y2, x1 + 3, y2, false);
         const unsigned steps = static_cast<unsigned>(std::max(std::abs(x2 - x1), std::abs(y2 - y1)));
         for (int y = 0; y < 40; ++y)
@@ -219,7 +220,7 @@ TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
                 const bool onSecond =
                     second.pixel(x, y) == kBlack && (!dotted || ((steps + static_cast<unsigned>(along)) & 1u) == 0);
                 if (onSecond)
-                    ref.setPixel(x, y, kBlack);
+                    ref.setPixel(x, y, kBlack.rgb);
             }
         ASSERT_EQ(cv.image(), ref) << x1 << "," << y1 << " " << x2 << "," << y2 << (dotted ? " dotted" : "");
     }
@@ -230,12 +231,12 @@ TEST(Canvas, LinesMatchTheWalkedLineAnywhereAndFarEndsCostNothing)
         Canvas cv(60, 40);
         cv.setPenWidth(width);
         cv.line(INT_MIN, 20, INT_MAX, 20);
-        EXPECT_EQ(cv.pixel(0, 20), kBlack) << width;
-        EXPECT_EQ(cv.pixel(59, 20), kBlack) << width;
+        EXPECT_EQ(Colour(cv.pixel(0, 20)), kBlack) << width;
+        EXPECT_EQ(Colour(cv.pixel(59, 20)), kBlack) << width;
         cv.line(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
         cv.line(INT_MAX, INT_MIN, INT_MIN, INT_MAX);
         cv.line(5, INT_MIN, 5, INT_MAX);
-        EXPECT_EQ(cv.pixel(5, 0), kBlack) << width;
+        EXPECT_EQ(Colour(cv.pixel(5, 0)), kBlack) << width;
         cv.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
         cv.ellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
         cv.ellipse(INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX);

@@ -8,11 +8,11 @@ class TraceRendererTest : public TableTest {};
 
 namespace {
 // Any pixel of the colour inside the box around (x, y).
-bool colourNear(Canvas& cv, int x, int y, QRgb colour, int r = 2)
+bool colourNear(Canvas& cv, int x, int y, Colour colour, int r = 2)
 {
     for (int yy = y - r; yy <= y + r; ++yy)
         for (int xx = x - r; xx <= x + r; ++xx)
-            if (xx >= 0 && yy >= 0 && xx < cv.width() && yy < cv.height() && cv.pixel(xx, yy) == colour)
+            if (xx >= 0 && yy >= 0 && xx < cv.width() && yy < cv.height() && Colour(cv.pixel(xx, yy)) == colour)
                 return true;
     return false;
 }
