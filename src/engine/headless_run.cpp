@@ -22,13 +22,7 @@ void HeadlessRun::runThrough(int lastTick)
 
 void HeadlessRun::renderTrace()
 {
-    // what a drawing pass writes: the sample at a tick's start, and the
-    // black puck kept on the red one's row in 1-D
-    if (s_.stepPhase != 0 || s_.interactionMode == Interaction::Circle)
-        return;
-    recordSample(s_);
-    if (!arrowsShown_ && s_.dimension == 1)
-        s_.black.y = s_.red.y;
+    recordPass(s_, {s_.interactionMode == Interaction::Circle, s_.dimension == 1, arrowsShown_});
 }
 
 }   // namespace sim

@@ -100,4 +100,13 @@ void recordSample(SimState& s)
     }
 }
 
+void recordPass(SimState& s, PassModes modes)
+{
+    if (s.stepPhase != 0 || modes.circle)
+        return;
+    recordSample(s);
+    if (!modes.arrowsShown && modes.oneD)
+        s.black.y = s.red.y;
+}
+
 }   // namespace sim

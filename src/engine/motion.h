@@ -34,4 +34,14 @@ void moveStep(SimState& s);
 // is recorded on either side of its centre of mass).
 void recordSample(SimState& s);
 
+// What every pass over a tick writes, drawn or not: at a tick's start (and
+// not in circle mode, whose puck is computed) the sample, and in 1-D the
+// black puck back on the red one's row unless the direction arrows show.
+struct PassModes {
+    bool circle = false;
+    bool oneD = false;
+    bool arrowsShown = false;
+};
+void recordPass(SimState& s, PassModes modes);
+
 }   // namespace sim

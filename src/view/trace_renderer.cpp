@@ -142,7 +142,6 @@ void TraceRenderer::drawPucks()
         if (!oneD) {
             cv_.ellipse(x1, y1, x2, y2);
         } else {
-            s_.black.y = s_.red.y;
             cv_.rectangle(x1, y1, x2, y2);
             cv_.setPenWidth(2);
             cv_.setPenColor(kBlack);
@@ -155,13 +154,10 @@ void TraceRenderer::drawPucks()
 
 void TraceRenderer::renderTrace()
 {
+    // the pass's one write, between the background and the trace as ever
+    const sim::PassModes modes{c_.Circle1->isChecked(), c_.dimension() == 1, c_.Arrows1->isChecked()};
     if (!drawing_) {
-        // nobody looks: only what a pass writes into the state and the log
-        if (s_.stepPhase == 0 && !c_.Circle1->isChecked()) {
-            sim::recordSample(s_);
-            if (!c_.Arrows1->isChecked() && c_.dimension() == 1)
-                s_.black.y = s_.red.y;
-        }
+        sim::recordPass(s_, modes);   // nobody looks
         return;
     }
     if (s_.stepPhase == 0) {
@@ -174,8 +170,8 @@ void TraceRenderer::renderTrace()
         // arrows, only on a level table
         if (c_.Arrows1->isChecked() && c_.tableangsb->value() == 0)
             drawArrows();
+        sim::recordPass(s_, modes);
         if (!c_.Circle1->isChecked()) {
-            sim::recordSample(s_);
             const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
             drawMarks(divisor);
             if (!c_.Arrows1->isChecked()) {
