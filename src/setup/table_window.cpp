@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 
 #include "engine/motion.h"
+#include "setup/control_names.h"
 #include "setup/measure_tools.h"
 #include "setup/mode_switches.h"
 #include "setup/puck_placer.h"
@@ -34,6 +35,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildLayout();
     buildMenu();
+    setObjectNames(c_);
 
     renderer_ = std::make_unique<TraceRenderer>(*state_, c_, table_, grid_);
     setupDrawing_ = std::make_unique<SetupDrawing>(*state_, c_, table_, grid_);

@@ -22,6 +22,12 @@
 class MovableShape;
 class PictureWidget;
 
+// The names are those of the layout, and each is also the control's object
+// name. Their endings say what they are: sb a scroll bar, lb a label, bt a
+// button, cb a check box or drop-down list (tracecb is a menu entry), rb a
+// radio button, sh a movable shape, gb a group box, im a picture; a name
+// ending in 1 is a menu entry or a frame. Where a name misleads, its
+// declaration says what it is.
 struct Controls {
     // table panel
     QFrame* Panel1 = nullptr;
@@ -41,17 +47,17 @@ struct Controls {
     QPushButton* Resetbt = nullptr;
     QLabel* Timelb = nullptr;
     QScrollBar* Timesb = nullptr;
-    QFrame* Shape2 = nullptr;
-    QPushButton* dstartbt = nullptr;
-    QScrollBar* replaysb = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
+    QFrame* Shape2 = nullptr;   // the frame around Replay
+    QPushButton* dstartbt = nullptr;   // "Replay"
+    QScrollBar* replaysb = nullptr;   // the replay pace
+    QToolButton* SpeedButton1 = nullptr;   // the exit button
 
     // "&Controls" page
     QPushButton* Recenterbt = nullptr;
     QPushButton* printtrbt = nullptr;
     QLabel* tableanglb = nullptr;
     QScrollBar* tableangsb = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* Label4 = nullptr;   // "Frequency", the caption of cbfreq
     QComboBox* cbfreq = nullptr;
     QLabel* percentlb = nullptr;
     QScrollBar* persb = nullptr;
@@ -75,19 +81,19 @@ struct Controls {
     QScrollBar* v2sb = nullptr;
     QLabel* v1lb = nullptr;
     QLabel* v2lb = nullptr;
-    QFrame* Shape1 = nullptr;
+    QFrame* Shape1 = nullptr;   // the black line between the two pucks' bars
 
     // "&Measurements" page
-    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;   // the measuring tools
     QCheckBox* measurecb = nullptr;
     QRadioButton* rulerrb = nullptr;
     QRadioButton* Prorb = nullptr;
-    QLabel* anslb = nullptr;
-    QPushButton* showbt = nullptr;
+    QLabel* anslb = nullptr;   // the ruler's or protractor's reading
+    QPushButton* showbt = nullptr;   // "Show Data Table"
 
     // timers
-    QTimer* colltimer = nullptr;
-    QTimer* delaytimer1 = nullptr;
+    QTimer* colltimer = nullptr;   // the run timer
+    QTimer* delaytimer1 = nullptr;   // the replay timer
 
     // menu: File
     QMenu* runExperimentMenu = nullptr;
@@ -107,7 +113,7 @@ struct Controls {
     QAction* masses2 = nullptr;
     QAction* masses1 = nullptr;
     QAction* Centerofmass1 = nullptr;
-    QAction* tracecb = nullptr;
+    QAction* tracecb = nullptr;   // "&Trace Centers", a menu entry despite its name
     QAction* TraceBlock1 = nullptr;
     QAction* redb = nullptr;
     QAction* blackb = nullptr;

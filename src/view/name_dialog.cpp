@@ -20,18 +20,22 @@ NameDialog::NameDialog(QWidget* parent)
     setAutoFillBackground(true);
 
     auto* box = new QGroupBox(QStringLiteral("Name"), this);
+    box->setObjectName(QStringLiteral("namegb"));
     box->setGeometry(10, 12, 180, 63);
     QPalette boxPal = box->palette();
     boxPal.setColor(QPalette::Window, QColor(169, 150, 109));
     box->setPalette(boxPal);
     box->setAutoFillBackground(true);
     Iam_ = new QLineEdit(box);
+    Iam_->setObjectName(QStringLiteral("Iam"));
     Iam_->setGeometry(23, 23, 121, 24);
     Iam_->setAccessibleName(QStringLiteral("Name"));
     auto* hint = new QLabel(QStringLiteral("Name will appear on printout"), this);
+    hint->setObjectName(QStringLiteral("namelb"));
     hint->move(8, 80);
     hint->adjustSize();
     ok_ = new QPushButton(QStringLiteral("Ok"), this);
+    ok_->setObjectName(QStringLiteral("okbt"));
     ok_->setGeometry(51, 101, 89, 33);
     ok_->setDefault(true);   // Enter in the name field presses it
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

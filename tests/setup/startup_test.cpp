@@ -180,3 +180,25 @@ TEST_F(StartUpTest, TheExitButtonSaysExit)
     EXPECT_TRUE(orange(40, 27));
     EXPECT_FALSE(orange(4, 10));
 }
+
+TEST_F(StartUpTest, EveryControlAndMenuEntryCarriesItsName)
+{
+    EXPECT_EQ(window->findChild<QScrollBar*>("m1sb"), c().m1sb);
+    EXPECT_EQ(window->findChild<QToolButton*>("SpeedButton1"), c().SpeedButton1);
+    EXPECT_EQ(window->findChild<QAction*>("tracecb"), c().tracecb);
+    EXPECT_EQ(window->findChild<QAction*>("friction4"), c().friction[4]);
+    for (QAction* a : window->findChildren<QAction*>()) {
+        if (!a->isSeparator() && !a->menu() && !a->text().isEmpty() && a->parent() != window.get()) {
+            EXPECT_FALSE(a->objectName().isEmpty()) << a->text().toStdString();
+        }
+    }
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool ours = qobject_cast<QScrollBar*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)
+            || qobject_cast<QGroupBox*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)
+            || qobject_cast<MovableShape*>(w);
+        if (ours) {
+            EXPECT_FALSE(w->objectName().isEmpty())
+                << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+        }
+    }
+}

@@ -1,0 +1,126 @@
+#include "setup/control_names.h"
+
+#include "ui/widgets.h"
+
+// Each control and menu entry is found by the name the code gives it
+// (findChild, a debugger, an accessibility tree).
+#define SLIDORA_NAME(x) c.x->setObjectName(QStringLiteral(#x))
+
+void setObjectNames(Controls& c)
+{
+    SLIDORA_NAME(Panel1);
+    SLIDORA_NAME(tableim);
+    SLIDORA_NAME(puck1);
+    SLIDORA_NAME(puck2);
+    SLIDORA_NAME(redansh);
+    SLIDORA_NAME(blackansh);
+    SLIDORA_NAME(velsh);
+    SLIDORA_NAME(copyshape);
+    SLIDORA_NAME(expgb);
+    SLIDORA_NAME(Panel2);
+    SLIDORA_NAME(TabbedNotebook1);
+    SLIDORA_NAME(Startbt);
+    SLIDORA_NAME(Resetbt);
+    SLIDORA_NAME(Timelb);
+    SLIDORA_NAME(Timesb);
+    SLIDORA_NAME(Shape2);
+    SLIDORA_NAME(dstartbt);
+    SLIDORA_NAME(replaysb);
+    SLIDORA_NAME(SpeedButton1);
+    SLIDORA_NAME(Recenterbt);
+    SLIDORA_NAME(printtrbt);
+    SLIDORA_NAME(tableanglb);
+    SLIDORA_NAME(tableangsb);
+    SLIDORA_NAME(Label4);
+    SLIDORA_NAME(cbfreq);
+    SLIDORA_NAME(percentlb);
+    SLIDORA_NAME(persb);
+    SLIDORA_NAME(springgb);
+    SLIDORA_NAME(klb);
+    SLIDORA_NAME(llb);
+    SLIDORA_NAME(slb);
+    SLIDORA_NAME(ksb);
+    SLIDORA_NAME(lsb);
+    SLIDORA_NAME(c1sb);
+    SLIDORA_NAME(c2sb);
+    SLIDORA_NAME(c1lb);
+    SLIDORA_NAME(c2lb);
+    SLIDORA_NAME(m1sb);
+    SLIDORA_NAME(m2sb);
+    SLIDORA_NAME(m1lb);
+    SLIDORA_NAME(m2lb);
+    SLIDORA_NAME(v1sb);
+    SLIDORA_NAME(v2sb);
+    SLIDORA_NAME(v1lb);
+    SLIDORA_NAME(v2lb);
+    SLIDORA_NAME(Shape1);
+    SLIDORA_NAME(GroupBox1);
+    SLIDORA_NAME(measurecb);
+    SLIDORA_NAME(rulerrb);
+    SLIDORA_NAME(Prorb);
+    SLIDORA_NAME(anslb);
+    SLIDORA_NAME(showbt);
+    SLIDORA_NAME(colltimer);
+    SLIDORA_NAME(delaytimer1);
+    // menus and their entries
+    SLIDORA_NAME(runExperimentMenu);
+    SLIDORA_NAME(Load1);
+    SLIDORA_NAME(Save1);
+    SLIDORA_NAME(CopySelect1);
+    SLIDORA_NAME(PrintCopySelect1);
+    SLIDORA_NAME(Print1);
+    SLIDORA_NAME(WhoAmI1);
+    SLIDORA_NAME(Exit1);
+    SLIDORA_NAME(typeMenu);
+    SLIDORA_NAME(type2D);
+    SLIDORA_NAME(type1D);
+    SLIDORA_NAME(massesMenu);
+    SLIDORA_NAME(masses2);
+    SLIDORA_NAME(masses1);
+    SLIDORA_NAME(Centerofmass1);
+    SLIDORA_NAME(tracecb);
+    SLIDORA_NAME(TraceBlock1);
+    SLIDORA_NAME(redb);
+    SLIDORA_NAME(blackb);
+    SLIDORA_NAME(reda);
+    SLIDORA_NAME(blackA);
+    SLIDORA_NAME(ShowForce1);
+    SLIDORA_NAME(Arrows1);
+    SLIDORA_NAME(ShowScale1);
+    SLIDORA_NAME(ShowGrid1);
+    SLIDORA_NAME(Labelmass1);
+    SLIDORA_NAME(springMenu);
+    SLIDORA_NAME(springElastic);
+    SLIDORA_NAME(springInelastic);
+    SLIDORA_NAME(Elastic1);
+    SLIDORA_NAME(Inelastic1);
+    SLIDORA_NAME(SemiElastic1);
+    SLIDORA_NAME(electroMenu);
+    SLIDORA_NAME(electroUnlimited);
+    SLIDORA_NAME(electro100);
+    SLIDORA_NAME(electro50);
+    SLIDORA_NAME(electro20);
+    SLIDORA_NAME(Circle1);
+    SLIDORA_NAME(timingMenu);
+    SLIDORA_NAME(PlottingError1);
+    SLIDORA_NAME(speedMenu);
+    SLIDORA_NAME(speedSlow);
+    SLIDORA_NAME(speedMedium);
+    SLIDORA_NAME(speedFast);
+    SLIDORA_NAME(circleSizeMenu);
+    SLIDORA_NAME(circleSmall);
+    SLIDORA_NAME(circleMedium);
+    SLIDORA_NAME(circleLarge);
+    SLIDORA_NAME(circleBlackSmall);
+    SLIDORA_NAME(scaleMenu);
+    SLIDORA_NAME(scaleSmall);
+    SLIDORA_NAME(scaleMedium);
+    SLIDORA_NAME(scaleLarge);
+    SLIDORA_NAME(dotSizeMenu);
+    SLIDORA_NAME(dotNormal);
+    SLIDORA_NAME(dotLarge);
+    SLIDORA_NAME(frictionMenu);
+    SLIDORA_NAME(About1);
+    for (int i = 0; i < 5; ++i)
+        c.friction[i]->setObjectName(QStringLiteral("friction%1").arg(i));
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include "ui/controls.h"
+
+// Gives every control, menu and menu entry its name in `Controls` as its
+// object name.
+void setObjectNames(Controls& c);
