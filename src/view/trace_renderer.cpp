@@ -42,9 +42,9 @@ void TraceRenderer::drawScaleBar(Canvas& cv, double scale, const QString& text)
     cv.line(S + 10, 17, S + 10, 23);
 }
 
-void TraceRenderer::drawArrows()
+void TraceRenderer::drawArrows(const sim::SimState& s, const ViewSettings& v)
 {
-    const auto& log = s_.sampleLog;
+    const auto& log = s.sampleLog;
     cv_.setPenWidth(2);
     auto before = [&](double hx, double hy, double a) {
         cv_.line(Trunc(hx), Trunc(hy), Trunc(hx - 10 * std::cos(a - kArrowAngle)),
@@ -62,35 +62,36 @@ void TraceRenderer::drawArrows()
                  Trunc(ty + 10 * std::sin(b - kArrowAngle)));
     };
     const sim::PositionSample& first = log.positions[1];
-    const bool hasPrev = s_.viewTick > 1;
-    const sim::PositionSample& prev = log.positions[static_cast<size_t>(hasPrev ? s_.viewTick - 1 : 1)];
-    const sim::VelocitySample& prevV = log.velocities[static_cast<size_t>(hasPrev ? s_.viewTick - 1 : 1)];
+    const bool hasPrev = s.viewTick > 1;
+    const sim::PositionSample& prev = log.positions[static_cast<size_t>(hasPrev ? s.viewTick - 1 : 1)];
+    const sim::VelocitySample& prevV = log.velocities[static_cast<size_t>(hasPrev ? s.viewTick - 1 : 1)];
 
-    if (c_.redb->isChecked() && c_.v1sb->value() != 0) {
+    if (v.redBefore && v.redSpeedBar != 0) {
         cv_.setPenColor(kRed);
-        before(first.redX, first.redY, s_.redStartDirection);
+        before(first.redX, first.redY, s.redStartDirection);
     }
-    if (c_.reda->isChecked() && s_.collided && s_.red.speed != 0.0 && hasPrev) {
+    if (v.redAfter && s.collided && s.red.speed != 0.0 && hasPrev) {
         cv_.setPenColor(kRed);
         after(prev.redX, prev.redY, prevV.redDirection);
     }
-    if (c_.blackb->isChecked() && c_.v2sb->value() != 0) {
+    if (v.blackBefore && v.blackSpeedBar != 0) {
         cv_.setPenColor(kBlack);
-        before(first.blackX, first.blackY, s_.blackStartDirection);
+        before(first.blackX, first.blackY, s.blackStartDirection);
     }
-    if (c_.blackA->isChecked() && s_.collided && s_.black.speed != 0.0 && hasPrev) {
+    if (v.blackAfter && s.collided && s.black.speed != 0.0 && hasPrev) {
         cv_.setPenColor(kBlack);
         after(prev.blackX, prev.blackY, prevV.blackDirection);
     }
     cv_.setPenWidth(1);
 }
 
-void TraceRenderer::drawMarks(int divisor)
+void TraceRenderer::drawMarks(const sim::SimState& s, const ViewSettings& v)
 {
-    const auto& pos = s_.sampleLog.positions;
-    const int last = s_.viewTick;
-    if (c_.Centerofmass1->isChecked()) {
-        const double p1 = c_.m1sb->value(), p2 = c_.m2sb->value();
+    const int divisor = sim::strobeDivisor(s, v.strobeIndex);
+    const auto& pos = s.sampleLog.positions;
+    const int last = s.viewTick;
+    if (v.centreOfMass) {
+        const double p1 = v.redMassBar, p2 = v.blackMassBar;
         const double w = p2 / (p1 + p2);
         for (int k = 1; k <= last; k += divisor) {
             const sim::PositionSample& e = pos[static_cast<size_t>(k)];
@@ -100,10 +101,10 @@ void TraceRenderer::drawMarks(int divisor)
             cv_.rectangle(Trunc(cx - 2 + g.x), Trunc(cy - 2 + g.y), Trunc(cx + 2 + g.x), Trunc(cy + 2 + g.y));
         }
     }
-    if (c_.tracecb->isChecked()) {
-        const int ct = s_.collisionTick;
-        const bool rb = c_.redb->isChecked(), ra = c_.reda->isChecked();
-        const bool bb = c_.blackb->isChecked(), ba = c_.blackA->isChecked();
+    if (v.traceCentres) {
+        const int ct = s.collisionTick;
+        const bool rb = v.redBefore, ra = v.redAfter;
+        const bool bb = v.blackBefore, ba = v.blackAfter;
         for (int k = 1; k <= last; k += divisor) {
             const sim::PositionSample& e = pos[static_cast<size_t>(k)];
             const sim::Offset g = sim::displayOffset(s_, k);
@@ -121,18 +122,18 @@ void TraceRenderer::drawMarks(int divisor)
     }
 }
 
-void TraceRenderer::drawPucks()
+void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
 {
-    const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-    const sim::Offset g = sim::displayOffset(s_, s_.viewTick);
-    const bool oneD = c_.dimension() == 1;
+    const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(s.viewTick)];
+    const sim::Offset g = sim::displayOffset(s, s.viewTick);
+    const bool oneD = v.oneD;
     cv_.setBrushStyle(Canvas::BrushStyle::Clear);
-    for (int p = 1; p <= c_.massCount(); ++p) {
-        const sim::PuckState& puck = p == 1 ? s_.red : s_.black;
+    for (int p = 1; p <= v.massCount; ++p) {
+        const sim::PuckState& puck = p == 1 ? s.red : s.black;
         const double X = p == 1 ? e.redX : e.blackX;
         const double Y = p == 1 ? e.redY : e.blackY;
         const int r = puck.radius;
-        if (c_.Labelmass1->isChecked()) {
+        if (v.labelMass) {
             const QString label = QString::fromStdString(num::F(puck.mass, 3, 1)) + QStringLiteral(" kg");
             cv_.textOut(Trunc(X) - 12, Trunc(Y) - 5, label);
         }
@@ -145,51 +146,86 @@ void TraceRenderer::drawPucks()
             cv_.rectangle(x1, y1, x2, y2);
             cv_.setPenWidth(2);
             cv_.setPenColor(kBlack);
-            const int yt = Trunc(s_.red.radius + e.redY);
+            const int yt = Trunc(s.red.radius + e.redY);
             cv_.line(0, yt, cv_.width(), yt);
             cv_.setPenWidth(1);
         }
     }
 }
 
+ViewSettings TraceRenderer::settings() const
+{
+    ViewSettings v;
+    v.showGrid = c_.ShowGrid1->isChecked();
+    v.showScale = c_.ShowScale1->isChecked();
+    v.arrows = c_.Arrows1->isChecked();
+    v.circle = c_.Circle1->isChecked();
+    v.springMode = c_.springMenu->menuAction()->isChecked();
+    v.oneD = c_.dimension() == 1;
+    v.massCount = c_.massCount();
+    v.centreOfMass = c_.Centerofmass1->isChecked();
+    v.traceCentres = c_.tracecb->isChecked();
+    v.redBefore = c_.redb->isChecked();
+    v.redAfter = c_.reda->isChecked();
+    v.blackBefore = c_.blackb->isChecked();
+    v.blackAfter = c_.blackA->isChecked();
+    v.labelMass = c_.Labelmass1->isChecked();
+    v.tableAngle = c_.tableangsb->value();
+    v.redMassBar = c_.m1sb->value();
+    v.blackMassBar = c_.m2sb->value();
+    v.redSpeedBar = c_.v1sb->value();
+    v.blackSpeedBar = c_.v2sb->value();
+    v.strobeIndex = c_.cbfreq->currentIndex();
+    return v;
+}
+
 void TraceRenderer::renderTrace()
 {
-    // the pass's one write, between the background and the trace as ever
-    const sim::PassModes modes{c_.Circle1->isChecked(), c_.dimension() == 1, c_.Arrows1->isChecked()};
+    const ViewSettings v = settings();
+    const sim::PassModes modes{v.circle, v.oneD, v.arrows};
     if (!drawing_) {
         sim::recordPass(s_, modes);   // nobody looks
         return;
     }
     if (s_.stepPhase == 0) {
-        clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), kBlack);
-        // scale bar
-        if (c_.ShowScale1->isChecked()) {
-            const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
-            drawScaleBar(cv_, s_.scale, metres ? QStringLiteral("10.0 m") : QStringLiteral("10.0 cm"));
-        }
-        // arrows, only on a level table
-        if (c_.Arrows1->isChecked() && c_.tableangsb->value() == 0)
-            drawArrows();
+        drawBackground(s_, v);
+        // the pass's one write, between the background and the trace as ever
         sim::recordPass(s_, modes);
-        if (!c_.Circle1->isChecked()) {
-            const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
-            drawMarks(divisor);
-            if (!c_.Arrows1->isChecked()) {
-                drawPucks();
-                cv_.setPenColor(kBlack);
-                cv_.setBrushStyle(Canvas::BrushStyle::Solid);
-                const bool stuck = s_.elasticPercent == 0 && s_.collided;
-                if (!stuck && c_.springMenu->menuAction()->isChecked()) {
-                    const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-                    interactions_.drawSpring(Trunc(e.blackX - s_.black.radius), Trunc(e.blackY + 6.0));
-                }
-            }
-        }
+        drawTrace(s_, v);
         c_.tableim->update();
     }
     // the pushing force is drawn at every event, between ticks too
-    if (c_.dimension() == 1 && c_.massCount() == 1) {
+    if (v.oneD && v.massCount == 1) {
         interactions_.drawForce();
         c_.tableim->update();
+    }
+}
+
+void TraceRenderer::drawBackground(const sim::SimState& s, const ViewSettings& v)
+{
+    clearTable(cv_, grid_, v.showGrid, kBlack);
+    if (v.showScale) {
+        const bool metres = v.oneD && v.massCount == 1;
+        drawScaleBar(cv_, s.scale, metres ? QStringLiteral("10.0 m") : QStringLiteral("10.0 cm"));
+    }
+    // arrows, only on a level table
+    if (v.arrows && v.tableAngle == 0)
+        drawArrows(s, v);
+}
+
+void TraceRenderer::drawTrace(const sim::SimState& s, const ViewSettings& v)
+{
+    if (v.circle)
+        return;
+    drawMarks(s, v);
+    if (v.arrows)
+        return;
+    drawPucks(s, v);
+    cv_.setPenColor(kBlack);
+    cv_.setBrushStyle(Canvas::BrushStyle::Solid);
+    const bool stuck = s.elasticPercent == 0 && s.collided;
+    if (!stuck && v.springMode) {
+        const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(s.viewTick)];
+        interactions_.drawSpring(Trunc(e.blackX - s.black.radius), Trunc(e.blackY + 6.0));
     }
 }

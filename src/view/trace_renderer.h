@@ -2,6 +2,7 @@
 #include "engine/sim_state.h"
 #include "ui/controls.h"
 #include "view/interaction_drawing.h"
+#include "view/view_settings.h"
 
 class Canvas;
 
@@ -20,10 +21,16 @@ public:
     // `penAfter` (over the grid the pen keeps what it had).
     static void clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter);
 
+    // The View menu's and the controls' say on the picture, read at once.
+    ViewSettings settings() const;
+
 private:
-    void drawArrows();
-    void drawMarks(int divisor);
-    void drawPucks();
+    // Drawing reads the state and the settings and writes neither.
+    void drawBackground(const sim::SimState& s, const ViewSettings& v);
+    void drawTrace(const sim::SimState& s, const ViewSettings& v);
+    void drawArrows(const sim::SimState& s, const ViewSettings& v);
+    void drawMarks(const sim::SimState& s, const ViewSettings& v);
+    void drawPucks(const sim::SimState& s, const ViewSettings& v);
 
     sim::SimState& s_;
     Controls& c_;

@@ -1,0 +1,21 @@
+#pragma once
+// What the View menu and the controls say about the picture, read in one
+// place; the drawing reads this and the state, and writes neither.
+
+struct ViewSettings {
+    bool showGrid = false;
+    bool showScale = false;
+    bool arrows = false;   // "&Direction Arrows": the arrows instead of the pucks
+    bool circle = false;   // circle mode draws its own picture
+    bool springMode = false;   // "1-D Spring" checked
+    bool oneD = false;
+    int massCount = 2;
+    bool centreOfMass = false;
+    bool traceCentres = true;
+    bool redBefore = true, redAfter = true, blackBefore = true, blackAfter = true;
+    bool labelMass = false;
+    int tableAngle = 0;   // the bar's position: arrows only on a level table
+    int redMassBar = 20, blackMassBar = 20;   // the centre of mass is weighted by them
+    int redSpeedBar = 50, blackSpeedBar = 0;   // a start arrow only for a moving puck
+    int strobeIndex = 0;   // the frequency list
+};
