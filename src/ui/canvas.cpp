@@ -23,13 +23,6 @@ void Canvas::setFont(const QString& family, int pixelSize, bool bold)
     fontBold_ = bold;
 }
 
-inline void Canvas::plot(int x, int y, QRgb c)
-{
-    if (x < 0 || y < 0 || x >= img_.width() || y >= img_.height())
-        return;
-    reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = c;
-}
-
 void Canvas::setupPainter(QPainter& p) const
 {
     p.setRenderHint(QPainter::Antialiasing, false);

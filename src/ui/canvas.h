@@ -86,7 +86,6 @@ private:
         int minD = 0, maxDx = 0, maxDy = 0;
     };
 
-    void plot(int x, int y, QRgb c);
     void thinLine(int x1, int y1, int x2, int y2);
     void wideLine(int x1, int y1, int x2, int y2);
     // A box wholly beyond the picture, with room for a wide pen's edge.
