@@ -24,7 +24,7 @@ struct ShapeGeom {
 }   // namespace
 
 SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
+    : s_(s), c_(c), cv_(table), grid_(grid)
 {}
 
 void SetupDrawing::drawSetUp()
@@ -72,13 +72,13 @@ void SetupDrawing::drawSetUp()
     cv_.setPenStyle(Canvas::PenStyle::Solid);
     if (c_.dimension() == 1 && c_.springMenu->menuAction()->isChecked()) {
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-        interactions_.drawSpring(Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
+        drawSpring(cv_, s_, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
         setCaption(c_.slb,
                    QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
                        + QStringLiteral(" cm"));
     }
     if (c_.dimension() == 1 && !twoMasses)
-        interactions_.drawForce();
+        drawForce(cv_, s_, viewSettingsOf(c_));
     c_.tableim->update();
 }

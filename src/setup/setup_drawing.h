@@ -17,5 +17,4 @@ private:
     Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
-    InteractionDrawing interactions_;
 };

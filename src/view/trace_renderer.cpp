@@ -17,7 +17,7 @@ constexpr double kArrowAngle = sim::kPi / 6.0;
 }   // namespace
 
 TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid), interactions_(s, c, table)
+    : s_(s), c_(c), cv_(table), grid_(grid)
 {}
 
 void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
@@ -153,35 +153,9 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
     }
 }
 
-ViewSettings TraceRenderer::settings() const
-{
-    ViewSettings v;
-    v.showGrid = c_.ShowGrid1->isChecked();
-    v.showScale = c_.ShowScale1->isChecked();
-    v.arrows = c_.Arrows1->isChecked();
-    v.circle = c_.Circle1->isChecked();
-    v.springMode = c_.springMenu->menuAction()->isChecked();
-    v.oneD = c_.dimension() == 1;
-    v.massCount = c_.massCount();
-    v.centreOfMass = c_.Centerofmass1->isChecked();
-    v.traceCentres = c_.tracecb->isChecked();
-    v.redBefore = c_.redb->isChecked();
-    v.redAfter = c_.reda->isChecked();
-    v.blackBefore = c_.blackb->isChecked();
-    v.blackAfter = c_.blackA->isChecked();
-    v.labelMass = c_.Labelmass1->isChecked();
-    v.tableAngle = c_.tableangsb->value();
-    v.redMassBar = c_.m1sb->value();
-    v.blackMassBar = c_.m2sb->value();
-    v.redSpeedBar = c_.v1sb->value();
-    v.blackSpeedBar = c_.v2sb->value();
-    v.strobeIndex = c_.cbfreq->currentIndex();
-    return v;
-}
-
 void TraceRenderer::renderTrace()
 {
-    const ViewSettings v = settings();
+    const ViewSettings v = viewSettingsOf(c_);
     const sim::PassModes modes{v.circle, v.oneD, v.arrows};
     if (!drawing_) {
         sim::recordPass(s_, modes);   // nobody looks
@@ -196,7 +170,7 @@ void TraceRenderer::renderTrace()
     }
     // the pushing force is drawn at every event, between ticks too
     if (v.oneD && v.massCount == 1) {
-        interactions_.drawForce();
+        drawForce(cv_, s_, v);
         c_.tableim->update();
     }
 }
@@ -226,6 +200,6 @@ void TraceRenderer::drawTrace(const sim::SimState& s, const ViewSettings& v)
     const bool stuck = s.elasticPercent == 0 && s.collided;
     if (!stuck && v.springMode) {
         const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(s.viewTick)];
-        interactions_.drawSpring(Trunc(e.blackX - s.black.radius), Trunc(e.blackY + 6.0));
+        drawSpring(cv_, s, Trunc(e.blackX - s.black.radius), Trunc(e.blackY + 6.0));
     }
 }

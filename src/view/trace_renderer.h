@@ -21,9 +21,6 @@ public:
     // `penAfter` (over the grid the pen keeps what it had).
     static void clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter);
 
-    // The View menu's and the controls' say on the picture, read at once.
-    ViewSettings settings() const;
-
 private:
     // Drawing reads the state and the settings and writes neither.
     void drawBackground(const sim::SimState& s, const ViewSettings& v);
@@ -36,6 +33,5 @@ private:
     Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
-    InteractionDrawing interactions_;
     bool drawing_ = true;
 };

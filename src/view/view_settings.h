@@ -18,4 +18,10 @@ struct ViewSettings {
     int redMassBar = 20, blackMassBar = 20;   // the centre of mass is weighted by them
     int redSpeedBar = 50, blackSpeedBar = 0;   // a start arrow only for a moving puck
     int strobeIndex = 0;   // the frequency list
+    bool traceBlock = false;   // "Trace Bloc&k": the pushed block at every mark
+    bool showForce = true;   // "Show &Force": the arrow of the push
 };
+
+struct Controls;
+// Reads them from the table window's controls, all at once.
+ViewSettings viewSettingsOf(const Controls& c);
