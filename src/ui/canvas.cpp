@@ -42,13 +42,18 @@ void Canvas::setupPainter(QPainter& p) const
         p.setBrush(Qt::NoBrush);
 }
 
-void Canvas::rectangle(int x1, int y1, int x2, int y2)
+bool Canvas::visibleBox(int& x1, int& y1, int& x2, int& y2) const
 {
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
         std::swap(y1, y2);
-    if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
+    return x2 != x1 && y2 != y1 && !outside(x1, y1, x2, y2);
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (!visibleBox(x1, y1, x2, y2))
         return;
     if (penWidth_ == 1 && penStyle_ == PenStyle::Solid) {
         // fast path: outline and fill straight into the pixels
@@ -156,11 +161,7 @@ const Canvas::Stamp& Canvas::ellipseStamp(int w, int h)
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
-    if (x2 < x1)
-        std::swap(x1, x2);
-    if (y2 < y1)
-        std::swap(y1, y2);
-    if (x2 == x1 || y2 == y1 || outside(x1, y1, x2, y2))
+    if (!visibleBox(x1, y1, x2, y2))
         return;
     const int64_t w64 = int64_t{x2} - x1, h64 = int64_t{y2} - y1;
     if (w64 > 2 * kFar || h64 > 2 * kFar) {

@@ -88,6 +88,9 @@ private:
 
     void thinLine(int x1, int y1, int x2, int y2);
     void wideLine(int x1, int y1, int x2, int y2);
+    // Puts a box's corners in order; false when it is empty or wholly
+    // beyond the picture, so nothing of it can show.
+    bool visibleBox(int& x1, int& y1, int& x2, int& y2) const;
     // A box wholly beyond the picture, with room for a wide pen's edge.
     bool outside(int x1, int y1, int x2, int y2) const
     {
