@@ -4,6 +4,7 @@
 
 #include "engine/numbers.h"
 #include "engine/spring.h"
+#include "setup/view_settings_of.h"
 #include "ui/canvas.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"

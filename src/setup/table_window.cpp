@@ -13,6 +13,7 @@
 #include "setup/run_control.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_handlers.h"
+#include "setup/view_settings_of.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/circle_drawing.h"
@@ -37,9 +38,10 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     buildMenu();
     setObjectNames(c_);
 
-    renderer_ = std::make_unique<TraceRenderer>(*state_, c_, table_, grid_);
+    auto settings = [this] { return viewSettingsOf(c_); };
+    renderer_ = std::make_unique<TraceRenderer>(*state_, table_, grid_, settings, c_.tableim);
     setupDrawing_ = std::make_unique<SetupDrawing>(*state_, c_, table_, grid_);
-    circle_ = std::make_unique<CircleDrawing>(*state_, c_, table_, grid_);
+    circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
     reset_ = std::make_unique<TableReset>(*state_, c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(*state_, c_, ops_);
     handlers_ = std::make_unique<SetupHandlers>(*state_, c_, ops_);

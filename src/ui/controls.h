@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "ui/canvas.h"
+#include "ui/widgets.h"
 
 class MovableShape;
 class PictureWidget;
@@ -179,6 +180,3 @@ struct Operations {
     std::function<void()> toggleReplay;
     std::function<void()> circleStep;
 };
-
-// Sets a label's text and fits its width to it, as auto-sized labels do.
-void setCaption(QLabel* label, const QString& text);

@@ -9,7 +9,6 @@
 #include <QPainter>
 
 #include "ui/canvas.h"
-#include "ui/controls.h"
 
 MovableShape::MovableShape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind)
 {

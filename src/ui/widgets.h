@@ -106,3 +106,7 @@ inline QColor windowColour()
 // Gives every control under `root` that has no accessible name one: its
 // caption (without the "&") or, for a label, its text.
 void nameControlsByCaption(QWidget* root);
+
+class QLabel;
+// Sets a label's text and fits its width to it, as auto-sized labels do.
+void setCaption(QLabel* label, const QString& text);

@@ -5,37 +5,39 @@
 #include "engine/circle.h"
 #include "engine/numbers.h"
 #include "ui/canvas.h"
-#include "ui/widgets.h"
 #include "view/trace_renderer.h"
+#include <QWidget>
 
 using num::Trunc;
 
-CircleDrawing::CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid)
+CircleDrawing::CircleDrawing(const sim::SimState& s, Canvas& table, Canvas& grid,
+                             std::function<ViewSettings()> settings, QWidget* picture)
+    : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), picture_(picture)
 {}
 
 void CircleDrawing::circleStep()
 {
     if (!drawing_)
         return;   // the circle changes no state
+    const ViewSettings v = settings_();
     const QColor red(255, 0, 0), white(255, 255, 255);
-    TraceRenderer::clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), QColor(0, 0, 0));
-    if (c_.ShowScale1->isChecked())
+    TraceRenderer::clearTable(cv_, grid_, v.showGrid, QColor(0, 0, 0));
+    if (v.showScale)
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
 
-    const MovableShape* puck = c_.puck1;
-    const MovableShape* pivot = c_.redansh;
+    const ViewSettings::Place& puck = v.redPuck;
+    const ViewSettings::Place& pivot = v.redHandle;
     const sim::CircleOrbit orbit =
-        sim::circleOrbit(s_, puck->x(), puck->y(), puck->width(), pivot->x(), pivot->y(), pivot->width());
-    const int cx = pivot->x() + pivot->width() / 2 - sim::kImageLeft;
-    const int cy = pivot->y() + pivot->width() / 2 - sim::kImageTop;
+        sim::circleOrbit(s_, puck.left, puck.top, puck.width, pivot.left, pivot.top, pivot.width);
+    const int cx = pivot.left + pivot.width / 2 - sim::kImageLeft;
+    const int cy = pivot.top + pivot.width / 2 - sim::kImageTop;
 
     cv_.setPenColor(red);
     cv_.setBrushColor(red);
     cv_.ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
     cv_.setBrushColor(white);
 
-    const int divisor = sim::strobeDivisor(s_, c_.cbfreq->currentIndex());
+    const int divisor = sim::strobeDivisor(s_, v.strobeIndex);
     int px = cx, py = cy;
     for (int i = 0; i <= s_.viewTick; ++i) {
         const bool shown = sim::circleDotShown(i, divisor);
@@ -47,7 +49,7 @@ void CircleDrawing::circleStep()
         if (shown)
             cv_.ellipse(px - 2, py - 2, px + 2, py + 2);
     }
-    const int h = puck->width() / 2;
+    const int h = puck.width / 2;
     cv_.ellipse(px - h, py - h, px + h, py + h);
-    c_.tableim->update();
+    picture_->update();
 }

@@ -1,22 +1,27 @@
 #pragma once
+#include <functional>
+
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "view/view_settings.h"
 
 class Canvas;
+class QWidget;
 
 // Circle mode's picture: the whole circular strobe trace up to `viewTick`,
 // computed in closed form each time, and the puck at `viewTick`.
 class CircleDrawing {
 public:
-    CircleDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
+    CircleDrawing(const sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
+                  QWidget* picture);
 
     void circleStep();
     void setDrawing(bool on) { drawing_ = on; }
 
 private:
-    sim::SimState& s_;
-    Controls& c_;
+    const sim::SimState& s_;
     Canvas& cv_;
     Canvas& grid_;
+    std::function<ViewSettings()> settings_;
+    QWidget* picture_;
     bool drawing_ = true;
 };

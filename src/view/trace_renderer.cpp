@@ -16,8 +16,9 @@ const QColor kWhite(255, 255, 255);
 constexpr double kArrowAngle = sim::kPi / 6.0;
 }   // namespace
 
-TraceRenderer::TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid)
+TraceRenderer::TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
+                             QWidget* picture)
+    : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), picture_(picture)
 {}
 
 void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
@@ -155,7 +156,7 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
 
 void TraceRenderer::renderTrace()
 {
-    const ViewSettings v = viewSettingsOf(c_);
+    const ViewSettings v = settings_();
     const sim::PassModes modes{v.circle, v.oneD, v.arrows};
     if (!drawing_) {
         sim::recordPass(s_, modes);   // nobody looks
@@ -166,12 +167,12 @@ void TraceRenderer::renderTrace()
         // the pass's one write, between the background and the trace as ever
         sim::recordPass(s_, modes);
         drawTrace(s_, v);
-        c_.tableim->update();
+        picture_->update();
     }
     // the pushing force is drawn at every event, between ticks too
     if (v.oneD && v.massCount == 1) {
         drawForce(cv_, s_, v);
-        c_.tableim->update();
+        picture_->update();
     }
 }
 

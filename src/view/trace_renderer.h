@@ -1,15 +1,22 @@
 #pragma once
+#include <QString>
+#include <functional>
+
 #include "engine/sim_state.h"
-#include "ui/controls.h"
 #include "view/interaction_drawing.h"
 #include "view/view_settings.h"
 
 class Canvas;
+class QColor;
+class QWidget;
 
 // Paints the strobe picture of a run from the log, from the background up.
 class TraceRenderer {
 public:
-    TraceRenderer(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
+    // `settings` reads the view settings when a pass starts; `picture`
+    // shows the table canvas.
+    TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
+                  QWidget* picture);
 
     void renderTrace();
     // Off for a headless run: the log is kept exactly, the picture not.
@@ -30,8 +37,9 @@ private:
     void drawPucks(const sim::SimState& s, const ViewSettings& v);
 
     sim::SimState& s_;
-    Controls& c_;
     Canvas& cv_;
     Canvas& grid_;
+    std::function<ViewSettings()> settings_;
+    QWidget* picture_;
     bool drawing_ = true;
 };

@@ -19,9 +19,10 @@ struct ViewSettings {
     int redSpeedBar = 50, blackSpeedBar = 0;   // a start arrow only for a moving puck
     int strobeIndex = 0;   // the frequency list
     bool traceBlock = false;   // "Trace Bloc&k": the pushed block at every mark
-    bool showForce = true;   // "Show &Force": the arrow of the push
+    bool showForce = true;
+    // Where the red puck and its handle lie in the panel: circle mode turns
+    // the puck around the handle.
+    struct Place {
+        int left = 0, top = 0, width = 0;
+    } redPuck, redHandle;   // "Show &Force": the arrow of the push
 };
-
-struct Controls;
-// Reads them from the table window's controls, all at once.
-ViewSettings viewSettingsOf(const Controls& c);

@@ -1,6 +1,6 @@
-#include "view/view_settings.h"
+#include "setup/view_settings_of.h"
 
-#include "ui/controls.h"
+#include "ui/widgets.h"
 
 ViewSettings viewSettingsOf(const Controls& c)
 {
@@ -27,5 +27,7 @@ ViewSettings viewSettingsOf(const Controls& c)
     v.strobeIndex = c.cbfreq->currentIndex();
     v.traceBlock = c.TraceBlock1->isChecked();
     v.showForce = c.ShowForce1->isChecked();
+    v.redPuck = {c.puck1->x(), c.puck1->y(), c.puck1->width()};
+    v.redHandle = {c.redansh->x(), c.redansh->y(), c.redansh->width()};
     return v;
 }
