@@ -1,10 +1,6 @@
 // The Experiment box: Load, Save and their files.
 #include "experiments/experiment_fixture.h"
 
-#include <algorithm>
-
-#include "setup/view_marks.h"
-
 TEST_F(ExperimentTest, OpeningTheBoxInEachMode)
 {
     c().Load1->trigger();
@@ -190,33 +186,4 @@ TEST_F(ExperimentTest, NoThenLoadAnotherFile)
     EXPECT_EQ(box->memo()->toPlainText(), "two");
     box->yesButton()->click();
     EXPECT_EQ(c().v1sb->value(), 123);
-}
-
-TEST(ViewMarks, TheMenuTableKeepsTheFileFormatsBits)
-{
-    // the View menu's table and the experiment format name the same bits
-    const std::pair<int, QAction * Controls::*> format[] = {
-        {exper::CentreOfMassBit, &Controls::Centerofmass1},
-        {exper::TraceCentresBit, &Controls::tracecb},
-        {exper::TraceBlockBit, &Controls::TraceBlock1},
-        {exper::RedBeforeBit, &Controls::redb},
-        {exper::BlackBeforeBit, &Controls::blackb},
-        {exper::RedAfterBit, &Controls::reda},
-        {exper::BlackAfterBit, &Controls::blackA},
-        {exper::LabelMassBit, &Controls::Labelmass1},
-        {exper::ArrowsBit, &Controls::Arrows1},
-        {exper::ShowScaleBit, &Controls::ShowScale1},
-        {exper::ShowGridBit, &Controls::ShowGrid1},
-    };
-    int kept = 0;
-    for (const ViewMark& m : kViewMarks) {
-        if (m.recordBit == 0)
-            continue;
-        ++kept;
-        const auto it =
-            std::find_if(std::begin(format), std::end(format), [&](const auto& f) { return f.second == m.action; });
-        ASSERT_NE(it, std::end(format)) << m.caption;
-        EXPECT_EQ(m.recordBit, it->first) << m.caption;
-    }
-    EXPECT_EQ(kept, 11);
 }
