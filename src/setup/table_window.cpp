@@ -39,7 +39,8 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     setObjectNames(c_);
 
     auto settings = [this] { return viewSettingsOf(c_); };
-    renderer_ = std::make_unique<TraceRenderer>(*state_, table_, grid_, settings, c_.tableim);
+    renderer_ = std::make_unique<TraceRenderer>(
+        *state_, table_, grid_, settings, [this] { return c_.dimension() == 1 && c_.massCount() == 1; }, c_.tableim);
     setupDrawing_ = std::make_unique<SetupDrawing>(*state_, c_, table_, grid_);
     circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
     reset_ = std::make_unique<TableReset>(*state_, c_, ops_, table_, grid_);

@@ -17,8 +17,9 @@ constexpr double kArrowAngle = sim::kPi / 6.0;
 }   // namespace
 
 TraceRenderer::TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
-                             QWidget* picture)
-    : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), picture_(picture)
+                             std::function<bool()> pushShown, QWidget* picture)
+    : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), pushShown_(std::move(pushShown)),
+      picture_(picture)
 {}
 
 void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
@@ -156,6 +157,10 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
 
 void TraceRenderer::renderTrace()
 {
+    // between ticks nothing is recorded and only the push's arrow is drawn:
+    // the controls are read only when something is to be done
+    if (s_.stepPhase != 0 && (!drawing_ || !pushShown_()))
+        return;
     const ViewSettings v = settings_();
     const sim::PassModes modes{v.circle, v.oneD, v.arrows};
     if (!drawing_) {

@@ -13,10 +13,11 @@ class QWidget;
 // Paints the strobe picture of a run from the log, from the background up.
 class TraceRenderer {
 public:
-    // `settings` reads the view settings when a pass starts; `picture`
+    // `settings` reads the view settings when a pass starts; `pushShown`
+    // says whether the 1-D push is drawn (between ticks too); `picture`
     // shows the table canvas.
     TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
-                  QWidget* picture);
+                  std::function<bool()> pushShown, QWidget* picture);
 
     void renderTrace();
     // Off for a headless run: the log is kept exactly, the picture not.
@@ -40,6 +41,7 @@ private:
     Canvas& cv_;
     Canvas& grid_;
     std::function<ViewSettings()> settings_;
+    std::function<bool()> pushShown_;
     QWidget* picture_;
     bool drawing_ = true;
 };
