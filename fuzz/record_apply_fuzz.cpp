@@ -15,23 +15,9 @@
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/controls.h"
-#include "ui/platform.h"
+#include "ui/silent_platform.h"
 
 namespace {
-class QuietPlatform : public PlatformServices {
-public:
-    void showMessage(QWidget*, const QString&) override {}
-    void showAbout(QWidget*) override {}
-    int execModal(QDialog&) override { return 0; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool askPrinter(QWidget*) override { return false; }
-    std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }
-    void printerSetup(QWidget*) override {}
-    void copyImage(const QImage&) override {}
-    void copyText(const QString&) override {}
-};
-
 struct World {
     World()
     {
@@ -46,7 +32,7 @@ struct World {
         applier = std::make_unique<RecordApplier>(*window);
     }
     std::unique_ptr<QApplication> app;
-    QuietPlatform platform;
+    SilentPlatform platform;
     std::unique_ptr<TableWindow> window;
     std::unique_ptr<RecordApplier> applier;
 };

@@ -10,6 +10,7 @@
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "ui/safe_save.h"
+#include "ui/silent_platform.h"
 
 namespace {
 
@@ -30,22 +31,6 @@ const char kUsage[] = "Usage: slidora [FILE.col]\n"
                       "  --output FILE      where the CSV goes (default: standard output)\n"
                       "  --help             this text\n"
                       "  --version          the program's version\n";
-
-// Dialogs answered without asking anybody; a message is kept for stderr.
-class SilentPlatform : public PlatformServices {
-public:
-    void showMessage(QWidget*, const QString& text) override { message = text; }
-    void showAbout(QWidget*) override {}
-    int execModal(QDialog&) override { return 0; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
-    bool askPrinter(QWidget*) override { return false; }
-    std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }
-    void printerSetup(QWidget*) override {}
-    void copyImage(const QImage&) override {}
-    void copyText(const QString&) override {}
-    QString message;
-};
 
 int fail(const QString& what)
 {

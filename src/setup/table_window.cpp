@@ -51,7 +51,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     modes_ = std::make_unique<ModeSwitches>(*state_, c_, ops_, *view_);
     placer_ = std::make_unique<PuckPlacer>(*state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(*state_, c_, ops_, table_);
-    printing_ = std::make_unique<Printing>(*state_, c_, platform_, table_, this);
+    printing_ = std::make_unique<Printing>(c_, platform_, table_, this);
     wire();
     startUp();
     nameControls();

@@ -10,8 +10,8 @@
 #include "ui/widgets.h"
 #include "view/name_dialog.h"
 
-Printing::Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Canvas& table, QWidget* window)
-    : s_(s), c_(c), platform_(platform), table_(table), window_(window)
+Printing::Printing(Controls& c, PlatformServices& platform, Canvas& table, QWidget* window)
+    : c_(c), platform_(platform), table_(table), window_(window)
 {}
 
 void Printing::connectAll()

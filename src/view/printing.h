@@ -15,7 +15,7 @@ class QWidget;
 // selected rectangle to the clipboard, and the name itself.
 class Printing {
 public:
-    Printing(sim::SimState& s, Controls& c, PlatformServices& platform, Canvas& table, QWidget* window);
+    Printing(Controls& c, PlatformServices& platform, Canvas& table, QWidget* window);
 
     void connectAll();
     void setNameDialog(NameDialog* dialog) { nameDialog_ = dialog; }
@@ -35,7 +35,6 @@ public:
     QString userName() const;
 
 private:
-    sim::SimState& s_;
     Controls& c_;
     PlatformServices& platform_;
     Canvas& table_;
