@@ -51,7 +51,9 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     modes_ = std::make_unique<ModeSwitches>(*state_, c_, ops_, *view_);
     placer_ = std::make_unique<PuckPlacer>(*state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(*state_, c_, ops_, table_);
-    printing_ = std::make_unique<Printing>(c_, platform_, table_, this);
+    printing_ = std::make_unique<Printing>(PrintingControls{c_.printtrbt, c_.Print1, c_.PrintCopySelect1, c_.WhoAmI1,
+                                                            c_.CopySelect1, c_.measurecb, c_.copyshape},
+                                           platform_, table_, this);
     wire();
     startUp();
     nameControls();

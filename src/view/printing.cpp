@@ -1,6 +1,9 @@
 #include "view/printing.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdlib>
 
@@ -10,16 +13,16 @@
 #include "ui/widgets.h"
 #include "view/name_dialog.h"
 
-Printing::Printing(Controls& c, PlatformServices& platform, Canvas& table, QWidget* window)
+Printing::Printing(const PrintingControls& c, PlatformServices& platform, Canvas& table, QWidget* window)
     : c_(c), platform_(platform), table_(table), window_(window)
 {}
 
 void Printing::connectAll()
 {
-    QObject::connect(c_.printtrbt, &QPushButton::clicked, &context_, [this] { printTrace(); });
-    QObject::connect(c_.Print1, &QAction::triggered, &context_, [this] { printTrace(); });
-    QObject::connect(c_.PrintCopySelect1, &QAction::triggered, &context_, [this] { printCopySelect(); });
-    QObject::connect(c_.WhoAmI1, &QAction::triggered, &context_, [this] { whoAmI(); });
+    QObject::connect(c_.printTrace, &QPushButton::clicked, &context_, [this] { printTrace(); });
+    QObject::connect(c_.print, &QAction::triggered, &context_, [this] { printTrace(); });
+    QObject::connect(c_.printCopySelect, &QAction::triggered, &context_, [this] { printCopySelect(); });
+    QObject::connect(c_.whoAmI, &QAction::triggered, &context_, [this] { whoAmI(); });
 }
 
 QString Printing::userName() const
@@ -64,16 +67,16 @@ void Printing::whoAmI()
     if (!nameDialog_)
         return;
     platform_.execModal(*nameDialog_);
-    c_.WhoAmI1->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+    c_.whoAmI->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
 }
 
 void Printing::selectionStart(int x, int y)
 {
-    if (!c_.CopySelect1->isChecked() || c_.measurecb->isChecked())
+    if (!c_.copySelect->isChecked() || c_.measure->isChecked())
         return;
-    c_.copyshape->setGeometry(sim::kImageLeft + x, sim::kImageTop + y, 0, 0);
-    c_.copyshape->show();
-    c_.copyshape->raise();
+    c_.frame->setGeometry(sim::kImageLeft + x, sim::kImageTop + y, 0, 0);
+    c_.frame->show();
+    c_.frame->raise();
     anchorX_ = cornerX_ = x;
     anchorY_ = cornerY_ = y;
     selecting_ = true;
@@ -85,20 +88,20 @@ void Printing::selectionMove(int x, int y)
         return;
     cornerX_ = x;
     cornerY_ = y;
-    c_.copyshape->setGeometry(sim::kImageLeft + std::min(anchorX_, x), sim::kImageTop + std::min(anchorY_, y),
-                              std::abs(anchorX_ - x), std::abs(anchorY_ - y));
+    c_.frame->setGeometry(sim::kImageLeft + std::min(anchorX_, x), sim::kImageTop + std::min(anchorY_, y),
+                          std::abs(anchorX_ - x), std::abs(anchorY_ - y));
 }
 
 void Printing::selectionFinish()
 {
-    if (c_.copyshape->isHidden())
+    if (c_.frame->isHidden())
         return;
-    const QRect frame = c_.copyshape->geometry();
+    const QRect frame = c_.frame->geometry();
     const QRect source(frame.left() - sim::kImageLeft, frame.top() - sim::kImageTop, frame.width(), frame.height());
     // QImage::copy of an empty rectangle would give the whole picture
     Image1_ = source.isEmpty() ? QImage() : table_.image().copy(source);
     platform_.copyImage(Image1_);
-    c_.copyshape->hide();
+    c_.frame->hide();
     selecting_ = false;
-    c_.PrintCopySelect1->setEnabled(true);
+    c_.printCopySelect->setEnabled(true);
 }

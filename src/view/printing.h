@@ -4,18 +4,33 @@
 #include <QString>
 
 #include "engine/sim_state.h"
-#include "ui/controls.h"
 
 class Canvas;
+class MovableShape;
+class QAction;
+class QCheckBox;
+class QPushButton;
 class NameDialog;
 class PlatformServices;
 class QWidget;
+
+// The controls printing works with: its button and menu entries, the
+// measuring switch (no selection while measuring) and the selection frame.
+struct PrintingControls {
+    QPushButton* printTrace;
+    QAction* print;
+    QAction* printCopySelect;
+    QAction* whoAmI;
+    QAction* copySelect;
+    QCheckBox* measure;
+    MovableShape* frame;
+};
 
 // Printing the trace or a selection with the user's name, copying a
 // selected rectangle to the clipboard, and the name itself.
 class Printing {
 public:
-    Printing(Controls& c, PlatformServices& platform, Canvas& table, QWidget* window);
+    Printing(const PrintingControls& c, PlatformServices& platform, Canvas& table, QWidget* window);
 
     void connectAll();
     void setNameDialog(NameDialog* dialog) { nameDialog_ = dialog; }
@@ -35,7 +50,7 @@ public:
     QString userName() const;
 
 private:
-    Controls& c_;
+    PrintingControls c_;
     PlatformServices& platform_;
     Canvas& table_;
     QWidget* window_;
