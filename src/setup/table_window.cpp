@@ -47,7 +47,11 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     run_ = std::make_unique<RunControl>(*state_, c_, ops_);
     handlers_ = std::make_unique<SetupHandlers>(*state_, c_, ops_);
     view_ = std::make_unique<ViewOptions>(*state_, c_, ops_);
-    timeLine_ = std::make_unique<TimeLine>(*state_, c_, ops_);
+    timeLine_ =
+        std::make_unique<TimeLine>(*state_,
+                                   TimeLineControls{c_.Timesb, c_.Timelb, c_.dstartbt, c_.replaysb, c_.delaytimer1,
+                                                    c_.colltimer, c_.cbfreq, c_.Circle1, c_.springgb, c_.slb},
+                                   ops_);
     modes_ = std::make_unique<ModeSwitches>(*state_, c_, ops_, *view_);
     placer_ = std::make_unique<PuckPlacer>(*state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(*state_, c_, ops_, table_);

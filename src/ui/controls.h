@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "ui/canvas.h"
+#include "ui/operations.h"
 #include "ui/widgets.h"
 
 class MovableShape;
@@ -168,15 +169,4 @@ struct Controls {
     int massCount() const { return massesMenu->menuAction()->data().toInt(); }
     int circleSizeValue() const { return circleSizeMenu->menuAction()->data().toInt(); }
     int dotSizeValue() const { return dotSizeMenu->menuAction()->data().toInt(); }
-};
-
-// Operations the concerns call on each other, wired by the window.
-struct Operations {
-    std::function<void()> renderTrace;
-    std::function<void()> drawSetUp;
-    std::function<void()> reset;
-    std::function<void()> recenter;
-    std::function<void()> start;
-    std::function<void()> toggleReplay;
-    std::function<void()> circleStep;
 };

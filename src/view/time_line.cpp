@@ -1,44 +1,52 @@
 #include "view/time_line.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
 #include "engine/numbers.h"
+#include "ui/widgets.h"
 
-TimeLine::TimeLine(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
+TimeLine::TimeLine(sim::SimState& s, const TimeLineControls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
 
 void TimeLine::connectAll()
 {
-    QObject::connect(c_.Timesb, &QScrollBar::valueChanged, this, [this] { timeLineChanged(); });
-    c_.Timesb->installEventFilter(this);
-    QObject::connect(c_.dstartbt, &QPushButton::clicked, this, [this] { toggleReplay(); });
-    QObject::connect(c_.delaytimer1, &QTimer::timeout, this, [this] { replayTimerEvent(); });
-    QObject::connect(c_.replaysb, &QScrollBar::valueChanged, this, [this] { replayPaceChanged(); });
-    QObject::connect(c_.cbfreq, &QComboBox::currentIndexChanged, this, [this] { frequencyChanged(); });
+    QObject::connect(c_.timeLine, &QScrollBar::valueChanged, this, [this] { timeLineChanged(); });
+    c_.timeLine->installEventFilter(this);
+    QObject::connect(c_.replay, &QPushButton::clicked, this, [this] { toggleReplay(); });
+    QObject::connect(c_.replayTimer, &QTimer::timeout, this, [this] { replayTimerEvent(); });
+    QObject::connect(c_.replayPace, &QScrollBar::valueChanged, this, [this] { replayPaceChanged(); });
+    QObject::connect(c_.frequency, &QComboBox::currentIndexChanged, this, [this] { frequencyChanged(); });
 }
 
 bool TimeLine::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == c_.Timesb && event->type() == QEvent::FocusIn)
+    if (watched == c_.timeLine && event->type() == QEvent::FocusIn)
         timeLineEntered();
     return false;
 }
 
 void TimeLine::timeLineChanged()
 {
-    const int pos = c_.Timesb->value();
-    setCaption(c_.Timelb,
+    const int pos = c_.timeLine->value();
+    setCaption(c_.timeLabel,
                QStringLiteral("Time: ") + QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))
                    + QStringLiteral(" s"));
     s_.viewTick = pos;
-    if (!c_.springgb->isHidden()) {
+    if (!c_.springBox->isHidden()) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
-        setCaption(c_.slb,
+        setCaption(c_.springLabel,
                    QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(v, 4, 2))
                        + QStringLiteral(" cm"));
     }
-    if (c_.colltimer->isActive())
+    if (c_.runTimer->isActive())
         ops_.start();
-    if (c_.Circle1->isChecked())
+    if (c_.circle->isChecked())
         ops_.circleStep();
     else
         ops_.renderTrace();
@@ -46,7 +54,7 @@ void TimeLine::timeLineChanged()
 
 void TimeLine::timeLineEntered()
 {
-    if (c_.colltimer->isActive())
+    if (c_.runTimer->isActive())
         ops_.start();
 }
 
@@ -54,31 +62,31 @@ void TimeLine::toggleReplay()
 {
     if (s_.tick <= 1)
         return;
-    if (c_.delaytimer1->isActive())
-        c_.delaytimer1->stop();
+    if (c_.replayTimer->isActive())
+        c_.replayTimer->stop();
     else
-        c_.delaytimer1->start();
-    c_.dstartbt->setText(c_.delaytimer1->isActive() ? QStringLiteral("Stop") : QStringLiteral("Replay"));
+        c_.replayTimer->start();
+    c_.replay->setText(c_.replayTimer->isActive() ? QStringLiteral("Stop") : QStringLiteral("Replay"));
 }
 
 void TimeLine::replayTimerEvent()
 {
-    c_.Timesb->setValue(c_.Timesb->value() + 1);
-    if (c_.Timesb->value() == c_.Timesb->maximum()) {
-        c_.delaytimer1->stop();
-        c_.Timesb->setValue(1);
-        c_.dstartbt->setText(QStringLiteral("Replay"));
+    c_.timeLine->setValue(c_.timeLine->value() + 1);
+    if (c_.timeLine->value() == c_.timeLine->maximum()) {
+        c_.replayTimer->stop();
+        c_.timeLine->setValue(1);
+        c_.replay->setText(QStringLiteral("Replay"));
     }
 }
 
 void TimeLine::replayPaceChanged()
 {
-    c_.delaytimer1->setInterval(50 + 10 * c_.replaysb->value());
+    c_.replayTimer->setInterval(50 + 10 * c_.replayPace->value());
 }
 
 void TimeLine::frequencyChanged()
 {
     ops_.renderTrace();
-    if (c_.Circle1->isChecked())
+    if (c_.circle->isChecked())
         ops_.circleStep();
 }

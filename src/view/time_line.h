@@ -2,13 +2,36 @@
 #include <QObject>
 
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "ui/operations.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+// The controls of the time line, the replay and the frequency list, and the
+// spring reading and run timer they look at.
+struct TimeLineControls {
+    QScrollBar* timeLine;
+    QLabel* timeLabel;
+    QPushButton* replay;
+    QScrollBar* replayPace;
+    QTimer* replayTimer;
+    QTimer* runTimer;
+    QComboBox* frequency;
+    QAction* circle;
+    QGroupBox* springBox;
+    QLabel* springLabel;
+};
 
 // The time line under Start and Reset, the replay that steps it, and the
 // strobe frequency list: they only choose what the trace shows.
 class TimeLine : public QObject {
 public:
-    TimeLine(sim::SimState& s, Controls& c, Operations& ops);
+    TimeLine(sim::SimState& s, const TimeLineControls& c, Operations& ops);
 
     void connectAll();
 
@@ -24,6 +47,6 @@ protected:
 
 private:
     sim::SimState& s_;
-    Controls& c_;
+    TimeLineControls c_;
     Operations& ops_;
 };

@@ -1,0 +1,13 @@
+#pragma once
+#include <functional>
+
+// Operations the concerns call on each other, wired by the window.
+struct Operations {
+    std::function<void()> renderTrace;
+    std::function<void()> drawSetUp;
+    std::function<void()> reset;
+    std::function<void()> recenter;
+    std::function<void()> start;
+    std::function<void()> toggleReplay;
+    std::function<void()> circleStep;
+};
