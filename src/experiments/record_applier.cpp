@@ -9,8 +9,8 @@
 #include "setup/reset.h"
 #include "setup/table_window.h"
 #include "setup/view_marks.h"
+#include "setup/view_options.h"
 #include "ui/widgets.h"
-#include "view/view_options.h"
 
 using exper::ExperimentRecord;
 using F = ExperimentRecord::Field;

@@ -1,7 +1,7 @@
 #include "setup/mode_switches.h"
 
+#include "setup/view_options.h"
 #include "ui/widgets.h"
-#include "view/view_options.h"
 
 ModeSwitches::ModeSwitches(sim::SimState& s, Controls& c, Operations& ops, ViewOptions& view)
     : s_(s), c_(c), ops_(ops), view_(view)

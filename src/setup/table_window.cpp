@@ -13,6 +13,7 @@
 #include "setup/run_control.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_handlers.h"
+#include "setup/view_options.h"
 #include "setup/view_settings_of.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -20,7 +21,6 @@
 #include "view/printing.h"
 #include "view/time_line.h"
 #include "view/trace_renderer.h"
-#include "view/view_options.h"
 
 namespace {
 constexpr int kImageW = 759;

@@ -1,6 +1,6 @@
 #include "table_fixture.h"
 
-#include "view/view_options.h"
+#include "setup/view_options.h"
 
 class ViewOptionsTest : public TableTest {};
 

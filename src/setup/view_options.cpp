@@ -1,4 +1,4 @@
-#include "view/view_options.h"
+#include "setup/view_options.h"
 
 #include "engine/motion.h"
 #include "ui/canvas.h"
