@@ -1,16 +1,16 @@
 #include "app/export_trace.h"
 
-#include <QApplication>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/headless_run.h"
+#include "engine/headless_setup.h"
 #include "experiments/catalogue.h"
-#include "experiments/experiment_box.h"
-#include "setup/table_window.h"
-#include "ui/platform.h"
+#include "experiments/file_reading.h"
+#include "experiments/record_setup.h"
 #include "ui/safe_save.h"
-#include "ui/silent_platform.h"
 
 namespace {
 
@@ -36,6 +36,18 @@ int fail(const QString& what)
 {
     std::fprintf(stderr, "slidora: %s\n", what.toLocal8Bit().constData());
     return 2;
+}
+
+// An experiment file's record, or the message the Experiment box would give.
+std::optional<exper::ExperimentRecord> readExperiment(const QString& path, QString* error)
+{
+    QByteArray bytes;
+    if (!readExperimentBytes(path, &bytes, error))
+        return std::nullopt;
+    const exper::ExperimentFile file = exper::parseExperimentFile(std::string_view(bytes.constData(), bytes.size()));
+    if (!file.record)
+        *error = parseErrorMessage(path, *file.error);
+    return file.record;
 }
 
 void appendNumber(std::string& out, double v)
@@ -118,31 +130,25 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
     if (!experiment.isEmpty() && haveCatalogue)
         return fail(QStringLiteral("--experiment and --catalogue cannot both be given"));
 
-    // No window is shown: the offscreen platform needs no display, and the
+    // No window: the rules the window follows set the table up, and the
     // toolkit's own notes would only clutter the one line an error gets.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QApplication app(argc, argv);
-    SilentPlatform platform;
-    TableWindow window(platform);
-    window.controls().delaytimer1->stop();
-    ExperimentBox box(window, platform);
-    window.setDrawing(false);   // the log is the same without the picture
+    auto s = std::make_unique<sim::SimState>();
+    sim::HeadlessSetup setup(*s);
     if (!experiment.isEmpty()) {
-        if (!box.applyFile(experiment))
-            return fail(platform.message);
+        QString error;
+        const std::optional<exper::ExperimentRecord> record = readExperiment(experiment, &error);
+        if (!record)
+            return fail(error);
+        exper::applyRecord(setup.rules(), *s, setup, *record, exper::RecordSource::File);
     } else if (haveCatalogue) {
-        box.showEntry(*exper::catalogueExperiment(catalogue));
-        box.cancelOrOk();
+        const exper::ParameterParse p =
+            exper::parseParameterText(exper::catalogueExperiment(catalogue)->parameterText());
+        exper::applyRecord(setup.rules(), *s, setup, *p.record, exper::RecordSource::Catalogue);
     }
-
-    sim::SimState& s = window.state();
-    Controls& c = window.controls();
-    (speed == QLatin1String("slow")         ? c.speedSlow
-         : speed == QLatin1String("medium") ? c.speedMedium
-                                            : c.speedFast)
-        ->trigger();
-    sim::HeadlessRun run(s, c.Arrows1->isChecked(), c.Timesb->value());
+    setup.rules().chooseComputerSpeed(speed == QLatin1String("slow") ? 50 : speed == QLatin1String("medium") ? 25 : 10);
+    // the time line stands at its first tick through a run
+    sim::HeadlessRun run(*s, setup.model().mark(sim::ArrowsMark), 1);
     run.start();
     run.runThrough(ticks);
 
@@ -158,7 +164,7 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
             file.write(text);
     };
     put("tick,redX,redY,blackX,blackY,redSpeed,redDirection,blackSpeed,blackDirection,compression\n");
-    const sim::SampleLog& log = s.sampleLog;
+    const sim::SampleLog& log = s->sampleLog;
     std::string row;
     row.reserve(512);
     for (int t = 1; t <= ticks; ++t) {

@@ -1,5 +1,7 @@
 #include "experiments/experiment_box.h"
 
+#include "experiments/file_reading.h"
+
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -30,12 +32,6 @@ QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& 
     b->setGeometry(x, y, w, h);
     b->setAutoDefault(false);
     return b;
-}
-
-QString describe(const exper::ParseError& e)
-{
-    return e.line > 0 ? QStringLiteral("line %1: %2").arg(e.line).arg(QString::fromStdString(e.message))
-                      : QString::fromStdString(e.message);
 }
 }   // namespace
 
@@ -148,21 +144,11 @@ void ExperimentBox::loadOrSave()
 
 bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
 {
-    QFile f(path);
-    if (!f.exists()) {
-        platform_.showMessage(&w_, QStringLiteral("\"%1\": File not found").arg(path));
-        return false;
-    }
-    if (!f.open(QIODevice::ReadOnly)) {
-        platform_.showMessage(&w_, QStringLiteral("\"%1\": %2").arg(path, f.errorString()));
-        return false;
-    }
-    *bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        platform_.showMessage(&w_, QStringLiteral("\"%1\": %2").arg(path, f.errorString()));
-        return false;
-    }
-    return true;
+    QString error;
+    if (readExperimentBytes(path, bytes, &error))
+        return true;
+    platform_.showMessage(&w_, error);
+    return false;
 }
 
 void ExperimentBox::loadFile()
@@ -193,7 +179,7 @@ void ExperimentBox::showFile(const QString& path)
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
     if (file.error) {
         // no "Yes" for a file that cannot be applied whole
-        platform_.showMessage(&w_, QStringLiteral("\"%1\", %2").arg(path, describe(*file.error)));
+        platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
         return;
     }
     yngb_->show();
@@ -206,7 +192,7 @@ bool ExperimentBox::applyFile(const QString& path)
         return false;
     const exper::ExperimentFile file = exper::parseExperimentFile(std::string_view(bytes.constData(), bytes.size()));
     if (!file.record) {
-        platform_.showMessage(&w_, QStringLiteral("\"%1\", %2").arg(path, describe(*file.error)));
+        platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
         return false;
     }
     applier_.apply(*file.record, RecordApplier::Source::File, [this] {
