@@ -19,6 +19,7 @@
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
 #include "datawin/table_text.h"
+#include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"

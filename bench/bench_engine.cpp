@@ -9,8 +9,8 @@
 #include "engine/headless_run.h"
 #include "experiments/catalogue.h"
 #include "experiments/experiment_box.h"
+#include "setup/controls.h"
 #include "setup/table_window.h"
-#include "ui/controls.h"
 
 namespace {
 // The state right after a catalogue entry's Ok, before Start.

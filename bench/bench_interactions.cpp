@@ -8,10 +8,10 @@
 #include <cmath>
 #include <memory>
 
+#include "setup/controls.h"
 #include "setup/puck_placer.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
-#include "ui/controls.h"
 #include "ui/platform.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <memory>
 
+#include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
-#include "ui/controls.h"
 #include "view/time_line.h"
 
 #include "ui/platform.h"

@@ -12,9 +12,9 @@
 
 #include "experiments/experiment_record.h"
 #include "experiments/record_applier.h"
+#include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
-#include "ui/controls.h"
 #include "ui/silent_platform.h"
 
 namespace {

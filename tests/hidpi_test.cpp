@@ -8,6 +8,7 @@
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
 #include "datawin/momentum_page.h"
+#include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/fake_platform.h"

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "engine/sim_state.h"
+#include "setup/controls.h"
 #include "setup/puck_placer.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/canvas.h"
-#include "ui/controls.h"
 #include "ui/fake_platform.h"
 #include "ui/widgets.h"
 #include "view/name_dialog.h"

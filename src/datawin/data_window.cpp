@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -53,11 +54,11 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
 
     nameControls();
-    Controls& c = w_.controls();
-    connect(c.showbt, &QPushButton::clicked, this, [this] { showFromTable(); });
+    const TableLinks links = w_.links();
+    connect(links.showData, &QPushButton::clicked, this, [this] { showFromTable(); });
     // the dot size sizes the page's seven markers, shown or not
-    for (QAction* a : {c.dotNormal, c.dotLarge})
-        connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.controls().dotSizeValue()); });
+    for (QAction* a : {links.dotNormal, links.dotLarge})
+        connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.model().dotSize); });
 }
 
 void DataWindow::nameControls()
@@ -91,14 +92,14 @@ void DataWindow::nameControls()
 dw::RunData DataWindow::runData() const
 {
     const sim::SimState& s = w_.state();
-    const Controls& c = w_.controls();
+    const sim::SetupModel& m = w_.model();
     dw::RunData r;
     r.log = &s.sampleLog;
     r.redMass = s.red.mass;
     r.blackMass = s.black.mass;
-    r.g = dw::pushGain(c.massCount() == 1 && c.dimension() == 1, c.tableangsb->value(), c.m1sb->value());
-    r.springShown = !c.springgb->isHidden();
-    r.springK = c.ksb->value();
+    r.g = dw::pushGain(m.pushed(), m.tableAngle, m.redMass);
+    r.springShown = m.springBoxShown;
+    r.springK = m.springK;
     for (size_t i = 0; i < 6; ++i)
         r.divisors[i] = s.frequencyDivisors[i];
     return r;
@@ -115,9 +116,9 @@ void DataWindow::showFromTable()
 
 void DataWindow::activate()
 {
-    const Controls& c = w_.controls();
+    const sim::SetupModel& m = w_.model();
     const dw::RunData run = runData();
-    const int N = std::max(1, c.Timesb->maximum());
+    const int N = std::max(1, w_.links().timeLine->maximum());
     table_->setRun(run);
     graph_->setRun(run);
     momentum_->setRun(run, N);
@@ -125,7 +126,7 @@ void DataWindow::activate()
     graph_->plotrg->show();
     graph_->drawcb->show();
     graph_->compcb->show();
-    if (c.massCount() == 1 && c.dimension() == 1) {
+    if (m.pushed()) {
         graph_->compcb->setCurrentIndex(0);
         graph_->compcb->hide();
         graph_->plotrg->hide();
@@ -134,7 +135,7 @@ void DataWindow::activate()
         for (QCheckBox* b : {table_->speed2cb, table_->angle2cb, table_->energy2cb, table_->mom2cb})
             b->setChecked(false);
     }
-    table_->blackRow->setVisible(c.massCount() == 2);
+    table_->blackRow->setVisible(m.massCount == 2);
     table_->Sprcb->setVisible(run.springShown);
     graph_->spcb->setVisible(run.springShown && graph_->plotEnergy->isChecked());
     // the numbers of the run, every bar at its last tick

@@ -38,8 +38,8 @@ QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& 
 ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     : QObject(&window), w_(window), platform_(platform), applier_(window)
 {
-    Controls& c = w_.controls();
-    box_ = c.expgb;
+    const TableLinks table = w_.links();
+    box_ = table.experimentBox;
     // an opaque panel: the table and the pucks must not show between its controls
     QPalette pal = box_->palette();
     pal.setColor(QPalette::Window, windowColour());
@@ -60,8 +60,8 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     yngb_->hide();
 
     nameControlsByCaption(box_);
-    connect(c.Load1, &QAction::triggered, this, [this] { openBox(LoadMode); });
-    connect(c.Save1, &QAction::triggered, this, [this] { openBox(SaveMode); });
+    connect(table.load, &QAction::triggered, this, [this] { openBox(LoadMode); });
+    connect(table.save, &QAction::triggered, this, [this] { openBox(SaveMode); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
@@ -69,7 +69,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     new BoxKeys(
         box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
 
-    buildRunExperimentMenu(c.runExperimentMenu);
+    buildRunExperimentMenu(table.runExperiment);
 }
 
 // "Run Experiment", built from the catalogue in its order: the entries at the

@@ -5,8 +5,8 @@
 
 class TableWindow;
 
-// Makes a record from the live set-up, and applies one to the table window
-// by driving the same controls and menu entries a user would.
+// Makes a record from the table window's set-up, and applies one to it
+// through the set-up rules, the controls then showing the outcome.
 class RecordApplier {
 public:
     explicit RecordApplier(TableWindow& window);
@@ -21,13 +21,5 @@ public:
     void apply(const exper::ExperimentRecord& r, Source source, const std::function<void()>& afterViewSettings = {});
 
 private:
-    void placePucksAndHandles(const exper::ExperimentRecord& r);
-    void setBars(const exper::ExperimentRecord& r, Source source);
-    void rememberMenuValues(const exper::ExperimentRecord& r);
-    void chooseModes(const exper::ExperimentRecord& r);
-    void chooseInteraction(const exper::ExperimentRecord& r);
-    void setViewSettings(const exper::ExperimentRecord& r);
-    void setTableAngle(const exper::ExperimentRecord& r);
-
     TableWindow& w_;
 };

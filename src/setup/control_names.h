@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/controls.h"
+#include "setup/controls.h"
 
 // Gives every control, menu and menu entry its name in `Controls` as its
 // object name.

@@ -8,8 +8,8 @@
 
 using num::Trunc;
 
-MeasureTools::MeasureTools(sim::SimState& s, Controls& c, Operations& ops, Canvas& table)
-    : s_(s), c_(c), ops_(ops), cv_(table)
+MeasureTools::MeasureTools(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table)
+    : m_(m), s_(s), c_(c), ops_(ops), cv_(table)
 {}
 
 void MeasureTools::connectAll()
@@ -118,10 +118,9 @@ void MeasureTools::drawRuler()
     cv_.line(ax + Trunc(15 * pc), ay + Trunc(15 * ps), ax + Trunc(-15 * pc), ay + Trunc(-15 * ps));
     cv_.setPenWidth(1);
     const double length = std::hypot(mx - ax, my - ay) / Trunc(s_.scale);
-    const bool metres = c_.dimension() == 1 && c_.massCount() == 1;
     setCaption(c_.anslb,
                QStringLiteral("Length: ") + QString::fromStdString(num::F(length, 4, 2))
-                   + (metres ? QStringLiteral(" m") : QString::fromStdString(s_.unitText)));
+                   + QString::fromLatin1(m_.unitText()));
 }
 
 void MeasureTools::drawProtractor()

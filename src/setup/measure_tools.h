@@ -1,6 +1,7 @@
 #pragma once
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/controls.h"
 #include <QObject>
 
 class Canvas;
@@ -8,7 +9,7 @@ class Canvas;
 // The ruler and the protractor drawn over the trace, driven by clicks.
 class MeasureTools {
 public:
-    MeasureTools(sim::SimState& s, Controls& c, Operations& ops, Canvas& table);
+    MeasureTools(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table);
 
     void connectAll();
 
@@ -35,6 +36,7 @@ public:
     int step() const { return step_; }
 
 private:
+    const sim::SetupModel& m_;
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;

@@ -24,7 +24,9 @@ void holdOnTable(int& left, int& top, int width, int imageW, int imageH)
 }
 }   // namespace
 
-PuckPlacer::PuckPlacer(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
+PuckPlacer::PuckPlacer(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops)
+    : m_(m), s_(s), c_(c), ops_(ops)
+{}
 
 void PuckPlacer::connectAll()
 {
@@ -66,7 +68,7 @@ void PuckPlacer::buttonDown()
 void PuckPlacer::buttonUp()
 {
     dragging_ = false;
-    c_.velsh->setVisible(c_.Circle1->isChecked());
+    c_.velsh->setVisible(m_.interaction == sim::Interaction::Circle);
 }
 
 void PuckPlacer::rememberHandle(int tag)
@@ -186,7 +188,7 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
     MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
     sim::PuckState& p = tag == 1 ? s_.red : s_.black;
     const int oldLeft = puck->x(), oldTop = puck->y();
-    if (c_.dimension() == 1)
+    if (m_.dimension == 1)
         y = puck->height() / 2;
     int left = puck->x() + x - puck->width() / 2;
     int top = puck->y() + y - puck->height() / 2;
@@ -230,7 +232,7 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
         return;
     MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
     sim::PuckState& p = tag == 1 ? s_.red : s_.black;
-    const bool oneD = c_.dimension() == 1;
+    const bool oneD = m_.dimension == 1;
     if (oneD)
         y = handle->width() / 2;
     int left = handle->x() + x - handle->width() / 2;
@@ -241,7 +243,7 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
     const double dir = sim::directionFromHandle(p, left, top, handle->width() / 2, oneD ? 1 : 2);
     p.direction = dir;
     // With one mass the unseen black puck keeps to the red puck's course.
-    if (tag == 1 && c_.massCount() == 1)
+    if (tag == 1 && m_.massCount == 1)
         s_.black.direction = dir;
     ops_.drawSetUp();
     if (tag == 1)

@@ -2,14 +2,15 @@
 #include <QObject>
 #include <QRect>
 
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/controls.h"
 
 // Dragging the pucks and their velocity handles in the set-up state, and
 // the circle-speed handle's launch.
 class PuckPlacer {
 public:
-    PuckPlacer(sim::SimState& s, Controls& c, Operations& ops);
+    PuckPlacer(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops);
 
     void connectAll();
 
@@ -29,6 +30,7 @@ private:
     QRect tableRect() const;
     void moveRememberedHandle(int tag, int dx, int dy);
 
+    const sim::SetupModel& m_;
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;

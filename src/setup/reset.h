@@ -1,24 +1,21 @@
 #pragma once
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/controls.h"
 
 class Canvas;
 
-// Back to a clean set-up (Reset), back to the standard places (Recenter),
-// and the table-angle bar.
+// Back to a clean set-up (Reset) and back to the standard places (Recenter):
+// the run's controls and the pucks' shapes; the state's part is the engine's.
 class TableReset {
 public:
-    TableReset(sim::SimState& s, Controls& c, Operations& ops, Canvas& table, Canvas& grid);
+    TableReset(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table, Canvas& grid);
 
     void reset();
     void recenter();
-    void tableAngleChanged();
-
-    // Pucks and handles at the start-up places, with radii, positions and
-    // start positions taken from the shapes.
-    void placeAtStart();
 
 private:
+    const sim::SetupModel& m_;
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;

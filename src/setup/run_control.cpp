@@ -3,7 +3,8 @@
 #include "engine/numbers.h"
 #include "ui/widgets.h"
 
-RunControl::RunControl(sim::SimState& s, Controls& c, Operations& ops) : s_(s), c_(c), ops_(ops)
+RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops)
+    : m_(m), s_(s), c_(c), ops_(ops)
 {
     // Every label a run can show, built once: a timer event then only
     // shares one of them and allocates nothing for its text.
@@ -69,7 +70,7 @@ void RunControl::start()
     c_.redansh->hide();
     c_.blackansh->hide();
     c_.velsh->hide();
-    if (c_.tracecb->isChecked())
+    if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
 }
 

@@ -3,13 +3,14 @@
 #include <vector>
 
 #include "engine/run.h"
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/controls.h"
 
 // Start, Stop and Continue, and the run timer's event.
 class RunControl : public sim::RunHost {
 public:
-    RunControl(sim::SimState& s, Controls& c, Operations& ops);
+    RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops);
 
     void start();
     void timerEvent();
@@ -25,6 +26,7 @@ private:
     const QString& timeText(int tick);
     void showSpringReading();
 
+    const sim::SetupModel& m_;
     sim::SimState& s_;
     Controls& c_;
     Operations& ops_;

@@ -24,8 +24,8 @@ struct ShapeGeom {
 };
 }   // namespace
 
-SetupDrawing::SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
-    : s_(s), c_(c), cv_(table), grid_(grid)
+SetupDrawing::SetupDrawing(const sim::SetupModel& m, sim::SimState& s, Controls& c, Canvas& table, Canvas& grid)
+    : m_(m), s_(s), c_(c), cv_(table), grid_(grid)
 {}
 
 void SetupDrawing::drawSetUp()
@@ -33,7 +33,7 @@ void SetupDrawing::drawSetUp()
     const int il = sim::kImageLeft, it = sim::kImageTop;
     const ShapeGeom red{c_.puck1->x() - il, c_.puck1->y() - it, c_.puck1->width() / 2};
     const ShapeGeom black{c_.puck2->x() - il, c_.puck2->y() - it, c_.puck2->width() / 2};
-    const bool twoMasses = c_.massCount() == 2;
+    const bool twoMasses = m_.massCount == 2;
 
     auto arrow = [&](const ShapeGeom& g, double a) {
         const int tx = g.px(100, a), ty = g.py(100, a);
@@ -42,27 +42,27 @@ void SetupDrawing::drawSetUp()
         cv_.line(tx, ty, g.px(90, a + sim::kPi / 25), g.py(90, a + sim::kPi / 25));
     };
 
-    TraceRenderer::clearTable(cv_, grid_, c_.ShowGrid1->isChecked(), kRed);
+    TraceRenderer::clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), kRed);
     // scale bar (over the grid the pen keeps what it had)
-    if (c_.ShowScale1->isChecked())
+    if (m_.mark(sim::ShowScaleMark))
         TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
     // red aiming line
     cv_.setPenStyle(Canvas::PenStyle::Dotted);
     cv_.setPenColor(kRed);
     cv_.line(red.cx(), red.cy(), red.px(400, s_.red.direction), red.py(400, s_.red.direction));
-    if (!c_.Circle1->isChecked()) {
+    if (m_.interaction != sim::Interaction::Circle) {
         cv_.setPenWidth(2);
-        if (c_.v1sb->value() != 0)
+        if (m_.redSpeed != 0)
             arrow(red, s_.red.direction);
         cv_.setPenWidth(1);
         cv_.setPenColor(kBlack);
         if (twoMasses)
             cv_.line(black.cx(), black.cy(), black.px(400, s_.black.direction), black.py(400, s_.black.direction));
         cv_.setPenWidth(2);
-        if (c_.v2sb->value() != 0 && twoMasses)
+        if (m_.blackSpeed != 0 && twoMasses)
             arrow(black, s_.black.direction);
         cv_.setPenWidth(1);
-        if (c_.dimension() == 1) {
+        if (m_.dimension == 1) {
             cv_.setPenWidth(2);
             cv_.setPenColor(kBlack);
             const int y = Trunc(s_.black.y + 2 * s_.black.radius - it);
@@ -71,7 +71,7 @@ void SetupDrawing::drawSetUp()
         }
     }
     cv_.setPenStyle(Canvas::PenStyle::Solid);
-    if (c_.dimension() == 1 && c_.springMenu->menuAction()->isChecked()) {
+    if (m_.dimension == 1 && m_.springChecked) {
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
         drawSpring(cv_, s_, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
@@ -79,7 +79,7 @@ void SetupDrawing::drawSetUp()
                    QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
                        + QStringLiteral(" cm"));
     }
-    if (c_.dimension() == 1 && !twoMasses)
-        drawForce(cv_, s_, viewSettingsOf(c_));
+    if (m_.dimension == 1 && !twoMasses)
+        drawForce(cv_, s_, viewSettingsOf(m_, c_));
     c_.tableim->update();
 }

@@ -1,6 +1,7 @@
 #pragma once
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
-#include "ui/controls.h"
+#include "setup/controls.h"
 #include "view/interaction_drawing.h"
 
 class Canvas;
@@ -9,10 +10,11 @@ class Canvas;
 // puck shapes, the scale bar, the 1-D track, the spring and the force.
 class SetupDrawing {
 public:
-    SetupDrawing(sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
+    SetupDrawing(const sim::SetupModel& m, sim::SimState& s, Controls& c, Canvas& table, Canvas& grid);
     void drawSetUp();
 
 private:
+    const sim::SetupModel& m_;
     sim::SimState& s_;
     Controls& c_;
     Canvas& cv_;

@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QTabBar>
 
+#include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/widgets.h"
 

@@ -1,5 +1,6 @@
 #include <QMenuBar>
 
+#include "setup/controls.h"
 #include "setup/table_window.h"
 #include "setup/view_marks.h"
 
@@ -16,11 +17,9 @@ QAction* entry(QMenu* menu, const QString& caption, int tag = 0, bool checkable 
     return a;
 }
 
-QMenu* submenu(QMenu* parent, const QString& caption, int tag = 0)
+QMenu* submenu(QMenu* parent, const QString& caption)
 {
-    QMenu* m = parent->addMenu(caption);
-    m->menuAction()->setData(tag);
-    return m;
+    return parent->addMenu(caption);
 }
 
 }   // namespace
@@ -44,21 +43,21 @@ void TableWindow::buildMenu()
     c_.Exit1 = entry(file, QStringLiteral("E&xit"));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    c_.typeMenu = submenu(view, QStringLiteral("&Type: 2-D"), 2);
+    c_.typeMenu = submenu(view, QStringLiteral("&Type: 2-D"));
     c_.type2D = entry(c_.typeMenu, QStringLiteral("2-D"), 2);
     c_.type1D = entry(c_.typeMenu, QStringLiteral("1-D"), 1);
-    c_.massesMenu = submenu(view, QStringLiteral("2 Masses"), 2);
+    c_.massesMenu = submenu(view, QStringLiteral("2 Masses"));
     c_.masses2 = entry(c_.massesMenu, QStringLiteral("2 Masses"), 2);
     c_.masses1 = entry(c_.massesMenu, QStringLiteral("1 Mass"), 1);
     for (const ViewMark& m : kViewMarks) {
         if (m.separatorBefore)
             view->addSeparator();
-        QAction* a = entry(view, QString::fromLatin1(m.caption), m.tag, true, m.checked);
+        QAction* a = entry(view, QString::fromLatin1(m.caption), 0, true, sim::SetupModel().mark(m.mark));
         a->setVisible(m.visible);
         c_.*(m.action) = a;
     }
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    c_.springMenu = submenu(options, QStringLiteral("1-D Spring"), 3);
+    c_.springMenu = submenu(options, QStringLiteral("1-D Spring"));
     c_.springMenu->menuAction()->setCheckable(true);
     c_.springElastic = entry(c_.springMenu, QStringLiteral("Elastic"), 3);
     c_.springInelastic = entry(c_.springMenu, QStringLiteral("Inelastic"), 4);
@@ -83,29 +82,25 @@ void TableWindow::buildMenu()
     options->addSeparator();
     c_.timingMenu = submenu(options, QStringLiteral("Timing"));
     c_.PlottingError1 = entry(c_.timingMenu, QStringLiteral("&Plotting Error"), 0, true, false);
-    c_.speedMenu = submenu(c_.timingMenu, QStringLiteral("Computer Speed: F"), 10);
+    c_.speedMenu = submenu(c_.timingMenu, QStringLiteral("Computer Speed: F"));
     c_.speedSlow = entry(c_.speedMenu, QStringLiteral("Slow"), 50);
     c_.speedMedium = entry(c_.speedMenu, QStringLiteral("Medium"), 25);
     c_.speedFast = entry(c_.speedMenu, QStringLiteral("Fast"), 10);
-    c_.circleSizeMenu = submenu(options, QStringLiteral("Circle Size: S"), 0);
+    c_.circleSizeMenu = submenu(options, QStringLiteral("Circle Size: S"));
     c_.circleSmall = entry(c_.circleSizeMenu, QStringLiteral("Small"), 0);
     c_.circleMedium = entry(c_.circleSizeMenu, QStringLiteral("Medium"), 1);
     c_.circleLarge = entry(c_.circleSizeMenu, QStringLiteral("Large"), 2);
     c_.circleBlackSmall = entry(c_.circleSizeMenu, QStringLiteral("Black Really Small"), -2);
-    c_.scaleMenu = submenu(options, QStringLiteral("Scale: Medium"), 20);
+    c_.scaleMenu = submenu(options, QStringLiteral("Scale: Medium"));
     c_.scaleSmall = entry(c_.scaleMenu, QStringLiteral("Small"), 50);
     c_.scaleMedium = entry(c_.scaleMenu, QStringLiteral("Medium"), 20);
     c_.scaleLarge = entry(c_.scaleMenu, QStringLiteral("Large"), 5);
-    c_.dotSizeMenu = submenu(options, QStringLiteral("\"Dot\" Size: (Normal)"), 7);
+    c_.dotSizeMenu = submenu(options, QStringLiteral("\"Dot\" Size: (Normal)"));
     c_.dotNormal = entry(c_.dotSizeMenu, QStringLiteral("Normal"), 7);
     c_.dotLarge = entry(c_.dotSizeMenu, QStringLiteral("Large"), 9);
-    c_.frictionMenu = submenu(options, QStringLiteral("Circle friction: (0)"), 0);
+    c_.frictionMenu = submenu(options, QStringLiteral("Circle friction: (0)"));
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
-
-    for (QAction* a : {c_.Elastic1, c_.Inelastic1, c_.SemiElastic1, c_.springMenu->menuAction(),
-                       c_.electroMenu->menuAction(), c_.Circle1})
-        a->setProperty("available", true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     c_.About1 = entry(help, QStringLiteral("&About"));

@@ -4,15 +4,17 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "engine/motion.h"
+#include "engine/table_start.h"
 #include "setup/control_names.h"
+#include "setup/controls.h"
 #include "setup/measure_tools.h"
-#include "setup/mode_switches.h"
+#include "setup/model_view.h"
 #include "setup/puck_placer.h"
 #include "setup/reset.h"
 #include "setup/run_control.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_handlers.h"
+#include "setup/table_host.h"
 #include "setup/view_options.h"
 #include "setup/view_settings_of.h"
 #include "ui/platform.h"
@@ -29,7 +31,7 @@ constexpr int kImageH = 367;
 
 TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), state_(std::make_unique<sim::SimState>()), table_(kImageW, kImageH),
-      grid_(kImageW, kImageH)
+      grid_(kImageW, kImageH), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
     setWindowTitle(QStringLiteral("Slidora"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -38,23 +40,24 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     buildMenu();
     setObjectNames(c_);
 
-    auto settings = [this] { return viewSettingsOf(c_); };
+    auto settings = [this] { return viewSettingsOf(model_, c_); };
     renderer_ = std::make_unique<TraceRenderer>(
-        *state_, table_, grid_, settings, [this] { return c_.dimension() == 1 && c_.massCount() == 1; }, c_.tableim);
-    setupDrawing_ = std::make_unique<SetupDrawing>(*state_, c_, table_, grid_);
+        *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
+    setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
-    reset_ = std::make_unique<TableReset>(*state_, c_, ops_, table_, grid_);
-    run_ = std::make_unique<RunControl>(*state_, c_, ops_);
-    handlers_ = std::make_unique<SetupHandlers>(*state_, c_, ops_);
-    view_ = std::make_unique<ViewOptions>(*state_, c_, ops_);
-    timeLine_ =
-        std::make_unique<TimeLine>(*state_,
-                                   TimeLineControls{c_.Timesb, c_.Timelb, c_.dstartbt, c_.replaysb, c_.delaytimer1,
-                                                    c_.colltimer, c_.cbfreq, c_.Circle1, c_.springgb, c_.slb},
-                                   ops_);
-    modes_ = std::make_unique<ModeSwitches>(*state_, c_, ops_, *view_);
-    placer_ = std::make_unique<PuckPlacer>(*state_, c_, ops_);
-    measure_ = std::make_unique<MeasureTools>(*state_, c_, ops_, table_);
+    reset_ = std::make_unique<TableReset>(model_, *state_, c_, ops_, table_, grid_);
+    run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
+    placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
+    measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
+    modelView_ = std::make_unique<ModelView>(model_, c_);
+    host_ = std::make_unique<TableHost>(model_, *state_, c_, ops_, *modelView_, *placer_, *reset_);
+    rules_ = std::make_unique<sim::SetupRules>(model_, *state_, *host_);
+    handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
+    view_ = std::make_unique<ViewOptions>(*rules_, c_, *modelView_);
+    timeLine_ = std::make_unique<TimeLine>(*rules_, *state_,
+                                           TimeLineControls{c_.Timesb, c_.Timelb, c_.dstartbt, c_.replaysb,
+                                                            c_.delaytimer1, c_.colltimer, c_.cbfreq, c_.slb},
+                                           ops_);
     printing_ = std::make_unique<Printing>(PrintingControls{c_.printtrbt, c_.Print1, c_.PrintCopySelect1, c_.WhoAmI1,
                                                             c_.CopySelect1, c_.measurecb, c_.copyshape},
                                            platform_, table_, this);
@@ -72,6 +75,16 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
 }
 
 TableWindow::~TableWindow() = default;
+
+TableLinks TableWindow::links() const
+{
+    return {c_.expgb, c_.Load1, c_.Save1, c_.runExperimentMenu, c_.showbt, c_.dotNormal, c_.dotLarge, c_.Timesb};
+}
+
+sim::SetupHost& TableWindow::setupHost()
+{
+    return *host_;
+}
 
 void TableWindow::setDrawing(bool on)
 {
@@ -97,7 +110,6 @@ void TableWindow::wire()
     handlers_->connectAll();
     view_->connectAll();
     timeLine_->connectAll();
-    modes_->connectAll();
     placer_->connectAll();
     measure_->connectAll();
     printing_->connectAll();
@@ -121,7 +133,6 @@ void TableWindow::wire()
         reset_->reset();
     });
     connect(c_.Recenterbt, &QPushButton::clicked, this, [this] { reset_->recenter(); });
-    connect(c_.tableangsb, &QScrollBar::valueChanged, this, [this] { reset_->tableAngleChanged(); });
     connect(c_.colltimer, &QTimer::timeout, this, [this] { run_->timerEvent(); });
     connect(c_.SpeedButton1, &QToolButton::clicked, this, &QWidget::close);
     connect(c_.Exit1, &QAction::triggered, this, &QWidget::close);
@@ -130,30 +141,9 @@ void TableWindow::wire()
 
 void TableWindow::startUp()
 {
-    sim::SimState& s = *state_;
-    s.unitText = " cm";
     ViewOptions::drawGrid(grid_);
-    {
-        const QSignalBlocker quiet(c_.cbfreq);
-        c_.cbfreq->setCurrentIndex(5);
-    }
-    s.noCollisionTick = sim::kNoCollisionTick;
     printing_->cancelSelection();
-    s.scale = 20.0;
-    s.tiltAccel = 0.0;
-    s.pushAccel = 0.0;
-    s.collisionTick = s.noCollisionTick;
-    s.collided = false;
-    s.frequencyDivisors = {1, 2, 4, 5, 10, 20};
-    c_.persb->setValue(50);
-    reset_->placeAtStart();
-    c_.v1sb->setValue(50);
-    c_.v2sb->setValue(0);
-    c_.m1sb->setValue(20);
-    c_.m1sb->setValue(20);
-    c_.m2sb->setValue(20);
-    c_.speedFast->trigger();
-    sim::computeDirections(s);
-    reset_->reset();
+    sim::startUpSetup(*rules_, *state_, *host_);
+    modelView_->show();
     c_.delaytimer1->start();   // its first event finds the time line at its end and stops
 }

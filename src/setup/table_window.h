@@ -2,11 +2,19 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "engine/setup_model.h"
+#include "engine/setup_rules.h"
 #include "engine/sim_state.h"
 #include "ui/canvas.h"
-#include "ui/controls.h"
+#include "ui/operations.h"
 
 class PlatformServices;
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+struct Controls;
 class TraceRenderer;
 class SetupDrawing;
 class CircleDrawing;
@@ -15,11 +23,25 @@ class RunControl;
 class SetupHandlers;
 class ViewOptions;
 class TimeLine;
-class ModeSwitches;
+class ModelView;
+class TableHost;
 class PuckPlacer;
 class MeasureTools;
 class Printing;
 class NameDialog;
+
+// The few controls of the table window that the Experiment box and the
+// data window work with; the rest stay the table window's own.
+struct TableLinks {
+    QGroupBox* experimentBox;
+    QAction* load;
+    QAction* save;
+    QMenu* runExperiment;
+    QPushButton* showData;   // "Show Data Table"
+    QAction* dotNormal;
+    QAction* dotLarge;
+    QScrollBar* timeLine;   // its maximum is the last tick run
+};
 
 // The table window: builds the layout and the menu, wires the concerns
 // to the controls, and runs the start-up sequence. It owns the state.
@@ -30,7 +52,14 @@ public:
     ~TableWindow() override;
 
     sim::SimState& state() { return *state_; }
+    // every setting of the set-up, and the rules that change it
+    const sim::SetupModel& model() const { return model_; }
+    sim::SetupRules& rules() { return *rules_; }
+    sim::SetupHost& setupHost();
+    ModelView& modelView() { return *modelView_; }
+    // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
+    TableLinks links() const;
     Operations& ops() { return ops_; }
     Canvas& tableCanvas() { return table_; }
     Canvas& gridCanvas() { return grid_; }
@@ -38,7 +67,6 @@ public:
     TableReset& tableReset() { return *reset_; }
     ViewOptions& viewOptions() { return *view_; }
     TimeLine& timeLine() { return *timeLine_; }
-    ModeSwitches& modeSwitches() { return *modes_; }
     PuckPlacer& puckPlacer() { return *placer_; }
     MeasureTools& measureTools() { return *measure_; }
     Printing& printing() { return *printing_; }
@@ -59,9 +87,11 @@ private:
 
     PlatformServices& platform_;
     std::unique_ptr<sim::SimState> state_;
+    sim::SetupModel model_;
     Canvas table_;
     Canvas grid_;
-    Controls c_;
+    std::unique_ptr<Controls> controls_;
+    Controls& c_;
     Operations ops_;
     std::unique_ptr<TraceRenderer> renderer_;
     std::unique_ptr<SetupDrawing> setupDrawing_;
@@ -71,8 +101,10 @@ private:
     std::unique_ptr<SetupHandlers> handlers_;
     std::unique_ptr<ViewOptions> view_;
     std::unique_ptr<TimeLine> timeLine_;
-    std::unique_ptr<ModeSwitches> modes_;
     std::unique_ptr<PuckPlacer> placer_;
     std::unique_ptr<MeasureTools> measure_;
     std::unique_ptr<Printing> printing_;
+    std::unique_ptr<ModelView> modelView_;
+    std::unique_ptr<TableHost> host_;
+    std::unique_ptr<sim::SetupRules> rules_;
 };

@@ -1,31 +1,24 @@
 #pragma once
-#include "engine/sim_state.h"
-#include "ui/controls.h"
 #include <QObject>
 
-class Canvas;
+#include "engine/setup_rules.h"
+#include "setup/controls.h"
 
-// The "&View" toggles, the three size choices, the speed labels' unit and
-// the grid picture.
+class Canvas;
+class ModelView;
+
+// The "&View" marks and the three size choices, and the grid picture.
 class ViewOptions {
 public:
-    ViewOptions(sim::SimState& s, Controls& c, Operations& ops);
+    ViewOptions(sim::SetupRules& rules, Controls& c, ModelView& view);
 
     void connectAll();
-
-    void centreGroupToggled();
-    void colourGroupToggled();
-    void gridGroupToggled();
-    void circleSizeChosen(QAction* entry);
-    void scaleChosen(QAction* entry);
-    void dotSizeChosen(QAction* entry);
-    void relabelSpeeds();
 
     static void drawGrid(Canvas& grid);
 
 private:
-    sim::SimState& s_;
+    sim::SetupRules& rules_;
     Controls& c_;
-    Operations& ops_;
+    ModelView& view_;
     QObject context_;   // its connections end with this concern
 };

@@ -1,6 +1,8 @@
 #pragma once
-#include "ui/controls.h"
+#include "engine/setup_model.h"
+#include "setup/controls.h"
 #include "view/view_settings.h"
 
-// The view settings as the table window's controls show them, read at once.
-ViewSettings viewSettingsOf(const Controls& c);
+// The view settings of the set-up model, with the red puck's and handle's
+// places as the table shows them.
+ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c);

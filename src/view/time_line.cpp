@@ -1,9 +1,7 @@
 #include "view/time_line.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,7 +10,9 @@
 #include "engine/numbers.h"
 #include "ui/widgets.h"
 
-TimeLine::TimeLine(sim::SimState& s, const TimeLineControls& c, Operations& ops) : s_(s), c_(c), ops_(ops) {}
+TimeLine::TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops)
+    : rules_(rules), s_(s), c_(c), ops_(ops)
+{}
 
 void TimeLine::connectAll()
 {
@@ -21,7 +21,8 @@ void TimeLine::connectAll()
     QObject::connect(c_.replay, &QPushButton::clicked, this, [this] { toggleReplay(); });
     QObject::connect(c_.replayTimer, &QTimer::timeout, this, [this] { replayTimerEvent(); });
     QObject::connect(c_.replayPace, &QScrollBar::valueChanged, this, [this] { replayPaceChanged(); });
-    QObject::connect(c_.frequency, &QComboBox::currentIndexChanged, this, [this] { frequencyChanged(); });
+    QObject::connect(c_.frequency, &QComboBox::currentIndexChanged, this,
+                     [this](int index) { frequencyChanged(index); });
 }
 
 bool TimeLine::eventFilter(QObject* watched, QEvent* event)
@@ -38,7 +39,7 @@ void TimeLine::timeLineChanged()
                QStringLiteral("Time: ") + QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))
                    + QStringLiteral(" s"));
     s_.viewTick = pos;
-    if (!c_.springBox->isHidden()) {
+    if (rules_.model().springBoxShown) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
         setCaption(c_.springLabel,
                    QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(v, 4, 2))
@@ -46,7 +47,7 @@ void TimeLine::timeLineChanged()
     }
     if (c_.runTimer->isActive())
         ops_.start();
-    if (c_.circle->isChecked())
+    if (rules_.model().interaction == sim::Interaction::Circle)
         ops_.circleStep();
     else
         ops_.renderTrace();
@@ -84,9 +85,10 @@ void TimeLine::replayPaceChanged()
     c_.replayTimer->setInterval(50 + 10 * c_.replayPace->value());
 }
 
-void TimeLine::frequencyChanged()
+void TimeLine::frequencyChanged(int index)
 {
+    rules_.setFrequencyIndex(index);
     ops_.renderTrace();
-    if (c_.circle->isChecked())
+    if (rules_.model().interaction == sim::Interaction::Circle)
         ops_.circleStep();
 }

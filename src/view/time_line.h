@@ -1,12 +1,11 @@
 #pragma once
 #include <QObject>
 
+#include "engine/setup_rules.h"
 #include "engine/sim_state.h"
 #include "ui/operations.h"
 
-class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -22,8 +21,6 @@ struct TimeLineControls {
     QTimer* replayTimer;
     QTimer* runTimer;
     QComboBox* frequency;
-    QAction* circle;
-    QGroupBox* springBox;
     QLabel* springLabel;
 };
 
@@ -31,7 +28,7 @@ struct TimeLineControls {
 // strobe frequency list: they only choose what the trace shows.
 class TimeLine : public QObject {
 public:
-    TimeLine(sim::SimState& s, const TimeLineControls& c, Operations& ops);
+    TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops);
 
     void connectAll();
 
@@ -40,12 +37,13 @@ public:
     void toggleReplay();
     void replayTimerEvent();
     void replayPaceChanged();
-    void frequencyChanged();
+    void frequencyChanged(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    sim::SetupRules& rules_;
     sim::SimState& s_;
     TimeLineControls c_;
     Operations& ops_;

@@ -13,9 +13,9 @@ TEST_F(ExperimentTest, RecordCutAfterTheSpringKindAndViewFlags)
     c().Centerofmass1->trigger();
     preview(QStringLiteral("cut.col"));
     box->yesButton()->click();
-    EXPECT_EQ(c().massCount(), 1);
+    EXPECT_EQ(window->model().massCount, 1);
     EXPECT_TRUE(c().Elastic1->isChecked());
-    EXPECT_EQ(c().circleSizeValue(), 0);
+    EXPECT_EQ(window->model().circleSize, 0);
     EXPECT_EQ(s().scale, 5.0);
     for (QAction* a : {c().Centerofmass1, c().tracecb, c().TraceBlock1, c().redb, c().blackb, c().reda, c().blackA,
                        c().Labelmass1, c().Arrows1, c().ShowScale1, c().ShowGrid1})

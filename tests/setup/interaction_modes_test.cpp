@@ -27,7 +27,7 @@ TEST_F(InteractionModeTest, SpringEntriesSwitchToTheSpringBox)
     c().springInelastic->trigger();
     EXPECT_EQ(c().springMenu->title(), "1-D Spring: I");
     EXPECT_EQ(s().springKind, 4);
-    EXPECT_EQ(c().dimension(), 1);
+    EXPECT_EQ(window->model().dimension, 1);
     EXPECT_EQ(s().interactionMode, sim::Interaction::Spring1D);
     EXPECT_TRUE(c().springMenu->menuAction()->isChecked());
     for (QAction* a : {c().Elastic1, c().Inelastic1, c().SemiElastic1, c().Circle1, c().electroMenu->menuAction()})

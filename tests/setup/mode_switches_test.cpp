@@ -10,7 +10,7 @@ TEST_F(ModeSwitchTest, OneDMakesSquaresRecentresAndPushes)
     c().Resetbt->click();
     c().type1D->trigger();
     EXPECT_EQ(c().typeMenu->title(), "&Type: 1-D");
-    EXPECT_EQ(c().dimension(), 1);
+    EXPECT_EQ(window->model().dimension, 1);
     EXPECT_EQ(c().puck1->kind(), MovableShape::Kind::Square);
     EXPECT_EQ(c().puck1->size(), QSize(48, 48));
     EXPECT_EQ(c().puck2->size(), QSize(48, 48));
@@ -20,7 +20,7 @@ TEST_F(ModeSwitchTest, OneDMakesSquaresRecentresAndPushes)
     EXPECT_EQ(c().tableangsb->value(), 0);
     EXPECT_EQ(c().tableanglb->text(), "Force: 0.0 N [R]");
     EXPECT_EQ(s().tiltAccel, 0.0);
-    EXPECT_EQ(s().unitText, " cm");   // two masses still
+    EXPECT_STREQ(window->model().unitText(), " cm");   // two masses still
     EXPECT_FALSE(c().ShowForce1->isVisible());
 }
 
@@ -50,7 +50,7 @@ TEST_F(ModeSwitchTest, OneMassHidesTheBlackPuckAndDisablesInteractions)
     c().v1sb->setValue(70);
     c().masses1->trigger();
     EXPECT_EQ(c().massesMenu->title(), "1 Mass");
-    EXPECT_EQ(c().massCount(), 1);
+    EXPECT_EQ(window->model().massCount, 1);
     EXPECT_TRUE(c().Elastic1->isChecked());
     EXPECT_FALSE(c().Inelastic1->isChecked());
     for (QAction* a : {c().Elastic1, c().Inelastic1, c().SemiElastic1, c().Circle1})
@@ -75,7 +75,7 @@ TEST_F(ModeSwitchTest, OneDOneMassWorksInMetres)
 {
     c().type1D->trigger();
     c().masses1->trigger();
-    EXPECT_EQ(s().unitText, " m");
+    EXPECT_STREQ(window->model().unitText(), " m");
     EXPECT_EQ(c().v1lb->text(), "Velocity 1: 5.0 m/s");
     EXPECT_TRUE(c().ShowForce1->isVisible());
     EXPECT_TRUE(c().TraceBlock1->isVisible());
@@ -90,7 +90,7 @@ TEST_F(ModeSwitchTest, OneDOneMassWorksInMetres)
         ink = ink || px(x, 24) == black();
     EXPECT_TRUE(ink);
     c().type2D->trigger();
-    EXPECT_EQ(s().unitText, " cm");
+    EXPECT_STREQ(window->model().unitText(), " cm");
     EXPECT_FALSE(c().ShowForce1->isVisible());
 }
 

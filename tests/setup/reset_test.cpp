@@ -62,7 +62,7 @@ TEST_F(ResetTest, TableAngleTiltsWithoutRedrawing)
 
 TEST_F(ResetTest, TableAngleInOneDIsAForce)
 {
-    c().typeMenu->menuAction()->setData(1);
+    window->rules().rememberModes(1, 2);   // 1-D, without the switch's own reset of the bar
     s().dimension = 1;
     c().tableangsb->setValue(25);
     EXPECT_EQ(c().tableanglb->text(), "Force: 2.5 N [R]");

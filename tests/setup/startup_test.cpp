@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QIcon>
 
+#include "experiments/record_setup.h"
 #include "ui/app_identity.h"
 
 class StartUpTest : public TableTest {};
@@ -94,8 +95,8 @@ TEST_F(StartUpTest, StartUpTextsAndControlStates)
 TEST_F(StartUpTest, MenuCaptionsTagsAndMarks)
 {
     EXPECT_EQ(c().typeMenu->title(), "&Type: 2-D");
-    EXPECT_EQ(c().dimension(), 2);
-    EXPECT_EQ(c().massCount(), 2);
+    EXPECT_EQ(window->model().dimension, 2);
+    EXPECT_EQ(window->model().massCount, 2);
     EXPECT_TRUE(c().Elastic1->isChecked());
     EXPECT_FALSE(c().Inelastic1->isChecked());
     EXPECT_TRUE(c().tracecb->isChecked());
@@ -105,9 +106,15 @@ TEST_F(StartUpTest, MenuCaptionsTagsAndMarks)
     EXPECT_FALSE(c().TraceBlock1->isVisible());
     EXPECT_FALSE(c().ShowForce1->isVisible());
     EXPECT_TRUE(c().ShowForce1->isChecked());
-    EXPECT_EQ(c().Arrows1->data().toInt(), 256);
-    EXPECT_EQ(c().ShowGrid1->data().toInt(), 1024);
-    EXPECT_EQ(c().Labelmass1->data().toInt(), 16);
+    // each mark is its own bit of an experiment's view flags
+    const std::pair<QAction*, int> bits[] = {{c().Arrows1, 256}, {c().ShowGrid1, 1024}, {c().Labelmass1, 128}};
+    for (const auto& [entry, bit] : bits) {
+        const int before = exper::recordOf(window->model(), s())[exper::ExperimentRecord::ViewFlags];
+        entry->trigger();
+        EXPECT_EQ(exper::recordOf(window->model(), s())[exper::ExperimentRecord::ViewFlags], before + bit)
+            << entry->text().toStdString();
+        entry->trigger();
+    }
     EXPECT_EQ(c().dotSizeMenu->title(), "\"Dot\" Size: (Normal)");
     EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: S");
     EXPECT_EQ(c().scaleMenu->title(), "Scale: Medium");

@@ -54,17 +54,18 @@ TEST_F(ViewOptionsTest, CircleSizesResizeThePucks)
     EXPECT_EQ(c().puck2->width(), 7);
     EXPECT_EQ(s().red.radius, 12);
     EXPECT_EQ(s().black.radius, 3);
-    EXPECT_EQ(c().circleSizeValue(), -2);
+    EXPECT_EQ(window->model().circleSize, -2);
 }
 
 TEST_F(ViewOptionsTest, CircleSizeInOneDChangesOnlyTheCaption)
 {
-    c().typeMenu->menuAction()->setData(1);
+    c().type1D->trigger();
+    const int side = c().puck1->width(), radius = s().red.radius;
     c().circleLarge->trigger();
     EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: L");
-    EXPECT_EQ(c().circleSizeValue(), 2);
-    EXPECT_EQ(c().puck1->width(), 24);
-    EXPECT_EQ(s().red.radius, 12);
+    EXPECT_EQ(window->model().circleSize, 2);
+    EXPECT_EQ(c().puck1->width(), side);
+    EXPECT_EQ(s().red.radius, radius);
 }
 
 TEST_F(ViewOptionsTest, ScaleFollowsTheTiltWithoutRedrawing)
@@ -100,17 +101,19 @@ TEST_F(ViewOptionsTest, DotSizeResizesTheHandles)
     EXPECT_EQ(c().dotSizeMenu->title(), "\"Dot\" Size: (Large)");
     EXPECT_EQ(c().redansh->size(), QSize(9, 9));
     EXPECT_EQ(c().blackansh->size(), QSize(9, 9));
-    EXPECT_EQ(c().dotSizeValue(), 9);
+    EXPECT_EQ(window->model().dotSize, 9);
     c().dotNormal->trigger();
     EXPECT_EQ(c().redansh->width(), 7);
 }
 
-TEST_F(ViewOptionsTest, RelabelSpeedsUsesTheUnit)
+TEST_F(ViewOptionsTest, SpeedCaptionsFollowTheUnitOfTheMode)
 {
-    s().unitText = " m";
-    window->viewOptions().relabelSpeeds();
+    c().masses1->trigger();
+    c().type1D->trigger();
     EXPECT_EQ(c().v1lb->text(), "Velocity 1: 5.0 m/s");
-    EXPECT_EQ(c().v2lb->text(), "Velocity 2: 0.0 m/s");
+    EXPECT_EQ(c().v2lb->text(), "Velocity 2: 5.0 m/s");   // with one mass it follows the red bar
+    c().masses2->trigger();
+    EXPECT_EQ(c().v1lb->text(), "Velocity 1: 5.0 cm/s");
 }
 
 TEST_F(ViewOptionsTest, PlottingErrorTogglesAndRedraws)
@@ -143,7 +146,7 @@ TEST_F(ViewOptionsTest, CircleSizeDuringARunLeavesTheCourseAlone)
     const double redSpeed = s().red.speed, blackSpeed = s().black.speed;
     c().circleMedium->trigger();
     EXPECT_EQ(c().circleSizeMenu->title(), "Circle Size: M");
-    EXPECT_EQ(c().circleSizeValue(), 1);
+    EXPECT_EQ(window->model().circleSize, 1);
     EXPECT_EQ(c().puck1->width(), 31);
     EXPECT_EQ(s().red.radius, 15);
     EXPECT_EQ(s().black.radius, 15);

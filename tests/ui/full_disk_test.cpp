@@ -22,8 +22,8 @@
 #include <unistd.h>
 
 #include "experiments/experiment_box.h"
+#include "setup/controls.h"
 #include "setup/table_window.h"
-#include "ui/controls.h"
 #include "ui/fake_platform.h"
 #include "ui/safe_save.h"
 

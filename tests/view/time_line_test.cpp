@@ -21,8 +21,8 @@ TEST_F(TimeLineTest, TimeLineLabelsAndTheShownTick)
 
 TEST_F(TimeLineTest, SpringLabelFollowsTheTimeLine)
 {
+    c().springElastic->trigger();
     runAndPause(10);
-    c().springgb->show();
     s().sampleLog.compression[4] = 0.35;
     c().Timesb->setValue(5);
     EXPECT_EQ(c().slb->text(), "Spring Compressed: 0.35 cm");

@@ -1,0 +1,177 @@
+#include "setup/model_view.h"
+
+#include <QSignalBlocker>
+
+#include "engine/numbers.h"
+#include "setup/view_marks.h"
+#include "ui/widgets.h"
+
+namespace {
+QString tenths(int position)
+{
+    return QString::number(position / 10) + QLatin1Char('.') + QString::number(position % 10);
+}
+
+void setBar(QScrollBar* bar, int value)
+{
+    if (bar->value() == value)
+        return;
+    const QSignalBlocker quiet(bar);
+    bar->setValue(value);
+}
+
+void setCaptionIfNew(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        setCaption(label, text);
+}
+
+// The caption of the entry tagged `value` in a submenu.
+QString entryText(const QMenu* menu, int value)
+{
+    for (const QAction* a : menu->actions())
+        if (a->data().toInt() == value)
+            return a->text().remove(QLatin1Char('&'));
+    return QString();
+}
+
+void setShown(std::initializer_list<QWidget*> widgets, bool shown)
+{
+    for (QWidget* w : widgets)
+        if (w->isHidden() == shown)
+            w->setVisible(shown);
+}
+}   // namespace
+
+ModelView::ModelView(const sim::SetupModel& m, Controls& c) : m_(m), c_(c), shown_(m) {}
+
+void ModelView::show()
+{
+    showBars();
+    showCaptions();
+    showMenus();
+    showPanel();
+    showShapes();
+    shown_ = m_;
+}
+
+void ModelView::showBars()
+{
+    if (c_.tableangsb->maximum() != m_.tableAngleMaximum) {
+        const QSignalBlocker quiet(c_.tableangsb);
+        c_.tableangsb->setMaximum(m_.tableAngleMaximum);
+    }
+    setBar(c_.tableangsb, m_.tableAngle);
+    setBar(c_.persb, m_.elasticPercent);
+    setBar(c_.ksb, m_.springK);
+    setBar(c_.lsb, m_.springLength);
+    setBar(c_.c1sb, m_.redCharge);
+    setBar(c_.c2sb, m_.blackCharge);
+    setBar(c_.m1sb, m_.redMass);
+    setBar(c_.m2sb, m_.blackMass);
+    setBar(c_.v1sb, m_.redSpeed);
+    setBar(c_.v2sb, m_.blackSpeed);
+    if (c_.cbfreq->currentIndex() != m_.frequencyIndex) {
+        const QSignalBlocker quiet(c_.cbfreq);
+        c_.cbfreq->setCurrentIndex(m_.frequencyIndex);
+    }
+    c_.colltimer->setInterval(m_.intervalMs);
+}
+
+// A bar's caption changes when the bar moves (the charges keep their first
+// caption until then); the speeds follow the unit and the angle the mode.
+void ModelView::showCaptions()
+{
+    if (m_.redMass != shown_.redMass)
+        setCaption(c_.m1lb, QStringLiteral("Mass 1: ") + tenths(m_.redMass) + QStringLiteral(" kg"));
+    if (m_.blackMass != shown_.blackMass)
+        setCaption(c_.m2lb, QStringLiteral("Mass 2: ") + tenths(m_.blackMass) + QStringLiteral(" kg"));
+    if (m_.redCharge != shown_.redCharge)
+        setCaption(c_.c1lb, QStringLiteral("Charge: ") + QString::fromStdString(num::F(m_.redCharge / 10.0, 0, 1)));
+    if (m_.blackCharge != shown_.blackCharge)
+        setCaption(c_.c2lb, QStringLiteral("Charge: ") + QString::fromStdString(num::F(m_.blackCharge / 10.0, 0, 1)));
+    if (m_.elasticPercent != shown_.elasticPercent)
+        setCaption(c_.percentlb, QString::number(m_.elasticPercent) + QStringLiteral("% Elastic collision"));
+    if (m_.springK != shown_.springK)
+        setCaption(c_.klb, QStringLiteral("k: ") + QString::number(m_.springK) + QStringLiteral(" N/m"));
+    if (m_.springLength != shown_.springLength)
+        setCaption(c_.llb,
+                   QStringLiteral("Length: ") + QString::fromStdString(num::F(m_.springLength / 20.0, 4, 2))
+                       + QStringLiteral(" cm"));
+    const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
+    setCaptionIfNew(c_.v1lb, QStringLiteral("Velocity 1: ") + tenths(m_.redSpeed) + unit);
+    setCaptionIfNew(c_.v2lb, QStringLiteral("Velocity 2: ") + tenths(m_.blackSpeed) + unit);
+    const int p = m_.tableAngle;
+    if (m_.dimension == 1)
+        setCaptionIfNew(c_.tableanglb,
+                        QStringLiteral("Force: ") + QString::fromStdString(num::F(p / 10.0, 3, 1))
+                            + QStringLiteral(" N [R]"));
+    else if (m_.angleCaptionPlain)
+        setCaptionIfNew(c_.tableanglb, QStringLiteral("Angle: 0.0") + QChar(0xBA));
+    else
+        setCaptionIfNew(c_.tableanglb,
+                        QStringLiteral("Table Angle: ") + QString::fromStdString(num::F(p / 100.0, 4, 2))
+                            + QChar(0xBA));
+}
+
+void ModelView::showMenus()
+{
+    using sim::Interaction;
+    c_.typeMenu->setTitle(QStringLiteral("&Type: ") + entryText(c_.typeMenu, m_.dimension));
+    c_.massesMenu->setTitle(entryText(c_.massesMenu, m_.massCount));
+    c_.springMenu->setTitle(m_.springEntry == 0
+                                ? QStringLiteral("1-D Spring")
+                                : QStringLiteral("1-D Spring: ") + entryText(c_.springMenu, m_.springEntry).left(1));
+    c_.electroMenu->setTitle(m_.electroEntry == 1000
+                                 ? QStringLiteral("E&lectrostatic: Un")
+                                 : QStringLiteral("E&lectrostatic: ") + entryText(c_.electroMenu, m_.electroEntry));
+    c_.speedMenu->setTitle(QStringLiteral("Computer Speed: ") + entryText(c_.speedMenu, m_.intervalMs).left(1));
+    c_.circleSizeMenu->setTitle(QStringLiteral("Circle Size: ") + entryText(c_.circleSizeMenu, m_.circleSize).left(1));
+    c_.scaleMenu->setTitle(QStringLiteral("Scale: ") + entryText(c_.scaleMenu, m_.scale));
+    c_.dotSizeMenu->setTitle(QStringLiteral("\"Dot\" Size: (") + entryText(c_.dotSizeMenu, m_.dotSize)
+                             + QLatin1Char(')'));
+    c_.frictionMenu->setTitle(QStringLiteral("Circle friction: (") + QString::number(m_.circleFriction)
+                              + QLatin1Char(')'));
+
+    const std::pair<QAction*, bool> checks[] = {
+        {c_.springMenu->menuAction(), m_.springChecked},
+        {c_.Elastic1, m_.interaction == Interaction::Elastic},
+        {c_.Inelastic1, m_.interaction == Interaction::Inelastic},
+        {c_.SemiElastic1, m_.interaction == Interaction::SemiElastic},
+        {c_.electroMenu->menuAction(), m_.interaction == Interaction::Electrostatic},
+        {c_.Circle1, m_.interaction == Interaction::Circle},
+    };
+    for (const auto& [action, on] : checks) {
+        action->setChecked(on);
+        action->setEnabled(m_.interactionsEnabled);
+    }
+    c_.PlottingError1->setChecked(m_.plottingError);
+    for (const ViewMark& mark : kViewMarks)
+        (c_.*(mark.action))->setChecked(m_.mark(mark.mark));
+    c_.blackb->setVisible(m_.massCount == 2);
+    c_.blackA->setVisible(m_.massCount == 2);
+    c_.TraceBlock1->setVisible(m_.pushed());
+    c_.ShowForce1->setVisible(m_.pushed());
+}
+
+void ModelView::showPanel()
+{
+    setShown({c_.tableangsb, c_.tableanglb}, m_.tableAngleShown);
+    setShown({c_.persb, c_.percentlb}, m_.percentShown);
+    setShown({c_.springgb}, m_.springBoxShown);
+    setShown({c_.c1sb, c_.c1lb, c_.c2sb, c_.c2lb}, m_.chargesShown);
+    setShown({c_.v1sb, c_.v1lb}, m_.redSpeedShown);
+    setShown({c_.v2sb, c_.v2lb, c_.m2sb, c_.m2lb}, m_.blackBarsShown);
+}
+
+void ModelView::showShapes()
+{
+    const MovableShape::Kind kind = m_.dimension == 1 ? MovableShape::Kind::Square : MovableShape::Kind::Circle;
+    for (MovableShape* puck : {c_.puck1, c_.puck2})
+        if (puck->kind() != kind)
+            puck->setKind(kind);
+    c_.puck1->resize(m_.redSide(), m_.redSide());
+    c_.puck2->resize(m_.blackSide(), m_.blackSide());
+    c_.redansh->resize(m_.dotSize, m_.dotSize);
+    c_.blackansh->resize(m_.dotSize, m_.dotSize);
+}
