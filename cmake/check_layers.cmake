@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when an include runs against the layers:
 #   app -> experiments, datawin -> setup -> view -> ui -> engine
+# with the table window's widgets (setup/controls.h) private to setup/ and app/,
 # and the physics, the record forms and the data window's number work
 # include neither Qt nor anything above the engine.
 # Run as: cmake -DSRC=<src folder> -P check_layers.cmake
@@ -11,9 +12,12 @@ set(allowed_setup       "setup;view;ui;engine")
 set(allowed_datawin     "datawin;setup;view;ui;engine")
 set(allowed_experiments "experiments;setup;view;ui;engine")
 set(allowed_app         "app;experiments;datawin;setup;view;ui;engine")
+# The table window's widget bag belongs to its own folder (and main()).
+set(widget_bag "setup/controls")
+set(widget_bag_users "setup;app")
 # files that must stay free of Qt and of every window folder
 set(plain_files
-  experiments/experiment_record experiments/text_encoding experiments/catalogue
+  experiments/experiment_record experiments/text_encoding experiments/catalogue experiments/record_setup
   datawin/run_data datawin/table_text datawin/graph_values datawin/arrow_geometry)
 set(plain_folders "engine")
 
@@ -31,7 +35,9 @@ foreach(f IN LISTS sources)
     if(line MATCHES "^#include \"([a-z]+)/([a-z_]+)\\.h\"")
       set(to "${CMAKE_MATCH_1}")
       set(target "${CMAKE_MATCH_1}/${CMAKE_MATCH_2}")
-      if(NOT to IN_LIST allowed_${folder})
+      if(target STREQUAL widget_bag AND NOT folder IN_LIST widget_bag_users)
+        list(APPEND errors "${f}: ${line} (only the table window's own code takes its widgets)")
+      elseif(NOT to IN_LIST allowed_${folder})
         list(APPEND errors "${f}: ${line} (${folder} may not include ${to})")
       elseif(plain AND NOT to STREQUAL "engine" AND NOT target IN_LIST plain_files)
         list(APPEND errors "${f}: ${line} (plain C++ file includes window code)")

@@ -51,9 +51,9 @@ void applyImpulse(PuckState& p, double theta, double J)
     p.direction = directionOf(vx, vy);
 }
 
-void computeDirections(SimState& s)
+void computeDirections(SimState& s, int handleWidth)
 {
-    const int h = s.handleWidth / 2;
+    const int h = handleWidth / 2;
     s.red.direction = directionFromHandle(s.red, s.redHandleLeft, s.redHandleTop, h, s.dimension);
     s.black.direction = directionFromHandle(s.black, s.blackHandleLeft, s.blackHandleTop, h, s.dimension);
     s.redStartDirection = s.red.direction;

@@ -27,7 +27,9 @@ double directionFromHandle(const PuckState& p, int handleLeft, int handleTop, in
 // the new speed and direction from the summed components.
 void applyImpulse(PuckState& p, double theta, double J);
 
-void computeDirections(SimState& s);
+// Both pucks aimed at their handles (of side `handleWidth`); with one mass
+// the black puck keeps to the red one's course.
+void computeDirections(SimState& s, int handleWidth);
 void moveStep(SimState& s);
 
 // Writes positions entry `tick` from the current puck state (the stuck pair

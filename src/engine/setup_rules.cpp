@@ -272,7 +272,7 @@ void SetupRules::chooseCircleSize(int size)
         host_.renderTrace();
         return;
     }
-    computeDirections(s_);
+    computeDirections(s_, m_.dotSize);
     host_.drawSetUp();
 }
 
@@ -289,7 +289,6 @@ void SetupRules::chooseScale(int scale)
 void SetupRules::chooseDotSize(int side)
 {
     m_.dotSize = side;
-    s_.handleWidth = side;
 }
 
 }   // namespace sim

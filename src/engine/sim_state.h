@@ -1,12 +1,12 @@
 #pragma once
-// The whole simulation state: two pucks, the counters, the settings the
-// engine reads, and the per-tick log. Fixed arrays only: nothing is
-// allocated while a run goes on.
+// The whole simulation state: two pucks and their start, the run's
+// counters, the parameters the physics reads, and the per-tick log. Fixed
+// arrays only: nothing is allocated while a run goes on. The set-up's
+// settings live in SetupModel; its rules write the parameters here.
 
 #include <array>
 #include <cstdint>
 #include <random>
-#include <string>
 
 #include "engine/numbers.h"
 
@@ -67,16 +67,18 @@ struct SimState {
     int32_t collisionTick = kNoCollisionTick;
     int32_t noCollisionTick = kNoCollisionTick;
     bool collided = false;
-    std::string unitText = " cm";
     double scale = 20.0;
     double tiltAccel = 0.0;
     double pushAccel = 0.0;
+    // where the handles are remembered: the pucks are aimed at them at Reset
     int32_t redHandleLeft = 0, redHandleTop = 0, blackHandleLeft = 0, blackHandleTop = 0;
     double redStartDirection = 0.0, blackStartDirection = 0.0;
     double minSpringGap = 1000.0;
     std::array<int32_t, 6> frequencyDivisors{1, 2, 4, 5, 10, 20};
 
-    // Settings kept in the window's controls, mirrored here by their change actions.
+    // The physics' parameters, written by the set-up rules. They may differ
+    // from the model's settings where the controls always have: a file's
+    // raw spring kind and range, or the spring still running in 2-D.
     int redCharge = 100;   // tenths of a charge unit, -100..100
     int blackCharge = 100;   // 0..100
     int springK = 10;   // N/m
@@ -90,9 +92,8 @@ struct SimState {
     int dimension = 2;   // 2 = 2-D, 1 = 1-D
     int massCount = 2;   // 2 or 1
     bool plottingError = false;
-    int handleWidth = 7;   // both velocity handles share one size
 
-    // What the spring label shows: "Spring Compressed: x cm" in reach, and
+    // The spring step's reading for its label: "Spring Compressed: x cm" in reach, and
     // "Spring Compressed 0.00 cm" (no colon) out of it.
     struct SpringReading {
         bool colon = false;

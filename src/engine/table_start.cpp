@@ -19,7 +19,7 @@ void resetRun(SimState& s, const SetupModel& m)
     s.red.speed = m.redSpeed / 10.0;
     s.black.speed = m.blackSpeed / 10.0;
     recordSample(s);   // tick is 1 and nothing is stuck: entry 1 from the pucks
-    computeDirections(s);
+    computeDirections(s, m.dotSize);
     s.sampleLog.velocities[1] = {s.red.speed, s.red.direction, s.black.speed, s.black.direction};
 }
 
@@ -73,7 +73,7 @@ void startUpSetup(SetupRules& rules, SimState& s, SetupHost& host)
     rules.setMass(1, 20);
     rules.setMass(2, 20);
     rules.chooseComputerSpeed(10);
-    computeDirections(s);
+    computeDirections(s, rules.model().dotSize);
     host.reset();
 }
 

@@ -28,7 +28,7 @@ std::unique_ptr<SimState> standardState()
 TEST(Directions, StartUpHandlesGiveZeroAndPi)
 {
     auto s = standardState();
-    computeDirections(*s);
+    computeDirections(*s, 7);
     EXPECT_DOUBLE_EQ(s->red.direction, 0.0);
     EXPECT_DOUBLE_EQ(s->black.direction, kPi);
     EXPECT_DOUBLE_EQ(s->redStartDirection, 0.0);
@@ -56,7 +56,7 @@ TEST(Directions, OneMassGivesBlackTheRedDirection)
     s->massCount = 1;
     s->redHandleLeft = 198;
     s->redHandleTop = 100;
-    computeDirections(*s);
+    computeDirections(*s, 7);
     EXPECT_DOUBLE_EQ(s->black.direction, kPi / 2);
     EXPECT_DOUBLE_EQ(s->blackStartDirection, kPi / 2);
 }

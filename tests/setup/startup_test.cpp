@@ -52,7 +52,7 @@ TEST_F(StartUpTest, StartUpPlacesPucksHandlesAndDirections)
     EXPECT_EQ(s().viewTick, 1);
     EXPECT_EQ(s().collisionTick, 1000);
     EXPECT_EQ(s().scale, 20.0);
-    EXPECT_EQ(s().unitText, " cm");
+    EXPECT_STREQ(window->model().unitText(), " cm");
     EXPECT_EQ(s().elasticPercent, 50);
     // entry 1 of the log is valid before any run
     const sim::PositionSample& p = s().sampleLog.positions[1];
