@@ -1,30 +1,27 @@
-// The physics alone: a whole catalogue run to the tick limit through the
-// headless runner, from a set-up the window made once; and the export of a
-// whole run, the CSV written, as the command line does it.
+// The physics alone, no window: a whole catalogue run to the tick limit
+// through the headless runner, from the headless set-up of the entry; and
+// the export of a whole run, the CSV written, as the command line does it.
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <memory>
 
-#include "bench_support.h"
 #include "engine/headless_run.h"
+#include "engine/headless_setup.h"
 #include "experiments/catalogue.h"
-#include "experiments/experiment_box.h"
-#include "setup/controls.h"
-#include "setup/table_window.h"
+#include "experiments/record_setup.h"
 
 namespace {
 // The state right after a catalogue entry's Ok, before Start.
 std::unique_ptr<sim::SimState> setUpOf(int entry, bool* arrows)
 {
-    NoDialogs platform;
-    TableWindow window(platform);
-    window.controls().delaytimer1->stop();
-    ExperimentBox box(window, platform);
-    box.showEntry(*exper::catalogueExperiment(entry));
-    box.cancelOrOk();
-    window.controls().speedFast->trigger();
-    *arrows = window.controls().Arrows1->isChecked();
-    return std::make_unique<sim::SimState>(window.state());
+    auto s = std::make_unique<sim::SimState>();
+    sim::HeadlessSetup setup(*s);
+    const exper::ParameterParse p = exper::parseParameterText(exper::catalogueExperiment(entry)->parameterText());
+    exper::applyRecord(setup.rules(), *s, setup, *p.record, exper::RecordSource::Catalogue);
+    *arrows = setup.model().mark(sim::ArrowsMark);
+    return s;
 }
 
 void BM_EngineWholeRun(benchmark::State& state)
@@ -63,5 +60,9 @@ BENCHMARK(BM_ExportWholeRun)->Arg(9)->Unit(benchmark::kMillisecond)->UseRealTime
 
 int main(int argc, char** argv)
 {
-    return runBenchmarks(argc, argv);
+    QCoreApplication app(argc, argv);   // for QProcess only
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
