@@ -38,7 +38,7 @@ struct ExperimentRecord {
         Interaction,
         CircleSize,
         Scale,
-        ViewFlags,
+        ViewFlags,   // the View menu's marks, as sim::ViewMark bits
         FrequencyIndex,
         FieldCount
     };
@@ -51,21 +51,6 @@ struct ExperimentRecord {
 
 // The line between the explanation and the numbers of an experiment file.
 inline constexpr std::string_view kMarker = "START EXPERIMENT DATA";
-
-// View-menu bits of the `ViewFlags` field.
-enum ViewBit : int32_t {
-    CentreOfMassBit = 1,
-    TraceCentresBit = 2,
-    TraceBlockBit = 4,
-    RedBeforeBit = 8,
-    BlackBeforeBit = 16,
-    RedAfterBit = 32,
-    BlackAfterBit = 64,
-    LabelMassBit = 128,
-    ArrowsBit = 256,
-    ShowScaleBit = 512,
-    ShowGridBit = 1024,
-};
 
 struct ParseError {
     int line = 0;   // 1-based line of the text; 0 when it names none

@@ -8,10 +8,6 @@ namespace exper {
 using F = ExperimentRecord::Field;
 using sim::Interaction;
 
-static_assert(uint32_t{CentreOfMassBit} == sim::CentreOfMassMark && uint32_t{ShowGridBit} == sim::ShowGridMark
-                  && uint32_t{LabelMassBit} == sim::LabelMassMark && uint32_t{ArrowsBit} == sim::ArrowsMark,
-              "an experiment's view flags are the View menu's marks");
-
 namespace {
 
 int interactionCode(const sim::SetupModel& m)
