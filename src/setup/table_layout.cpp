@@ -32,11 +32,11 @@ void fill(QWidget* w, QColor colour)
     w->setAutoFillBackground(true);
 }
 
-QScrollBar* scrollBar(QWidget* parent, int x, int y, int w, int h, int min, int max, int pos, int large)
+QScrollBar* scrollBar(QWidget* parent, int x, int y, int w, int h, sim::BarRange range, int pos, int large)
 {
     auto* sb = new KeyScrollBar(Qt::Horizontal, parent);
     sb->setGeometry(x, y, w, h);
-    sb->setRange(min, max);
+    sb->setRange(range.min, range.max);
     sb->setSingleStep(1);
     sb->setPageStep(large);
     sb->setValue(pos);
@@ -160,33 +160,44 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.TabbedNotebook1->addTab(controlsPage, QStringLiteral("&Controls"));
     c_.TabbedNotebook1->addTab(dataPage, QStringLiteral("&Data"));
     c_.TabbedNotebook1->addTab(measurePage, QStringLiteral("&Measurements"));
+    buildRunControls(panel);
+    buildControlsPage(controlsPage);
+    buildDataPage(dataPage);
+    buildMeasurementsPage(measurePage);
+}
 
+// Start, Reset, the time line, Replay and the exit door.
+void TableWindow::buildRunControls(QWidget* panel)
+{
     c_.Startbt = button(panel, 560, 8, 89, 33, QStringLiteral("&Start"));
     c_.Resetbt = button(panel, 560, 48, 89, 33, QStringLiteral("&Reset"));
     c_.Timelb = label(panel, 576, 96, QStringLiteral("Time: 0 s"));
     // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
     c_.Timelb->setProperty("keepWidth", true);
     c_.Timelb->resize(124, c_.Timelb->height());
-    c_.Timesb = scrollBar(panel, 552, 118, 121, 17, 1, 1001, 1, 50);
+    c_.Timesb = scrollBar(panel, 552, 118, 121, 17, {1, 1001}, 1, 50);
     c_.Shape2 = new QFrame(panel);
     c_.Shape2->setGeometry(656, 8, 105, 73);
     c_.Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fill(c_.Shape2, Qt::white);
     c_.dstartbt = button(panel, 664, 16, 89, 33, QStringLiteral("Replay"));
-    c_.replaysb = scrollBar(panel, 664, 56, 89, 17, 0, 25, 0, 5);
+    c_.replaysb = scrollBar(panel, 664, 56, 89, 17, {0, 25}, 0, 5);
     c_.SpeedButton1 = new QToolButton(panel);
     c_.SpeedButton1->setGeometry(704, 84, 57, 57);
     c_.SpeedButton1->setIcon(QIcon(exitPicture()));
     c_.SpeedButton1->setToolTip(QStringLiteral("Exit"));
     c_.SpeedButton1->setIconSize(QSize(45, 54));
     c_.SpeedButton1->setAutoRaise(true);
+}
 
+void TableWindow::buildControlsPage(QWidget* controlsPage)
+{
     // "&Controls"
     c_.Recenterbt = button(controlsPage, 8, 16, 113, 33, QStringLiteral("&Recenter"));
     c_.printtrbt = button(controlsPage, 8, 56, 113, 33, QStringLiteral("&Print Trace"));
     c_.printtrbt->setEnabled(false);
     c_.tableanglb = label(controlsPage, 144, 8, QStringLiteral("Table Angle: 0.00") + QChar(0xBA));
-    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, 0, 1000, 0, 10);
+    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, model_.tableAngle, 10);
     c_.Label4 = label(controlsPage, 136, 64, QStringLiteral("Frequency"));
     c_.cbfreq = new QComboBox(controlsPage);
     c_.cbfreq->move(208, 62);
@@ -197,12 +208,12 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.percentlb->setGeometry(320, 40, 161, 17);
     c_.percentlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c_.percentlb->hide();
-    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, 0, 200, 10, 5);
+    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, model_.elasticPercent, 5);
     c_.persb->hide();
     c_.springgb = new QGroupBox(QStringLiteral("Spring Constants"), controlsPage);
     c_.springgb->setGeometry(296, 1, 210, 97);
     c_.klb = label(c_.springgb, 8, 18, QStringLiteral("k: 10 N/m"));
-    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, 1, 200, 10, 5);
+    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, model_.springK, 5);
     c_.llb = label(c_.springgb, 8, 42, QStringLiteral("Length: 2.50 cm"));
     {
         // the bold caption font runs under the bar at x 104: "Length: 10.00 cm"
@@ -212,29 +223,32 @@ void TableWindow::buildControlPanel(QWidget* panel)
         narrow.setPixelSize(12);
         c_.llb->setFont(narrow);
     }
-    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, 10, 200, 50, 5);
+    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, model_.springLength, 5);
     c_.slb = label(c_.springgb, 8, 70, QStringLiteral("Spring Compressed: 0 cm"));
     // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
     c_.slb->setProperty("keepWidth", true);
     c_.slb->resize(196, c_.slb->height());
     c_.springgb->hide();
+}
 
+void TableWindow::buildDataPage(QWidget* dataPage)
+{
     // "&Data": the red puck's controls left of the divider, the black one's right of it
     QPalette redText;
     redText.setColor(QPalette::WindowText, Qt::red);
-    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, -100, 100, 100, 10);
-    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, 0, 100, 100, 10);
+    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, model_.redCharge, 10);
+    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, model_.blackCharge, 10);
     c_.c1lb = label(dataPage, 114, 8, QStringLiteral("Charge: 10"));
     c_.c2lb = label(dataPage, 366, 8, QStringLiteral("Charge: 10"));
     for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c1lb),
                        static_cast<QWidget*>(c_.c2lb)})
         w->hide();
-    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, 1, 200, 1, 10);
-    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, 1, 200, 1, 10);
+    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, model_.redMass, 10);
+    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, model_.blackMass, 10);
     c_.m1lb = label(dataPage, 114, 40, QStringLiteral("Mass 1: 0.1 kg"));
     c_.m2lb = label(dataPage, 366, 40, QStringLiteral("Mass 2: 0.1 kg"));
-    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, 0, 500, 0, 10);
-    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, 0, 500, 0, 10);
+    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, model_.redSpeed, 10);
+    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, model_.blackSpeed, 10);
     c_.v1lb = label(dataPage, 114, 72, QStringLiteral("Velocity 1: 0.0 cm/s"));
     c_.v2lb = label(dataPage, 366, 72, QStringLiteral("Velocity 2: 0.0 cm/s"));
     for (QLabel* l : {c_.c1lb, c_.m1lb, c_.v1lb}) {
@@ -247,7 +261,10 @@ void TableWindow::buildControlPanel(QWidget* panel)
     c_.Shape1 = new QFrame(dataPage);
     c_.Shape1->setGeometry(248, 0, 3, 100);
     fill(c_.Shape1, Qt::black);
+}
 
+void TableWindow::buildMeasurementsPage(QWidget* measurePage)
+{
     // "&Measurements"
     c_.GroupBox1 = new QGroupBox(measurePage);
     c_.GroupBox1->setGeometry(8, 40, 361, 57);

@@ -26,9 +26,16 @@ QMenu* submenu(QMenu* parent, const QString& caption)
 
 void TableWindow::buildMenu()
 {
-    QMenuBar* bar = menuBar();
+    buildFileMenu();
+    buildViewMenu();
+    buildOptionsMenu();
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    c_.About1 = entry(help, QStringLiteral("&About"));
+}
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+void TableWindow::buildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     // filled from the catalogue by the Experiment box
     c_.runExperimentMenu = submenu(file, QStringLiteral("Run Experiment"));
     c_.Load1 = entry(file, QStringLiteral("&Load an Experiment"), 1);
@@ -41,8 +48,11 @@ void TableWindow::buildMenu()
     c_.WhoAmI1 = entry(file, QStringLiteral("&Who Am I:"));
     file->addSeparator();
     c_.Exit1 = entry(file, QStringLiteral("E&xit"));
+}
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+void TableWindow::buildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     c_.typeMenu = submenu(view, QStringLiteral("&Type: 2-D"));
     c_.type2D = entry(c_.typeMenu, QStringLiteral("2-D"), 2);
     c_.type1D = entry(c_.typeMenu, QStringLiteral("1-D"), 1);
@@ -56,7 +66,11 @@ void TableWindow::buildMenu()
         a->setVisible(m.visible);
         c_.*(m.action) = a;
     }
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+}
+
+void TableWindow::buildOptionsMenu()
+{
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     c_.springMenu = submenu(options, QStringLiteral("1-D Spring"));
     c_.springMenu->menuAction()->setCheckable(true);
     c_.springElastic = entry(c_.springMenu, QStringLiteral("Elastic"), 3);
@@ -101,7 +115,4 @@ void TableWindow::buildMenu()
     c_.frictionMenu = submenu(options, QStringLiteral("Circle friction: (0)"));
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    c_.About1 = entry(help, QStringLiteral("&About"));
 }

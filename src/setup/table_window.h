@@ -80,6 +80,13 @@ public:
 private:
     void buildLayout();
     void buildControlPanel(QWidget* panel);
+    void buildRunControls(QWidget* panel);
+    void buildControlsPage(QWidget* page);
+    void buildDataPage(QWidget* page);
+    void buildMeasurementsPage(QWidget* page);
+    void buildFileMenu();
+    void buildViewMenu();
+    void buildOptionsMenu();
     void buildMenu();
     void nameControls();
     void wire();
