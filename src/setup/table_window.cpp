@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "engine/motion.h"
 #include "engine/table_start.h"
 #include "setup/control_names.h"
 #include "setup/controls.h"
@@ -86,12 +87,6 @@ sim::SetupHost& TableWindow::setupHost()
     return *host_;
 }
 
-void TableWindow::setDrawing(bool on)
-{
-    renderer_->setDrawing(on);
-    circle_->setDrawing(on);
-}
-
 void TableWindow::setNameDialog(NameDialog* dialog)
 {
     printing_->setNameDialog(dialog);
@@ -99,7 +94,14 @@ void TableWindow::setNameDialog(NameDialog* dialog)
 
 void TableWindow::wire()
 {
-    ops_.renderTrace = [this] { renderer_->renderTrace(); };
+    // the pass records the sample (and pulls the 1-D black puck onto its
+    // row), then draws
+    ops_.renderTrace = [this] {
+        sim::recordPass(
+            *state_,
+            {model_.interaction == sim::Interaction::Circle, model_.dimension == 1, model_.mark(sim::ArrowsMark)});
+        renderer_->renderTrace();
+    };
     ops_.drawSetUp = [this] { setupDrawing_->drawSetUp(); };
     ops_.reset = [this] { reset_->reset(); };
     ops_.recenter = [this] { reset_->recenter(); };

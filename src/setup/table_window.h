@@ -71,9 +71,6 @@ public:
     MeasureTools& measureTools() { return *measure_; }
     Printing& printing() { return *printing_; }
 
-    // Off for a headless run: the log is kept, no picture is drawn.
-    void setDrawing(bool on);
-
     // The name dialog is created after this window; printing reads its name.
     void setNameDialog(NameDialog* dialog);
 

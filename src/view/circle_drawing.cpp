@@ -17,8 +17,6 @@ CircleDrawing::CircleDrawing(const sim::SimState& s, Canvas& table, Canvas& grid
 
 void CircleDrawing::circleStep()
 {
-    if (!drawing_)
-        return;   // the circle changes no state
     const ViewSettings v = settings_();
     const QColor red(255, 0, 0), white(255, 255, 255);
     TraceRenderer::clearTable(cv_, grid_, v.showGrid, QColor(0, 0, 0));

@@ -15,7 +15,6 @@ public:
                   QWidget* picture);
 
     void circleStep();
-    void setDrawing(bool on) { drawing_ = on; }
 
 private:
     const sim::SimState& s_;
@@ -23,5 +22,4 @@ private:
     Canvas& grid_;
     std::function<ViewSettings()> settings_;
     QWidget* picture_;
-    bool drawing_ = true;
 };

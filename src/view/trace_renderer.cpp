@@ -16,8 +16,8 @@ const QColor kWhite(255, 255, 255);
 constexpr double kArrowAngle = sim::kPi / 6.0;
 }   // namespace
 
-TraceRenderer::TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
-                             std::function<bool()> pushShown, QWidget* picture)
+TraceRenderer::TraceRenderer(const sim::SimState& s, Canvas& table, Canvas& grid,
+                             std::function<ViewSettings()> settings, std::function<bool()> pushShown, QWidget* picture)
     : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), pushShown_(std::move(pushShown)),
       picture_(picture)
 {}
@@ -159,18 +159,11 @@ void TraceRenderer::renderTrace()
 {
     // between ticks nothing is recorded and only the push's arrow is drawn:
     // the controls are read only when something is to be done
-    if (s_.stepPhase != 0 && (!drawing_ || !pushShown_()))
+    if (s_.stepPhase != 0 && !pushShown_())
         return;
     const ViewSettings v = settings_();
-    const sim::PassModes modes{v.circle, v.oneD, v.arrows};
-    if (!drawing_) {
-        sim::recordPass(s_, modes);   // nobody looks
-        return;
-    }
     if (s_.stepPhase == 0) {
         drawBackground(s_, v);
-        // the pass's one write, between the background and the trace as ever
-        sim::recordPass(s_, modes);
         drawTrace(s_, v);
         picture_->update();
     }

@@ -16,12 +16,12 @@ public:
     // `settings` reads the view settings when a pass starts; `pushShown`
     // says whether the 1-D push is drawn (between ticks too); `picture`
     // shows the table canvas.
-    TraceRenderer(sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
+    TraceRenderer(const sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
                   std::function<bool()> pushShown, QWidget* picture);
 
+    // Draws the trace for the state as it stands: the caller records the
+    // sample first (sim::recordPass), as a run does.
     void renderTrace();
-    // Off for a headless run: the log is kept exactly, the picture not.
-    void setDrawing(bool on) { drawing_ = on; }
 
     // Scale bar: bold arial text and three lines in the current pen.
     static void drawScaleBar(Canvas& cv, double scale, const QString& text);
@@ -37,11 +37,10 @@ private:
     void drawMarks(const sim::SimState& s, const ViewSettings& v);
     void drawPucks(const sim::SimState& s, const ViewSettings& v);
 
-    sim::SimState& s_;
+    const sim::SimState& s_;
     Canvas& cv_;
     Canvas& grid_;
     std::function<ViewSettings()> settings_;
     std::function<bool()> pushShown_;
     QWidget* picture_;
-    bool drawing_ = true;
 };

@@ -155,3 +155,13 @@ TEST_F(TraceRendererTest, GridBackgroundWhenShown)
         greys += px(600 + x, 330) == qRgb(128, 128, 128);
     EXPECT_GE(greys, 8);
 }
+
+TEST_F(TraceRendererTest, ArrowsStartFromThePuckAsShownAfterASizeChange)
+{
+    // the pass records the sample before it draws: a larger puck's arrow
+    // starts at its new centre, (201, 195) on the image
+    c().circleLarge->trigger();
+    c().Arrows1->trigger();
+    EXPECT_TRUE(colourNear(image(), 201 - 20, 195, red(), 1));
+    EXPECT_FALSE(colourNear(image(), 194 - 20, 188, red(), 1));
+}
