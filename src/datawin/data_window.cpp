@@ -11,10 +11,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "datawin/graph_page.h"
+#include "datawin/ledger.h"
+#include "datawin/ledger_page.h"
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
+#include "engine/numbers.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -38,9 +42,11 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     table_ = new TablePage(platform_);
     graph_ = new GraphPage(platform_);
     momentum_ = new MomentumPage(platform_);
+    ledger_ = new LedgerPage(platform_);
     tabs_->addTab(table_, QStringLiteral("&Data"));
     tabs_->addTab(graph_, QStringLiteral("&Graph"));
     tabs_->addTab(momentum_, QStringLiteral("&Momentum Analysis"));
+    tabs_->addTab(ledger_, QStringLiteral("&Before and After"));
     tabs_->setCurrentIndex(2);   // in front the first time
 
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
@@ -52,6 +58,8 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
+    connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
+    connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
 
     nameControls();
     const TableLinks links = w_.links();
@@ -65,16 +73,27 @@ void DataWindow::nameControls()
 {
     MomentumPage& m = *momentum_;
     const std::pair<QWidget*, const char*> names[] = {
-        {table_->datamem, "Data table"},     {table_->tdsb, "Table time"},
-        {table_->cbfreq, "Table frequency"}, {graph_->graphim, "Graph"},
-        {graph_->compcb, "Component"},       {graph_->drawcb, "Series"},
-        {graph_->gfcb, "Graph frequency"},   {graph_->tgsb, "Draw to"},
-        {m.momim, "Momentum vectors"},       {m.scalesb, "Scale"},
-        {m.timemomsb, "Momentum time"},      {m.rbv, "Red momentum before"},
-        {m.rav, "Red momentum after"},       {m.bbv, "Black momentum before"},
-        {m.bav, "Black momentum after"},     {m.rba, "Red angle before"},
-        {m.raa, "Red angle after"},          {m.bba, "Black angle before"},
-        {m.baa, "Black angle after"},        {tabs_, "Data pages"},
+        {table_->datamem, "Data table"},
+        {table_->tdsb, "Table time"},
+        {ledger_->ledgergrid, "Before and after"},
+        {table_->cbfreq, "Table frequency"},
+        {graph_->graphim, "Graph"},
+        {graph_->compcb, "Component"},
+        {graph_->drawcb, "Series"},
+        {graph_->gfcb, "Graph frequency"},
+        {graph_->tgsb, "Draw to"},
+        {m.momim, "Momentum vectors"},
+        {m.scalesb, "Scale"},
+        {m.timemomsb, "Momentum time"},
+        {m.rbv, "Red momentum before"},
+        {m.rav, "Red momentum after"},
+        {m.bbv, "Black momentum before"},
+        {m.bav, "Black momentum after"},
+        {m.rba, "Red angle before"},
+        {m.raa, "Red angle after"},
+        {m.bba, "Black angle before"},
+        {m.baa, "Black angle after"},
+        {tabs_, "Data pages"},
     };
     for (const auto& [w, name] : names)
         w->setAccessibleName(QString::fromLatin1(name));
@@ -100,6 +119,11 @@ dw::RunData DataWindow::runData() const
     r.g = dw::pushGain(m.pushed(), m.tableAngle, m.redMass);
     r.springShown = m.springBoxShown;
     r.springK = m.springK;
+    r.massCount = m.massCount;
+    r.interaction = s.interactionMode;
+    r.tilted = m.dimension == 2 && s.tiltAccel != 0.0;
+    r.collided = s.collided || s.collisionTick != s.noCollisionTick;
+    r.collisionTick = s.collisionTick;
     for (size_t i = 0; i < 6; ++i)
         r.divisors[i] = s.frequencyDivisors[i];
     return r;
@@ -149,10 +173,21 @@ void DataWindow::activate()
     momentum_->timemomsb->setValue(N);
     graph_->tgsb->setValue(N);
     momentum_->scalesb->setValue(10);
+    showLedger();
     if (tabs_->currentWidget() == momentum_)
         momentum_->recomputeArrows();
     else if (tabs_->currentWidget() == graph_)
         graph_->drawGraph();
+}
+
+void DataWindow::showLedger()
+{
+    const int after = table_->tdsb->value();
+    const dw::TableChoice choice = table_->choice();
+    const dw::Ledger ledger = dw::computeLedger(runData(), after);
+    ledger_->show(dw::ledgerSheet(ledger, choice.radians, w_.model().pushed() ? "m" : "cm"),
+                  QStringLiteral("Time: ") + QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))
+                      + QStringLiteral(" s"));
 }
 
 void DataWindow::pageChanged()

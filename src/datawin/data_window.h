@@ -11,6 +11,7 @@ class PlatformServices;
 class TablePage;
 class GraphPage;
 class MomentumPage;
+class LedgerPage;
 
 // "Collision Data": the run as a table, as graphs and as momentum arrows.
 // It reads the table window's state and changes none of it.
@@ -27,6 +28,7 @@ public:
     TablePage& tablePage() { return *table_; }
     GraphPage& graphPage() { return *graph_; }
     MomentumPage& momentumPage() { return *momentum_; }
+    LedgerPage& ledgerPage() { return *ledger_; }
     QTabWidget* tabs() const { return tabs_; }
     QAction* copyGraph = nullptr;
     QAction* printGraph = nullptr;
@@ -35,6 +37,8 @@ public:
 
 private:
     void pageChanged();
+    // the Before-and-After page for the Data page's time
+    void showLedger();
     void nameControls();
     dw::RunData runData() const;
 
@@ -45,4 +49,5 @@ private:
     TablePage* table_ = nullptr;
     GraphPage* graph_ = nullptr;
     MomentumPage* momentum_ = nullptr;
+    LedgerPage* ledger_ = nullptr;
 };

@@ -16,6 +16,12 @@ struct RunData {
     double g = 0.0;
     bool springShown = false;
     int springK = 10;
+    // what the Before-and-After page needs of the set-up and the run
+    int massCount = 2;
+    sim::Interaction interaction = sim::Interaction::Elastic;
+    bool tilted = false;   // a 2-D table at an angle
+    bool collided = false;
+    int collisionTick = 0;   // the tick of the first contact, when collided
     std::array<int32_t, 6> divisors{1, 2, 4, 5, 10, 20};
 };
 

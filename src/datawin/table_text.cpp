@@ -7,68 +7,83 @@ namespace dw {
 namespace {
 constexpr const char* kHeaders[ColumnCount] = {"R Speed", "R Angle",  "R Energy", "R Mom",       "B Speed",
                                                "B Angle", "B Energy", "B Mom",    "Compression "};
+constexpr const char* kNames[ColumnCount] = {"rspeed", "rangle",  "renergy", "rmom",       "bspeed",
+                                             "bangle", "benergy", "bmom",    "compression"};
 using num::kPi;
 
-void append(std::string& out, double x, int w, int d)
+std::string headerWithUnit(int c, const char* unit, bool radians)
 {
-    char buf[64];
-    const int n = num::formatFixed(buf, sizeof buf, x, w, d);
-    if (n > 0 && n < static_cast<int>(sizeof buf))
-        out.append(buf, static_cast<size_t>(n));
-    else
-        out += num::F(x, w, d);
+    const std::string u = unit;
+    const char* puck = c < BSpeed ? "red" : "black";
+    switch (c) {
+    case RSpeed:
+    case BSpeed: return std::string(puck) + " speed (" + u + "/s)";
+    case RAngle:
+    case BAngle: return std::string(puck) + (radians ? " angle (radians)" : " angle (degrees)");
+    case REnergy:
+    case BEnergy: return std::string(puck) + " energy (kg " + u + "^2/s^2)";
+    case RMom:
+    case BMom: return std::string(puck) + " momentum (kg " + u + "/s)";
+    default: return "compression (cm)";
+    }
 }
 }   // namespace
 
-std::string buildTableText(const RunData& run, const TableChoice& choice)
+const char* columnHeader(Column c)
+{
+    return kHeaders[c];
+}
+
+const char* columnName(Column c)
+{
+    return kNames[c];
+}
+
+Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit)
 {
     std::array<bool, ColumnCount> shown = choice.columns;
     shown[Compression] = shown[Compression] && run.springShown;
-    std::string out;
-    out += "time";
+    Sheet sheet;
+    sheet.header.push_back(unit ? "time (s)" : "time");
     for (int c = 0; c < ColumnCount; ++c)
-        if (shown[static_cast<size_t>(c)]) {
-            out += '\t';
-            out += kHeaders[c];
-        }
-    out += '\n';
+        if (shown[static_cast<size_t>(c)])
+            sheet.header.push_back(unit ? headerWithUnit(c, unit, choice.radians) : kHeaders[c]);
     if (!run.log)
-        return out;
+        return sheet;
     const int divisor = choice.divisor > 0 ? choice.divisor : 1;
     const int last = choice.lastPosition - 1 < sim::kTickCeiling ? choice.lastPosition - 1 : sim::kTickCeiling;
-    out.reserve(out.size() + static_cast<size_t>(last / divisor + 1) * 80);
+    sheet.rows.reserve(static_cast<size_t>(last > 0 ? last / divisor + 1 : 0));
     for (int i = 1; i <= last; ++i) {
         if ((i - 1) % divisor != 0)
             continue;
         const sim::VelocitySample& v = run.log->velocities[static_cast<size_t>(i)];
         const double U = v.redSpeed + (i - 1) * run.g;
-        append(out, (i - 1) * 50 / 1000.0, 4, 2);
-        auto angle = [&](double a) {
-            if (choice.radians)
-                append(out, a, 5, 3);
-            else
-                append(out, a * 180.0 / kPi, 4, 1);
-        };
+        std::vector<Cell>& row = sheet.rows.emplace_back();
+        row.reserve(static_cast<size_t>(ColumnCount) + 1);
+        row.push_back(Cell::of((i - 1) * 50 / 1000.0));
+        auto angle = [&](double a) { return choice.radians ? Cell::of(a, 5, 3) : Cell::of(a * 180.0 / kPi, 4, 1); };
         for (int c = 0; c < ColumnCount; ++c) {
             if (!shown[static_cast<size_t>(c)])
                 continue;
-            out += '\t';
             switch (c) {
-            case RSpeed: append(out, U, 4, 2); break;
-            case RAngle: angle(v.redDirection); break;
-            case REnergy: append(out, 0.5 * run.redMass * U * U, 4, 2); break;
-            case RMom: append(out, run.redMass * v.redSpeed, 4, 2); break;
-            case BSpeed: append(out, v.blackSpeed, 4, 2); break;
-            case BAngle: angle(v.blackDirection); break;
-            case BEnergy: append(out, 0.5 * run.blackMass * v.blackSpeed * v.blackSpeed, 4, 2); break;
-            case BMom: append(out, run.blackMass * v.blackSpeed, 4, 2); break;
-            case Compression: append(out, run.log->compression[static_cast<size_t>(i)], 4, 2); break;
-            default: break;
+            case RSpeed: row.push_back(Cell::of(U)); break;
+            case RAngle: row.push_back(angle(v.redDirection)); break;
+            case REnergy: row.push_back(Cell::of(0.5 * run.redMass * U * U)); break;
+            case RMom: row.push_back(Cell::of(run.redMass * v.redSpeed)); break;
+            case BSpeed: row.push_back(Cell::of(v.blackSpeed)); break;
+            case BAngle: row.push_back(angle(v.blackDirection)); break;
+            case BEnergy: row.push_back(Cell::of(0.5 * run.blackMass * v.blackSpeed * v.blackSpeed)); break;
+            case BMom: row.push_back(Cell::of(run.blackMass * v.blackSpeed)); break;
+            default: row.push_back(Cell::of(run.log->compression[static_cast<size_t>(i)])); break;
             }
         }
-        out += '\n';
     }
-    return out;
+    return sheet;
+}
+
+std::string buildTableText(const RunData& run, const TableChoice& choice)
+{
+    return writeSheet(tableSheet(run, choice), SheetFormat::Tsv, false);
 }
 
 }   // namespace dw
