@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "datawin/export_dialog.h"
 #include "datawin/graph_page.h"
 #include "datawin/ledger.h"
 #include "datawin/ledger_page.h"
@@ -21,6 +23,7 @@
 #include "engine/numbers.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/safe_save.h"
 #include "ui/widgets.h"
 #include "view/printing.h"
 
@@ -33,6 +36,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     QMenu* file = menu_->addMenu(QStringLiteral("&File"));
     copyGraph = file->addAction(QStringLiteral("Copy Graph"));
     printGraph = file->addAction(QStringLiteral("Print Graph"));
+    exportData = file->addAction(QStringLiteral("Export Data..."));
     file->addSeparator();
     printerSetup = file->addAction(QStringLiteral("Printer Setup"));
     closeEntry = file->addAction(QStringLiteral("Close"));
@@ -57,6 +61,8 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(graph_, &GraphPage::printRequested, this, print);
     connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
+    connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
+    exportChoice_.format = formatForLocale();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
     connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
     connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
@@ -110,23 +116,7 @@ void DataWindow::nameControls()
 
 dw::RunData DataWindow::runData() const
 {
-    const sim::SimState& s = w_.state();
-    const sim::SetupModel& m = w_.model();
-    dw::RunData r;
-    r.log = &s.sampleLog;
-    r.redMass = s.red.mass;
-    r.blackMass = s.black.mass;
-    r.g = dw::pushGain(m.pushed(), m.tableAngle, m.redMass);
-    r.springShown = m.springBoxShown;
-    r.springK = m.springK;
-    r.massCount = m.massCount;
-    r.interaction = s.interactionMode;
-    r.tilted = m.dimension == 2 && s.tiltAccel != 0.0;
-    r.collided = s.collided || s.collisionTick != s.noCollisionTick;
-    r.collisionTick = s.collisionTick;
-    for (size_t i = 0; i < 6; ++i)
-        r.divisors[i] = s.frequencyDivisors[i];
-    return r;
+    return dw::runDataOf(w_.state(), w_.model());
 }
 
 void DataWindow::showFromTable()
@@ -188,6 +178,31 @@ void DataWindow::showLedger()
     ledger_->show(dw::ledgerSheet(ledger, choice.radians, w_.model().pushed() ? "m" : "cm"),
                   QStringLiteral("Time: ") + QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))
                       + QStringLiteral(" s"));
+}
+
+void DataWindow::exportToFile()
+{
+    ExportDialog dialog(exportChoice_, this);
+    if (platform_.execModal(dialog) != QDialog::Accepted)
+        return;
+    exportChoice_ = dialog.choice();
+    const QString suffix = QString::fromLatin1(dw::formatSuffix(exportChoice_.format));
+    const QString filter = suffix == QLatin1String("tsv") ? QStringLiteral("TAB separated (*.tsv *.txt)")
+                                                          : QStringLiteral("Comma separated (*.csv)");
+    const QString path = platform_.saveFileName(this, filter, suffix, exportFolder_);
+    if (path.isEmpty())
+        return;
+    exportFolder_ = QFileInfo(path).absolutePath();
+    const std::string text =
+        dw::exportText(runData(), table_->choice(), exportChoice_, w_.model().pushed() ? "m" : "cm");
+    SafeSave file(path);
+    if (!file.open()) {
+        platform_.showMessage(this, file.message());
+        return;
+    }
+    file.write(text);
+    if (!file.commit())
+        platform_.showMessage(this, file.message());
 }
 
 void DataWindow::pageChanged()

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+#include "datawin/data_export.h"
 #include "datawin/run_data.h"
 
 class QMenuBar;
@@ -32,6 +33,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     QAction* copyGraph = nullptr;
     QAction* printGraph = nullptr;
+    QAction* exportData = nullptr;
     QAction* printerSetup = nullptr;
     QAction* closeEntry = nullptr;
 
@@ -39,6 +41,8 @@ private:
     void pageChanged();
     // the Before-and-After page for the Data page's time
     void showLedger();
+    // "Export Data...": the choice, a file name, then the file through the safe save
+    void exportToFile();
     void nameControls();
     dw::RunData runData() const;
 
@@ -50,4 +54,6 @@ private:
     GraphPage* graph_ = nullptr;
     MomentumPage* momentum_ = nullptr;
     LedgerPage* ledger_ = nullptr;
+    dw::DataExport exportChoice_;   // the last one, offered again
+    QString exportFolder_;
 };

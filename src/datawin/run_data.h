@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/setup_model.h"
 #include "engine/sim_state.h"
 
 namespace dw {
@@ -29,6 +30,26 @@ struct RunData {
 inline double pushGain(bool oneMassOneD, int forceBar, int redMassBar)
 {
     return oneMassOneD ? forceBar * 0.05 / redMassBar : 0.0;
+}
+
+// What the data pages read of a run and its set-up.
+inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)
+{
+    RunData r;
+    r.log = &s.sampleLog;
+    r.redMass = s.red.mass;
+    r.blackMass = s.black.mass;
+    r.g = pushGain(m.pushed(), m.tableAngle, m.redMass);
+    r.springShown = m.springBoxShown;
+    r.springK = m.springK;
+    r.massCount = m.massCount;
+    r.interaction = s.interactionMode;
+    r.tilted = m.dimension == 2 && s.tiltAccel != 0.0;
+    r.collided = s.collided || s.collisionTick != s.noCollisionTick;
+    r.collisionTick = s.collisionTick;
+    for (size_t i = 0; i < 6; ++i)
+        r.divisors[i] = s.frequencyDivisors[i];
+    return r;
 }
 
 }   // namespace dw

@@ -26,12 +26,17 @@ public:
     int timeLinePosition() const override { return timeLine_; }
     void circleStep() override {}   // the circle changes no state
     void stopAtLimit() override { start(); }
+    void showingTick(int viewTick) override { lastShown_ = viewTick; }
+
+    // The last tick shown: the time line's end, as the data window reads it.
+    int lastShown() const { return lastShown_; }
 
 private:
     SimState& s_;
     bool arrowsShown_;
     int timeLine_;
     bool running_ = false;
+    int lastShown_ = 1;
 };
 
 }   // namespace sim

@@ -231,7 +231,7 @@ void ExperimentBox::saveFile()
             return;
         }
     }
-    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"));
+    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"), QString());
     if (path.isEmpty())
         return;
     const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());

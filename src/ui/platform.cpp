@@ -37,9 +37,10 @@ QString QtPlatformServices::openFileName(QWidget* parent, const QString& filter,
     return dlg.selectedFiles().first();
 }
 
-QString QtPlatformServices::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt)
+QString QtPlatformServices::saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                                         const QString& startIn)
 {
-    QFileDialog dlg(parent);
+    QFileDialog dlg(parent, QString(), startIn);
     dlg.setNameFilter(filter);
     dlg.setDefaultSuffix(defaultExt);
     dlg.setAcceptMode(QFileDialog::AcceptSave);

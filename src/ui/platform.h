@@ -35,7 +35,9 @@ public:
     virtual int execModal(QDialog& dialog) = 0;
     // Empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
+    // `startIn`: the folder (or file) the dialog opens on; empty for the usual one.
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                                 const QString& startIn) = 0;
     // The print dialog; false when the user cancels.
     virtual bool askPrinter(QWidget* parent) = 0;
     // A job on the printer last chosen (the default one before any choice);
@@ -56,7 +58,8 @@ public:
     void showAbout(QWidget* parent) override;
     int execModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
-    QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                         const QString& startIn) override;
     bool askPrinter(QWidget* parent) override;
     std::unique_ptr<PrintJob> beginPrintJob() override;
     void printerSetup(QWidget* parent) override;

@@ -15,7 +15,11 @@ public:
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     void showAbout(QWidget*) override { ++aboutShown; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return next(openAnswers); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return next(saveAnswers); }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& startIn) override
+    {
+        saveStartedIn << startIn;
+        return next(saveAnswers);
+    }
     int execModal(QDialog& dialog) override
     {
         ++dialogsShown;
@@ -37,6 +41,7 @@ public:
     QStringList messages;
     int aboutShown = 0;
     std::deque<QString> openAnswers, saveAnswers;
+    QStringList saveStartedIn;
     std::function<int(QDialog&)> onModal;
     int dialogsShown = 0;
     bool printAccepts = true;

@@ -1,0 +1,174 @@
+#include "app/command_line.h"
+
+#include <QStringList>
+
+const char kUsage[] =
+    "Usage: slidora [FILE.col]\n"
+    "       slidora --help | --version\n"
+    "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--output FILE]\n"
+    "       slidora --export-data [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--frequency HZ]\n"
+    "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
+    "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
+    "\n"
+    "Without options Slidora opens its table window; with an experiment file\n"
+    "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
+    "\n"
+    "  --export-trace     run an experiment without a window and write its log as CSV:\n"
+    "                     tick, the pucks' centres, speeds and directions, and the\n"
+    "                     spring's compression, one row per tick\n"
+    "  --export-data      run an experiment without a window and write what the data\n"
+    "                     window shows after the run, its time bar at the end: the\n"
+    "                     data table, every sample, or the Before-and-After page\n"
+    "  --experiment FILE  the set-up of an experiment file (.col)\n"
+    "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
+    "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
+    "  --speed S          computer speed: slow, medium or fast (default fast)\n"
+    "  --frequency HZ     the data table's frequency: 20, 10, 5, 4, 2 or 1 (default 20)\n"
+    "  --columns LIST     all, or names from rspeed, rangle, renergy, rmom, bspeed,\n"
+    "                     bangle, benergy, bmom, compression (default: rspeed,bspeed)\n"
+    "  --radians          angles in radians instead of degrees\n"
+    "  --every-sample     every sample instead of the table's frequency\n"
+    "  --ledger           the Before-and-After page, \"after\" at the time bar's end\n"
+    "  --format F         csv (comma, point decimal), csv-semicolon (semicolon, comma\n"
+    "                     decimal) or tsv (TAB; as shown, exactly \"Copy All Data\")\n"
+    "  --full-precision   numbers with 17 significant digits instead of as shown\n"
+    "  --output FILE      where it goes (default: standard output)\n"
+    "  --help             this text\n"
+    "  --version          the program's version\n";
+
+namespace {
+
+bool isOneOf(const QString& v, std::initializer_list<const char*> words)
+{
+    for (const char* w : words)
+        if (v == QLatin1String(w))
+            return true;
+    return false;
+}
+
+// An option's value: the next argument.
+struct Reader {
+    int argc;
+    char** argv;
+    int i = 1;
+    bool value(QString* v)
+    {
+        if (i + 1 >= argc)
+            return false;
+        *v = QString::fromLocal8Bit(argv[++i]);
+        return true;
+    }
+};
+
+QString readNumber(Reader& r, const char* option, int lo, int hi, int* out)
+{
+    QString v;
+    bool ok = false;
+    if (!r.value(&v) || (*out = v.toInt(&ok), !ok) || *out < lo || *out > hi)
+        return QStringLiteral("%1 needs a number from %2 to %3, not \"%4\"")
+            .arg(QLatin1String(option))
+            .arg(lo)
+            .arg(hi)
+            .arg(v);
+    return {};
+}
+
+// One option of the exports; an empty string when it was read.
+QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* known)
+{
+    *known = true;
+    QString v;
+    if (a == QLatin1String("--experiment")) {
+        if (!r.value(&line->experiment) || line->experiment.isEmpty())
+            return QStringLiteral("--experiment needs a file name");
+    } else if (a == QLatin1String("--catalogue")) {
+        return readNumber(r, "--catalogue", 1, 17, &line->catalogue);
+    } else if (a == QLatin1String("--ticks")) {
+        return readNumber(r, "--ticks", 1, 9998, &line->ticks);
+    } else if (a == QLatin1String("--speed")) {
+        if (!r.value(&v) || !isOneOf(v, {"slow", "medium", "fast"}))
+            return QStringLiteral("--speed needs slow, medium or fast, not \"%1\"").arg(v);
+        line->intervalMs = v == QLatin1String("slow") ? 50 : v == QLatin1String("medium") ? 25 : 10;
+    } else if (a == QLatin1String("--output")) {
+        if (!r.value(&line->output) || line->output.isEmpty())
+            return QStringLiteral("--output needs a file name");
+    } else if (a == QLatin1String("--frequency")) {
+        const QStringList hz = {"20", "10", "5", "4", "2", "1"};
+        if (!r.value(&v) || !hz.contains(v))
+            return QStringLiteral("--frequency needs 20, 10, 5, 4, 2 or 1, not \"%1\"").arg(v);
+        line->frequencyIndex = static_cast<int>(hz.indexOf(v));
+    } else if (a == QLatin1String("--columns")) {
+        if (!r.value(&line->columns) || line->columns.isEmpty())
+            return QStringLiteral("--columns needs all or column names");
+    } else if (a == QLatin1String("--format")) {
+        if (!r.value(&line->format) || !isOneOf(line->format, {"csv", "csv-semicolon", "tsv"}))
+            return QStringLiteral("--format needs csv, csv-semicolon or tsv, not \"%1\"").arg(line->format);
+    } else if (a == QLatin1String("--radians")) {
+        line->radians = true;
+    } else if (a == QLatin1String("--every-sample")) {
+        line->everySample = true;
+    } else if (a == QLatin1String("--ledger")) {
+        line->ledger = true;
+    } else if (a == QLatin1String("--full-precision")) {
+        line->fullPrecision = true;
+    } else {
+        *known = false;
+    }
+    return {};
+}
+
+// What does not go together, once everything is read.
+QString checkCombination(const CommandLine& line, bool dataOptions, bool anyExportOption)
+{
+    const bool exporting = line.exportTrace || line.exportData;
+    if (line.exportTrace && line.exportData)
+        return QStringLiteral("--export-trace and --export-data cannot both be given");
+    if (!line.fileToOpen.isEmpty() && exporting)
+        return QStringLiteral("unknown argument \"%1\" (an export takes --experiment FILE)").arg(line.fileToOpen);
+    if (!exporting && anyExportOption)
+        return QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to an export");
+    if (line.exportTrace && dataOptions)
+        return QStringLiteral("--frequency, --columns, --radians, --every-sample, --ledger, --format and "
+                              "--full-precision belong to --export-data");
+    if (!line.experiment.isEmpty() && line.catalogue != 0)
+        return QStringLiteral("--experiment and --catalogue cannot both be given");
+    if (line.ledger && line.everySample)
+        return QStringLiteral("--ledger and --every-sample cannot both be given");
+    return {};
+}
+
+}   // namespace
+
+QString readCommandLine(int argc, char** argv, CommandLine* line)
+{
+    Reader r{argc, argv};
+    bool dataOptions = false, anyExportOption = false;
+    for (; r.i < argc; ++r.i) {
+        const QString a = QString::fromLocal8Bit(argv[r.i]);
+        bool known = false;
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            line->help = true;
+        } else if (a == QLatin1String("--version")) {
+            line->version = true;
+        } else if (a == QLatin1String("--export-trace")) {
+            line->exportTrace = true;
+        } else if (a == QLatin1String("--export-data")) {
+            line->exportData = true;
+        } else if (const QString error = readExportOption(r, a, line, &known); !error.isEmpty()) {
+            return error;
+        } else if (known) {
+            anyExportOption = true;
+            dataOptions = dataOptions
+                || isOneOf(a,
+                           {"--frequency", "--columns", "--radians", "--every-sample", "--ledger", "--format",
+                            "--full-precision"});
+        } else if (!a.startsWith(QLatin1Char('-')) && line->fileToOpen.isEmpty()) {
+            line->fileToOpen = a;
+        } else {
+            return QStringLiteral("unknown option \"%1\" (see slidora --help)").arg(a);
+        }
+    }
+    if (line->help || line->version)
+        return {};
+    return checkCombination(*line, dataOptions, anyExportOption);
+}

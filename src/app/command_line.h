@@ -1,0 +1,24 @@
+#pragma once
+// The command line, read whole before anything runs.
+
+#include <QString>
+
+struct CommandLine {
+    bool help = false, version = false;
+    bool exportTrace = false, exportData = false;
+    QString fileToOpen;   // an experiment file for the window
+    QString experiment, output;
+    int catalogue = 0;   // 1..17; 0 none
+    int ticks = 9998;
+    int intervalMs = 10;   // --speed: slow 50, medium 25, fast 10
+    // --export-data
+    int frequencyIndex = 0;   // of 20, 10, 5, 4, 2, 1 Hz
+    QString columns;   // empty: the table's own; "all"; or names
+    bool radians = false, everySample = false, ledger = false, fullPrecision = false;
+    QString format = QStringLiteral("csv");
+};
+
+// Fills `line`; returns an empty string, or the one line an error gets.
+QString readCommandLine(int argc, char** argv, CommandLine* line);
+
+extern const char kUsage[];

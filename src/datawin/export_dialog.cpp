@@ -1,0 +1,68 @@
+#include "datawin/export_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLocale>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QGroupBox* group(const QString& title, std::initializer_list<QRadioButton*> buttons)
+{
+    auto* box = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(box);
+    for (QRadioButton* b : buttons)
+        layout->addWidget(b);
+    return box;
+}
+}   // namespace
+
+ExportDialog::ExportDialog(const dw::DataExport& last, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Export Data"));
+    tablerb = new QRadioButton(QStringLiteral("The data &table, at its frequency"));
+    samplesrb = new QRadioButton(QStringLiteral("&Every sample"));
+    ledgerrb = new QRadioButton(QStringLiteral("&Before and after"));
+    csvrb = new QRadioButton(QStringLiteral("CSV, &comma separated, point decimal"));
+    semicolonrb = new QRadioButton(QStringLiteral("CSV, &semicolon separated, comma decimal"));
+    tsvrb = new QRadioButton(QStringLiteral("T&AB separated, as \"Copy All Data\""));
+    fullcb = new QCheckBox(QStringLiteral("&Full precision (17 significant digits)"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group(QStringLiteral("Content"), {tablerb, samplesrb, ledgerrb}));
+    layout->addWidget(group(QStringLiteral("Format"), {csvrb, semicolonrb, tsvrb}));
+    layout->addWidget(fullcb);
+    layout->addWidget(buttons);
+
+    (last.content == dw::ExportContent::Table             ? tablerb
+         : last.content == dw::ExportContent::EverySample ? samplesrb
+                                                          : ledgerrb)
+        ->setChecked(true);
+    (last.format == dw::SheetFormat::Csv                ? csvrb
+         : last.format == dw::SheetFormat::CsvSemicolon ? semicolonrb
+                                                        : tsvrb)
+        ->setChecked(true);
+    fullcb->setChecked(last.fullPrecision);
+}
+
+dw::DataExport ExportDialog::choice() const
+{
+    dw::DataExport e;
+    e.content = tablerb->isChecked() ? dw::ExportContent::Table
+        : samplesrb->isChecked()     ? dw::ExportContent::EverySample
+                                     : dw::ExportContent::Ledger;
+    e.format = csvrb->isChecked()  ? dw::SheetFormat::Csv
+        : semicolonrb->isChecked() ? dw::SheetFormat::CsvSemicolon
+                                   : dw::SheetFormat::Tsv;
+    e.fullPrecision = fullcb->isChecked();
+    return e;
+}
+
+dw::SheetFormat formatForLocale()
+{
+    return QLocale().decimalPoint() == QStringLiteral(",") ? dw::SheetFormat::CsvSemicolon : dw::SheetFormat::Csv;
+}

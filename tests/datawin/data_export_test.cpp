@@ -1,0 +1,206 @@
+// Data out of the program: the Before-and-After page, "Export Data..." and
+// `slidora --export-data`, against what the data window shows and copies.
+#include "experiments/experiment_fixture.h"
+
+#include <QCheckBox>
+#include <QLocale>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "datawin/data_window.h"
+#include "datawin/export_dialog.h"
+#include "datawin/ledger_page.h"
+#include "datawin/table_page.h"
+
+namespace {
+// The fields of one CSV line, quotes undone.
+QStringList csvFields(const QString& line, QChar separator)
+{
+    QStringList out;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar ch = line[i];
+        if (quoted && ch == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            field += '"';
+            ++i;
+        } else if (ch == '"') {
+            quoted = !quoted;
+        } else if (ch == separator && !quoted) {
+            out << field;
+            field.clear();
+        } else {
+            field += ch;
+        }
+    }
+    return out << field;
+}
+}   // namespace
+
+class DataExportTest : public ExperimentTest {
+protected:
+    void SetUp() override
+    {
+        ExperimentTest::SetUp();
+        data = std::make_unique<DataWindow>(*window, platform);
+    }
+    // A catalogue entry run for `ticks`, paused, and the data window opened.
+    void runAndShow(int entry, int ticks)
+    {
+        runEntry(entry);
+        runAndPause(ticks);
+        c().showbt->click();
+    }
+    QString copyAll()
+    {
+        data->tablePage().copyallbt->click();
+        return platform.copiedTexts.last();
+    }
+    std::unique_ptr<DataWindow> data;
+};
+
+TEST_F(DataExportTest, EveryCatalogueEntryExportsWhatCopyAllDataCopies)
+{
+    for (int n = 1; n <= 17; ++n) {
+        runAndShow(n, 60);
+        const Outcome tsv =
+            slidora({"--export-data", "--catalogue", QString::number(n), "--ticks", "60", "--format", "tsv"});
+        ASSERT_EQ(tsv.status, 0) << n << tsv.err.toStdString();
+        EXPECT_EQ(QString::fromLatin1(tsv.out), copyAll()) << "entry " << n;
+    }
+}
+
+TEST_F(DataExportTest, TheCsvFormsReadBackToTheShownValues)
+{
+    for (int n : {3, 9, 13}) {
+        const QStringList base = {"--export-data", "--catalogue", QString::number(n), "--ticks", "80",
+                                  "--columns",     "all",         "--frequency",      "4"};
+        const QStringList tsv = QString::fromLatin1(slidora(base + QStringList{"--format", "tsv"}).out).split('\n');
+        const QStringList csv = QString::fromLatin1(slidora(base + QStringList{"--format", "csv"}).out).split('\n');
+        const QStringList semi =
+            QString::fromLatin1(slidora(base + QStringList{"--format", "csv-semicolon"}).out).split('\n');
+        ASSERT_EQ(tsv.size(), csv.size()) << n;
+        ASSERT_EQ(tsv.size(), semi.size()) << n;
+        ASSERT_GT(tsv.size(), 5) << n;
+        EXPECT_TRUE(csv[0].startsWith("time (s),red speed (cm/s),red angle (degrees)")) << csv[0].toStdString();
+        for (int i = 1; i < tsv.size(); ++i) {
+            const QStringList shown = tsv[i].split('\t');
+            const QStringList a = csvFields(csv[i], ','), b = csvFields(semi[i], ';');
+            ASSERT_EQ(shown.size(), a.size()) << n << " row " << i;
+            ASSERT_EQ(shown.size(), b.size()) << n << " row " << i;
+            for (int k = 0; k < shown.size(); ++k) {
+                EXPECT_EQ(a[k], shown[k].trimmed()) << n << " row " << i;
+                EXPECT_EQ(QString(b[k]).replace(',', '.'), shown[k].trimmed()) << n << " row " << i;
+            }
+        }
+    }
+    // the page's sentences with commas come back whole
+    const QStringList ledger =
+        QString::fromLatin1(slidora({"--export-data", "--catalogue", "9", "--ticks", "80", "--ledger"}).out)
+            .split('\n');
+    EXPECT_TRUE(ledger.contains("\"change of total momentum (x, y, size)\",0.00,0.00,0.00"));
+    EXPECT_EQ(csvFields(ledger[1], ',').size(), 14);
+}
+
+TEST_F(DataExportTest, FullPrecisionAndBadArguments)
+{
+    const Outcome full = slidora({"--export-data", "--catalogue", "9", "--ticks", "30", "--every-sample", "--columns",
+                                  "rspeed,rmom", "--full-precision"});
+    const QStringList rows = QString::fromLatin1(full.out).trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 30);   // samples 1 to 29 and the header
+    EXPECT_EQ(rows[0], "time (s),red speed (cm/s),red momentum (kg cm/s)");
+    EXPECT_EQ(rows[2], "0.050000000000000003,5,10");
+    const QString out = path(QStringLiteral("out.csv"));
+    const QList<QStringList> refused = {
+        {"--export-data", "--frequency", "3", "--output", out},
+        {"--export-data", "--columns", "rspeed,speed", "--output", out},
+        {"--export-data", "--format", "xls", "--output", out},
+        {"--export-data", "--ledger", "--every-sample", "--output", out},
+        {"--export-trace", "--ledger", "--output", out},
+        {"--export-data", "--export-trace", "--output", out},
+        {"--export-data", "--experiment", path(QStringLiteral("none.col")), "--output", out},
+    };
+    for (const QStringList& args : refused) {
+        const Outcome r = slidora(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+    EXPECT_TRUE(slidora({"--help"}).out.contains("--export-data"));
+}
+
+TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
+{
+    runAndShow(9, 80);   // a head-on collision of equal masses
+    EXPECT_EQ(data->tabs()->tabText(3), "&Before and After");
+    QTableWidget* grid = data->ledgerPage().ledgergrid;
+    auto cellOf = [&](const QString& label) {
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (grid->item(r, 0) && grid->item(r, 0)->text() == label)
+                return grid->item(r, 1) ? grid->item(r, 1)->text() : QString();
+        return QStringLiteral("(missing)");
+    };
+    EXPECT_EQ(cellOf("collision"), "elastic");
+    EXPECT_EQ(cellOf("coefficient of restitution"), "1.00");
+    EXPECT_EQ(cellOf("kinetic energy after / before (%)"), "100.0");
+    data->tablePage().tdsb->setValue(5);   // before the pucks touch
+    EXPECT_EQ(cellOf("coefficient of restitution"), "no contact");
+    EXPECT_TRUE(data->ledgerPage().whenlb->text().contains("Time: 0.20 s"));
+    data->ledgerPage().copybt->click();
+    EXPECT_EQ(platform.copiedTexts.last().toStdString(),
+              dw::writeSheet(data->ledgerPage().sheet(), dw::SheetFormat::Tsv, false));
+    EXPECT_TRUE(platform.copiedTexts.last().startsWith("puck\tmass (kg)\tspeed before (cm/s)"));
+}
+
+TEST_F(DataExportTest, ExportDataWritesTheChosenFormAndRemembersIt)
+{
+    runAndShow(9, 80);
+    bool offeredLocaleForm = false;
+    platform.onModal = [&](QDialog& d) {
+        auto* dialog = qobject_cast<ExportDialog*>(&d);
+        if (!dialog)
+            return 0;
+        offeredLocaleForm =
+            (formatForLocale() == dw::SheetFormat::Csv ? dialog->csvrb : dialog->semicolonrb)->isChecked();
+        dialog->ledgerrb->setChecked(true);
+        dialog->tsvrb->setChecked(true);
+        return static_cast<int>(QDialog::Accepted);
+    };
+    const QString file = path(QStringLiteral("ledger.tsv"));
+    platform.saveAnswers.push_back(file);
+    data->exportData->trigger();
+    EXPECT_TRUE(offeredLocaleForm);
+    data->ledgerPage().copybt->click();
+    EXPECT_EQ(read(QStringLiteral("ledger.tsv")), platform.copiedTexts.last().toLatin1());
+
+    // the last choice and folder are offered again
+    bool offeredLast = false;
+    platform.onModal = [&](QDialog& d) {
+        auto* dialog = qobject_cast<ExportDialog*>(&d);
+        offeredLast = dialog && dialog->ledgerrb->isChecked() && dialog->tsvrb->isChecked();
+        dialog->tablerb->setChecked(true);
+        return static_cast<int>(QDialog::Accepted);
+    };
+    platform.saveAnswers.push_back(path(QStringLiteral("table.tsv")));
+    data->exportData->trigger();
+    EXPECT_TRUE(offeredLast);
+    EXPECT_EQ(platform.saveStartedIn.last(), QFileInfo(file).absolutePath());
+    EXPECT_EQ(read(QStringLiteral("table.tsv")), copyAll().toLatin1());
+
+    // a folder that is not there: a message, no file
+    platform.saveAnswers.push_back(path(QStringLiteral("gone/table.csv")));
+    data->exportData->trigger();
+    ASSERT_FALSE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.messages.last().contains("table.csv"));
+}
+
+TEST_F(DataExportTest, ACommaDecimalLanguageGetsSemicolons)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(formatForLocale(), dw::SheetFormat::CsvSemicolon);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_EQ(formatForLocale(), dw::SheetFormat::Csv);
+    QLocale::setDefault(before);
+}
