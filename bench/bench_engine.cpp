@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "datawin/data_export.h"
 #include "engine/headless_run.h"
 #include "engine/headless_setup.h"
 #include "experiments/catalogue.h"
@@ -40,6 +41,33 @@ void BM_EngineWholeRun(benchmark::State& state)
     }
 }
 BENCHMARK(BM_EngineWholeRun)->Arg(3)->Arg(9)->Arg(13)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// The whole table of a run to the tick limit, every column and every
+// sample, written as CSV (or TSV) text.
+void BM_DataTableWholeRun(benchmark::State& state)
+{
+    auto s = std::make_unique<sim::SimState>();
+    sim::HeadlessSetup setup(*s);
+    const exper::ParameterParse p = exper::parseParameterText(exper::catalogueExperiment(9)->parameterText());
+    exper::applyRecord(setup.rules(), *s, setup, *p.record, exper::RecordSource::Catalogue);
+    sim::HeadlessRun run(*s, setup.model().mark(sim::ArrowsMark));
+    run.start();
+    run.runThrough(sim::kMaxTick);
+    dw::RunData data = dw::runDataOf(*s, setup.model());
+    data.springShown = true;
+    dw::TableChoice all;
+    all.columns.fill(true);
+    all.lastPosition = run.lastShown();
+    dw::DataExport e;
+    e.content = dw::ExportContent::EverySample;
+    e.format = static_cast<dw::SheetFormat>(state.range(0));
+    for (auto _ : state) {
+        const std::string text = dw::exportText(data, all, e, "cm");
+        benchmark::DoNotOptimize(text.data());
+        state.counters["bytes"] = static_cast<double>(text.size());
+    }
+}
+BENCHMARK(BM_DataTableWholeRun)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_ExportWholeRun(benchmark::State& state)
 {
