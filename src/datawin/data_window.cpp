@@ -81,7 +81,9 @@ void DataWindow::nameControls()
     const std::pair<QWidget*, const char*> names[] = {
         {table_->datamem, "Data table"},
         {table_->tdsb, "Table time"},
-        {ledger_->ledgergrid, "Before and after"},
+        {ledger_->beforegrid, "Before"},
+        {ledger_->aftergrid, "After"},
+        {ledger_->summarygrid, "What the numbers say"},
         {table_->cbfreq, "Table frequency"},
         {graph_->graphim, "Graph"},
         {graph_->compcb, "Component"},
@@ -112,6 +114,11 @@ void DataWindow::nameControls()
         m.circle(2 * k)->setAccessibleName(arrow + QStringLiteral(", head"));
     }
     nameControlsByCaption(this);
+}
+
+const char* DataWindow::unit() const
+{
+    return w_.model().pushed() ? "m" : "cm";
 }
 
 dw::RunData DataWindow::runData() const
@@ -175,7 +182,7 @@ void DataWindow::showLedger()
     const int after = table_->tdsb->value();
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
-    ledger_->show(dw::ledgerSheet(ledger, choice.radians, w_.model().pushed() ? "m" : "cm"),
+    ledger_->show(ledger, choice.radians, unit(),
                   QStringLiteral("Time: ") + QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))
                       + QStringLiteral(" s"));
 }
@@ -193,8 +200,7 @@ void DataWindow::exportToFile()
     if (path.isEmpty())
         return;
     exportFolder_ = QFileInfo(path).absolutePath();
-    const std::string text =
-        dw::exportText(runData(), table_->choice(), exportChoice_, w_.model().pushed() ? "m" : "cm");
+    const std::string text = dw::exportText(runData(), table_->choice(), exportChoice_, unit());
     SafeSave file(path);
     if (!file.open()) {
         platform_.showMessage(this, file.message());

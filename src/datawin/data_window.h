@@ -45,6 +45,8 @@ private:
     void exportToFile();
     void nameControls();
     dw::RunData runData() const;
+    // the table window's length unit, "cm" or "m" for the pushed block
+    const char* unit() const;
 
     TableWindow& w_;
     PlatformServices& platform_;

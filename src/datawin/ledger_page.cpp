@@ -5,54 +5,114 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "engine/numbers.h"
 #include "ui/platform.h"
+
+namespace {
+QString shown(double v, int w = 4, int d = 2)
+{
+    return QString::fromStdString(num::F(v, w, d)).trimmed();
+}
+
+QTableWidget* grid(QWidget* parent, int y, int rows, const QStringList& header)
+{
+    auto* g = new QTableWidget(rows, static_cast<int>(header.size()), parent);
+    g->setGeometry(8, y, 784, 26 + 22 * rows);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(22);
+    g->setHorizontalHeaderLabels(header);
+    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return g;
+}
+
+void put(QTableWidget* g, int row, int column, const QString& text, bool number)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    g->setItem(row, column, item);
+}
+}   // namespace
 
 LedgerPage::LedgerPage(PlatformServices& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     whenlb = new QLabel(this);
-    whenlb->setGeometry(8, 6, 690, 20);
-    ledgergrid = new QTableWidget(this);
-    ledgergrid->setGeometry(8, 30, 784, 420);
-    ledgergrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ledgergrid->verticalHeader()->hide();
-    ledgergrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ledgergrid->setWordWrap(false);
+    whenlb->setGeometry(8, 4, 784, 20);
+    const QStringList eight(8, QString());
+    beforegrid = grid(this, 26, 3, eight);
+    aftergrid = grid(this, 126, 3, eight);
+    unitslb = new QLabel(this);
+    unitslb->setGeometry(8, 226, 784, 20);
+    summarygrid = grid(this, 250, 7, {QString(), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("size")});
+    summarygrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    notelb = new QLabel(this);
+    notelb->setGeometry(8, 432, 784, 36);
+    notelb->setWordWrap(true);
     copybt = new QPushButton(QStringLiteral("&Copy"), this);
-    copybt->setGeometry(8, 460, 140, 30);
+    copybt->setGeometry(8, 470, 140, 30);
     connect(copybt, &QPushButton::clicked, this, [this] {
-        const std::string text = dw::writeSheet(sheet_, dw::SheetFormat::Tsv, false);
-        platform_.copyText(QString::fromStdString(text));
+        platform_.copyText(QString::fromStdString(dw::writeSheet(sheet_, dw::SheetFormat::Tsv, false)));
     });
 }
 
-void LedgerPage::show(const dw::Sheet& sheet, const QString& afterText)
+void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, const QString& afterText)
 {
-    sheet_ = sheet;
+    sheet_ = dw::ledgerSheet(ledger, radians, unit);
     whenlb->setText(QStringLiteral("Before: the start of the run.  After: ") + afterText
                     + QStringLiteral(" (the Time bar of the Data page)."));
-    ledgergrid->clear();
-    ledgergrid->setColumnCount(static_cast<int>(sheet.header.size()));
-    ledgergrid->setRowCount(static_cast<int>(sheet.rows.size()));
-    QStringList header;
-    for (const std::string& h : sheet.header)
-        header << QString::fromStdString(h);
-    ledgergrid->setHorizontalHeaderLabels(header);
-    for (int r = 0; r < static_cast<int>(sheet.rows.size()); ++r) {
-        const std::vector<dw::Cell>& row = sheet.rows[static_cast<size_t>(r)];
-        // one cell per field, as the sheet's TAB text splits them
-        const QStringList fields = QString::fromStdString(dw::writeSheet({{}, {row}}, dw::SheetFormat::Tsv, false))
-                                       .trimmed()
-                                       .split(QLatin1Char('\t'));
-        for (int c = 0; c < fields.size(); ++c) {
-            auto* item = new QTableWidgetItem(fields[c].trimmed());
-            if (row[static_cast<size_t>(c)].number)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            ledgergrid->setItem(r, c, item);
-        }
+    notelb->setText(QString::fromStdString(ledger.note));
+    for (QWidget* w : {static_cast<QWidget*>(beforegrid), static_cast<QWidget*>(aftergrid),
+                       static_cast<QWidget*>(summarygrid), static_cast<QWidget*>(unitslb)})
+        w->setVisible(ledger.comparable);
+    if (!ledger.comparable)
+        return;
+    showPucks(beforegrid, ledger.before, radians, unit);
+    showPucks(aftergrid, ledger.after, radians, unit);
+    showSummary(ledger);
+}
+
+void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit)
+{
+    const QString u = QString::fromLatin1(unit);
+    g->setHorizontalHeaderLabels({g == beforegrid ? QStringLiteral("Before") : QStringLiteral("After"),
+                                  QStringLiteral("mass (kg)"), QStringLiteral("speed"),
+                                  radians ? QStringLiteral("direction (rad)") : QStringLiteral("direction (°)"),
+                                  QStringLiteral("momentum x"), QStringLiteral("momentum y"),
+                                  QStringLiteral("momentum"), QStringLiteral("energy")});
+    unitslb->setText(QStringLiteral("Speeds in ") + u + QStringLiteral("/s, momenta in kg ") + u
+                     + QStringLiteral("/s, energies in kg ") + u + QStringLiteral("²/s²."));
+    const char* names[3] = {"red", "black", "total"};
+    for (int r = 0; r < 3; ++r) {
+        const dw::PuckLine& p = lines[r];
+        put(g, r, 0, QString::fromLatin1(names[r]), false);
+        const QString direction = radians ? shown(p.direction, 5, 3) : shown(p.direction * 180.0 / num::kPi, 4, 1);
+        const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
+                                 shown(p.py),   shown(p.p),     shown(p.energy)};
+        for (int c = 0; c < 7; ++c)
+            put(g, r, c + 1, cells[c], true);
     }
-    ledgergrid->resizeColumnsToContents();
-    // a sentence runs across the whole row
-    for (int r = 0; r < ledgergrid->rowCount(); ++r)
-        if (sheet.rows[static_cast<size_t>(r)].size() == 1 && ledgergrid->columnCount() > 1)
-            ledgergrid->setSpan(r, 0, 1, ledgergrid->columnCount());
+}
+
+void LedgerPage::showSummary(const dw::Ledger& l)
+{
+    const struct {
+        const char* label;
+        QStringList values;
+    } rows[] = {
+        {"change of total momentum", {shown(l.dPx), shown(l.dPy), shown(l.dP)}},
+        {"impulse on red", {shown(l.impulseRed[0]), shown(l.impulseRed[1])}},
+        {"impulse on black", {shown(l.impulseBlack[0]), shown(l.impulseBlack[1])}},
+        {"red's impulse is minus black's", {l.impulsesBalance ? QStringLiteral("yes") : QStringLiteral("no")}},
+        {"kinetic energy after / before", {shown(l.energyKept, 4, 1) + QStringLiteral(" %")}},
+        {"coefficient of restitution", {l.touched ? shown(l.restitution) : QStringLiteral("no contact")}},
+        {"collision", {QString::fromLatin1(dw::verdictWord(l.verdict))}},
+    };
+    summarygrid->clearContents();
+    for (int r = 0; r < 7; ++r) {
+        put(summarygrid, r, 0, QString::fromLatin1(rows[r].label), false);
+        for (int c = 0; c < rows[r].values.size(); ++c)
+            put(summarygrid, r, c + 1, rows[r].values[c], true);
+    }
 }

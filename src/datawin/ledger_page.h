@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include "datawin/data_sheet.h"
+#include "datawin/ledger.h"
 
 class QLabel;
 class QPushButton;
@@ -15,15 +16,23 @@ class LedgerPage : public QWidget {
 public:
     explicit LedgerPage(PlatformServices& platform, QWidget* parent = nullptr);
 
-    // Shows the sheet; `afterText` names the time of "after".
-    void show(const dw::Sheet& sheet, const QString& afterText);
+    // `unit` is the table window's length unit; `afterText` names the time of "after".
+    void show(const dw::Ledger& ledger, bool radians, const char* unit, const QString& afterText);
+    // What "Copy" puts on the clipboard as TAB-separated text.
     const dw::Sheet& sheet() const { return sheet_; }
 
     QLabel* whenlb = nullptr;
-    QTableWidget* ledgergrid = nullptr;
+    QTableWidget* beforegrid = nullptr;
+    QTableWidget* aftergrid = nullptr;
+    QLabel* unitslb = nullptr;
+    QTableWidget* summarygrid = nullptr;
+    QLabel* notelb = nullptr;
     QPushButton* copybt = nullptr;
 
 private:
+    void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit);
+    void showSummary(const dw::Ledger& l);
+
     PlatformServices& platform_;
     dw::Sheet sheet_;
 };

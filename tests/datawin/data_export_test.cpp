@@ -134,7 +134,7 @@ TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
 {
     runAndShow(9, 80);   // a head-on collision of equal masses
     EXPECT_EQ(data->tabs()->tabText(3), "&Before and After");
-    QTableWidget* grid = data->ledgerPage().ledgergrid;
+    QTableWidget* grid = data->ledgerPage().summarygrid;
     auto cellOf = [&](const QString& label) {
         for (int r = 0; r < grid->rowCount(); ++r)
             if (grid->item(r, 0) && grid->item(r, 0)->text() == label)
@@ -143,7 +143,13 @@ TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
     };
     EXPECT_EQ(cellOf("collision"), "elastic");
     EXPECT_EQ(cellOf("coefficient of restitution"), "1.00");
-    EXPECT_EQ(cellOf("kinetic energy after / before (%)"), "100.0");
+    EXPECT_EQ(cellOf("kinetic energy after / before"), "100.0 %");
+    // before: red 5.00 cm/s head on, 2 kg each
+    QTableWidget* before = data->ledgerPage().beforegrid;
+    EXPECT_EQ(before->item(0, 0)->text(), "red");
+    EXPECT_EQ(before->item(0, 2)->text(), "5.00");
+    EXPECT_EQ(before->item(2, 6)->text(), "10.00");   // the total momentum
+    EXPECT_EQ(data->ledgerPage().aftergrid->item(1, 2)->text(), "5.00");   // black leaves at 5
     data->tablePage().tdsb->setValue(5);   // before the pucks touch
     EXPECT_EQ(cellOf("coefficient of restitution"), "no contact");
     EXPECT_TRUE(data->ledgerPage().whenlb->text().contains("Time: 0.20 s"));
