@@ -212,22 +212,25 @@ TEST_F(ExperimentTest, ExportTraceWritesTheLogAndRefusesBadArguments)
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-trace"));
 }
 
-TEST_F(ExperimentTest, TheExportLoadsNoWindowSystem)
+TEST_F(ExperimentTest, TheExportsLoadNoWindowSystem)
 {
     // the dynamic loader names every library it opens, plugins included
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(SLIDORA_BINARY), {"--export-trace", "--catalogue", "4", "--ticks", "30"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_EQ(p.readAllStandardOutput().count('\n'), 31);
-    const QByteArray loaded = p.readAllStandardError();
-    EXPECT_TRUE(loaded.contains("libQt6Core")) << "the loader's notes are missing";
-    EXPECT_FALSE(loaded.contains("platforms/")) << "a platform plugin was loaded";
+    for (const QStringList& args : {QStringList{"--export-trace", "--catalogue", "4", "--ticks", "30"},
+                                    QStringList{"--export-data", "--catalogue", "4", "--ticks", "31"}}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(SLIDORA_BINARY), args);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << args[0].toStdString();
+        EXPECT_EQ(p.readAllStandardOutput().count('\n'), 31) << args[0].toStdString();
+        const QByteArray loaded = p.readAllStandardError();
+        EXPECT_TRUE(loaded.contains("libQt6Core")) << "the loader's notes are missing";
+        EXPECT_FALSE(loaded.contains("platforms/")) << args[0].toStdString() << ": a platform plugin was loaded";
+    }
 }
 
 TEST_F(ExperimentTest, TheInelasticSpringLockKeepsTheMomentumInTheExport)
