@@ -39,7 +39,7 @@ inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)
     r.log = &s.sampleLog;
     r.redMass = s.red.mass;
     r.blackMass = s.black.mass;
-    r.g = pushGain(m.pushed(), m.tableAngle, m.redMass);
+    r.g = m.pushGain();
     r.springShown = m.springBoxShown;
     r.springK = m.springK;
     r.massCount = m.massCount;

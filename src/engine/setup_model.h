@@ -91,6 +91,8 @@ struct SetupModel {
     int redSide() const;
     int blackSide() const;
     const char* unitText() const { return pushed() ? " m" : " cm"; }
+    // the speed the push adds to the block in one tick; 0 without the push
+    double pushGain() const { return pushed() ? tableAngle * 0.05 / redMass : 0.0; }
 };
 
 inline int SetupModel::redSide() const

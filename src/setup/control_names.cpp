@@ -121,6 +121,8 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(dotLarge);
     SLIDORA_NAME(frictionMenu);
     SLIDORA_NAME(About1);
+    SLIDORA_NAME(presentation1);
+    SLIDORA_NAME(fullScreen1);
     for (int i = 0; i < 5; ++i)
         c.friction[i]->setObjectName(QStringLiteral("friction%1").arg(i));
 }

@@ -126,6 +126,9 @@ struct Controls {
     QAction* ShowScale1 = nullptr;
     QAction* ShowGrid1 = nullptr;
     QAction* Labelmass1 = nullptr;
+    // for the classroom, beyond the original menu
+    QAction* presentation1 = nullptr;   // "&Presentation Window"
+    QAction* fullScreen1 = nullptr;   // "F&ull Screen", F11
 
     // menu: Options
     QMenu* springMenu = nullptr;

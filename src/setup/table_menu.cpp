@@ -66,6 +66,10 @@ void TableWindow::buildViewMenu()
         a->setVisible(m.visible);
         c_.*(m.action) = a;
     }
+    view->addSeparator();
+    c_.presentation1 = entry(view, QStringLiteral("&Presentation Window"), 0, true, false);
+    c_.fullScreen1 = entry(view, QStringLiteral("F&ull Screen"), 0, true, false);
+    c_.fullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
 }
 
 void TableWindow::buildOptionsMenu()

@@ -10,6 +10,7 @@
 #include "setup/controls.h"
 #include "setup/measure_tools.h"
 #include "setup/model_view.h"
+#include "setup/presentation_window.h"
 #include "setup/puck_placer.h"
 #include "setup/reset.h"
 #include "setup/run_control.h"
@@ -139,6 +140,35 @@ void TableWindow::wire()
     connect(c_.SpeedButton1, &QToolButton::clicked, this, &QWidget::close);
     connect(c_.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(c_.About1, &QAction::triggered, this, [this] { platform_.showAbout(this); });
+    wireClassroom();
+}
+
+// The presentation window and full screen: they only show the table.
+void TableWindow::wireClassroom()
+{
+    connect(c_.presentation1, &QAction::triggered, this, [this](bool on) {
+        if (!on) {
+            presentation_.reset();
+            return;
+        }
+        presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, *state_, model_);
+        connect(presentation_.get(), &PresentationWindow::closed, this, [this] {
+            c_.presentation1->setChecked(false);
+            presentation_.release()->deleteLater();
+        });
+        presentation_->open();
+    });
+    connect(c_.fullScreen1, &QAction::triggered, this, [this](bool on) {
+        // the window keeps its size otherwise; full screen lets it grow
+        if (on) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            showFullScreen();
+        } else {
+            showNormal();
+            setFixedSize(sizeHint());
+        }
+    });
 }
 
 void TableWindow::startUp()

@@ -24,6 +24,7 @@ class SetupHandlers;
 class ViewOptions;
 class TimeLine;
 class ModelView;
+class PresentationWindow;
 class TableHost;
 class PuckPlacer;
 class MeasureTools;
@@ -57,6 +58,7 @@ public:
     sim::SetupRules& rules() { return *rules_; }
     sim::SetupHost& setupHost();
     ModelView& modelView() { return *modelView_; }
+    PresentationWindow* presentation() { return presentation_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
     TableLinks links() const;
@@ -88,6 +90,7 @@ private:
     void nameControls();
     void wire();
     void startUp();
+    void wireClassroom();
 
     PlatformServices& platform_;
     std::unique_ptr<sim::SimState> state_;
@@ -110,5 +113,6 @@ private:
     std::unique_ptr<Printing> printing_;
     std::unique_ptr<ModelView> modelView_;
     std::unique_ptr<TableHost> host_;
+    std::unique_ptr<PresentationWindow> presentation_;
     std::unique_ptr<sim::SetupRules> rules_;
 };

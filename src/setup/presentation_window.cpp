@@ -1,0 +1,118 @@
+#include "setup/presentation_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+#include "engine/numbers.h"
+
+namespace {
+// where the table picture lies in its panel
+const QRect kPicture(sim::kImageLeft, sim::kImageTop, 759, 367);
+
+QString speedText(double v, const char* unit)
+{
+    return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
+}
+}   // namespace
+
+PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s,
+                                       const sim::SetupModel& m)
+    : QWidget(nullptr, Qt::Window), table_(table), timeLabel_(timeLabel), s_(s), m_(m)
+{
+    setWindowTitle(QStringLiteral("Slidora - Presentation"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(1024, 640);
+    // every repaint of the table, its picture or a puck, repaints this too
+    table_->installEventFilter(this);
+    for (QWidget* w : table_->findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+void PresentationWindow::open()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* own = table_->window()->screen();
+    for (QScreen* sc : screens) {
+        if (sc != own) {
+            setGeometry(sc->availableGeometry());
+            showFullScreen();
+            return;
+        }
+    }
+    show();
+    raise();
+}
+
+QString PresentationWindow::captionText() const
+{
+    const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
+    const char* unit = m_.unitText();
+    // the pushed block gains its push every tick, as the data table shows
+    const double red = v.redSpeed + (s_.viewTick - 1) * m_.pushGain();
+    QString text = timeLabel_->text() + QStringLiteral("     Red ") + speedText(red, unit);
+    if (m_.massCount == 2 && m_.interaction != sim::Interaction::Circle)
+        text += QStringLiteral("     Black ") + speedText(v.blackSpeed, unit);
+    return text;
+}
+
+QImage PresentationWindow::tablePicture() const
+{
+    auto* self = const_cast<PresentationWindow*>(this);
+    self->grabbing_ = true;   // the grab repaints the table: not a change to follow
+    const QImage picture = table_->grab(kPicture).toImage();
+    self->grabbing_ = false;
+    return picture;
+}
+
+bool PresentationWindow::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !grabbing_ && isVisible())
+        update();
+    return false;
+}
+
+void PresentationWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    const QImage picture = tablePicture();
+    QFont font = p.font();
+    font.setPixelSize(std::max(16, height() / 14));
+    font.setBold(true);
+    const int captionH = QFontMetrics(font).height() + 16;
+    // the largest whole scale that fits keeps every line crisp; below 1, the nearest pixels
+    const double fit = std::min(static_cast<double>(width()) / picture.width(),
+                                static_cast<double>(height() - captionH) / picture.height());
+    const double k = fit >= 1.0 ? std::floor(fit) : fit;
+    const QSize size(static_cast<int>(picture.width() * k), static_cast<int>(picture.height() * k));
+    const QRect target(QPoint((width() - size.width()) / 2, std::max(0, (height() - captionH - size.height()) / 2)),
+                       size);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(target, picture);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, target.bottom() + 4, width(), captionH), Qt::AlignHCenter | Qt::AlignVCenter, captionText());
+}
+
+void PresentationWindow::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    emit closed();
+}
+
+void PresentationWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F11) {
+        isFullScreen() ? showNormal() : showFullScreen();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && isFullScreen()) {
+        showNormal();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}

@@ -1,0 +1,55 @@
+// What the classroom adds beyond the original window: the presentation
+// window and full screen.
+#include "table_fixture.h"
+
+#include <QLabel>
+
+#include "setup/presentation_window.h"
+
+class ClassroomTest : public TableTest {};
+
+TEST_F(ClassroomTest, ThePresentationWindowFollowsTheTable)
+{
+    EXPECT_FALSE(c().presentation1->isChecked());
+    c().presentation1->trigger();
+    PresentationWindow* p = window->presentation();
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(p->isVisible());
+    // the set-up: the picture with the pucks on it, as the table shows it
+    const QImage setUp = p->tablePicture();
+    EXPECT_EQ(setUp.size(), QSize(759, 367));
+    // the pucks are widgets over the canvas: the picture has them, the canvas not
+    const QImage canvas = image().image().convertToFormat(setUp.format());
+    int puckPixels = 0;
+    const QRect puck(c().puck1->x() - 7, c().puck1->y() - 7, c().puck1->width(), c().puck1->height());
+    for (int y = puck.top(); y <= puck.bottom(); ++y)
+        for (int x = puck.left(); x <= puck.right(); ++x)
+            puckPixels += setUp.pixel(x, y) != canvas.pixel(x, y);
+    EXPECT_GT(puckPixels, 20);
+    EXPECT_EQ(setUp.copy(0, 0, 100, 100), canvas.copy(0, 0, 100, 100));
+    EXPECT_EQ(p->captionText(), "Time: 0.00 s     Red 5.0 cm/s     Black 0.0 cm/s");
+
+    runTicks(120);   // the pucks have met
+    EXPECT_EQ(p->captionText(), c().Timelb->text() + "     Red 0.0 cm/s     Black 5.0 cm/s");
+    const QImage run = p->tablePicture();
+    EXPECT_EQ(run, image().image().convertToFormat(run.format())) << "during a run the trace alone";
+
+    c().masses1->trigger();   // a set-up change
+    EXPECT_FALSE(p->captionText().contains("Black"));
+
+    p->close();
+    EXPECT_FALSE(c().presentation1->isChecked());
+    EXPECT_EQ(s().massCount, 1) << "closing it changes nothing else";
+}
+
+TEST_F(ClassroomTest, FullScreenTogglesAndGivesTheSizeBack)
+{
+    const QSize normal = window->size();
+    c().fullScreen1->trigger();
+    EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen);
+    c().fullScreen1->trigger();
+    EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(window->minimumSize(), normal);
+    EXPECT_EQ(window->maximumSize(), normal);
+    EXPECT_EQ(c().fullScreen1->shortcut(), QKeySequence(Qt::Key_F11));
+}
