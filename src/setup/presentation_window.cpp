@@ -26,10 +26,11 @@ PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const 
     setWindowTitle(QStringLiteral("Slidora - Presentation"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(1024, 640);
-    // every repaint of the table, its picture or a puck, repaints this too
+    // every repaint of the table, its picture, a puck or the time repaints this too
     table_->installEventFilter(this);
     for (QWidget* w : table_->findChildren<QWidget*>())
         w->installEventFilter(this);
+    timeLabel_->installEventFilter(this);
 }
 
 void PresentationWindow::open()
@@ -80,22 +81,28 @@ void PresentationWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     const QImage picture = tablePicture();
+    const QString caption = captionText();
     QFont font = p.font();
-    font.setPixelSize(std::max(16, height() / 14));
     font.setBold(true);
+    // large type, as large as the width allows
+    int px = std::max(12, height() / 14);
+    font.setPixelSize(px);
+    while (px > 12 && QFontMetrics(font).horizontalAdvance(caption) > width() - 24)
+        font.setPixelSize(--px);
     const int captionH = QFontMetrics(font).height() + 16;
-    // the largest whole scale that fits keeps every line crisp; below 1, the nearest pixels
+    // the largest whole scale that fits keeps every line crisp
     const double fit = std::min(static_cast<double>(width()) / picture.width(),
                                 static_cast<double>(height() - captionH) / picture.height());
     const double k = fit >= 1.0 ? std::floor(fit) : fit;
     const QSize size(static_cast<int>(picture.width() * k), static_cast<int>(picture.height() * k));
     const QRect target(QPoint((width() - size.width()) / 2, std::max(0, (height() - captionH - size.height()) / 2)),
                        size);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // shrunk, every line is kept by smoothing; enlarged, whole pixels stay sharp
+    p.setRenderHint(QPainter::SmoothPixmapTransform, k < 1.0);
     p.drawImage(target, picture);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, target.bottom() + 4, width(), captionH), Qt::AlignHCenter | Qt::AlignVCenter, captionText());
+    p.drawText(QRect(0, target.bottom() + 4, width(), captionH), Qt::AlignHCenter | Qt::AlignVCenter, caption);
 }
 
 void PresentationWindow::closeEvent(QCloseEvent* e)
