@@ -113,7 +113,6 @@ void DataWindow::nameControls()
         m.circle(2 * k - 1)->setAccessibleName(arrow + QStringLiteral(", tail"));
         m.circle(2 * k)->setAccessibleName(arrow + QStringLiteral(", head"));
     }
-    nameControlsByCaption(this);
 }
 
 const char* DataWindow::unit() const

@@ -59,7 +59,6 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     nbt_ = button(yngb_, 120, 18, 89, 25, QStringLiteral("&No"));
     yngb_->hide();
 
-    nameControlsByCaption(box_);
     connect(table.load, &QAction::triggered, this, [this] { openBox(LoadMode); });
     connect(table.save, &QAction::triggered, this, [this] { openBox(SaveMode); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });

@@ -1,6 +1,7 @@
 #include "setup/model_view.h"
 
 #include <QSignalBlocker>
+#include <cmath>
 
 #include "engine/numbers.h"
 #include "setup/view_marks.h"
@@ -43,7 +44,7 @@ void setShown(std::initializer_list<QWidget*> widgets, bool shown)
 }
 }   // namespace
 
-ModelView::ModelView(const sim::SetupModel& m, Controls& c) : m_(m), c_(c), shown_(m) {}
+ModelView::ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c) : m_(m), s_(s), c_(c), shown_(m) {}
 
 void ModelView::show()
 {
@@ -52,7 +53,40 @@ void ModelView::show()
     showMenus();
     showPanel();
     showShapes();
+    describeShapes();
     shown_ = m_;
+}
+
+void ModelView::describeShapes()
+{
+    const QString unit = QString::fromLatin1(m_.unitText());
+    // a widget's centre on the table, across from the left and up from the bottom
+    auto place = [&](const QWidget* w) {
+        const double x = (w->x() + w->width() / 2.0 - sim::kImageLeft) / s_.scale;
+        const double y = (c_.tableim->height() - (w->y() + w->height() / 2.0 - sim::kImageTop)) / s_.scale;
+        return QString::fromStdString(num::F(x, 0, 1)) + unit + QStringLiteral(", ")
+            + QString::fromStdString(num::F(y, 0, 1)) + unit;
+    };
+    auto degrees = [](double a) {
+        const double d = std::fmod(std::fmod(a * 180.0 / sim::kPi, 360.0) + 360.0, 360.0);
+        return QString::fromStdString(num::F(d, 0, 0));
+    };
+    const struct {
+        QWidget *puck, *handle;
+        const char* name;
+        double direction;
+        int speed;
+    } pucks[] = {{c_.puck1, c_.redansh, "Red", s_.red.direction, m_.redSpeed},
+                 {c_.puck2, c_.blackansh, "Black", s_.black.direction, m_.blackSpeed}};
+    for (const auto& p : pucks) {
+        const QString name = QString::fromLatin1(p.name);
+        p.puck->setAccessibleDescription(
+            name + QStringLiteral(" puck at ") + place(p.puck) + QStringLiteral(", moving ") + degrees(p.direction)
+            + QStringLiteral(" degrees at ") + tenths(p.speed) + unit + QStringLiteral("/s"));
+        p.handle->setAccessibleDescription(name + QStringLiteral(" velocity handle at ") + place(p.handle)
+                                           + QStringLiteral(", aiming the puck at ") + degrees(p.direction)
+                                           + QStringLiteral(" degrees"));
+    }
 }
 
 void ModelView::showBars()

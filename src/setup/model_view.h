@@ -4,13 +4,17 @@
 // Widgets are updated with their signals blocked, so showing changes nothing.
 
 #include "engine/setup_model.h"
+#include "engine/sim_state.h"
 #include "setup/controls.h"
 
 class ModelView {
 public:
-    ModelView(const sim::SetupModel& m, Controls& c);
+    ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c);
 
     void show();
+    // What a screen reader hears of the pucks and handles: place and aim in
+    // the table's units ("Red puck at 12.3 cm, 8.0 cm, moving 30 degrees at 5.0 cm/s").
+    void describeShapes();
 
 private:
     void showBars();
@@ -20,6 +24,7 @@ private:
     void showShapes();
 
     const sim::SetupModel& m_;
+    const sim::SimState& s_;
     Controls& c_;
     // what the bars' captions last showed: they change only when their bar does
     sim::SetupModel shown_;

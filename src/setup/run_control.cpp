@@ -20,6 +20,7 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
         springTexts_.push_back(QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(h / 100.0, 4, 2))
                                + QStringLiteral(" cm"));
     springOutOfReach_ = QStringLiteral("Spring Compressed 0.00 cm");
+    touchedText_ = QStringLiteral("The pucks touched.");
 }
 
 void RunControl::showSpringReading()
@@ -72,6 +73,7 @@ void RunControl::start()
     c_.velsh->hide();
     if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
+    sayRunStatus();
 }
 
 const QString& RunControl::timeText(int tick)
@@ -88,4 +90,27 @@ void RunControl::timerEvent()
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);
     c_.printtrbt->setEnabled(true);
+    if (!touchedSaid_ && s_.collisionTick != s_.noCollisionTick) {
+        touchedSaid_ = true;
+        c_.Startbt->setAccessibleDescription(touchedText_);
+    }
+}
+
+void RunControl::sayRunStatus()
+{
+    const QString time = timeText(s_.tick).mid(5).trimmed();   // after "Time:"
+    if (c_.colltimer->isActive()) {
+        touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
+        c_.Startbt->setAccessibleDescription(s_.tick <= 1 ? QStringLiteral("Run started.")
+                                                          : QStringLiteral("Run continued at ") + time + '.');
+        return;
+    }
+    const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
+    const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
+    auto speed = [](double x) { return QString::fromStdString(num::F(x, 0, 1)); };
+    QString text = (atLimit_ ? QStringLiteral("Run ended at its last tick, ") : QStringLiteral("Run stopped at "))
+        + time + QStringLiteral(". Red ") + speed(v.redSpeed + (s_.viewTick - 1) * m_.pushGain()) + unit;
+    if (m_.massCount == 2 && m_.interaction != sim::Interaction::Circle)
+        text += QStringLiteral(", black ") + speed(v.blackSpeed) + unit;
+    c_.Startbt->setAccessibleDescription(text + '.');
 }

@@ -19,12 +19,20 @@ public:
     void renderTrace() override { ops_.renderTrace(); }
     int timeLinePosition() const override { return c_.Timesb->value(); }
     void circleStep() override { ops_.circleStep(); }
-    void stopAtLimit() override { start(); }
+    void stopAtLimit() override
+    {
+        atLimit_ = true;
+        start();
+        atLimit_ = false;
+    }
     void showingTick(int viewTick) override { c_.Timesb->setMaximum(viewTick); }
 
 private:
     const QString& timeText(int tick);
     void showSpringReading();
+    // What a screen reader hears of the run, on the Start button: started,
+    // the pucks touched, stopped with the speeds, ended at the tick limit.
+    void sayRunStatus();
 
     const sim::SetupModel& m_;
     sim::SimState& s_;
@@ -33,4 +41,7 @@ private:
     std::vector<QString> timeTexts_;   // one per tick, built once
     std::vector<QString> springTexts_;   // "Spring Compressed: 0.00 cm" to 10.00, built once
     QString springOutOfReach_;
+    QString touchedText_;   // built once: the event that says it allocates nothing
+    bool touchedSaid_ = false;
+    bool atLimit_ = false;
 };

@@ -297,23 +297,22 @@ void TableWindow::nameControls()
         {c_.velsh, "Circle speed handle"},
         {c_.copyshape, "Selection frame"},
         {c_.tableim, "Table"},
-        {c_.Timesb, "Time line"},
         {c_.replaysb, "Replay pace"},
-        {c_.tableangsb, "Table angle"},
-        {c_.persb, "Percent elastic"},
-        {c_.ksb, "Spring constant"},
-        {c_.lsb, "Spring length"},
-        {c_.c1sb, "Charge 1"},
-        {c_.c2sb, "Charge 2"},
-        {c_.m1sb, "Mass 1"},
-        {c_.m2sb, "Mass 2"},
-        {c_.v1sb, "Velocity 1"},
-        {c_.v2sb, "Velocity 2"},
-        {c_.cbfreq, "Frequency"},
         {c_.SpeedButton1, "Exit"},
         {c_.TabbedNotebook1, "Control pages"},
     };
     for (const auto& [w, name] : names)
         w->setAccessibleName(QString::fromLatin1(name));
-    nameControlsByCaption(this);
+    // a bar is heard by its caption, which shows its value ("Mass 1: 2.0 kg");
+    // buttons, labels and boxes by their own text as it stands
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {c_.Timelb, c_.Timesb},   {c_.tableanglb, c_.tableangsb},
+        {c_.percentlb, c_.persb}, {c_.klb, c_.ksb},
+        {c_.llb, c_.lsb},         {c_.c1lb, c_.c1sb},
+        {c_.c2lb, c_.c2sb},       {c_.m1lb, c_.m1sb},
+        {c_.m2lb, c_.m2sb},       {c_.v1lb, c_.v1sb},
+        {c_.v2lb, c_.v2sb},       {c_.Label4, c_.cbfreq},
+    };
+    for (const auto& [label, control] : captions)
+        tieCaption(label, control);
 }

@@ -35,6 +35,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), state_(std::make_unique<sim::SimState>()), table_(kImageW, kImageH),
       grid_(kImageW, kImageH), controls_(std::make_unique<Controls>()), c_(*controls_)
 {
+    installShapeAccessibility();   // before any shape is asked about itself
     setWindowTitle(QStringLiteral("Slidora"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -51,7 +52,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
-    modelView_ = std::make_unique<ModelView>(model_, c_);
+    modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
     host_ = std::make_unique<TableHost>(model_, *state_, c_, ops_, *modelView_, *placer_, *reset_);
     rules_ = std::make_unique<sim::SetupRules>(model_, *state_, *host_);
     handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
@@ -141,6 +142,9 @@ void TableWindow::wire()
     connect(c_.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(c_.About1, &QAction::triggered, this, [this] { platform_.showAbout(this); });
     wireClassroom();
+    // what the pucks and handles say of themselves follows them
+    for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh})
+        connect(shape, &MovableShape::moved, this, [this] { modelView_->describeShapes(); });
 }
 
 // The presentation window and full screen: they only show the table.

@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -35,6 +36,28 @@ void MovableShape::paintEvent(QPaintEvent*)
     case Kind::RoundRect: p.drawRoundedRect(r, 2, 2); break;
     case Kind::DottedFrame: break;
     }
+    if (hasFocus()) {
+        // the keyboard's mark: a dotted frame, as the style draws on buttons
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
+}
+
+void MovableShape::moveEvent(QMoveEvent*)
+{
+    emit moved();
+}
+
+// the focus mark is drawn over the shape: a repaint shows or clears it
+void MovableShape::focusInEvent(QFocusEvent*)
+{
+    update();
+}
+
+void MovableShape::focusOutEvent(QFocusEvent*)
+{
+    update();
 }
 
 void MovableShape::setKeyboardMovable(bool on)
@@ -136,24 +159,43 @@ void setCaption(QLabel* l, const QString& text)
     l->setText(text);
     if (!l->property("keepWidth").toBool())
         l->adjustSize();
+    if (QWidget* control = l->buddy())
+        control->setAccessibleName(text);   // captions carry no '&'
 }
 
-void nameControlsByCaption(QWidget* root)
+void tieCaption(QLabel* label, QWidget* control)
 {
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->accessibleName().isEmpty())
-            continue;
-        QString name;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            name = b->text();
-        else if (auto* g = qobject_cast<QGroupBox*>(w))
-            name = g->title();
-        else if (auto* l = qobject_cast<QLabel*>(w))
-            name = l->text();
-        name.remove(QLatin1Char('&'));
-        if (!name.trimmed().isEmpty())
-            w->setAccessibleName(name.trimmed());
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
+}
+
+namespace {
+// A puck or handle: a graphic a screen reader is told can be moved.
+class ShapeAccessible : public QAccessibleWidget {
+public:
+    explicit ShapeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.movable = widget()->isEnabled() && widget()->focusPolicy() != Qt::NoFocus;
+        return st;
     }
+};
+
+QAccessibleInterface* shapeFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("MovableShape") && object && object->isWidgetType())
+        return new ShapeAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+}   // namespace
+
+void installShapeAccessibility()
+{
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(shapeFactory);
+    installed = true;
 }
 
 QStringList frequencyItems()

@@ -43,9 +43,14 @@ signals:
     void mouseMove(int x, int y);
     void mouseUp(int x, int y);
     void keyMove(int dx, int dy);
+    // its place changed (a drag, a key, Reset): what it says of itself follows
+    void moved();
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void moveEvent(QMoveEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -103,10 +108,15 @@ inline QColor windowColour()
     return QColor(254, 253, 199);
 }
 
-// Gives every control under `root` that has no accessible name one: its
-// caption (without the "&") or, for a label, its text.
-void nameControlsByCaption(QWidget* root);
-
 class QLabel;
 // Sets a label's text and fits its width to it, as auto-sized labels do.
+// A control the label is tied to is named by the text, so a screen reader
+// hears what the label shows ("Mass 1: 2.0 kg").
 void setCaption(QLabel* label, const QString& text);
+
+// Ties a label to its control: the control is named by the label's text
+// from now on.
+void tieCaption(QLabel* label, QWidget* control);
+
+// Screen readers learn that the pucks and handles can be moved.
+void installShapeAccessibility();

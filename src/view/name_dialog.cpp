@@ -39,7 +39,6 @@ NameDialog::NameDialog(QWidget* parent)
     ok_->setGeometry(51, 101, 89, 33);
     ok_->setDefault(true);   // Enter in the name field presses it
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    nameControlsByCaption(this);
 }
 
 QString NameDialog::name() const

@@ -3,6 +3,8 @@
 #include "table_fixture.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,6 +28,12 @@ bool internalPart(QWidget* w)
             return true;
     return false;
 }
+// What a screen reader hears as the widget's name: its own, or its text.
+QString spoken(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
 bool isControl(QWidget* w)
 {
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QComboBox*>(w)
@@ -44,7 +52,7 @@ TEST_F(AccessibilityTest, EveryControlHasAnAccessibleName)
             if (!isControl(w) || internalPart(w))
                 continue;
             ++controls;
-            EXPECT_FALSE(w->accessibleName().trimmed().isEmpty())
+            EXPECT_FALSE(spoken(w).trimmed().isEmpty())
                 << w->metaObject()->className() << " at " << w->x() << "," << w->y();
         }
     }
@@ -58,8 +66,61 @@ TEST_F(AccessibilityTest, EveryControlHasAnAccessibleName)
     EXPECT_EQ(c().puck1->accessibleName(), "Red puck");
     EXPECT_EQ(c().redansh->accessibleName(), "Red velocity handle");
     EXPECT_EQ(c().tableim->accessibleName(), "Table");
-    EXPECT_EQ(c().Timesb->accessibleName(), "Time line");
-    EXPECT_EQ(c().Startbt->accessibleName(), "Start");
+    EXPECT_EQ(spoken(c().Startbt), "Start");
+}
+
+TEST_F(AccessibilityTest, AScreenReaderHearsWhatTheScreenShows)
+{
+    // bars by their caption, which shows the value; the time line by the time
+    EXPECT_EQ(spoken(c().m1sb), "Mass 1: 2.0 kg");
+    EXPECT_EQ(spoken(c().v1sb), "Velocity 1: 5.0 cm/s");
+    EXPECT_EQ(c().cbfreq->accessibleName(), "Frequency");
+    EXPECT_EQ(c().m1lb->buddy(), c().m1sb);
+    c().m1sb->setValue(35);
+    EXPECT_EQ(spoken(c().m1sb), "Mass 1: 3.5 kg");
+    EXPECT_EQ(spoken(c().Timesb), "Time: 0.00 s");
+    runTicks(20);
+    EXPECT_EQ(spoken(c().Startbt), "Stop");
+    EXPECT_EQ(spoken(c().Timesb), c().Timelb->text());
+    EXPECT_NE(spoken(c().Timesb), "Time: 0.00 s");
+    c().Startbt->click();
+    EXPECT_EQ(spoken(c().Startbt), "Continue");
+}
+
+TEST_F(AccessibilityTest, PucksSayWhereTheyAreAndThatTheyMove)
+{
+    window->show();   // a hidden widget's moves are only told once it shows
+    QAccessibleInterface* puck = QAccessible::queryAccessibleInterface(c().puck1);
+    ASSERT_NE(puck, nullptr);
+    EXPECT_TRUE(puck->state().movable);
+    // the red puck's centre 194 px across and 179 px up the table, at 20 px per cm
+    EXPECT_EQ(c().puck1->accessibleDescription().toStdString(),
+              "Red puck at 9.7 cm, 8.9 cm, moving 0 degrees at 5.0 cm/s");
+    // the black handle's centre 325.5 px across
+    EXPECT_EQ(c().blackansh->accessibleDescription().toStdString(),
+              "Black velocity handle at 16.3 cm, 8.9 cm, aiming the puck at 180 degrees");
+    QTest::keyClick(c().puck1, Qt::Key_Up, Qt::ShiftModifier);   // 10 px up
+    EXPECT_EQ(c().puck1->accessibleDescription().left(31).toStdString(), "Red puck at 9.7 cm, 9.4 cm, mov");
+    // the keyboard's focus shows on the puck
+    QApplication::setActiveWindow(window.get());
+    c().puck1->setFocus();
+    ASSERT_TRUE(c().puck1->hasFocus());
+    const QImage focused = c().puck1->grab().toImage();
+    c().puck2->setFocus();
+    EXPECT_NE(c().puck1->grab().toImage(), focused);
+}
+
+TEST_F(AccessibilityTest, TheRunTellsItsStatus)
+{
+    runTicks(1);
+    EXPECT_EQ(c().Startbt->accessibleDescription(), "Run started.");
+    runTicks(120);   // the default shot: the pucks meet near 2 s
+    EXPECT_EQ(c().Startbt->accessibleDescription(), "The pucks touched.");
+    c().Startbt->click();
+    EXPECT_EQ(c().Startbt->accessibleDescription(),
+              "Run stopped at " + c().Timelb->text().mid(5).trimmed() + ". Red 0.0 cm/s, black 5.0 cm/s.");
+    c().Startbt->click();
+    EXPECT_TRUE(c().Startbt->accessibleDescription().startsWith("Run continued at "));
 }
 
 TEST_F(AccessibilityTest, ArrowKeysMovePucksAndHandlesAsADragDoes)
