@@ -191,12 +191,19 @@ void GraphPage::drawGraph()
     const int last = std::min(P, sim::kTickCeiling);
     for (int p = 0; p < count; ++p) {
         cv.setPenColor(plots[p].pen);
+        int lastX = -1, lastY = 0;
         for (int i = 1; i <= last; ++i) {
             if ((i - 1) % divisor != 0)
                 continue;
             const double v = dw::sampleValue(run_, q, component(), plots[p].which, i, s == dw::RedPuck);
             const int x = a.x(i), y = a.y(v);
-            cv.ellipse(x - 2, y - 2, x + 2, y + 2);
+            if (run_.shapeMarks) {
+                markPoint(cv, plots[p].which, lastX, lastY, x, y);
+                lastX = x;
+                lastY = y;
+            } else {
+                cv.ellipse(x - 2, y - 2, x + 2, y + 2);
+            }
             if (spring) {
                 const double C = run_.log->compression[static_cast<size_t>(i)];
                 const int ys = a.y(0.5 * run_.springK * C * C);
@@ -207,6 +214,25 @@ void GraphPage::drawGraph()
         }
     }
     graphim->update();
+}
+
+// Not by colour alone: red circles on a solid line, black squares on a
+// dotted one, the total's crosses on none.
+void GraphPage::markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y)
+{
+    if (lastX >= 0 && which != dw::Total) {
+        cv.setPenStyle(which == dw::Red ? Canvas::PenStyle::Solid : Canvas::PenStyle::Dotted);
+        cv.line(lastX, lastY, x, y);
+        cv.setPenStyle(Canvas::PenStyle::Solid);
+    }
+    if (which == dw::Red) {
+        cv.ellipse(x - 2, y - 2, x + 2, y + 2);
+    } else if (which == dw::Black) {
+        cv.rectangle(x - 2, y - 2, x + 3, y + 3);
+    } else {
+        cv.line(x - 3, y - 3, x + 4, y + 4);
+        cv.line(x - 3, y + 3, x + 4, y - 4);
+    }
 }
 
 void GraphPage::readValue(int x, int y)

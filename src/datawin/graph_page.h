@@ -53,6 +53,8 @@ signals:
     void printRequested();
 
 private:
+    static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
+
     PlatformServices& platform_;
     Canvas canvas_;
     dw::RunData run_;

@@ -69,6 +69,9 @@ struct SetupModel {
     int circleFriction = 0;   // 0..4
     int intervalMs = 10;   // the computer speed: 50, 25 or 10
     bool plottingError = false;
+    // beyond the original menu: the pucks lettered R and B, and the graph's
+    // series told apart by marker and line as well as colour
+    bool letterMarks = false;
     uint32_t marks = TraceCentresMark | RedBeforeMark | BlackBeforeMark | RedAfterMark | BlackAfterMark | ShowForceMark;
 
     // what the control panel shows, as left by the choices before

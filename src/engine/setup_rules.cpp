@@ -232,6 +232,15 @@ void SetupRules::togglePlottingError()
     host_.renderTrace();
 }
 
+void SetupRules::toggleLetterMarks()
+{
+    m_.letterMarks = !m_.letterMarks;
+    if (s_.tick != 1)
+        host_.renderTrace();
+    else
+        host_.drawSetUp();
+}
+
 void SetupRules::setMark(ViewMark mark, bool on)
 {
     m_.marks = on ? (m_.marks | mark) : (m_.marks & ~static_cast<uint32_t>(mark));

@@ -53,6 +53,7 @@ public:
     void chooseCircleFriction(int friction);
     void chooseComputerSpeed(int intervalMs);
     void togglePlottingError();
+    void toggleLetterMarks();
     void toggleMark(ViewMark mark);
     void setMark(ViewMark mark, bool on);
     void chooseCircleSize(int size);

@@ -123,6 +123,7 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(About1);
     SLIDORA_NAME(presentation1);
     SLIDORA_NAME(fullScreen1);
+    SLIDORA_NAME(letterMarks1);
     for (int i = 0; i < 5; ++i)
         c.friction[i]->setObjectName(QStringLiteral("friction%1").arg(i));
 }

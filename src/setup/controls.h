@@ -129,6 +129,7 @@ struct Controls {
     // for the classroom, beyond the original menu
     QAction* presentation1 = nullptr;   // "&Presentation Window"
     QAction* fullScreen1 = nullptr;   // "F&ull Screen", F11
+    QAction* letterMarks1 = nullptr;   // "&Colour-Blind Friendly": letters and shapes too
 
     // menu: Options
     QMenu* springMenu = nullptr;

@@ -180,6 +180,7 @@ void ModelView::showMenus()
         action->setEnabled(m_.interactionsEnabled);
     }
     c_.PlottingError1->setChecked(m_.plottingError);
+    c_.letterMarks1->setChecked(m_.letterMarks);
     for (const ViewMark& mark : kViewMarks)
         (c_.*(mark.action))->setChecked(m_.mark(mark.mark));
     c_.blackb->setVisible(m_.massCount == 2);
@@ -206,6 +207,8 @@ void ModelView::showShapes()
             puck->setKind(kind);
     c_.puck1->resize(m_.redSide(), m_.redSide());
     c_.puck2->resize(m_.blackSide(), m_.blackSide());
+    c_.puck1->setLetter(m_.letterMarks ? QStringLiteral("R") : QString());
+    c_.puck2->setLetter(m_.letterMarks ? QStringLiteral("B") : QString());
     c_.redansh->resize(m_.dotSize, m_.dotSize);
     c_.blackansh->resize(m_.dotSize, m_.dotSize);
 }

@@ -81,4 +81,6 @@ void SetupHandlers::connectModes()
                          [this, a] { onChange([&] { rules_.chooseCircleFriction(a->data().toInt()); }); });
     QObject::connect(c_.PlottingError1, &QAction::triggered, &context_,
                      [this] { onChange([&] { rules_.togglePlottingError(); }); });
+    QObject::connect(c_.letterMarks1, &QAction::triggered, &context_,
+                     [this] { onChange([&] { rules_.toggleLetterMarks(); }); });
 }

@@ -67,6 +67,7 @@ void TableWindow::buildViewMenu()
         c_.*(m.action) = a;
     }
     view->addSeparator();
+    c_.letterMarks1 = entry(view, QStringLiteral("&Colour-Blind Friendly"), 0, true, false);
     c_.presentation1 = entry(view, QStringLiteral("&Presentation Window"), 0, true, false);
     c_.fullScreen1 = entry(view, QStringLiteral("F&ull Screen"), 0, true, false);
     c_.fullScreen1->setShortcut(QKeySequence(Qt::Key_F11));

@@ -27,6 +27,7 @@ ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c)
     v.strobeIndex = m.frequencyIndex;
     v.traceBlock = m.mark(sim::TraceBlockMark);
     v.showForce = m.mark(sim::ShowForceMark);
+    v.letters = m.letterMarks;
     v.redPuck = {c.puck1->x(), c.puck1->y(), c.puck1->width()};
     v.redHandle = {c.redansh->x(), c.redansh->y(), c.redansh->width()};
     return v;

@@ -36,6 +36,14 @@ void MovableShape::paintEvent(QPaintEvent*)
     case Kind::RoundRect: p.drawRoundedRect(r, 2, 2); break;
     case Kind::DottedFrame: break;
     }
+    if (!letter_.isEmpty()) {
+        QFont f = p.font();
+        f.setPixelSize(std::max(7, height() / 2));
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(pen_);
+        p.drawText(rect(), Qt::AlignCenter, letter_);
+    }
     if (hasFocus()) {
         // the keyboard's mark: a dotted frame, as the style draws on buttons
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));

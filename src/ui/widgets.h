@@ -33,6 +33,14 @@ public:
         update();
     }
     void setTag(int t) { tag_ = t; }
+    // A letter in the middle, in the pen's colour; empty for none.
+    void setLetter(const QString& letter)
+    {
+        if (letter_ != letter) {
+            letter_ = letter;
+            update();
+        }
+    }
     int tag() const { return tag_; }
 
     // Tab reaches it and the arrow keys move it: one pixel, ten with Shift.
@@ -61,6 +69,7 @@ private:
     QColor pen_ = Qt::black;
     QColor brush_ = Qt::white;
     int tag_ = 0;
+    QString letter_;
 };
 
 // Shows a canvas's picture and reports mouse events on it.

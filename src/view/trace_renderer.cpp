@@ -140,6 +140,10 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
             cv_.textOut(Trunc(X) - 12, Trunc(Y) - 5, label);
         }
         cv_.setPenColor(p == 1 ? kRed : kBlack);
+        if (v.letters) {
+            static const QString letters[2] = {QStringLiteral("R"), QStringLiteral("B")};
+            cv_.textOut(Trunc(X + g.x) - 3, Trunc(Y + g.y) - 6, letters[p - 1]);
+        }
         const int x1 = Trunc(X - r + g.x), y1 = Trunc(Y - r + g.y);
         const int x2 = Trunc(X + r + g.x), y2 = Trunc(Y + r + g.y);
         if (!oneD) {

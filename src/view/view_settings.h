@@ -20,6 +20,7 @@ struct ViewSettings {
     int strobeIndex = 0;   // the frequency list
     bool traceBlock = false;   // "Trace Bloc&k": the pushed block at every mark
     bool showForce = true;
+    bool letters = false;   // the pucks lettered R and B
     // Where the red puck and its handle lie in the panel: circle mode turns
     // the puck around the handle.
     struct Place {

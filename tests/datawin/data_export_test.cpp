@@ -10,6 +10,7 @@
 
 #include "datawin/data_window.h"
 #include "datawin/export_dialog.h"
+#include "datawin/graph_page.h"
 #include "datawin/ledger_page.h"
 #include "datawin/table_page.h"
 
@@ -209,4 +210,27 @@ TEST_F(DataExportTest, ACommaDecimalLanguageGetsSemicolons)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     EXPECT_EQ(formatForLocale(), dw::SheetFormat::Csv);
     QLocale::setDefault(before);
+}
+
+TEST_F(DataExportTest, ColourBlindFriendlyGraphsUseMarkersAndLines)
+{
+    runAndShow(9, 80);
+    GraphPage& graph = data->graphPage();
+    graph.drawcb->setCurrentIndex(3);   // red and black
+    graph.drawGraph();
+    const QImage plain = graph.canvas().image().copy();
+    c().letterMarks1->trigger();
+    data->activate();
+    graph.drawGraph();
+    const QImage marked = graph.canvas().image().copy();
+    EXPECT_NE(marked, plain);
+    // the black series' squares and dotted line hold more black than its dots did
+    auto blackCount = [](const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += QColor(img.pixel(x, y)) == QColor(Qt::black);
+        return n;
+    };
+    EXPECT_GT(blackCount(marked), blackCount(plain));
 }

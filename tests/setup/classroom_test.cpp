@@ -53,3 +53,26 @@ TEST_F(ClassroomTest, FullScreenTogglesAndGivesTheSizeBack)
     EXPECT_EQ(window->maximumSize(), normal);
     EXPECT_EQ(c().fullScreen1->shortcut(), QKeySequence(Qt::Key_F11));
 }
+
+TEST_F(ClassroomTest, ColourBlindFriendlyLettersThePucks)
+{
+    const QImage plainPuck = c().puck1->grab().toImage();
+    runTicks(40);
+    const QImage plainRun = image().image().copy();
+    c().Resetbt->click();
+    c().letterMarks1->trigger();
+    EXPECT_TRUE(window->model().letterMarks);
+    EXPECT_TRUE(c().letterMarks1->isChecked());
+    EXPECT_NE(c().puck1->grab().toImage(), plainPuck) << "the red puck carries its R";
+    runTicks(40);
+    const QImage lettered = image().image().copy();
+    // the same trace, with a letter inside each puck drawn at the time shown
+    int differing = 0;
+    for (int y = 0; y < lettered.height(); ++y)
+        for (int x = 0; x < lettered.width(); ++x)
+            differing += lettered.pixel(x, y) != plainRun.pixel(x, y);
+    EXPECT_GT(differing, 10);
+    EXPECT_LT(differing, 200);
+    c().letterMarks1->trigger();   // off again: the picture is the original one
+    EXPECT_EQ(image().image(), plainRun);
+}
