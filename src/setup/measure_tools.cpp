@@ -1,5 +1,6 @@
 #include "setup/measure_tools.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/numbers.h"
@@ -18,12 +19,17 @@ void MeasureTools::connectAll()
     QObject::connect(c_.measurecb, &QCheckBox::toggled, &context_, [this] { measureToggled(); });
     QObject::connect(c_.rulerrb, &QRadioButton::clicked, &context_, [this] { rulerChosen(); });
     QObject::connect(c_.Prorb, &QRadioButton::clicked, &context_, [this] { protractorChosen(); });
+    QObject::connect(c_.tableim, &PictureWidget::keyStep, &context_, [this](int dx, int dy) { keyStep(dx, dy); });
+    QObject::connect(c_.tableim, &PictureWidget::keyPlace, &context_, [this] { keyPlace(); });
+    QObject::connect(c_.tableim, &PictureWidget::keyCancel, &context_, [this] { keyCancel(); });
 }
 
 void MeasureTools::measureToggled()
 {
     const bool on = c_.measurecb->isChecked();
     c_.tableim->setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    // measuring, the picture takes the keyboard too
+    c_.tableim->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
     c_.puck1->hide();
     c_.puck2->hide();
     c_.redansh->hide();
@@ -93,6 +99,32 @@ void MeasureTools::release(int x, int y)
 void MeasureTools::mouseLeft()
 {
     step_ = 0;
+}
+
+void MeasureTools::keyStep(int dx, int dy)
+{
+    if (cursorX_ < 0) {
+        cursorX_ = c_.tableim->width() / 2;
+        cursorY_ = c_.tableim->height() / 2;
+    }
+    cursorX_ = std::clamp(cursorX_ + dx, 0, c_.tableim->width() - 1);
+    cursorY_ = std::clamp(cursorY_ + dy, 0, c_.tableim->height() - 1);
+    mouseMove(cursorX_, cursorY_);
+}
+
+void MeasureTools::keyPlace()
+{
+    if (cursorX_ < 0)
+        keyStep(0, 0);
+    release(cursorX_, cursorY_);
+    mouseMove(cursorX_, cursorY_);
+}
+
+void MeasureTools::keyCancel()
+{
+    mouseLeft();
+    if (c_.measurecb->isChecked())
+        ops_.renderTrace();   // the drawing of the measurement goes
 }
 
 void MeasureTools::drawRuler()

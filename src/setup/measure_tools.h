@@ -19,6 +19,11 @@ public:
     void mouseMove(int x, int y);
     void release(int x, int y);
     void mouseLeft();
+    // The same from the keyboard: a cursor moved over the picture, Return
+    // placing the next point, Escape starting again.
+    void keyStep(int dx, int dy);
+    void keyPlace();
+    void keyCancel();
 
     void drawRuler();
     void drawProtractor();
@@ -44,5 +49,6 @@ private:
     int vertexX_ = 0, vertexY_ = 0;
     int movingX_ = 0, movingY_ = 0;
     int step_ = 0;
+    int cursorX_ = -1, cursorY_ = -1;   // the keyboard's cursor; -1: not used yet
     QObject context_;   // its connections end with this concern
 };

@@ -114,6 +114,27 @@ void PictureWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const QRect r = e->rect();
     p.drawImage(r, canvas_.image(), r);
+    if (hasFocus()) {
+        // the keyboard's mark, over the picture only while it has the focus
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* e)
+{
+    const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (e->key()) {
+    case Qt::Key_Left: emit keyStep(-step, 0); break;
+    case Qt::Key_Right: emit keyStep(step, 0); break;
+    case Qt::Key_Up: emit keyStep(0, -step); break;
+    case Qt::Key_Down: emit keyStep(0, step); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit keyPlace(); break;
+    case Qt::Key_Escape: emit keyCancel(); break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    e->accept();
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e)

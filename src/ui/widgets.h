@@ -84,9 +84,17 @@ signals:
     void mouseMove(int x, int y);
     void mouseUp(int x, int y);
     void mouseLeft();
+    // the keyboard, when the picture has the focus: a cursor step (Shift: 10
+    // px), Return to place a point, Escape to cancel
+    void keyStep(int dx, int dy);
+    void keyPlace();
+    void keyCancel();
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

@@ -1,5 +1,7 @@
 #include "table_fixture.h"
 
+#include <QTest>
+
 #include "setup/measure_tools.h"
 
 class MeasureTest : public TableTest {
@@ -134,4 +136,39 @@ TEST_F(MeasureTest, StepZeroFollowsTheMouse)
     EXPECT_EQ(window->measureTools().step(), 0);
     EXPECT_EQ(window->measureTools().vertexX(), 90);
     EXPECT_EQ(window->measureTools().movingX(), 95);
+}
+
+TEST_F(MeasureTest, TheKeyboardMeasuresAsTheMouseDoes)
+{
+    measure(100, 100, 160, 180);
+    const QImage byMouse = image().image().copy();
+    const QString reading = c().anslb->text();
+    tools().keyCancel();
+    EXPECT_EQ(tools().step(), 0);
+    EXPECT_TRUE(c().tableim->focusPolicy() & Qt::TabFocus);
+    // the cursor starts in the middle, (379, 183): to (100, 100), place, to (160, 180), place
+    for (int i = 0; i < 27; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Left, Qt::ShiftModifier);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Left);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Up, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Up);
+    EXPECT_EQ(tools().vertexX(), 100);
+    EXPECT_EQ(tools().vertexY(), 100);
+    QTest::keyClick(c().tableim, Qt::Key_Return);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Right, Qt::ShiftModifier);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(c().tableim, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(c().tableim, Qt::Key_Return);
+    EXPECT_EQ(tools().movingX(), 160);
+    EXPECT_EQ(tools().movingY(), 180);
+    EXPECT_EQ(c().anslb->text(), reading);
+    EXPECT_EQ(image().image(), byMouse);
+    QTest::keyClick(c().tableim, Qt::Key_Escape);
+    EXPECT_EQ(tools().step(), 0);
+    c().measurecb->setChecked(false);
+    EXPECT_EQ(c().tableim->focusPolicy(), Qt::NoFocus);
 }
