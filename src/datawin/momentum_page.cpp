@@ -60,17 +60,18 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     handles_[5] = shape(MovableShape::Kind::Square, kBlue, 296, 144, 7);
     circles_[9] = shape(MovableShape::Kind::Circle, kBlue, 326, 144, 7);
     circles_[10] = shape(MovableShape::Kind::Circle, kBlue, 266, 144, 7);
-    for (int k = 1; k <= 5; ++k) {
-        MovableShape* h = handles_[static_cast<size_t>(k)];
-        connect(h, &MovableShape::mouseDown, this, [this] { shapeDown(); });
-        connect(h, &MovableShape::mouseUp, this, [this] { shapeUp(); });
-        connect(h, &MovableShape::mouseMove, this, [this, h](int x, int y) { shapeMove(h, x, y); });
-    }
-    for (int j : {9, 10}) {
-        MovableShape* c = circles_[static_cast<size_t>(j)];
-        connect(c, &MovableShape::mouseDown, this, [this] { shapeDown(); });
-        connect(c, &MovableShape::mouseUp, this, [this] { shapeUp(); });
-        connect(c, &MovableShape::mouseMove, this, [this, c](int x, int y) { shapeMove(c, x, y); });
+    // dragged by the mouse, or moved by the arrow keys through the same rules
+    for (MovableShape* m :
+         {handles_[1], handles_[2], handles_[3], handles_[4], handles_[5], circles_[9], circles_[10]}) {
+        connect(m, &MovableShape::mouseDown, this, [this] { shapeDown(); });
+        connect(m, &MovableShape::mouseUp, this, [this] { shapeUp(); });
+        connect(m, &MovableShape::mouseMove, this, [this, m](int x, int y) { shapeMove(m, x, y); });
+        m->setKeyboardMovable(true);
+        connect(m, &MovableShape::keyMove, this, [this, m](int dx, int dy) {
+            shapeDown();
+            shapeMove(m, m->width() / 2 + dx, m->height() / 2 + dy);
+            shapeUp();
+        });
     }
 
     const int rx = 596;

@@ -285,3 +285,18 @@ TEST_F(DataTest, DotSizeResizesTheMarkersShownOrNot)
     c().dotNormal->trigger();
     EXPECT_EQ(mom().circle(10)->width(), 7);
 }
+
+TEST_F(DataTest, MomentumArrowsMoveWithTheArrowKeysAndSnapAsWhenDragged)
+{
+    runAndShow(100);
+    MovableShape* blue = mom().circle(9);
+    EXPECT_TRUE(blue->focusPolicy() & Qt::TabFocus);
+    // a step that ends near the red start arrow's tail snaps onto it
+    const QPoint tail = mom().circle(1)->pos();
+    while (std::abs(blue->x() - tail.x()) > 10)
+        QTest::keyClick(blue, blue->x() < tail.x() ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
+    while (std::abs(blue->y() - tail.y()) > 10)
+        QTest::keyClick(blue, blue->y() < tail.y() ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(blue, Qt::Key_Right);
+    EXPECT_EQ(blue->pos(), tail);
+}
