@@ -158,3 +158,24 @@ TEST_F(AccessibilityTest, ArrowKeysMovePucksAndHandlesAsADragDoes)
     QTest::keyClick(c().puck1, Qt::Key_Left);
     EXPECT_EQ(c().puck1->pos(), at);
 }
+
+TEST_F(AccessibilityTest, EveryTabStopIsVisibleAndTheTabComesRound)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    c().Startbt->setFocus();
+    ASSERT_TRUE(c().Startbt->hasFocus());
+    QList<QWidget*> stops;
+    for (int i = 0; i < 80; ++i) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+        if (!stops.contains(w))
+            stops << w;
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    EXPECT_TRUE(stops.contains(c().puck1));
+    EXPECT_TRUE(stops.contains(c().redansh));
+    EXPECT_TRUE(stops.contains(c().Resetbt));
+    EXPECT_FALSE(stops.contains(c().velsh)) << "the circle's speed handle is hidden outside circle mode";
+}
