@@ -1,12 +1,11 @@
 #include <QApplication>
 
 #include "app/export_trace.h"
-#include "datawin/data_window.h"
+#include "app/session.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
 #include "ui/app_identity.h"
 #include "ui/platform.h"
-#include "view/name_dialog.h"
 
 int main(int argc, char** argv)
 {
@@ -17,13 +16,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     setAppIdentity();
     QtPlatformServices platform;
-    TableWindow table(platform);
-    NameDialog nameDialog(&table);
-    table.setNameDialog(&nameDialog);
-    DataWindow data(table, platform);
-    ExperimentBox experiments(table, platform);
-    table.show();
+    Session session(platform, Session::rememberedZoom());
+    session.table().show();
     if (!file.isEmpty())
-        experiments.preview(file);   // as after "Load": the user confirms with "Yes"
+        session.experiments().preview(file);   // as after "Load": the user confirms with "Yes"
     return app.exec();
 }

@@ -124,6 +124,11 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(presentation1);
     SLIDORA_NAME(fullScreen1);
     SLIDORA_NAME(letterMarks1);
+    SLIDORA_NAME(zoomMenu);
+    SLIDORA_NAME(zoomIn1);
+    SLIDORA_NAME(zoomOut1);
     for (int i = 0; i < 5; ++i)
         c.friction[i]->setObjectName(QStringLiteral("friction%1").arg(i));
+    for (int i = 0; i < 4; ++i)
+        c.zoom[i]->setObjectName(QStringLiteral("zoom%1").arg(i));
 }

@@ -130,6 +130,10 @@ struct Controls {
     QAction* presentation1 = nullptr;   // "&Presentation Window"
     QAction* fullScreen1 = nullptr;   // "F&ull Screen", F11
     QAction* letterMarks1 = nullptr;   // "&Colour-Blind Friendly": letters and shapes too
+    QMenu* zoomMenu = nullptr;   // "&Zoom": 100 % to 200 %
+    QAction* zoom[4] = {};
+    QAction* zoomIn1 = nullptr;   // Ctrl++
+    QAction* zoomOut1 = nullptr;   // Ctrl+-
 
     // menu: Options
     QMenu* springMenu = nullptr;

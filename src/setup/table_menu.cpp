@@ -71,6 +71,16 @@ void TableWindow::buildViewMenu()
     c_.presentation1 = entry(view, QStringLiteral("&Presentation Window"), 0, true, false);
     c_.fullScreen1 = entry(view, QStringLiteral("F&ull Screen"), 0, true, false);
     c_.fullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
+    c_.zoomMenu = submenu(view, QStringLiteral("&Zoom"));
+    const int percents[4] = {100, 125, 150, 200};
+    for (int i = 0; i < 4; ++i)
+        c_.zoom[i] = entry(c_.zoomMenu, QString::number(percents[i]) + QStringLiteral(" %"), percents[i], true, i == 0);
+    c_.zoom[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    c_.zoomMenu->addSeparator();
+    c_.zoomIn1 = entry(c_.zoomMenu, QStringLiteral("Zoom &In"));
+    c_.zoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    c_.zoomOut1 = entry(c_.zoomMenu, QStringLiteral("Zoom &Out"));
+    c_.zoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
 }
 
 void TableWindow::buildOptionsMenu()

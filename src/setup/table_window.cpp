@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "engine/motion.h"
 #include "engine/table_start.h"
@@ -79,6 +80,83 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
 
 TableWindow::~TableWindow() = default;
 
+void TableWindow::wireZoom()
+{
+    for (QAction* a : c_.zoom)
+        connect(a, &QAction::triggered, this, [this, a] {
+            a->setChecked(false);   // checked again by the window made at that zoom
+            emit zoomChosen(a->data().toInt());
+        });
+    auto step = [this](int by) {
+        int at = 0;
+        for (int i = 0; i < 4; ++i)
+            if (c_.zoom[i]->isChecked())
+                at = i;
+        const int to = std::clamp(at + by, 0, 3);
+        if (to != at)
+            emit zoomChosen(c_.zoom[to]->data().toInt());
+    };
+    connect(c_.zoomIn1, &QAction::triggered, this, [step] { step(1); });
+    connect(c_.zoomOut1, &QAction::triggered, this, [step] { step(-1); });
+}
+
+void TableWindow::setZoom(int percent)
+{
+    for (QAction* a : c_.zoom)
+        a->setChecked(a->data().toInt() == percent);
+}
+
+KeptTable TableWindow::keep()
+{
+    if (c_.colltimer->isActive())
+        run_->start();   // paused, as Stop leaves it
+    KeptTable k;
+    k.state = std::make_unique<sim::SimState>(*state_);
+    k.model = model_;
+    k.timeLine = c_.Timesb->value();
+    k.timeLineEnd = c_.Timesb->maximum();
+    k.timeText = c_.Timelb->text();
+    k.springText = c_.slb->text();
+    k.place = pos();
+    return k;
+}
+
+void TableWindow::restore(const KeptTable& k)
+{
+    *state_ = *k.state;
+    model_ = k.model;
+    modelView_->show();
+    move(k.place);
+    if (state_->tick <= 1) {
+        host_->placeShapes();
+        reset_->reset();
+        host_->showShapesForInteraction();
+        host_->showShapesForMassCount();
+        return;
+    }
+    // a run, paused: the pucks give way to the trace, as when it was started
+    for (QWidget* w :
+         {static_cast<QWidget*>(c_.puck1), static_cast<QWidget*>(c_.puck2), static_cast<QWidget*>(c_.redansh),
+          static_cast<QWidget*>(c_.blackansh), static_cast<QWidget*>(c_.velsh)})
+        w->hide();
+    c_.Timesb->setMaximum(k.timeLineEnd);
+    {
+        const QSignalBlocker quiet(c_.Timesb);
+        c_.Timesb->setValue(k.timeLine);
+    }
+    setCaption(c_.Timelb, k.timeText);
+    setCaption(c_.slb, k.springText);
+    c_.Startbt->setText(QStringLiteral("&Continue"));
+    for (QWidget* w : {static_cast<QWidget*>(c_.measurecb), static_cast<QWidget*>(c_.rulerrb),
+                       static_cast<QWidget*>(c_.Prorb), static_cast<QWidget*>(c_.printtrbt)})
+        w->setEnabled(true);
+    // drawn again from the log, nothing recorded: the log stays as it was kept
+    if (model_.interaction == sim::Interaction::Circle)
+        ops_.circleStep();
+    else
+        renderer_->renderTrace();
+}
+
 TableLinks TableWindow::links() const
 {
     return {c_.expgb, c_.Load1, c_.Save1, c_.runExperimentMenu, c_.showbt, c_.dotNormal, c_.dotLarge, c_.Timesb};
@@ -142,6 +220,7 @@ void TableWindow::wire()
     connect(c_.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(c_.About1, &QAction::triggered, this, [this] { platform_.showAbout(this); });
     wireClassroom();
+    wireZoom();
     // what the pucks and handles say of themselves follows them
     for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh})
         connect(shape, &MovableShape::moved, this, [this] { modelView_->describeShapes(); });

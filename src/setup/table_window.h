@@ -44,6 +44,16 @@ struct TableLinks {
     QScrollBar* timeLine;   // its maximum is the last tick run
 };
 
+// What a table window hands to the one that replaces it (a new zoom): the
+// set-up, the run and its log, and where the time line stands.
+struct KeptTable {
+    std::unique_ptr<sim::SimState> state;
+    sim::SetupModel model;
+    int timeLine = 1, timeLineEnd = 1;
+    QString timeText, springText;   // the time and spring captions as shown
+    QPoint place;
+};
+
 // The table window: builds the layout and the menu, wires the concerns
 // to the controls, and runs the start-up sequence. It owns the state.
 class TableWindow : public QMainWindow {
@@ -73,8 +83,19 @@ public:
     MeasureTools& measureTools() { return *measure_; }
     Printing& printing() { return *printing_; }
 
+    // The zoom, in per cent, that the Zoom menu shows as chosen.
+    void setZoom(int percent);
+    // Everything a replacing window needs; a running run is paused first.
+    KeptTable keep();
+    // Takes over a kept table: the set-up as it was, a run paused where it stood.
+    void restore(const KeptTable& kept);
+
     // The name dialog is created after this window; printing reads its name.
     void setNameDialog(NameDialog* dialog);
+
+signals:
+    // View > Zoom: the windows are to be made again at this zoom
+    void zoomChosen(int percent);
 
 private:
     void buildLayout();
@@ -91,6 +112,7 @@ private:
     void wire();
     void startUp();
     void wireClassroom();
+    void wireZoom();
 
     PlatformServices& platform_;
     std::unique_ptr<sim::SimState> state_;

@@ -1,0 +1,109 @@
+// View > Zoom: the windows made again at a new scale, the set-up and the run
+// kept, the pictures crisp, the zoom remembered. A process of its own, as
+// the scale is the whole program's.
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+
+#include "app/session.h"
+#include "setup/controls.h"
+#include "setup/run_control.h"
+#include "setup/table_window.h"
+#include "ui/fake_platform.h"
+#include "ui/widgets.h"
+
+namespace {
+void runTicks(TableWindow& w, int n)
+{
+    w.controls().Startbt->click();
+    for (int i = 0; i < n * w.state().eventsPerTick; ++i)
+        w.runControl().timerEvent();
+}
+
+// Every logical pixel of the shown picture is a block of its canvas colour.
+int blocksDiffering(PictureWidget* w, const Canvas& canvas, int k)
+{
+    const QImage shown = w->grab().toImage();
+    if (shown.size() != canvas.image().size() * k)
+        return -1;
+    int differing = 0;
+    for (int y = 0; y < canvas.height(); y += 2)
+        for (int x = 0; x < canvas.width(); x += 2)
+            for (int d = 0; d < k * k; ++d)
+                differing += (shown.pixel(k * x + d % k, k * y + d / k) | 0xff000000u) != canvas.pixel(x, y);
+    return differing;
+}
+}   // namespace
+
+TEST(ZoomTest, ARunIsKeptAndShownAtTwiceTheScale)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    TableWindow* before = &session.table();
+    runTicks(*before, 60);
+    const auto log = std::make_unique<sim::SampleLog>(before->state().sampleLog);
+    const int tick = before->state().tick;
+    const QImage picture = before->tableCanvas().image().copy();
+    const int end = before->controls().Timesb->maximum();
+
+    session.setZoom(200);
+    TableWindow& after = session.table();
+    EXPECT_EQ(after.devicePixelRatioF(), 2.0);
+    EXPECT_EQ(after.state().tick, tick);
+    EXPECT_EQ(std::memcmp(&after.state().sampleLog, log.get(), sizeof *log), 0) << "the log is kept whole";
+    EXPECT_EQ(after.controls().Startbt->text(), "&Continue");
+    EXPECT_EQ(after.controls().Timesb->maximum(), end);
+    EXPECT_EQ(after.tableCanvas().image(), picture) << "the same picture, only larger";
+    EXPECT_EQ(blocksDiffering(after.controls().tableim, after.tableCanvas(), 2), 0);
+    EXPECT_TRUE(after.controls().zoom[3]->isChecked());
+    EXPECT_EQ(Session::rememberedZoom(), 200);
+
+    // the run goes on where it stood
+    runTicks(after, 10);
+    EXPECT_EQ(after.state().tick, tick + 10);
+    session.setZoom(100);
+}
+
+TEST(ZoomTest, TheSetUpIsKeptAndTheKeysStepTheZoom)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().controls().masses1->trigger();
+    session.table().controls().type1D->trigger();
+    session.table().controls().m1sb->setValue(35);
+    const sim::SetupModel model = session.table().model();
+    const QPoint puck = session.table().controls().puck1->pos();
+    const QImage picture = session.table().tableCanvas().image().copy();
+
+    session.table().controls().zoomIn1->trigger();   // 125 %, once the menu's handler is done
+    QApplication::processEvents();
+    EXPECT_EQ(session.zoom(), 125);
+    TableWindow& t = session.table();
+    EXPECT_EQ(t.devicePixelRatioF(), 1.25);
+    EXPECT_EQ(t.model().massCount, model.massCount);
+    EXPECT_EQ(t.model().redMass, 35);
+    EXPECT_EQ(t.controls().m1lb->text(), "Mass 1: 3.5 kg");
+    EXPECT_EQ(t.controls().puck1->pos(), puck);
+    EXPECT_EQ(t.tableCanvas().image(), picture);
+
+    t.controls().zoomOut1->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(session.zoom(), 100);
+    session.table().controls().zoomOut1->trigger();   // already the least
+    QApplication::processEvents();
+    EXPECT_EQ(session.zoom(), 100);
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;   // the remembered zoom goes here, not to the user's settings
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
