@@ -25,6 +25,7 @@ QTableWidget* grid(QWidget* parent, int y, int rows, const QStringList& header)
     g->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setTabKeyNavigation(false);   // Tab goes on to the next table; arrows move among cells
     return g;
 }
 

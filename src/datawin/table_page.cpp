@@ -29,6 +29,7 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     datamem->setGeometry(8, 8, 480, 488);
     datamem->setLineWrapMode(QPlainTextEdit::NoWrap);
     datamem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    datamem->setTabChangesFocus(true);   // Tab leaves the table for the next control
 
     redRow = new QGroupBox(QStringLiteral("Red puck"), this);
     redRow->setGeometry(500, 8, 140, 112);

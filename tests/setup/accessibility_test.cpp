@@ -179,3 +179,26 @@ TEST_F(AccessibilityTest, EveryTabStopIsVisibleAndTheTabComesRound)
     EXPECT_TRUE(stops.contains(c().Resetbt));
     EXPECT_FALSE(stops.contains(c().velsh)) << "the circle's speed handle is hidden outside circle mode";
 }
+
+TEST_F(AccessibilityTest, TheDataWindowsTabStopsAreVisibleOnEveryPage)
+{
+    DataWindow data(*window, platform);
+    runAndPause(60);
+    data.activate();
+    data.show();
+    QApplication::setActiveWindow(&data);
+    for (int page = 0; page < data.tabs()->count(); ++page) {
+        data.tabs()->setCurrentIndex(page);
+        data.tabs()->tabBar()->setFocus();
+        QList<QWidget*> stops;
+        for (int i = 0; i < 60; ++i) {
+            QWidget* w = QApplication::focusWidget();
+            ASSERT_NE(w, nullptr) << "page " << page;
+            EXPECT_TRUE(w->isVisible()) << "page " << page << ": " << w->metaObject()->className();
+            if (!stops.contains(w))
+                stops << w;
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        EXPECT_GT(stops.size(), 2) << "page " << page;
+    }
+}
