@@ -315,4 +315,8 @@ void TableWindow::nameControls()
     };
     for (const auto& [label, control] : captions)
         tieCaption(label, control);
+    // the table first, left to right: each puck, then its handle
+    QWidget::setTabOrder(c_.puck1, c_.redansh);
+    QWidget::setTabOrder(c_.redansh, c_.puck2);
+    QWidget::setTabOrder(c_.puck2, c_.blackansh);
 }

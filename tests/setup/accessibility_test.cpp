@@ -178,6 +178,13 @@ TEST_F(AccessibilityTest, EveryTabStopIsVisibleAndTheTabComesRound)
     EXPECT_TRUE(stops.contains(c().redansh));
     EXPECT_TRUE(stops.contains(c().Resetbt));
     EXPECT_FALSE(stops.contains(c().velsh)) << "the circle's speed handle is hidden outside circle mode";
+    // on the table, left to right: each puck, then its handle
+    const int red = static_cast<int>(stops.indexOf(c().puck1));
+    ASSERT_GE(red, 0);
+    ASSERT_LT(red + 3, stops.size());
+    EXPECT_EQ(stops[red + 1], c().redansh);
+    EXPECT_EQ(stops[red + 2], c().puck2);
+    EXPECT_EQ(stops[red + 3], c().blackansh);
 }
 
 TEST_F(AccessibilityTest, TheDataWindowsTabStopsAreVisibleOnEveryPage)
