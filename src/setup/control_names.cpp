@@ -120,6 +120,7 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(dotNormal);
     SLIDORA_NAME(dotLarge);
     SLIDORA_NAME(frictionMenu);
+    SLIDORA_NAME(guide1);
     SLIDORA_NAME(About1);
     SLIDORA_NAME(presentation1);
     SLIDORA_NAME(fullScreen1);

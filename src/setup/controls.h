@@ -170,6 +170,7 @@ struct Controls {
     QAction* friction[5] = {};
 
     // menu: Help
+    QAction* guide1 = nullptr;   // "Slidora &Guide", F1
     QAction* About1 = nullptr;
 
     // mode flags: the tags of the "&Type: 2-D" and "2 Masses" entries

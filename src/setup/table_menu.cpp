@@ -30,6 +30,8 @@ void TableWindow::buildMenu()
     buildViewMenu();
     buildOptionsMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    c_.guide1 = entry(help, QStringLiteral("Slidora &Guide"));
+    c_.guide1->setShortcut(QKeySequence(Qt::Key_F1));
     c_.About1 = entry(help, QStringLiteral("&About"));
 }
 

@@ -20,6 +20,7 @@
 #include "setup/table_host.h"
 #include "setup/view_options.h"
 #include "setup/view_settings_of.h"
+#include "ui/guide_window.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/circle_drawing.h"
@@ -219,6 +220,11 @@ void TableWindow::wire()
     connect(c_.SpeedButton1, &QToolButton::clicked, this, &QWidget::close);
     connect(c_.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(c_.About1, &QAction::triggered, this, [this] { platform_.showAbout(this); });
+    connect(c_.guide1, &QAction::triggered, this, [this] {
+        if (!guide_)
+            guide_ = std::make_unique<GuideWindow>();
+        guide_->open();
+    });
     wireClassroom();
     wireZoom();
     // what the pucks and handles say of themselves follows them

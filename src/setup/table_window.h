@@ -25,6 +25,7 @@ class ViewOptions;
 class TimeLine;
 class ModelView;
 class PresentationWindow;
+class GuideWindow;
 class TableHost;
 class PuckPlacer;
 class MeasureTools;
@@ -69,6 +70,7 @@ public:
     sim::SetupHost& setupHost();
     ModelView& modelView() { return *modelView_; }
     PresentationWindow* presentation() { return presentation_.get(); }
+    GuideWindow* guide() { return guide_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
     TableLinks links() const;
@@ -136,5 +138,6 @@ private:
     std::unique_ptr<ModelView> modelView_;
     std::unique_ptr<TableHost> host_;
     std::unique_ptr<PresentationWindow> presentation_;
+    std::unique_ptr<GuideWindow> guide_;
     std::unique_ptr<sim::SetupRules> rules_;
 };

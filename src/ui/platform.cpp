@@ -18,9 +18,12 @@ void QtPlatformServices::showAbout(QWidget* parent)
     QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("About Slidora"));
     box.setText(QStringLiteral("<b>Slidora</b>"));
-    box.setInformativeText(QStringLiteral("A tilting air table with a red and a black puck.\n"
+    box.setInformativeText(QStringLiteral("Version %1\n\n"
+                                          "A tilting air table with a red and a black puck.\n"
                                           "Set masses, speeds and the kind of collision, run it, "
-                                          "and study the strobe trace."));
+                                          "and study the strobe trace.\n\n"
+                                          "Licence: %2")
+                               .arg(QStringLiteral(SLIDORA_VERSION), QStringLiteral(SLIDORA_LICENCE)));
     box.setIcon(QMessageBox::Information);
     box.exec();
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "setup/presentation_window.h"
+#include "ui/guide_window.h"
 
 class ClassroomTest : public TableTest {};
 
@@ -75,4 +76,24 @@ TEST_F(ClassroomTest, ColourBlindFriendlyLettersThePucks)
     EXPECT_LT(differing, 200);
     c().letterMarks1->trigger();   // off again: the picture is the original one
     EXPECT_EQ(image().image(), plainRun);
+}
+
+TEST_F(ClassroomTest, F1OpensTheGuideWithItsPictures)
+{
+    EXPECT_EQ(c().guide1->shortcut(), QKeySequence(Qt::Key_F1));
+    c().guide1->trigger();
+    GuideWindow* guide = window->guide();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->toPlainText().startsWith("Slidora: a guide for teachers"));
+    EXPECT_TRUE(guide->toPlainText().contains("Before and After"));
+    // every picture the guide names is built into the program
+    int pictures = 0;
+    for (const char* name : {"table-window", "trace", "data-table", "before-and-after"}) {
+        const QVariant image = guide->document()->resource(
+            QTextDocument::ImageResource, QUrl(QStringLiteral("images/%1.png").arg(QLatin1String(name))));
+        EXPECT_FALSE(image.value<QImage>().isNull()) << name;
+        pictures += !image.value<QImage>().isNull();
+    }
+    EXPECT_EQ(pictures, 4);
 }
