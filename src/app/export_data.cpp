@@ -62,6 +62,6 @@ int exportData(const CommandLine& line)
     Output out(line.output);
     if (!out.open(&error))
         return fail(error);
-    out.put(dw::exportText(run, choice, e, m.pushed() ? "m" : "cm"));
+    out.put(dw::exportText(run, choice, e, m.lengthUnit()));
     return out.finish();
 }

@@ -117,7 +117,7 @@ void DataWindow::nameControls()
 
 const char* DataWindow::unit() const
 {
-    return w_.model().pushed() ? "m" : "cm";
+    return w_.model().lengthUnit();
 }
 
 dw::RunData DataWindow::runData() const

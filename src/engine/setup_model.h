@@ -94,8 +94,14 @@ struct SetupModel {
     int redSide() const;
     int blackSide() const;
     const char* unitText() const { return pushed() ? " m" : " cm"; }
+    const char* lengthUnit() const { return pushed() ? "m" : "cm"; }
     // the speed the push adds to the block in one tick; 0 without the push
     double pushGain() const { return pushed() ? tableAngle * 0.05 / redMass : 0.0; }
+    // The red speed at a sample as the data table shows it: the logged
+    // speed and the push's gain of every tick before.
+    double redSpeedAt(double logged, int sample) const { return logged + (sample - 1) * pushGain(); }
+    // a second puck on the table: two masses, off the circle
+    bool blackOnTable() const { return massCount == 2 && interaction != Interaction::Circle; }
 };
 
 inline int SetupModel::redSide() const

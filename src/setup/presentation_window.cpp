@@ -52,10 +52,9 @@ QString PresentationWindow::captionText() const
 {
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
     const char* unit = m_.unitText();
-    // the pushed block gains its push every tick, as the data table shows
-    const double red = v.redSpeed + (s_.viewTick - 1) * m_.pushGain();
+    const double red = m_.redSpeedAt(v.redSpeed, s_.viewTick);
     QString text = timeLabel_->text() + QStringLiteral("     Red ") + speedText(red, unit);
-    if (m_.massCount == 2 && m_.interaction != sim::Interaction::Circle)
+    if (m_.blackOnTable())
         text += QStringLiteral("     Black ") + speedText(v.blackSpeed, unit);
     return text;
 }

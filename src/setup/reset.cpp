@@ -39,9 +39,8 @@ void TableReset::reset()
     c_.redansh->show();
     ops_.drawSetUp();
     c_.puck1->show();
-    const bool circle = m_.interaction == sim::Interaction::Circle;
-    c_.velsh->setVisible(circle);
-    if (!circle && m_.massCount == 2) {
+    c_.velsh->setVisible(m_.interaction == sim::Interaction::Circle);
+    if (m_.blackOnTable()) {
         c_.puck2->show();
         c_.blackansh->show();
     }

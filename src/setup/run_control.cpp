@@ -66,11 +66,7 @@ void RunControl::start()
     else
         c_.colltimer->start();
     c_.Startbt->setText(c_.colltimer->isActive() ? QStringLiteral("&Stop") : QStringLiteral("&Continue"));
-    c_.puck1->hide();
-    c_.puck2->hide();
-    c_.redansh->hide();
-    c_.blackansh->hide();
-    c_.velsh->hide();
+    hideShapes();
     if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
     sayRunStatus();
@@ -96,6 +92,14 @@ void RunControl::timerEvent()
     }
 }
 
+void RunControl::hideShapes()
+{
+    for (QWidget* w :
+         {static_cast<QWidget*>(c_.puck1), static_cast<QWidget*>(c_.puck2), static_cast<QWidget*>(c_.redansh),
+          static_cast<QWidget*>(c_.blackansh), static_cast<QWidget*>(c_.velsh)})
+        w->hide();
+}
+
 void RunControl::sayRunStatus()
 {
     const QString time = timeText(s_.tick).mid(5).trimmed();   // after "Time:"
@@ -109,8 +113,8 @@ void RunControl::sayRunStatus()
     const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
     auto speed = [](double x) { return QString::fromStdString(num::F(x, 0, 1)); };
     QString text = (atLimit_ ? QStringLiteral("Run ended at its last tick, ") : QStringLiteral("Run stopped at "))
-        + time + QStringLiteral(". Red ") + speed(v.redSpeed + (s_.viewTick - 1) * m_.pushGain()) + unit;
-    if (m_.massCount == 2 && m_.interaction != sim::Interaction::Circle)
+        + time + QStringLiteral(". Red ") + speed(m_.redSpeedAt(v.redSpeed, s_.viewTick)) + unit;
+    if (m_.blackOnTable())
         text += QStringLiteral(", black ") + speed(v.blackSpeed) + unit;
     c_.Startbt->setAccessibleDescription(text + '.');
 }

@@ -14,6 +14,8 @@ public:
 
     void start();
     void timerEvent();
+    // During a run the trace shows the pucks; their shapes give way.
+    void hideShapes();
 
     // RunHost
     void renderTrace() override { ops_.renderTrace(); }

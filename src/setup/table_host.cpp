@@ -51,7 +51,7 @@ void TableHost::showShapesForInteraction()
     const bool circle = m_.interaction == sim::Interaction::Circle;
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     c_.velsh->setVisible(circle);
-    const bool blackShown = !circle && m_.massCount == 2;
+    const bool blackShown = m_.blackOnTable();
     c_.puck2->setVisible(blackShown);
     c_.blackansh->setVisible(blackShown);
 }

@@ -136,10 +136,7 @@ void TableWindow::restore(const KeptTable& k)
         return;
     }
     // a run, paused: the pucks give way to the trace, as when it was started
-    for (QWidget* w :
-         {static_cast<QWidget*>(c_.puck1), static_cast<QWidget*>(c_.puck2), static_cast<QWidget*>(c_.redansh),
-          static_cast<QWidget*>(c_.blackansh), static_cast<QWidget*>(c_.velsh)})
-        w->hide();
+    run_->hideShapes();
     c_.Timesb->setMaximum(k.timeLineEnd);
     {
         const QSignalBlocker quiet(c_.Timesb);
