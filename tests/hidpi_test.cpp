@@ -8,6 +8,7 @@
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
 #include "datawin/momentum_page.h"
+#include "private_settings.h"
 #include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "2");
+    PrivateSettings settings;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -55,9 +55,7 @@ int exportData(const CommandLine& line)
     e.content = line.ledger ? dw::ExportContent::Ledger
         : line.everySample  ? dw::ExportContent::EverySample
                             : dw::ExportContent::Table;
-    e.format = line.format == QLatin1String("tsv")      ? dw::SheetFormat::Tsv
-        : line.format == QLatin1String("csv-semicolon") ? dw::SheetFormat::CsvSemicolon
-                                                        : dw::SheetFormat::Csv;
+    dw::formatNamed(line.format.toStdString(), &e.format);   // checked by the command line
     e.fullPrecision = line.fullPrecision;
     Output out(line.output);
     if (!out.open(&error))

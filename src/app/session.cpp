@@ -1,27 +1,16 @@
 #include "app/session.h"
 
 #include <QLineEdit>
-#include <QSettings>
 #include <QtGui/private/qhighdpiscaling_p.h>
 
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
+#include "ui/preferences.h"
 #include "view/name_dialog.h"
 
-namespace {
-int validZoom(int percent)
-{
-    return percent == 125 || percent == 150 || percent == 200 ? percent : 100;
-}
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Slidora"), QStringLiteral("Slidora"));
-}
-}   // namespace
-
-Session::Session(PlatformServices& platform, int percent) : platform_(platform), zoom_(validZoom(percent))
+Session::Session(PlatformServices& platform, int percent)
+    : platform_(platform), zoom_(prefs::validZoom(percent)), who_(prefs::name())
 {
     // the scale of every window to come: exact 2 x 2 pixels at 200 %
     QHighDpiScaling::setGlobalFactor(zoom_ / 100.0);
@@ -37,6 +26,7 @@ void Session::makeWindows()
 {
     table_ = std::make_unique<TableWindow>(platform_);
     nameDialog_ = std::make_unique<NameDialog>(table_.get());
+    nameDialog_->nameField()->setText(who_);
     table_->setNameDialog(nameDialog_.get());
     data_ = std::make_unique<DataWindow>(*table_, platform_);
     experiments_ = std::make_unique<ExperimentBox>(*table_, platform_);
@@ -59,18 +49,17 @@ void Session::dropWindows()
 
 void Session::setZoom(int percent)
 {
-    percent = validZoom(percent);
-    settings().setValue(QStringLiteral("zoom"), percent);
+    percent = prefs::validZoom(percent);
+    prefs::setZoom(percent);
     if (percent == zoom_)
         return;
-    const QString who = nameDialog_->name();
+    who_ = nameDialog_->name();
     const KeptTable kept = table_->keep();
     const bool shown = table_->isVisible();
     dropWindows();
     zoom_ = percent;
     QHighDpiScaling::setGlobalFactor(zoom_ / 100.0);
     makeWindows();
-    nameDialog_->nameField()->setText(who);
     table_->restore(kept);
     if (shown)
         table_->show();
@@ -78,5 +67,5 @@ void Session::setZoom(int percent)
 
 int Session::rememberedZoom()
 {
-    return validZoom(settings().value(QStringLiteral("zoom"), 100).toInt());
+    return prefs::zoom();
 }

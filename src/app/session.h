@@ -37,6 +37,7 @@ private:
 
     PlatformServices& platform_;
     int zoom_ = 100;
+    QString who_;   // "Who Am I", kept across a zoom's new windows
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<NameDialog> nameDialog_;
     std::unique_ptr<DataWindow> data_;

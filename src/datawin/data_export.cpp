@@ -22,4 +22,49 @@ const char* formatSuffix(SheetFormat f)
     return f == SheetFormat::Tsv ? "tsv" : "csv";
 }
 
+namespace {
+constexpr SheetFormat kFormats[] = {SheetFormat::Csv, SheetFormat::CsvSemicolon, SheetFormat::Tsv};
+constexpr ExportContent kContents[] = {ExportContent::Table, ExportContent::EverySample, ExportContent::Ledger};
+
+template <typename T, size_t N> bool named(const T (&all)[N], const char* (*nameOf)(T), std::string_view name, T* out)
+{
+    for (T v : all)
+        if (name == nameOf(v)) {
+            *out = v;
+            return true;
+        }
+    return false;
+}
+}   // namespace
+
+const char* formatName(SheetFormat f)
+{
+    switch (f) {
+    case SheetFormat::CsvSemicolon: return "csv-semicolon";
+    case SheetFormat::Tsv: return "tsv";
+    case SheetFormat::Csv: break;
+    }
+    return "csv";
+}
+
+bool formatNamed(std::string_view name, SheetFormat* f)
+{
+    return named(kFormats, formatName, name, f);
+}
+
+const char* contentName(ExportContent c)
+{
+    switch (c) {
+    case ExportContent::EverySample: return "every-sample";
+    case ExportContent::Ledger: return "ledger";
+    case ExportContent::Table: break;
+    }
+    return "table";
+}
+
+bool contentNamed(std::string_view name, ExportContent* c)
+{
+    return named(kContents, contentName, name, c);
+}
+
 }   // namespace dw

@@ -3,6 +3,7 @@
 // both, from the run and the data table's choices.
 
 #include <string>
+#include <string_view>
 
 #include "datawin/data_sheet.h"
 #include "datawin/run_data.h"
@@ -29,5 +30,12 @@ std::string exportText(const RunData& run, const TableChoice& choice, const Data
 
 // The file name ending each format is saved with: "csv" or "tsv".
 const char* formatSuffix(SheetFormat f);
+
+// The names of the command line and the settings: "csv", "csv-semicolon",
+// "tsv"; "table", "every-sample", "ledger". False for any other name.
+const char* formatName(SheetFormat f);
+bool formatNamed(std::string_view name, SheetFormat* f);
+const char* contentName(ExportContent c);
+bool contentNamed(std::string_view name, ExportContent* c);
 
 }   // namespace dw

@@ -23,6 +23,7 @@
 #include "engine/numbers.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/preferences.h"
 #include "ui/safe_save.h"
 #include "ui/widgets.h"
 #include "view/printing.h"
@@ -62,7 +63,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
-    exportChoice_.format = formatForLocale();
+    exportChoice_ = rememberedExport();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
     connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
     connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
@@ -192,13 +193,14 @@ void DataWindow::exportToFile()
     if (platform_.execModal(dialog) != QDialog::Accepted)
         return;
     exportChoice_ = dialog.choice();
+    rememberExport(exportChoice_);
     const QString suffix = QString::fromLatin1(dw::formatSuffix(exportChoice_.format));
     const QString filter = suffix == QLatin1String("tsv") ? QStringLiteral("TAB separated (*.tsv *.txt)")
                                                           : QStringLiteral("Comma separated (*.csv)");
-    const QString path = platform_.saveFileName(this, filter, suffix, exportFolder_);
+    const QString path = platform_.saveFileName(this, filter, suffix, prefs::folder(prefs::Folder::Exports));
     if (path.isEmpty())
         return;
-    exportFolder_ = QFileInfo(path).absolutePath();
+    prefs::rememberFileIn(prefs::Folder::Exports, path);
     const std::string text = dw::exportText(runData(), table_->choice(), exportChoice_, unit());
     SafeSave file(path);
     if (!file.open()) {

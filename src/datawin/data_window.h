@@ -57,5 +57,4 @@ private:
     MomentumPage* momentum_ = nullptr;
     LedgerPage* ledger_ = nullptr;
     dw::DataExport exportChoice_;   // the last one, offered again
-    QString exportFolder_;
 };

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/preferences.h"
+
 namespace {
 QGroupBox* group(const QString& title, std::initializer_list<QRadioButton*> buttons)
 {
@@ -65,4 +67,21 @@ dw::DataExport ExportDialog::choice() const
 dw::SheetFormat formatForLocale()
 {
     return QLocale().decimalPoint() == QStringLiteral(",") ? dw::SheetFormat::CsvSemicolon : dw::SheetFormat::Csv;
+}
+
+dw::DataExport rememberedExport()
+{
+    dw::DataExport e;
+    if (!dw::formatNamed(prefs::exportFormat().toStdString(), &e.format))
+        e.format = formatForLocale();
+    dw::contentNamed(prefs::exportContent().toStdString(), &e.content);
+    e.fullPrecision = prefs::exportFullPrecision();
+    return e;
+}
+
+void rememberExport(const dw::DataExport& e)
+{
+    prefs::setExportFormat(QString::fromLatin1(dw::formatName(e.format)));
+    prefs::setExportContent(QString::fromLatin1(dw::contentName(e.content)));
+    prefs::setExportFullPrecision(e.fullPrecision);
 }

@@ -27,3 +27,7 @@ public:
 // The form a spreadsheet in the user's language opens: semicolons where
 // the decimal mark is a comma.
 dw::SheetFormat formatForLocale();
+
+// The choice remembered from the last export, or the table in the locale's form.
+dw::DataExport rememberedExport();
+void rememberExport(const dw::DataExport& e);

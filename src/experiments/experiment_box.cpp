@@ -18,6 +18,7 @@
 #include "experiments/text_encoding.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
+#include "ui/preferences.h"
 #include "ui/safe_save.h"
 #include "ui/widgets.h"
 
@@ -152,9 +153,11 @@ bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
 
 void ExperimentBox::loadFile()
 {
-    const QString path = platform_.openFileName(&w_, kFilter, QString());
-    if (!path.isEmpty())
-        showFile(path);
+    const QString path = platform_.openFileName(&w_, kFilter, QString(), prefs::folder(prefs::Folder::Experiments));
+    if (path.isEmpty())
+        return;
+    prefs::rememberFileIn(prefs::Folder::Experiments, path);
+    showFile(path);
 }
 
 void ExperimentBox::preview(const QString& path)
@@ -230,9 +233,11 @@ void ExperimentBox::saveFile()
             return;
         }
     }
-    const QString path = platform_.saveFileName(&w_, kFilter, QStringLiteral("col"), QString());
+    const QString path =
+        platform_.saveFileName(&w_, kFilter, QStringLiteral("col"), prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
+    prefs::rememberFileIn(prefs::Folder::Experiments, path);
     const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());
     SafeSave f(path);
     if (!f.open() || (f.write(bytes), !f.commit())) {

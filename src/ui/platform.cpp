@@ -28,9 +28,10 @@ void QtPlatformServices::showAbout(QWidget* parent)
     box.exec();
 }
 
-QString QtPlatformServices::openFileName(QWidget* parent, const QString& filter, const QString& defaultExt)
+QString QtPlatformServices::openFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                                         const QString& startIn)
 {
-    QFileDialog dlg(parent);
+    QFileDialog dlg(parent, QString(), startIn);
     dlg.setNameFilter(filter);
     dlg.setDefaultSuffix(defaultExt);
     dlg.setFileMode(QFileDialog::ExistingFile);

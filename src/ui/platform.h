@@ -33,8 +33,10 @@ public:
     virtual void showAbout(QWidget* parent) = 0;
     // Runs a dialog modally; returns its result code.
     virtual int execModal(QDialog& dialog) = 0;
-    // Empty string when the user cancels.
-    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) = 0;
+    // Empty string when the user cancels. `startIn`: the folder the dialog
+    // opens on; empty for the usual one.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                                 const QString& startIn) = 0;
     // `startIn`: the folder (or file) the dialog opens on; empty for the usual one.
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
                                  const QString& startIn) = 0;
@@ -57,7 +59,8 @@ public:
     void showMessage(QWidget* parent, const QString& text) override;
     void showAbout(QWidget* parent) override;
     int execModal(QDialog& dialog) override;
-    QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
+                         const QString& startIn) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
                          const QString& startIn) override;
     bool askPrinter(QWidget* parent) override;

@@ -9,7 +9,7 @@ public:
     void showMessage(QWidget*, const QString& text) override { message = text; }
     void showAbout(QWidget*) override {}
     int execModal(QDialog&) override { return 0; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     bool askPrinter(QWidget*) override { return false; }
     std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }

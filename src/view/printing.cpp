@@ -1,5 +1,7 @@
 #include "view/printing.h"
 
+#include "ui/preferences.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -62,12 +64,20 @@ void Printing::printCopySelect()
     printImage(Image1_);
 }
 
+void Printing::setNameDialog(NameDialog* dialog)
+{
+    nameDialog_ = dialog;
+    if (nameDialog_ && !nameDialog_->name().isEmpty())
+        c_.whoAmI->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+}
+
 void Printing::whoAmI()
 {
     if (!nameDialog_)
         return;
     platform_.execModal(*nameDialog_);
     c_.whoAmI->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+    prefs::setName(nameDialog_->name());
 }
 
 void Printing::selectionStart(int x, int y)

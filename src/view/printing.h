@@ -33,7 +33,8 @@ public:
     Printing(const PrintingControls& c, PlatformServices& platform, Canvas& table, QWidget* window);
 
     void connectAll();
-    void setNameDialog(NameDialog* dialog) { nameDialog_ = dialog; }
+    // A name already in the dialog (remembered from the last start) shows in the caption.
+    void setNameDialog(NameDialog* dialog);
 
     void printImage(const QImage& picture);
     void printTrace();

@@ -2,7 +2,9 @@
 // kept, the pictures crisp, the zoom remembered. A process of its own, as
 // the scale is the whole program's.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -10,11 +12,13 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "private_settings.h"
 #include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/fake_platform.h"
 #include "ui/widgets.h"
+#include "view/name_dialog.h"
 
 namespace {
 void runTicks(TableWindow& w, int n)
@@ -98,11 +102,38 @@ TEST(ZoomTest, TheSetUpIsKeptAndTheKeysStepTheZoom)
     EXPECT_EQ(session.zoom(), 100);
 }
 
+TEST(SessionTest, WhoAmIIsRememberedAndADamagedFileIsIgnored)
+{
+    FakePlatform platform;
+    {
+        Session first(platform, Session::rememberedZoom());
+        EXPECT_EQ(first.table().controls().WhoAmI1->text(), "&Who Am I:");
+        platform.onModal = [](QDialog& d) {
+            qobject_cast<NameDialog*>(&d)->nameField()->setText(QStringLiteral("Ms Okafor"));
+            return static_cast<int>(QDialog::Accepted);
+        };
+        first.table().controls().WhoAmI1->trigger();
+    }
+    Session next(platform, Session::rememberedZoom());
+    EXPECT_EQ(next.table().controls().WhoAmI1->text(), "&Who am I: Ms Okafor");
+    next.setZoom(125);   // the name goes on through a zoom's new windows
+    EXPECT_EQ(next.table().controls().WhoAmI1->text(), "&Who am I: Ms Okafor");
+    next.setZoom(100);
+
+    // garbage where the settings were: a first start
+    QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Slidora/Slidora.conf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("\xff\x00[General\nzoom=@Variant(\x01)\nname=\x1b[2J", 40));
+    file.close();
+    Session damaged(platform, Session::rememberedZoom());
+    EXPECT_EQ(damaged.zoom(), 100);
+    EXPECT_EQ(damaged.table().controls().WhoAmI1->text(), "&Who Am I:");
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;   // the remembered zoom goes here, not to the user's settings
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    PrivateSettings settings;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -14,7 +14,11 @@ class FakePlatform : public PlatformServices {
 public:
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     void showAbout(QWidget*) override { ++aboutShown; }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return next(openAnswers); }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString& startIn) override
+    {
+        openStartedIn << startIn;
+        return next(openAnswers);
+    }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString& startIn) override
     {
         saveStartedIn << startIn;
@@ -42,6 +46,7 @@ public:
     int aboutShown = 0;
     std::deque<QString> openAnswers, saveAnswers;
     QStringList saveStartedIn;
+    QStringList openStartedIn;
     std::function<int(QDialog&)> onModal;
     int dialogsShown = 0;
     bool printAccepts = true;

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "experiments/experiment_box.h"
+#include "private_settings.h"
 #include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/fake_platform.h"
@@ -214,6 +215,7 @@ int main(int argc, char** argv)
     base.setAutoRemove(false);
     const bool mounted = mountPrivateFolders(base.path());
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrivateSettings settings;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     if (!mounted)
