@@ -5,6 +5,7 @@
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
 #include "ui/app_identity.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 
 int main(int argc, char** argv)
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
         return status;
     QApplication app(argc, argv);
     setAppIdentity();
+    lang::install(lang::startLanguage());
     QtPlatformServices platform;
     Session session(platform, Session::rememberedZoom());
     session.table().show();

@@ -41,8 +41,10 @@ Resultant resultantFrom(IPoint tail, IPoint head, int scale)
         a += 2 * kPi;
     r.angle = a;
     const double len = std::sqrt(static_cast<double>(r.half.x) * r.half.x + static_cast<double>(r.half.y) * r.half.y);
-    r.momText = "Blue mom.: " + num::F(2 * len / (scale > 0 ? scale : 1), 4, 1);
-    r.angleText = "Blue angle: " + num::F(a * 180 / kPi, 4, 1);
+    r.momNumber = num::F(2 * len / (scale > 0 ? scale : 1), 4, 1);
+    r.angleNumber = num::F(a * 180 / kPi, 4, 1);
+    r.momText = "Blue mom.: " + r.momNumber;
+    r.angleText = "Blue angle: " + r.angleNumber;
     return r;
 }
 

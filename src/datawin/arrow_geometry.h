@@ -23,7 +23,8 @@ struct Resultant {
     IPoint handle;   // the midpoint square
     IPoint half;   // tail - handle
     double angle = 0;   // tail to head, y up, in [0, 2 pi)
-    std::string momText, angleText;
+    std::string momNumber, angleNumber;   // as shown
+    std::string momText, angleText;   // the captions in English
 };
 Resultant resultantFrom(IPoint tail, IPoint head, int scale);
 

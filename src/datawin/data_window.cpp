@@ -30,17 +30,17 @@
 
 DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog(&table), w_(table), platform_(platform)
 {
-    setWindowTitle(QStringLiteral("Collision Data"));
+    setWindowTitle(tr("Collision Data"));
     setFixedSize(808, 560);
     menu_ = new QMenuBar(this);
     menu_->setGeometry(0, 0, 808, 24);
-    QMenu* file = menu_->addMenu(QStringLiteral("&File"));
-    copyGraph = file->addAction(QStringLiteral("Copy Graph"));
-    printGraph = file->addAction(QStringLiteral("Print Graph"));
-    exportData = file->addAction(QStringLiteral("Export Data..."));
+    QMenu* file = menu_->addMenu(tr("&File"));
+    copyGraph = file->addAction(tr("Copy Graph"));
+    printGraph = file->addAction(tr("Print Graph"));
+    exportData = file->addAction(tr("Export Data..."));
     file->addSeparator();
-    printerSetup = file->addAction(QStringLiteral("Printer Setup"));
-    closeEntry = file->addAction(QStringLiteral("Close"));
+    printerSetup = file->addAction(tr("Printer Setup"));
+    closeEntry = file->addAction(tr("Close"));
 
     tabs_ = new QTabWidget(this);
     tabs_->setGeometry(0, 26, 808, 534);
@@ -48,10 +48,10 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     graph_ = new GraphPage(platform_);
     momentum_ = new MomentumPage(platform_);
     ledger_ = new LedgerPage(platform_);
-    tabs_->addTab(table_, QStringLiteral("&Data"));
-    tabs_->addTab(graph_, QStringLiteral("&Graph"));
-    tabs_->addTab(momentum_, QStringLiteral("&Momentum Analysis"));
-    tabs_->addTab(ledger_, QStringLiteral("&Before and After"));
+    tabs_->addTab(table_, tr("&Data"));
+    tabs_->addTab(graph_, tr("&Graph"));
+    tabs_->addTab(momentum_, tr("&Momentum Analysis"));
+    tabs_->addTab(ledger_, tr("&Before and After"));
     tabs_->setCurrentIndex(2);   // in front the first time
 
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
@@ -80,39 +80,40 @@ void DataWindow::nameControls()
 {
     MomentumPage& m = *momentum_;
     const std::pair<QWidget*, const char*> names[] = {
-        {table_->datamem, "Data table"},
-        {table_->tdsb, "Table time"},
-        {ledger_->beforegrid, "Before"},
-        {ledger_->aftergrid, "After"},
-        {ledger_->summarygrid, "What the numbers say"},
-        {table_->cbfreq, "Table frequency"},
-        {graph_->graphim, "Graph"},
-        {graph_->compcb, "Component"},
-        {graph_->drawcb, "Series"},
-        {graph_->gfcb, "Graph frequency"},
-        {graph_->tgsb, "Draw to"},
-        {m.momim, "Momentum vectors"},
-        {m.scalesb, "Scale"},
-        {m.timemomsb, "Momentum time"},
-        {m.rbv, "Red momentum before"},
-        {m.rav, "Red momentum after"},
-        {m.bbv, "Black momentum before"},
-        {m.bav, "Black momentum after"},
-        {m.rba, "Red angle before"},
-        {m.raa, "Red angle after"},
-        {m.bba, "Black angle before"},
-        {m.baa, "Black angle after"},
-        {tabs_, "Data pages"},
+        {table_->datamem, QT_TR_NOOP("Data table")},
+        {table_->tdsb, QT_TR_NOOP("Table time")},
+        {ledger_->beforegrid, QT_TR_NOOP("Before")},
+        {ledger_->aftergrid, QT_TR_NOOP("After")},
+        {ledger_->summarygrid, QT_TR_NOOP("What the numbers say")},
+        {table_->cbfreq, QT_TR_NOOP("Table frequency")},
+        {graph_->graphim, QT_TR_NOOP("Graph")},
+        {graph_->compcb, QT_TR_NOOP("Component")},
+        {graph_->drawcb, QT_TR_NOOP("Series")},
+        {graph_->gfcb, QT_TR_NOOP("Graph frequency")},
+        {graph_->tgsb, QT_TR_NOOP("Draw to")},
+        {m.momim, QT_TR_NOOP("Momentum vectors")},
+        {m.scalesb, QT_TR_NOOP("Scale")},
+        {m.timemomsb, QT_TR_NOOP("Momentum time")},
+        {m.rbv, QT_TR_NOOP("Red momentum before")},
+        {m.rav, QT_TR_NOOP("Red momentum after")},
+        {m.bbv, QT_TR_NOOP("Black momentum before")},
+        {m.bav, QT_TR_NOOP("Black momentum after")},
+        {m.rba, QT_TR_NOOP("Red angle before")},
+        {m.raa, QT_TR_NOOP("Red angle after")},
+        {m.bba, QT_TR_NOOP("Black angle before")},
+        {m.baa, QT_TR_NOOP("Black angle after")},
+        {tabs_, QT_TR_NOOP("Data pages")},
     };
     for (const auto& [w, name] : names)
-        w->setAccessibleName(QString::fromLatin1(name));
-    const char* arrows[] = {"Red momentum at the start", "Red momentum at time t", "Black momentum at the start",
-                            "Black momentum at time t", "Resultant"};
+        w->setAccessibleName(tr(name));
+    const char* arrows[] = {QT_TR_NOOP("Red momentum at the start"), QT_TR_NOOP("Red momentum at time t"),
+                            QT_TR_NOOP("Black momentum at the start"), QT_TR_NOOP("Black momentum at time t"),
+                            QT_TR_NOOP("Resultant")};
     for (int k = 1; k <= 5; ++k) {
-        const QString arrow = QString::fromLatin1(arrows[k - 1]);
+        const QString arrow = tr(arrows[k - 1]);
         m.handle(k)->setAccessibleName(arrow);
-        m.circle(2 * k - 1)->setAccessibleName(arrow + QStringLiteral(", tail"));
-        m.circle(2 * k)->setAccessibleName(arrow + QStringLiteral(", head"));
+        m.circle(2 * k - 1)->setAccessibleName(tr("%1, tail").arg(arrow));
+        m.circle(2 * k)->setAccessibleName(tr("%1, head").arg(arrow));
     }
 }
 
@@ -183,8 +184,7 @@ void DataWindow::showLedger()
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
     ledger_->show(ledger, choice.radians, unit(),
-                  QStringLiteral("Time: ") + QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))
-                      + QStringLiteral(" s"));
+                  tr("Time: %1 s").arg(QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))));
 }
 
 void DataWindow::exportToFile()
@@ -195,8 +195,8 @@ void DataWindow::exportToFile()
     exportChoice_ = dialog.choice();
     rememberExport(exportChoice_);
     const QString suffix = QString::fromLatin1(dw::formatSuffix(exportChoice_.format));
-    const QString filter = suffix == QLatin1String("tsv") ? QStringLiteral("TAB separated (*.tsv *.txt)")
-                                                          : QStringLiteral("Comma separated (*.csv)");
+    const QString filter =
+        suffix == QLatin1String("tsv") ? tr("TAB separated (*.tsv *.txt)") : tr("Comma separated (*.csv)");
     const QString path = platform_.saveFileName(this, filter, suffix, prefs::folder(prefs::Folder::Exports));
     if (path.isEmpty())
         return;

@@ -22,21 +22,21 @@ QGroupBox* group(const QString& title, std::initializer_list<QRadioButton*> butt
 
 ExportDialog::ExportDialog(const dw::DataExport& last, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Export Data"));
-    tablerb = new QRadioButton(QStringLiteral("The data &table, at its frequency"));
-    samplesrb = new QRadioButton(QStringLiteral("&Every sample"));
-    ledgerrb = new QRadioButton(QStringLiteral("&Before and after"));
-    csvrb = new QRadioButton(QStringLiteral("CSV, &comma separated, point decimal"));
-    semicolonrb = new QRadioButton(QStringLiteral("CSV, &semicolon separated, comma decimal"));
-    tsvrb = new QRadioButton(QStringLiteral("T&AB separated, as \"Copy All Data\""));
-    fullcb = new QCheckBox(QStringLiteral("&Full precision (17 significant digits)"));
+    setWindowTitle(tr("Export Data"));
+    tablerb = new QRadioButton(tr("The data &table, at its frequency"));
+    samplesrb = new QRadioButton(tr("&Every sample"));
+    ledgerrb = new QRadioButton(tr("&Before and after"));
+    csvrb = new QRadioButton(tr("CSV, &comma separated, point decimal"));
+    semicolonrb = new QRadioButton(tr("CSV, &semicolon separated, comma decimal"));
+    tsvrb = new QRadioButton(tr("T&AB separated, as \"Copy All Data\""));
+    fullcb = new QCheckBox(tr("&Full precision (17 significant digits)"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group(QStringLiteral("Content"), {tablerb, samplesrb, ledgerrb}));
-    layout->addWidget(group(QStringLiteral("Format"), {csvrb, semicolonrb, tsvrb}));
+    layout->addWidget(group(tr("Content"), {tablerb, samplesrb, ledgerrb}));
+    layout->addWidget(group(tr("Format"), {csvrb, semicolonrb, tsvrb}));
     layout->addWidget(fullcb);
     layout->addWidget(buttons);
 

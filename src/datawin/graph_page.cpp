@@ -32,39 +32,38 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
     graphim->setGeometry(4, 4, 603, 467);
     graphim->setCursor(Qt::CrossCursor);
     popup = new QMenu(graphim);
-    connect(popup->addAction(QStringLiteral("Copy")), &QAction::triggered, this, &GraphPage::copyRequested);
-    connect(popup->addAction(QStringLiteral("Print")), &QAction::triggered, this, &GraphPage::printRequested);
+    connect(popup->addAction(tr("Copy")), &QAction::triggered, this, &GraphPage::copyRequested);
+    connect(popup->addAction(tr("Print")), &QAction::triggered, this, &GraphPage::printRequested);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Speed"), this);
+    GroupBox2 = new QGroupBox(tr("Speed"), this);
     GroupBox2->setGeometry(615, 4, 180, 64);
-    ylb = new QLabel(QStringLiteral("Speed:"), GroupBox2);
+    ylb = new QLabel(tr("Speed:"), GroupBox2);
     ylb->setGeometry(8, 20, 168, 18);
-    xlb = new QLabel(QStringLiteral("Time:"), GroupBox2);
+    xlb = new QLabel(tr("Time:"), GroupBox2);
     xlb->setGeometry(8, 40, 168, 18);
-    plotrg = new QGroupBox(QStringLiteral("Plot"), this);
+    plotrg = new QGroupBox(tr("Plot"), this);
     plotrg->setGeometry(615, 74, 180, 90);
-    plotVelocity = new QRadioButton(QStringLiteral("Velocity"), plotrg);
+    plotVelocity = new QRadioButton(tr("Velocity"), plotrg);
     plotVelocity->setGeometry(10, 20, 160, 20);
     plotVelocity->setChecked(true);
-    plotEnergy = new QRadioButton(QStringLiteral("Energy"), plotrg);
+    plotEnergy = new QRadioButton(tr("Energy"), plotrg);
     plotEnergy->setGeometry(10, 42, 160, 20);
-    plotMomentum = new QRadioButton(QStringLiteral("Momentum"), plotrg);
+    plotMomentum = new QRadioButton(tr("Momentum"), plotrg);
     plotMomentum->setGeometry(10, 64, 160, 20);
-    compcb = list(this, 615, 172, 180,
-                  {QStringLiteral("X Component"), QStringLiteral("Y Component"), QStringLiteral("Scalar Values")});
-    drawcb = list(this, 615, 202, 180,
-                  {QStringLiteral("Red puck"), QStringLiteral("Black Puck"), QStringLiteral("Total Only"),
-                   QStringLiteral("Red And Black"), QStringLiteral("Red, Black and Total")});
-    auto* freq = new QLabel(QStringLiteral("Freq"), this);
+    compcb = list(this, 615, 172, 180, {tr("X Component"), tr("Y Component"), tr("Scalar Values")});
+    drawcb =
+        list(this, 615, 202, 180,
+             {tr("Red puck"), tr("Black Puck"), tr("Total Only"), tr("Red And Black"), tr("Red, Black and Total")});
+    auto* freq = new QLabel(tr("Freq"), this);
     freq->move(615, 236);
     gfcb = list(this, 670, 232, 90, frequencyItems());
-    tglb = new QLabel(QStringLiteral("Draw to 0.00 s"), this);
+    tglb = new QLabel(tr("Draw to 0.00 s"), this);
     tglb->setGeometry(615, 266, 180, 18);
     tgsb = new KeyScrollBar(Qt::Horizontal, this);
     tgsb->setGeometry(615, 286, 180, 17);
     tgsb->setRange(1, 1);
     tgsb->setPageStep(10);
-    spcb = new QCheckBox(QStringLiteral("Plot Spring Energy"), this);
+    spcb = new QCheckBox(tr("Plot Spring Energy"), this);
     spcb->setGeometry(615, 312, 180, 20);
     spcb->hide();
 
@@ -78,8 +77,7 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
             drawGraph();
         });
     connect(tgsb, &QScrollBar::valueChanged, this, [this] {
-        tglb->setText(QStringLiteral("Draw to ") + QString::fromStdString(num::F((tgsb->value() - 1) / 20.0, 4, 2))
-                      + QStringLiteral(" s"));
+        tglb->setText(tr("Draw to %1 s").arg(QString::fromStdString(num::F((tgsb->value() - 1) / 20.0, 4, 2))));
         computeGraphExtremes();
         drawGraph();
     });
@@ -112,13 +110,11 @@ void GraphPage::computeGraphExtremes()
 void GraphPage::drawGraph()
 {
     const dw::Quantity q = quantity();
-    const QString name = q == dw::Energy ? QStringLiteral("Energy")
-        : q == dw::Momentum              ? QStringLiteral("Momentum")
-                                         : QStringLiteral("Velocity");
+    const QString name = q == dw::Energy ? tr("Energy") : q == dw::Momentum ? tr("Momentum") : tr("Velocity");
     spcb->setVisible(q == dw::Energy && run_.springShown);
     GroupBox2->setTitle(name);
     ylb->setText(name + QLatin1Char(':'));
-    xlb->setText(QStringLiteral("Time:"));
+    xlb->setText(tr("Time:"));
 
     const int W = canvas_.width(), H = canvas_.height();
     const int P = tgsb->value();
@@ -155,8 +151,10 @@ void GraphPage::drawGraph()
         }
     }
     cv.setFontBold(true);
+    // a longer word (in another language) is spaced closer to stay on the picture
+    const int step = std::min<int>(30, (H - 60) / std::max<int>(1, static_cast<int>(name.size())));
     for (int k = 1; k <= name.size(); ++k)
-        cv.textOut(5, 30 * k + 30, name.mid(k - 1, 1));
+        cv.textOut(5, step * k + 30, name.mid(k - 1, 1));
     cv.setFontBold(false);
 
     cv.setPenWidth(1);
@@ -242,5 +240,5 @@ void GraphPage::readValue(int x, int y)
         return;
     ylb->setText(GroupBox2->title() + QLatin1Char(':')
                  + QString::fromStdString(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
-    xlb->setText(QStringLiteral("Time :") + QString::fromStdString(num::F((x - a.X0) / a.sx / 20.0, 4, 1)));
+    xlb->setText(tr("Time :%1").arg(QString::fromStdString(num::F((x - a.X0) / a.sx / 20.0, 4, 1))));
 }

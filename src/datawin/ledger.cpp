@@ -5,6 +5,7 @@
 
 #include "engine/motion.h"
 #include "engine/numbers.h"
+#include "engine/translatable.h"
 
 namespace dw {
 
@@ -64,13 +65,15 @@ void restitution(const RunData& run, int after, Ledger& l)
 const char* noteFor(const RunData& run)
 {
     if (run.tilted)
-        return "The tilted table adds momentum from outside: the totals need not balance.";
+        return TRANSLATABLE("Ledger", "The tilted table adds momentum from outside: the totals need not balance.");
     if (run.interaction == sim::Interaction::Electrostatic)
-        return "Electrostatic forces act over a stretch of the run: \"before\" is the run's start and \"after\" the "
-               "chosen time.";
+        return TRANSLATABLE("Ledger",
+                            "Electrostatic forces act over a stretch of the run: \"before\" is the run's "
+                            "start and \"after\" the chosen time.");
     if (run.interaction == sim::Interaction::Spring1D)
-        return "The spring acts over a stretch of the run: \"before\" is the run's start and \"after\" the chosen "
-               "time.";
+        return TRANSLATABLE("Ledger",
+                            "The spring acts over a stretch of the run: \"before\" is the run's start and "
+                            "\"after\" the chosen time.");
     return "";
 }
 
@@ -79,10 +82,10 @@ const char* noteFor(const RunData& run)
 const char* verdictWord(Verdict v)
 {
     switch (v) {
-    case Verdict::Elastic: return "elastic";
-    case Verdict::Inelastic: return "inelastic";
-    case Verdict::Sticking: return "sticking";
-    default: return "super-elastic";
+    case Verdict::Elastic: return TRANSLATABLE("Ledger", "elastic");
+    case Verdict::Inelastic: return TRANSLATABLE("Ledger", "inelastic");
+    case Verdict::Sticking: return TRANSLATABLE("Ledger", "sticking");
+    default: return TRANSLATABLE("Ledger", "super-elastic");
     }
 }
 
@@ -90,8 +93,8 @@ Ledger computeLedger(const RunData& run, int after)
 {
     Ledger l;
     if (!run.log || run.massCount != 2 || run.interaction == sim::Interaction::Circle) {
-        l.note = run.massCount != 2 ? "With one puck there is nothing to compare."
-                                    : "In circle mode there is nothing to compare.";
+        l.note = run.massCount != 2 ? TRANSLATABLE("Ledger", "With one puck there is nothing to compare.")
+                                    : TRANSLATABLE("Ledger", "In circle mode there is nothing to compare.");
         return l;
     }
     l.comparable = true;

@@ -1,5 +1,6 @@
 #include "datawin/ledger_page.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -46,12 +47,12 @@ LedgerPage::LedgerPage(PlatformServices& platform, QWidget* parent) : QWidget(pa
     aftergrid = grid(this, 126, 3, eight);
     unitslb = new QLabel(this);
     unitslb->setGeometry(8, 226, 784, 20);
-    summarygrid = grid(this, 250, 7, {QString(), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("size")});
+    summarygrid = grid(this, 250, 7, {QString(), tr("x"), tr("y"), tr("size")});
     summarygrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     notelb = new QLabel(this);
     notelb->setGeometry(8, 432, 784, 36);
     notelb->setWordWrap(true);
-    copybt = new QPushButton(QStringLiteral("&Copy"), this);
+    copybt = new QPushButton(tr("&Copy"), this);
     copybt->setGeometry(8, 470, 140, 30);
     connect(copybt, &QPushButton::clicked, this, [this] {
         platform_.copyText(QString::fromStdString(dw::writeSheet(sheet_, dw::SheetFormat::Tsv, false)));
@@ -61,9 +62,8 @@ LedgerPage::LedgerPage(PlatformServices& platform, QWidget* parent) : QWidget(pa
 void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, const QString& afterText)
 {
     sheet_ = dw::ledgerSheet(ledger, radians, unit);
-    whenlb->setText(QStringLiteral("Before: the start of the run.  After: ") + afterText
-                    + QStringLiteral(" (the Time bar of the Data page)."));
-    notelb->setText(QString::fromStdString(ledger.note));
+    whenlb->setText(tr("Before: the start of the run.  After: %1 (the Time bar of the Data page).").arg(afterText));
+    notelb->setText(ledger.note.empty() ? QString() : QCoreApplication::translate("Ledger", ledger.note.c_str()));
     for (QWidget* w : {static_cast<QWidget*>(beforegrid), static_cast<QWidget*>(aftergrid),
                        static_cast<QWidget*>(summarygrid), static_cast<QWidget*>(unitslb)})
         w->setVisible(ledger.comparable);
@@ -77,17 +77,14 @@ void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, 
 void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit)
 {
     const QString u = QString::fromLatin1(unit);
-    g->setHorizontalHeaderLabels({g == beforegrid ? QStringLiteral("Before") : QStringLiteral("After"),
-                                  QStringLiteral("mass (kg)"), QStringLiteral("speed"),
-                                  radians ? QStringLiteral("direction (rad)") : QStringLiteral("direction (°)"),
-                                  QStringLiteral("momentum x"), QStringLiteral("momentum y"),
-                                  QStringLiteral("momentum"), QStringLiteral("energy")});
-    unitslb->setText(QStringLiteral("Speeds in ") + u + QStringLiteral("/s, momenta in kg ") + u
-                     + QStringLiteral("/s, energies in kg ") + u + QStringLiteral("²/s²."));
-    const char* names[3] = {"red", "black", "total"};
+    g->setHorizontalHeaderLabels({g == beforegrid ? tr("Before") : tr("After"), tr("mass (kg)"), tr("speed"),
+                                  radians ? tr("direction (rad)") : tr("direction (°)"), tr("momentum x"),
+                                  tr("momentum y"), tr("momentum"), tr("energy")});
+    unitslb->setText(tr("Speeds in %1/s, momenta in kg %1/s, energies in kg %1²/s².").arg(u));
+    const char* names[3] = {QT_TR_NOOP("red"), QT_TR_NOOP("black"), QT_TR_NOOP("total")};
     for (int r = 0; r < 3; ++r) {
         const dw::PuckLine& p = lines[r];
-        put(g, r, 0, QString::fromLatin1(names[r]), false);
+        put(g, r, 0, tr(names[r]), false);
         const QString direction = radians ? shown(p.direction, 5, 3) : shown(p.direction * 180.0 / num::kPi, 4, 1);
         const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
                                  shown(p.py),   shown(p.p),     shown(p.energy)};
@@ -102,17 +99,17 @@ void LedgerPage::showSummary(const dw::Ledger& l)
         const char* label;
         QStringList values;
     } rows[] = {
-        {"change of total momentum", {shown(l.dPx), shown(l.dPy), shown(l.dP)}},
-        {"impulse on red", {shown(l.impulseRed[0]), shown(l.impulseRed[1])}},
-        {"impulse on black", {shown(l.impulseBlack[0]), shown(l.impulseBlack[1])}},
-        {"red's impulse is minus black's", {l.impulsesBalance ? QStringLiteral("yes") : QStringLiteral("no")}},
-        {"kinetic energy after / before", {shown(l.energyKept, 4, 1) + QStringLiteral(" %")}},
-        {"coefficient of restitution", {l.touched ? shown(l.restitution) : QStringLiteral("no contact")}},
-        {"collision", {QString::fromLatin1(dw::verdictWord(l.verdict))}},
+        {QT_TR_NOOP("change of total momentum"), {shown(l.dPx), shown(l.dPy), shown(l.dP)}},
+        {QT_TR_NOOP("impulse on red"), {shown(l.impulseRed[0]), shown(l.impulseRed[1])}},
+        {QT_TR_NOOP("impulse on black"), {shown(l.impulseBlack[0]), shown(l.impulseBlack[1])}},
+        {QT_TR_NOOP("red's impulse is minus black's"), {l.impulsesBalance ? tr("yes") : tr("no")}},
+        {QT_TR_NOOP("kinetic energy after / before"), {shown(l.energyKept, 4, 1) + QStringLiteral(" %")}},
+        {QT_TR_NOOP("coefficient of restitution"), {l.touched ? shown(l.restitution) : tr("no contact")}},
+        {QT_TR_NOOP("collision"), {QCoreApplication::translate("Ledger", dw::verdictWord(l.verdict))}},
     };
     summarygrid->clearContents();
     for (int r = 0; r < 7; ++r) {
-        put(summarygrid, r, 0, QString::fromLatin1(rows[r].label), false);
+        put(summarygrid, r, 0, tr(rows[r].label), false);
         for (int c = 0; c < rows[r].values.size(); ++c)
             put(summarygrid, r, c + 1, rows[r].values[c], true);
     }

@@ -37,7 +37,7 @@ bool parseNumber(const QString& text, double* value)
 MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), canvas_(581, 470)
 {
-    vectors = new QGroupBox(QStringLiteral("Momentum Vectors:"), this);
+    vectors = new QGroupBox(tr("Momentum Vectors:"), this);
     vectors->setGeometry(4, 2, 585, 492);
     momim = new PictureWidget(canvas_, vectors);
     momim->setGeometry(kSurfaceX, kSurfaceY, 581, 470);
@@ -80,32 +80,33 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
         l->setGeometry(x, y, 196, 18);
         return l;
     };
-    label(rx, 4, QStringLiteral("Scale:"));
+    label(rx, 4, tr("Scale:"));
     scalesb = new KeyScrollBar(Qt::Horizontal, this);
     scalesb->setGeometry(rx, 24, 196, 17);
     scalesb->setRange(1, 100);
     scalesb->setPageStep(10);
     scalesb->setValue(10);
-    timemomlb = label(rx, 50, QStringLiteral("Time: 0 s"));
+    timemomlb = label(rx, 50, tr("Time: 0 s"));
     timemomsb = new KeyScrollBar(Qt::Horizontal, this);
     timemomsb->setGeometry(rx, 70, 196, 17);
     timemomsb->setRange(1, 1);
     timemomsb->setPageStep(10);
-    bvlb = label(rx, 100, QStringLiteral("Blue Mom: 6"));
-    balb = label(rx, 120, QStringLiteral("Blue Angle : 0"));
+    bvlb = label(rx, 100, tr("Blue Mom: 6"));
+    balb = label(rx, 120, tr("Blue Angle : 0"));
     const struct {
         QColor colour;
         const char* text;
-    } legend[] = {{kWhite, "At The Start"}, {kYellow, "At Time t"}, {kBlue, "Resultant"}};
+    } legend[] = {
+        {kWhite, QT_TR_NOOP("At The Start")}, {kYellow, QT_TR_NOOP("At Time t")}, {kBlue, QT_TR_NOOP("Resultant")}};
     for (int i = 0; i < 3; ++i) {
         auto* sq = new MovableShape(MovableShape::Kind::Square, this);
         sq->setGeometry(rx, 150 + 20 * i + 4, 9, 9);
         sq->setBrushColor(legend[i].colour);
         sq->setAttribute(Qt::WA_TransparentForMouseEvents);
-        sq->setAccessibleName(QString::fromLatin1(legend[i].text) + QStringLiteral(" colour"));
-        label(rx + 16, 150 + 20 * i, QString::fromLatin1(legend[i].text));
+        sq->setAccessibleName(tr("%1 colour").arg(tr(legend[i].text)));
+        label(rx + 16, 150 + 20 * i, tr(legend[i].text));
     }
-    acb = new QGroupBox(QStringLiteral("    Analyse your own"), this);
+    acb = new QGroupBox(tr("    Analyse your own"), this);
     acb->setGeometry(rx, 216, 200, 226);
     acb->setCheckable(true);
     acb->setChecked(false);
@@ -114,14 +115,15 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
         e->setGeometry(x, y, 60, 22);
         return e;
     };
-    const char* rows[] = {"Red before", "Red after", "Black before", "Black after"};
+    const char* rows[] = {QT_TR_NOOP("Red before"), QT_TR_NOOP("Red after"), QT_TR_NOOP("Black before"),
+                          QT_TR_NOOP("Black after")};
     for (int i = 0; i < 4; ++i) {
-        auto* l = new QLabel(QString::fromLatin1(rows[i]), acb);
+        auto* l = new QLabel(tr(rows[i]), acb);
         l->setGeometry(6, 44 + 44 * i, 80, 18);
     }
-    auto* mh = new QLabel(QStringLiteral("Mom."), acb);
+    auto* mh = new QLabel(tr("Mom."), acb);
     mh->setGeometry(90, 22, 50, 18);
-    auto* ah = new QLabel(QStringLiteral("Angle"), acb);
+    auto* ah = new QLabel(tr("Angle"), acb);
     ah->setGeometry(140, 22, 50, 18);
     rbv = edit(86, 42);
     rba = edit(134, 42);
@@ -131,7 +133,7 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     bba = edit(134, 130);
     bav = edit(86, 174);
     baa = edit(134, 174);
-    auto* note = new QLabel(QStringLiteral("* Set Momentum to zero for it to not show"), this);
+    auto* note = new QLabel(tr("* Set Momentum to zero for it to not show"), this);
     note->setGeometry(rx, 446, 200, 36);
     note->setWordWrap(true);
 
@@ -191,7 +193,7 @@ void MomentumPage::editFinished(QLineEdit* edit)
 {
     double v = 0.0;
     if (!parseNumber(edit->text(), &v))
-        platform_.showMessage(this, QStringLiteral("'%1' is not a valid floating point value").arg(edit->text()));
+        platform_.showMessage(this, tr("'%1' is not a valid floating point value").arg(edit->text()));
 }
 
 void MomentumPage::startValues()
@@ -223,8 +225,7 @@ void MomentumPage::timeChanged()
     const sim::VelocitySample& v = run_.log->velocities[static_cast<size_t>(T)];
     momAngle_[2] = v.redDirection;
     momAngle_[4] = v.blackDirection;
-    timemomlb->setText(QStringLiteral("Time: ") + QString::fromStdString(num::F((T - 1) * 0.05, 5, 2))
-                       + QStringLiteral(" s"));
+    timemomlb->setText(tr("Time: %1 s").arg(QString::fromStdString(num::F((T - 1) * 0.05, 5, 2))));
     recomputeArrows();
     drawMomentum();
 }
@@ -261,8 +262,8 @@ void MomentumPage::recomputeResultant()
     moveTo(handles_[5], r.handle);
     blueHalf_ = r.half;
     momAngle_[5] = r.angle;
-    bvlb->setText(QString::fromStdString(r.momText));
-    balb->setText(QString::fromStdString(r.angleText));
+    bvlb->setText(tr("Blue mom.: %1").arg(QString::fromStdString(r.momNumber)));
+    balb->setText(tr("Blue angle: %1").arg(QString::fromStdString(r.angleNumber)));
 }
 
 void MomentumPage::snap()

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -31,35 +32,35 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     datamem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     datamem->setTabChangesFocus(true);   // Tab leaves the table for the next control
 
-    redRow = new QGroupBox(QStringLiteral("Red puck"), this);
+    redRow = new QGroupBox(tr("Red puck"), this);
     redRow->setGeometry(500, 8, 140, 112);
-    speed1cb = box(redRow, 10, 20, QStringLiteral("Speed"), true);
-    angle1cb = box(redRow, 10, 42, QStringLiteral("Angle"), false);
-    energy1cb = box(redRow, 10, 64, QStringLiteral("Energy"), false);
-    mom1cb = box(redRow, 10, 86, QStringLiteral("Momentum"), false);
-    blackRow = new QGroupBox(QStringLiteral("Black Puck"), this);
+    speed1cb = box(redRow, 10, 20, tr("Speed"), true);
+    angle1cb = box(redRow, 10, 42, tr("Angle"), false);
+    energy1cb = box(redRow, 10, 64, tr("Energy"), false);
+    mom1cb = box(redRow, 10, 86, tr("Momentum"), false);
+    blackRow = new QGroupBox(tr("Black Puck"), this);
     blackRow->setGeometry(650, 8, 140, 112);
-    speed2cb = box(blackRow, 10, 20, QStringLiteral("Speed"), true);
-    angle2cb = box(blackRow, 10, 42, QStringLiteral("Angle"), false);
-    energy2cb = box(blackRow, 10, 64, QStringLiteral("Energy"), false);
-    mom2cb = box(blackRow, 10, 86, QStringLiteral("Momentum"), false);
-    Sprcb = box(this, 500, 130, QStringLiteral("Spring Compression"), false);
+    speed2cb = box(blackRow, 10, 20, tr("Speed"), true);
+    angle2cb = box(blackRow, 10, 42, tr("Angle"), false);
+    energy2cb = box(blackRow, 10, 64, tr("Energy"), false);
+    mom2cb = box(blackRow, 10, 86, tr("Momentum"), false);
+    Sprcb = box(this, 500, 130, tr("Spring Compression"), false);
     Sprcb->hide();
-    radcb = box(this, 500, 156, QStringLiteral("Show Angle in Radians"), false);
-    auto* freq = new QLabel(QStringLiteral("Freq"), this);
+    radcb = box(this, 500, 156, tr("Show Angle in Radians"), false);
+    auto* freq = new QLabel(tr("Freq"), this);
     freq->move(500, 190);
     cbfreq = new QComboBox(this);
     cbfreq->setGeometry(560, 186, 80, 24);
     cbfreq->addItems(frequencyItems());
-    tdlb = new QLabel(QStringLiteral("Time: 0.00 s"), this);
+    tdlb = new QLabel(tr("Time: 0.00 s"), this);
     tdlb->setGeometry(500, 222, 200, 18);
     tdsb = new KeyScrollBar(Qt::Horizontal, this);
     tdsb->setGeometry(500, 244, 290, 17);
     tdsb->setRange(1, 1);
     tdsb->setPageStep(10);
-    copyallbt = new QPushButton(QStringLiteral("Copy All Data"), this);
+    copyallbt = new QPushButton(tr("Copy All Data"), this);
     copyallbt->setGeometry(500, 276, 140, 30);
-    copysbt = new QPushButton(QStringLiteral("Copy Selected"), this);
+    copysbt = new QPushButton(tr("Copy Selected"), this);
     copysbt->setGeometry(650, 276, 140, 30);
 
     for (QCheckBox* b : {speed1cb, angle1cb, energy1cb, mom1cb, speed2cb, angle2cb, energy2cb, mom2cb, Sprcb, radcb})
@@ -88,8 +89,10 @@ dw::TableChoice TablePage::choice() const
 
 void TablePage::buildTable()
 {
-    const std::string text = dw::buildTableText(run_, choice());
-    datamem->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    dw::Sheet sheet = dw::tableSheet(run_, choice());
+    for (std::string& h : sheet.header)
+        h = QCoreApplication::translate("DataTable", h.c_str()).toStdString();
+    datamem->setPlainText(QString::fromStdString(dw::writeSheet(sheet, dw::SheetFormat::Tsv, false)));
 }
 
 void TablePage::copySelection()
@@ -100,7 +103,6 @@ void TablePage::copySelection()
 
 void TablePage::timeChanged()
 {
-    tdlb->setText(QStringLiteral("Time: ") + QString::fromStdString(num::F((tdsb->value() - 1) / 20.0, 4, 2))
-                  + QStringLiteral(" s"));
+    tdlb->setText(tr("Time: %1 s").arg(QString::fromStdString(num::F((tdsb->value() - 1) / 20.0, 4, 2))));
     buildTable();
 }

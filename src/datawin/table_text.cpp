@@ -1,12 +1,18 @@
 #include "datawin/table_text.h"
 
 #include "engine/numbers.h"
+#include "engine/translatable.h"
 
 namespace dw {
 
 namespace {
-constexpr const char* kHeaders[ColumnCount] = {"R Speed", "R Angle",  "R Energy", "R Mom",       "B Speed",
-                                               "B Angle", "B Energy", "B Mom",    "Compression "};
+// the windows show them translated (context "DataTable")
+constexpr const char* kHeaders[ColumnCount] = {
+    TRANSLATABLE("DataTable", "R Speed"),     TRANSLATABLE("DataTable", "R Angle"),
+    TRANSLATABLE("DataTable", "R Energy"),    TRANSLATABLE("DataTable", "R Mom"),
+    TRANSLATABLE("DataTable", "B Speed"),     TRANSLATABLE("DataTable", "B Angle"),
+    TRANSLATABLE("DataTable", "B Energy"),    TRANSLATABLE("DataTable", "B Mom"),
+    TRANSLATABLE("DataTable", "Compression ")};
 constexpr const char* kNames[ColumnCount] = {"rspeed", "rangle",  "renergy", "rmom",       "bspeed",
                                              "bangle", "benergy", "bmom",    "compression"};
 using num::kPi;
@@ -44,7 +50,7 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
     std::array<bool, ColumnCount> shown = choice.columns;
     shown[Compression] = shown[Compression] && run.springShown;
     Sheet sheet;
-    sheet.header.push_back(unit ? "time (s)" : "time");
+    sheet.header.push_back(unit ? "time (s)" : TRANSLATABLE("DataTable", "time"));
     for (int c = 0; c < ColumnCount; ++c)
         if (shown[static_cast<size_t>(c)])
             sheet.header.push_back(unit ? headerWithUnit(c, unit, choice.radians) : kHeaders[c]);

@@ -2,6 +2,7 @@
 
 #include "experiments/file_reading.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -23,9 +24,18 @@
 #include "ui/widgets.h"
 
 namespace {
-const QString kFilter = QStringLiteral("Collisions (*.col)");
-const QString kLoadPrompt = QStringLiteral("Click load to choose a file!");
-const QString kSavePrompt = QStringLiteral("Type in explaination here!");
+QString filter()
+{
+    return ExperimentBox::tr("Collisions (*.col)");
+}
+QString loadPrompt()
+{
+    return ExperimentBox::tr("Click load to choose a file!");
+}
+QString savePrompt()
+{
+    return ExperimentBox::tr("Type in explaination here!");
+}
 
 QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& text)
 {
@@ -51,13 +61,13 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo_->installEventFilter(this);
-    memo_->setAccessibleName(QStringLiteral("Explanation"));
-    lsbt_ = button(box_, 8, 204, 89, 33, QStringLiteral("&Load"));
-    cancelbt_ = button(box_, 104, 204, 89, 33, QStringLiteral("&Cancel"));
-    yngb_ = new QGroupBox(QStringLiteral("Is this the right Experiment?"), box_);
+    memo_->setAccessibleName(tr("Explanation"));
+    lsbt_ = button(box_, 8, 204, 89, 33, tr("&Load"));
+    cancelbt_ = button(box_, 104, 204, 89, 33, tr("&Cancel"));
+    yngb_ = new QGroupBox(tr("Is this the right Experiment?"), box_);
     yngb_->setGeometry(200, 194, 241, 49);
-    ybt_ = button(yngb_, 8, 18, 89, 25, QStringLiteral("&Yes"));
-    nbt_ = button(yngb_, 120, 18, 89, 25, QStringLiteral("&No"));
+    ybt_ = button(yngb_, 8, 18, 89, 25, tr("&Yes"));
+    nbt_ = button(yngb_, 120, 18, 89, 25, tr("&No"));
     yngb_->hide();
 
     connect(table.load, &QAction::triggered, this, [this] { openBox(LoadMode); });
@@ -83,11 +93,12 @@ void ExperimentBox::buildRunExperimentMenu(QMenu* menu)
         const exper::CatalogueEntry* e = &entries[i];
         QMenu* into = menu;
         if (*e->group != '\0') {
-            if (!group || group->title() != QLatin1String(e->group))
-                group = menu->addMenu(QString::fromLatin1(e->group));
+            const QString title = QCoreApplication::translate("Catalogue", e->group);
+            if (!group || group->title() != title)
+                group = menu->addMenu(title);
             into = group;
         }
-        QAction* a = into->addAction(QString::fromLatin1(e->caption));
+        QAction* a = into->addAction(QCoreApplication::translate("Catalogue", e->caption));
         a->setObjectName(QString::fromLatin1(e->name));
         connect(a, &QAction::triggered, this, [this, e] { showEntry(*e); });
         if (e->number == 0 && into != menu)
@@ -106,20 +117,20 @@ void ExperimentBox::openBox(int mode)
 {
     // from a catalogue entry too: the box becomes a Load or Save box
     lsbt_->show();
-    cancelbt_->setText(QStringLiteral("&Cancel"));
+    cancelbt_->setText(tr("&Cancel"));
     memo_->clear();
     mode_ = mode;
     yngb_->hide();
     if (mode == LoadMode) {
-        box_->setTitle(QStringLiteral("Load an Experiment"));
+        box_->setTitle(tr("Load an Experiment"));
         memo_->setReadOnly(true);
-        lsbt_->setText(QStringLiteral("&Load"));
-        memo_->setPlainText(kLoadPrompt);
+        lsbt_->setText(tr("&Load"));
+        memo_->setPlainText(loadPrompt());
     } else {
-        box_->setTitle(QStringLiteral("Save an Experiment"));
+        box_->setTitle(tr("Save an Experiment"));
         memo_->setReadOnly(false);
-        lsbt_->setText(QStringLiteral("&Save"));
-        memo_->setPlainText(kSavePrompt);
+        lsbt_->setText(tr("&Save"));
+        memo_->setPlainText(savePrompt());
     }
     box_->show();
     box_->raise();
@@ -129,7 +140,7 @@ bool ExperimentBox::eventFilter(QObject* watched, QEvent* event)
 {
     // Only the prompt gives way when the memo is entered: typed words stay.
     if (watched == memo_ && event->type() == QEvent::FocusIn && mode_ == SaveMode
-        && memo_->toPlainText() == kSavePrompt)
+        && memo_->toPlainText() == savePrompt())
         memo_->clear();
     return false;
 }
@@ -153,7 +164,7 @@ bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
 
 void ExperimentBox::loadFile()
 {
-    const QString path = platform_.openFileName(&w_, kFilter, QString(), prefs::folder(prefs::Folder::Experiments));
+    const QString path = platform_.openFileName(&w_, filter(), QString(), prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Experiments, path);
@@ -212,7 +223,7 @@ void ExperimentBox::yes()
 void ExperimentBox::no()
 {
     memo_->clear();
-    memo_->setPlainText(kLoadPrompt);
+    memo_->setPlainText(loadPrompt());
     yngb_->hide();
 }
 
@@ -226,15 +237,15 @@ void ExperimentBox::saveFile()
         if (lines[i] == exper::kMarker) {
             platform_.showMessage(
                 &w_,
-                QStringLiteral("Line %1 of the explanation reads \"%2\", which marks where "
-                               "an experiment's numbers begin. Change that line, then save.")
+                tr("Line %1 of the explanation reads \"%2\", which marks where "
+                   "an experiment's numbers begin. Change that line, then save.")
                     .arg(i + 1)
                     .arg(QString::fromLatin1(exper::kMarker.data(), static_cast<int>(exper::kMarker.size()))));
             return;
         }
     }
     const QString path =
-        platform_.saveFileName(&w_, kFilter, QStringLiteral("col"), prefs::folder(prefs::Folder::Experiments));
+        platform_.saveFileName(&w_, filter(), QStringLiteral("col"), prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Experiments, path);
@@ -254,10 +265,10 @@ void ExperimentBox::showEntry(const exper::CatalogueEntry& entry)
     memo_->setReadOnly(true);
     QStringList lines;
     for (int i = 0; i < entry.lineCount; ++i)
-        lines << QString::fromLatin1(entry.lines[i]);
+        lines << QCoreApplication::translate("Catalogue", entry.lines[i]);
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
     lsbt_->hide();
-    cancelbt_->setText(QStringLiteral("&Ok"));
+    cancelbt_->setText(tr("&Ok"));
     box_->show();
     box_->raise();
     cancelbt_->setFocus();
@@ -269,7 +280,7 @@ void ExperimentBox::cancelOrOk()
     if (lsbt_->isHidden()) {
         if (pending_ != QStringLiteral(" "))
             applyExperiment(pending_);
-        cancelbt_->setText(QStringLiteral("&Cancel"));
+        cancelbt_->setText(tr("&Cancel"));
     }
     lsbt_->show();
     yngb_->hide();
@@ -279,7 +290,7 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
 {
     const exper::ParameterParse p = exper::parseParameterText(parameterText.toStdString());
     if (!p.record) {
-        platform_.showMessage(&w_, QString::fromStdString(p.error));
+        platform_.showMessage(&w_, readErrorText(p.error));
         return false;
     }
     applier_.apply(*p.record, RecordApplier::Source::Catalogue);

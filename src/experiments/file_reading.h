@@ -10,5 +10,8 @@
 // The file's bytes; false with the message when it is missing or unreadable.
 bool readExperimentBytes(const QString& path, QByteArray* bytes, QString* error);
 
+// A reader's message in the user's language.
+QString readErrorText(const std::string& message);
+
 // "\"<path>\", line N: <what>" for a file whose numbers cannot be read.
 QString parseErrorMessage(const QString& path, const exper::ParseError& e);

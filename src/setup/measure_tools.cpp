@@ -39,12 +39,12 @@ void MeasureTools::measureToggled()
 
 void MeasureTools::rulerChosen()
 {
-    setCaption(c_.anslb, QStringLiteral("Length: 0 cm"));
+    setCaption(c_.anslb, tr("Length: 0 cm"));
 }
 
 void MeasureTools::protractorChosen()
 {
-    setCaption(c_.anslb, QStringLiteral("Angle: 0.0\u00B0 or 180.0\u00B0"));
+    setCaption(c_.anslb, tr("Angle: 0.0° or 180.0°"));
 }
 
 double MeasureTools::theta() const
@@ -150,9 +150,9 @@ void MeasureTools::drawRuler()
     cv_.line(ax + Trunc(15 * pc), ay + Trunc(15 * ps), ax + Trunc(-15 * pc), ay + Trunc(-15 * ps));
     cv_.setPenWidth(1);
     const double length = std::hypot(mx - ax, my - ay) / Trunc(s_.scale);
-    setCaption(c_.anslb,
-               QStringLiteral("Length: ") + QString::fromStdString(num::F(length, 4, 2))
-                   + QString::fromLatin1(m_.unitText()));
+    setCaption(
+        c_.anslb,
+        tr("Length: %1%2").arg(QString::fromStdString(num::F(length, 4, 2)), QString::fromLatin1(m_.unitText())));
 }
 
 void MeasureTools::drawProtractor()
@@ -170,9 +170,9 @@ void MeasureTools::drawProtractor()
         phi -= sim::kPi;
     const double deg = 180.0 / sim::kPi;
     setCaption(c_.anslb,
-               QStringLiteral("Angle: ") + QString::fromStdString(num::F(phi * deg, 4, 1))
-                   + QStringLiteral("\u00B0 or ")
-                   + QString::fromStdString(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1)) + QStringLiteral("\u00B0"));
+               tr("Angle: %1° or %2°")
+                   .arg(QString::fromStdString(num::F(phi * deg, 4, 1)),
+                        QString::fromStdString(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))));
 
     cv_.setPenColor(QColor(128, 128, 128));
     cv_.setPenWidth(1);

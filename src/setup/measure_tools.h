@@ -2,12 +2,15 @@
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include <QCoreApplication>
 #include <QObject>
 
 class Canvas;
 
 // The ruler and the protractor drawn over the trace, driven by clicks.
 class MeasureTools {
+    Q_DECLARE_TR_FUNCTIONS(MeasureTools)
+
 public:
     MeasureTools(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table);
 

@@ -64,8 +64,8 @@ void ModelView::describeShapes()
     auto place = [&](const QWidget* w) {
         const double x = (w->x() + w->width() / 2.0 - sim::kImageLeft) / s_.scale;
         const double y = (c_.tableim->height() - (w->y() + w->height() / 2.0 - sim::kImageTop)) / s_.scale;
-        return QString::fromStdString(num::F(x, 0, 1)) + unit + QStringLiteral(", ")
-            + QString::fromStdString(num::F(y, 0, 1)) + unit;
+        return tr("%1%2, %3%2")
+            .arg(QString::fromStdString(num::F(x, 0, 1)), unit, QString::fromStdString(num::F(y, 0, 1)));
     };
     auto degrees = [](double a) {
         const double d = std::fmod(std::fmod(a * 180.0 / sim::kPi, 360.0) + 360.0, 360.0);
@@ -73,19 +73,18 @@ void ModelView::describeShapes()
     };
     const struct {
         QWidget *puck, *handle;
-        const char* name;
+        const char *puckText, *handleText;
         double direction;
         int speed;
-    } pucks[] = {{c_.puck1, c_.redansh, "Red", s_.red.direction, m_.redSpeed},
-                 {c_.puck2, c_.blackansh, "Black", s_.black.direction, m_.blackSpeed}};
+    } pucks[] = {
+        {c_.puck1, c_.redansh, QT_TR_NOOP("Red puck at %1, moving %2 degrees at %3%4/s"),
+         QT_TR_NOOP("Red velocity handle at %1, aiming the puck at %2 degrees"), s_.red.direction, m_.redSpeed},
+        {c_.puck2, c_.blackansh, QT_TR_NOOP("Black puck at %1, moving %2 degrees at %3%4/s"),
+         QT_TR_NOOP("Black velocity handle at %1, aiming the puck at %2 degrees"), s_.black.direction, m_.blackSpeed}};
     for (const auto& p : pucks) {
-        const QString name = QString::fromLatin1(p.name);
         p.puck->setAccessibleDescription(
-            name + QStringLiteral(" puck at ") + place(p.puck) + QStringLiteral(", moving ") + degrees(p.direction)
-            + QStringLiteral(" degrees at ") + tenths(p.speed) + unit + QStringLiteral("/s"));
-        p.handle->setAccessibleDescription(name + QStringLiteral(" velocity handle at ") + place(p.handle)
-                                           + QStringLiteral(", aiming the puck at ") + degrees(p.direction)
-                                           + QStringLiteral(" degrees"));
+            tr(p.puckText).arg(place(p.puck), degrees(p.direction), tenths(p.speed), unit));
+        p.handle->setAccessibleDescription(tr(p.handleText).arg(place(p.handle), degrees(p.direction)));
     }
 }
 
@@ -117,55 +116,48 @@ void ModelView::showBars()
 void ModelView::showCaptions()
 {
     if (m_.redMass != shown_.redMass)
-        setCaption(c_.m1lb, QStringLiteral("Mass 1: ") + tenths(m_.redMass) + QStringLiteral(" kg"));
+        setCaption(c_.m1lb, tr("Mass 1: %1 kg").arg(tenths(m_.redMass)));
     if (m_.blackMass != shown_.blackMass)
-        setCaption(c_.m2lb, QStringLiteral("Mass 2: ") + tenths(m_.blackMass) + QStringLiteral(" kg"));
+        setCaption(c_.m2lb, tr("Mass 2: %1 kg").arg(tenths(m_.blackMass)));
     if (m_.redCharge != shown_.redCharge)
-        setCaption(c_.c1lb, QStringLiteral("Charge: ") + QString::fromStdString(num::F(m_.redCharge / 10.0, 0, 1)));
+        setCaption(c_.c1lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.redCharge / 10.0, 0, 1))));
     if (m_.blackCharge != shown_.blackCharge)
-        setCaption(c_.c2lb, QStringLiteral("Charge: ") + QString::fromStdString(num::F(m_.blackCharge / 10.0, 0, 1)));
+        setCaption(c_.c2lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.blackCharge / 10.0, 0, 1))));
     if (m_.elasticPercent != shown_.elasticPercent)
-        setCaption(c_.percentlb, QString::number(m_.elasticPercent) + QStringLiteral("% Elastic collision"));
+        setCaption(c_.percentlb, tr("%1% Elastic collision").arg(m_.elasticPercent));
     if (m_.springK != shown_.springK)
-        setCaption(c_.klb, QStringLiteral("k: ") + QString::number(m_.springK) + QStringLiteral(" N/m"));
+        setCaption(c_.klb, tr("k: %1 N/m").arg(m_.springK));
     if (m_.springLength != shown_.springLength)
-        setCaption(c_.llb,
-                   QStringLiteral("Length: ") + QString::fromStdString(num::F(m_.springLength / 20.0, 4, 2))
-                       + QStringLiteral(" cm"));
-    const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
-    setCaptionIfNew(c_.v1lb, QStringLiteral("Velocity 1: ") + tenths(m_.redSpeed) + unit);
-    setCaptionIfNew(c_.v2lb, QStringLiteral("Velocity 2: ") + tenths(m_.blackSpeed) + unit);
+        setCaption(c_.llb, tr("Length: %1 cm").arg(QString::fromStdString(num::F(m_.springLength / 20.0, 4, 2))));
+    const QString unit = QString::fromLatin1(m_.unitText());
+    setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(tenths(m_.redSpeed), unit));
+    setCaptionIfNew(c_.v2lb, tr("Velocity 2: %1%2/s").arg(tenths(m_.blackSpeed), unit));
     const int p = m_.tableAngle;
     if (m_.dimension == 1)
-        setCaptionIfNew(c_.tableanglb,
-                        QStringLiteral("Force: ") + QString::fromStdString(num::F(p / 10.0, 3, 1))
-                            + QStringLiteral(" N [R]"));
+        setCaptionIfNew(c_.tableanglb, tr("Force: %1 N [R]").arg(QString::fromStdString(num::F(p / 10.0, 3, 1))));
     else if (m_.angleCaptionPlain)
-        setCaptionIfNew(c_.tableanglb, QStringLiteral("Angle: 0.0") + QChar(0xBA));
+        setCaptionIfNew(c_.tableanglb, tr("Angle: 0.0") + QChar(0xBA));
     else
         setCaptionIfNew(c_.tableanglb,
-                        QStringLiteral("Table Angle: ") + QString::fromStdString(num::F(p / 100.0, 4, 2))
-                            + QChar(0xBA));
+                        tr("Table Angle: %1").arg(QString::fromStdString(num::F(p / 100.0, 4, 2))) + QChar(0xBA));
 }
 
 void ModelView::showMenus()
 {
     using sim::Interaction;
-    c_.typeMenu->setTitle(QStringLiteral("&Type: ") + entryText(c_.typeMenu, m_.dimension));
+    c_.typeMenu->setTitle(tr("&Type: %1").arg(entryText(c_.typeMenu, m_.dimension)));
     c_.massesMenu->setTitle(entryText(c_.massesMenu, m_.massCount));
     c_.springMenu->setTitle(m_.springEntry == 0
-                                ? QStringLiteral("1-D Spring")
-                                : QStringLiteral("1-D Spring: ") + entryText(c_.springMenu, m_.springEntry).left(1));
+                                ? tr("1-D Spring")
+                                : tr("1-D Spring: %1").arg(entryText(c_.springMenu, m_.springEntry).left(1)));
     c_.electroMenu->setTitle(m_.electroEntry == 1000
-                                 ? QStringLiteral("E&lectrostatic: Un")
-                                 : QStringLiteral("E&lectrostatic: ") + entryText(c_.electroMenu, m_.electroEntry));
-    c_.speedMenu->setTitle(QStringLiteral("Computer Speed: ") + entryText(c_.speedMenu, m_.intervalMs).left(1));
-    c_.circleSizeMenu->setTitle(QStringLiteral("Circle Size: ") + entryText(c_.circleSizeMenu, m_.circleSize).left(1));
-    c_.scaleMenu->setTitle(QStringLiteral("Scale: ") + entryText(c_.scaleMenu, m_.scale));
-    c_.dotSizeMenu->setTitle(QStringLiteral("\"Dot\" Size: (") + entryText(c_.dotSizeMenu, m_.dotSize)
-                             + QLatin1Char(')'));
-    c_.frictionMenu->setTitle(QStringLiteral("Circle friction: (") + QString::number(m_.circleFriction)
-                              + QLatin1Char(')'));
+                                 ? tr("E&lectrostatic: Un")
+                                 : tr("E&lectrostatic: %1").arg(entryText(c_.electroMenu, m_.electroEntry)));
+    c_.speedMenu->setTitle(tr("Computer Speed: %1").arg(entryText(c_.speedMenu, m_.intervalMs).left(1)));
+    c_.circleSizeMenu->setTitle(tr("Circle Size: %1").arg(entryText(c_.circleSizeMenu, m_.circleSize).left(1)));
+    c_.scaleMenu->setTitle(tr("Scale: %1").arg(entryText(c_.scaleMenu, m_.scale)));
+    c_.dotSizeMenu->setTitle(tr("\"Dot\" Size: (%1)").arg(entryText(c_.dotSizeMenu, m_.dotSize)));
+    c_.frictionMenu->setTitle(tr("Circle friction: (%1)").arg(m_.circleFriction));
 
     const std::pair<QAction*, bool> checks[] = {
         {c_.springMenu->menuAction(), m_.springChecked},
@@ -207,8 +199,8 @@ void ModelView::showShapes()
             puck->setKind(kind);
     c_.puck1->resize(m_.redSide(), m_.redSide());
     c_.puck2->resize(m_.blackSide(), m_.blackSide());
-    c_.puck1->setLetter(m_.letterMarks ? QStringLiteral("R") : QString());
-    c_.puck2->setLetter(m_.letterMarks ? QStringLiteral("B") : QString());
+    c_.puck1->setLetter(m_.letterMarks ? QCoreApplication::translate("Pucks", "R") : QString());
+    c_.puck2->setLetter(m_.letterMarks ? QCoreApplication::translate("Pucks", "B") : QString());
     c_.redansh->resize(m_.dotSize, m_.dotSize);
     c_.blackansh->resize(m_.dotSize, m_.dotSize);
 }

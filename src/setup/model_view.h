@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 // Shows the set-up model in the table window's controls: bars, captions,
 // menu titles and marks, what is shown or switched off, the pucks' shapes.
 // Widgets are updated with their signals blocked, so showing changes nothing.
@@ -8,6 +9,8 @@
 #include "setup/controls.h"
 
 class ModelView {
+    Q_DECLARE_TR_FUNCTIONS(ModelView)
+
 public:
     ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c);
 

@@ -23,7 +23,7 @@ PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const 
                                        const sim::SetupModel& m)
     : QWidget(nullptr, Qt::Window), table_(table), timeLabel_(timeLabel), s_(s), m_(m)
 {
-    setWindowTitle(QStringLiteral("Slidora - Presentation"));
+    setWindowTitle(tr("Slidora - Presentation"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(1024, 640);
     // every repaint of the table, its picture, a puck or the time repaints this too
@@ -53,9 +53,9 @@ QString PresentationWindow::captionText() const
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
     const char* unit = m_.unitText();
     const double red = m_.redSpeedAt(v.redSpeed, s_.viewTick);
-    QString text = timeLabel_->text() + QStringLiteral("     Red ") + speedText(red, unit);
+    QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(speedText(red, unit));
     if (m_.blackOnTable())
-        text += QStringLiteral("     Black ") + speedText(v.blackSpeed, unit);
+        text += QStringLiteral("     ") + tr("Black %1").arg(speedText(v.blackSpeed, unit));
     return text;
 }
 

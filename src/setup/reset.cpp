@@ -17,7 +17,7 @@ void TableReset::reset()
         ops_.toggleReplay();
     s_.tick = 1;
     c_.Timesb->setValue(0);   // clamped to 1; runs the time-line change if it moves
-    setCaption(c_.Timelb, QStringLiteral("Time: 0.00 s"));
+    setCaption(c_.Timelb, tr("Time: 0.00 s"));
     c_.Timesb->setMaximum(1);
     s_.viewTick = 1;
     c_.measurecb->setEnabled(false);
@@ -27,7 +27,7 @@ void TableReset::reset()
     c_.printtrbt->setEnabled(false);
     if (c_.colltimer->isActive())
         c_.colltimer->stop();
-    c_.Startbt->setText(QStringLiteral("&Start"));
+    c_.Startbt->setText(tr("&Start"));
 
     TraceRenderer::clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), QColor(0, 0, 0));
     if (m_.mark(sim::ShowScaleMark))

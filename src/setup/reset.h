@@ -2,12 +2,15 @@
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include <QCoreApplication>
 
 class Canvas;
 
 // Back to a clean set-up (Reset) and back to the standard places (Recenter):
 // the run's controls and the pucks' shapes; the state's part is the engine's.
 class TableReset {
+    Q_DECLARE_TR_FUNCTIONS(TableReset)
+
 public:
     TableReset(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table, Canvas& grid);
 

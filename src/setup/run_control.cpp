@@ -9,18 +9,25 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     // Every label a run can show, built once: a timer event then only
     // shares one of them and allocates nothing for its text.
     timeTexts_.reserve(sim::kTickCeiling + 1);
+    const QString label = tr("Time: %1 s");
+    const int at = static_cast<int>(label.indexOf(QLatin1String("%1")));
+    timeHead_ = at;
     char buf[40];
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
-        const int n = sim::timeLabelText(buf, sizeof buf, t * 0.05);
-        timeTexts_.push_back(QString::fromLatin1(buf, n));
+        const int n = num::formatFixed(buf, sizeof buf, t * 0.05, 5, 2);
+        timeTexts_.push_back(label.left(at) + QString::fromLatin1(buf, n) + label.mid(at + 2));
     }
     // The spring shows at most its full length, 200 px or 10.00 cm.
     springTexts_.reserve(1001);
     for (int h = 0; h <= 1000; ++h)
-        springTexts_.push_back(QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(h / 100.0, 4, 2))
-                               + QStringLiteral(" cm"));
-    springOutOfReach_ = QStringLiteral("Spring Compressed 0.00 cm");
-    touchedText_ = QStringLiteral("The pucks touched.");
+        springTexts_.push_back(springText(QString::fromStdString(num::F(h / 100.0, 4, 2))));
+    springOutOfReach_ = tr("Spring Compressed 0.00 cm");
+    touchedText_ = tr("The pucks touched.");
+}
+
+QString RunControl::springText(const QString& cm)
+{
+    return tr("Spring Compressed: %1 cm").arg(cm);
 }
 
 void RunControl::showSpringReading()
@@ -49,7 +56,7 @@ void RunControl::showSpringReading()
         if (c_.slb->text() != springTexts_[static_cast<size_t>(hundredths)])
             setCaption(c_.slb, springTexts_[static_cast<size_t>(hundredths)]);
     } else {
-        setCaption(c_.slb, QStringLiteral("Spring Compressed: ") + QString::fromLatin1(buf, n) + QStringLiteral(" cm"));
+        setCaption(c_.slb, springText(QString::fromLatin1(buf, n)));
     }
 }
 
@@ -65,7 +72,7 @@ void RunControl::start()
         c_.colltimer->stop();
     else
         c_.colltimer->start();
-    c_.Startbt->setText(c_.colltimer->isActive() ? QStringLiteral("&Stop") : QStringLiteral("&Continue"));
+    c_.Startbt->setText(c_.colltimer->isActive() ? tr("&Stop") : tr("&Continue"));
     hideShapes();
     if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
@@ -102,19 +109,23 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
-    const QString time = timeText(s_.tick).mid(5).trimmed();   // after "Time:"
+    const QString time = timeText(s_.tick).mid(timeHead_).trimmed();   // after "Time:"
     if (c_.colltimer->isActive()) {
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
-        c_.Startbt->setAccessibleDescription(s_.tick <= 1 ? QStringLiteral("Run started.")
-                                                          : QStringLiteral("Run continued at ") + time + '.');
+        c_.Startbt->setAccessibleDescription(s_.tick <= 1 ? tr("Run started.") : tr("Run continued at %1.").arg(time));
         return;
     }
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
     const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
     auto speed = [](double x) { return QString::fromStdString(num::F(x, 0, 1)); };
-    QString text = (atLimit_ ? QStringLiteral("Run ended at its last tick, ") : QStringLiteral("Run stopped at "))
-        + time + QStringLiteral(". Red ") + speed(m_.redSpeedAt(v.redSpeed, s_.viewTick)) + unit;
+    const QString red = speed(m_.redSpeedAt(v.redSpeed, s_.viewTick));
+    QString text;
     if (m_.blackOnTable())
-        text += QStringLiteral(", black ") + speed(v.blackSpeed) + unit;
-    c_.Startbt->setAccessibleDescription(text + '.');
+        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2%3, black %4%3.")
+                         : tr("Run stopped at %1. Red %2%3, black %4%3."))
+                   .arg(time, red, unit, speed(v.blackSpeed));
+    else
+        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2%3.") : tr("Run stopped at %1. Red %2%3."))
+                   .arg(time, red, unit);
+    c_.Startbt->setAccessibleDescription(text);
 }

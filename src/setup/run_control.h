@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -9,6 +10,8 @@
 
 // Start, Stop and Continue, and the run timer's event.
 class RunControl : public sim::RunHost {
+    Q_DECLARE_TR_FUNCTIONS(RunControl)
+
 public:
     RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops);
 
@@ -32,6 +35,7 @@ public:
 private:
     const QString& timeText(int tick);
     void showSpringReading();
+    static QString springText(const QString& cm);
     // What a screen reader hears of the run, on the Start button: started,
     // the pucks touched, stopped with the speeds, ended at the tick limit.
     void sayRunStatus();
@@ -43,6 +47,7 @@ private:
     std::vector<QString> timeTexts_;   // one per tick, built once
     std::vector<QString> springTexts_;   // "Spring Compressed: 0.00 cm" to 10.00, built once
     QString springOutOfReach_;
+    int timeHead_ = 6;   // the length of "Time: " in the label's language
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;

@@ -75,9 +75,7 @@ void SetupDrawing::drawSetUp()
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
         drawSpring(cv_, s_, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
-        setCaption(c_.slb,
-                   QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(r.cm, 4, 2))
-                       + QStringLiteral(" cm"));
+        setCaption(c_.slb, tr("Spring Compressed: %1 cm").arg(QString::fromStdString(num::F(r.cm, 4, 2))));
     }
     if (m_.dimension == 1 && !twoMasses)
         drawForce(cv_, s_, viewSettingsOf(m_, c_));

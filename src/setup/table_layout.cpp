@@ -122,11 +122,11 @@ void TableWindow::buildLayout()
     c_.velsh->resize(5, 25);
     c_.velsh->setPenColor(Qt::red);
     c_.velsh->setBrushColor(Qt::red);
-    c_.velsh->setToolTip(QStringLiteral("Velocity"));
+    c_.velsh->setToolTip(tr("Velocity"));
     c_.velsh->hide();
     c_.copyshape = new MovableShape(MovableShape::Kind::DottedFrame, c_.Panel1);
     c_.copyshape->hide();
-    c_.expgb = new QGroupBox(QStringLiteral("Experiment"), c_.Panel1);
+    c_.expgb = new QGroupBox(tr("Experiment"), c_.Panel1);
     c_.expgb->setGeometry(144, 64, 449, 249);
     c_.expgb->hide();
 
@@ -157,9 +157,9 @@ void TableWindow::buildControlPanel(QWidget* panel)
     auto* controlsPage = new QWidget;
     auto* dataPage = new QWidget;
     auto* measurePage = new QWidget;
-    c_.TabbedNotebook1->addTab(controlsPage, QStringLiteral("&Controls"));
-    c_.TabbedNotebook1->addTab(dataPage, QStringLiteral("&Data"));
-    c_.TabbedNotebook1->addTab(measurePage, QStringLiteral("&Measurements"));
+    c_.TabbedNotebook1->addTab(controlsPage, tr("&Controls"));
+    c_.TabbedNotebook1->addTab(dataPage, tr("&Data"));
+    c_.TabbedNotebook1->addTab(measurePage, tr("&Measurements"));
     buildRunControls(panel);
     buildControlsPage(controlsPage);
     buildDataPage(dataPage);
@@ -169,9 +169,9 @@ void TableWindow::buildControlPanel(QWidget* panel)
 // Start, Reset, the time line, Replay and the exit door.
 void TableWindow::buildRunControls(QWidget* panel)
 {
-    c_.Startbt = button(panel, 560, 8, 89, 33, QStringLiteral("&Start"));
-    c_.Resetbt = button(panel, 560, 48, 89, 33, QStringLiteral("&Reset"));
-    c_.Timelb = label(panel, 576, 96, QStringLiteral("Time: 0 s"));
+    c_.Startbt = button(panel, 560, 8, 89, 33, tr("&Start"));
+    c_.Resetbt = button(panel, 560, 48, 89, 33, tr("&Reset"));
+    c_.Timelb = label(panel, 576, 96, tr("Time: 0 s"));
     // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
     c_.Timelb->setProperty("keepWidth", true);
     c_.Timelb->resize(124, c_.Timelb->height());
@@ -180,12 +180,12 @@ void TableWindow::buildRunControls(QWidget* panel)
     c_.Shape2->setGeometry(656, 8, 105, 73);
     c_.Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fill(c_.Shape2, Qt::white);
-    c_.dstartbt = button(panel, 664, 16, 89, 33, QStringLiteral("Replay"));
+    c_.dstartbt = button(panel, 664, 16, 89, 33, tr("Replay"));
     c_.replaysb = scrollBar(panel, 664, 56, 89, 17, {0, 25}, 0, 5);
     c_.SpeedButton1 = new QToolButton(panel);
     c_.SpeedButton1->setGeometry(704, 84, 57, 57);
     c_.SpeedButton1->setIcon(QIcon(exitPicture()));
-    c_.SpeedButton1->setToolTip(QStringLiteral("Exit"));
+    c_.SpeedButton1->setToolTip(tr("Exit"));
     c_.SpeedButton1->setIconSize(QSize(45, 54));
     c_.SpeedButton1->setAutoRaise(true);
 }
@@ -193,12 +193,12 @@ void TableWindow::buildRunControls(QWidget* panel)
 void TableWindow::buildControlsPage(QWidget* controlsPage)
 {
     // "&Controls"
-    c_.Recenterbt = button(controlsPage, 8, 16, 113, 33, QStringLiteral("&Recenter"));
-    c_.printtrbt = button(controlsPage, 8, 56, 113, 33, QStringLiteral("&Print Trace"));
+    c_.Recenterbt = button(controlsPage, 8, 16, 113, 33, tr("&Recenter"));
+    c_.printtrbt = button(controlsPage, 8, 56, 113, 33, tr("&Print Trace"));
     c_.printtrbt->setEnabled(false);
-    c_.tableanglb = label(controlsPage, 144, 8, QStringLiteral("Table Angle: 0.00") + QChar(0xBA));
+    c_.tableanglb = label(controlsPage, 144, 8, tr("Table Angle: 0.00") + QChar(0xBA));
     c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, model_.tableAngle, 10);
-    c_.Label4 = label(controlsPage, 136, 64, QStringLiteral("Frequency"));
+    c_.Label4 = label(controlsPage, 136, 64, tr("Frequency"));
     c_.cbfreq = new QComboBox(controlsPage);
     c_.cbfreq->move(208, 62);
     c_.cbfreq->setFixedWidth(65);
@@ -210,11 +210,11 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
     c_.percentlb->hide();
     c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, model_.elasticPercent, 5);
     c_.persb->hide();
-    c_.springgb = new QGroupBox(QStringLiteral("Spring Constants"), controlsPage);
+    c_.springgb = new QGroupBox(tr("Spring Constants"), controlsPage);
     c_.springgb->setGeometry(296, 1, 210, 97);
-    c_.klb = label(c_.springgb, 8, 18, QStringLiteral("k: 10 N/m"));
+    c_.klb = label(c_.springgb, 8, 18, tr("k: 10 N/m"));
     c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, model_.springK, 5);
-    c_.llb = label(c_.springgb, 8, 42, QStringLiteral("Length: 2.50 cm"));
+    c_.llb = label(c_.springgb, 8, 42, tr("Length: 2.50 cm"));
     {
         // the bold caption font runs under the bar at x 104: "Length: 10.00 cm"
         // must be read in full
@@ -224,7 +224,7 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
         c_.llb->setFont(narrow);
     }
     c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, model_.springLength, 5);
-    c_.slb = label(c_.springgb, 8, 70, QStringLiteral("Spring Compressed: 0 cm"));
+    c_.slb = label(c_.springgb, 8, 70, tr("Spring Compressed: 0 cm"));
     // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
     c_.slb->setProperty("keepWidth", true);
     c_.slb->resize(196, c_.slb->height());
@@ -238,19 +238,19 @@ void TableWindow::buildDataPage(QWidget* dataPage)
     redText.setColor(QPalette::WindowText, Qt::red);
     c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, model_.redCharge, 10);
     c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, model_.blackCharge, 10);
-    c_.c1lb = label(dataPage, 114, 8, QStringLiteral("Charge: 10"));
-    c_.c2lb = label(dataPage, 366, 8, QStringLiteral("Charge: 10"));
+    c_.c1lb = label(dataPage, 114, 8, tr("Charge: 10"));
+    c_.c2lb = label(dataPage, 366, 8, tr("Charge: 10"));
     for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c1lb),
                        static_cast<QWidget*>(c_.c2lb)})
         w->hide();
     c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, model_.redMass, 10);
     c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, model_.blackMass, 10);
-    c_.m1lb = label(dataPage, 114, 40, QStringLiteral("Mass 1: 0.1 kg"));
-    c_.m2lb = label(dataPage, 366, 40, QStringLiteral("Mass 2: 0.1 kg"));
+    c_.m1lb = label(dataPage, 114, 40, tr("Mass 1: 0.1 kg"));
+    c_.m2lb = label(dataPage, 366, 40, tr("Mass 2: 0.1 kg"));
     c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, model_.redSpeed, 10);
     c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, model_.blackSpeed, 10);
-    c_.v1lb = label(dataPage, 114, 72, QStringLiteral("Velocity 1: 0.0 cm/s"));
-    c_.v2lb = label(dataPage, 366, 72, QStringLiteral("Velocity 2: 0.0 cm/s"));
+    c_.v1lb = label(dataPage, 114, 72, tr("Velocity 1: 0.0 cm/s"));
+    c_.v2lb = label(dataPage, 366, 72, tr("Velocity 2: 0.0 cm/s"));
     for (QLabel* l : {c_.c1lb, c_.m1lb, c_.v1lb}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::red);
@@ -268,41 +268,41 @@ void TableWindow::buildMeasurementsPage(QWidget* measurePage)
     // "&Measurements"
     c_.GroupBox1 = new QGroupBox(measurePage);
     c_.GroupBox1->setGeometry(8, 40, 361, 57);
-    c_.rulerrb = new QRadioButton(QStringLiteral("&Ruler"), c_.GroupBox1);
+    c_.rulerrb = new QRadioButton(tr("&Ruler"), c_.GroupBox1);
     c_.rulerrb->move(16, 24);
     c_.rulerrb->adjustSize();
     c_.rulerrb->setChecked(true);
     c_.rulerrb->setEnabled(false);
-    c_.Prorb = new QRadioButton(QStringLiteral("&Protractor"), c_.GroupBox1);
+    c_.Prorb = new QRadioButton(tr("&Protractor"), c_.GroupBox1);
     c_.Prorb->move(88, 24);
     c_.Prorb->adjustSize();
     c_.Prorb->setEnabled(false);
     c_.anslb = label(c_.GroupBox1, 184, 24, QString());
     c_.anslb->hide();
-    c_.measurecb = new QCheckBox(QStringLiteral("Measure"), measurePage);
+    c_.measurecb = new QCheckBox(tr("Measure"), measurePage);
     c_.measurecb->setGeometry(24, 40, 81, 17);
     c_.measurecb->setEnabled(false);
     fill(c_.measurecb, kPanelColour);
     c_.measurecb->raise();
-    c_.showbt = button(measurePage, 376, 72, 131, 25, QStringLiteral("Show Data Table"));
+    c_.showbt = button(measurePage, 376, 72, 131, 25, tr("Show Data Table"));
 }
 
 void TableWindow::nameControls()
 {
     const std::pair<QWidget*, const char*> names[] = {
-        {c_.puck1, "Red puck"},
-        {c_.puck2, "Black puck"},
-        {c_.redansh, "Red velocity handle"},
-        {c_.blackansh, "Black velocity handle"},
-        {c_.velsh, "Circle speed handle"},
-        {c_.copyshape, "Selection frame"},
-        {c_.tableim, "Table"},
-        {c_.replaysb, "Replay pace"},
-        {c_.SpeedButton1, "Exit"},
-        {c_.TabbedNotebook1, "Control pages"},
+        {c_.puck1, QT_TR_NOOP("Red puck")},
+        {c_.puck2, QT_TR_NOOP("Black puck")},
+        {c_.redansh, QT_TR_NOOP("Red velocity handle")},
+        {c_.blackansh, QT_TR_NOOP("Black velocity handle")},
+        {c_.velsh, QT_TR_NOOP("Circle speed handle")},
+        {c_.copyshape, QT_TR_NOOP("Selection frame")},
+        {c_.tableim, QT_TR_NOOP("Table")},
+        {c_.replaysb, QT_TR_NOOP("Replay pace")},
+        {c_.SpeedButton1, QT_TR_NOOP("Exit")},
+        {c_.TabbedNotebook1, QT_TR_NOOP("Control pages")},
     };
     for (const auto& [w, name] : names)
-        w->setAccessibleName(QString::fromLatin1(name));
+        w->setAccessibleName(tr(name));
     // a bar is heard by its caption, which shows its value ("Mass 1: 2.0 kg");
     // buttons, labels and boxes by their own text as it stands
     const std::pair<QLabel*, QWidget*> captions[] = {

@@ -9,6 +9,7 @@
 #include "engine/table_start.h"
 #include "setup/control_names.h"
 #include "setup/controls.h"
+#include "setup/language_menu.h"
 #include "setup/measure_tools.h"
 #include "setup/model_view.h"
 #include "setup/presentation_window.h"
@@ -144,7 +145,7 @@ void TableWindow::restore(const KeptTable& k)
     }
     setCaption(c_.Timelb, k.timeText);
     setCaption(c_.slb, k.springText);
-    c_.Startbt->setText(QStringLiteral("&Continue"));
+    c_.Startbt->setText(tr("&Continue"));
     for (QWidget* w : {static_cast<QWidget*>(c_.measurecb), static_cast<QWidget*>(c_.rulerrb),
                        static_cast<QWidget*>(c_.Prorb), static_cast<QWidget*>(c_.printtrbt)})
         w->setEnabled(true);

@@ -31,6 +31,7 @@ class PuckPlacer;
 class MeasureTools;
 class Printing;
 class NameDialog;
+class LanguageMenu;
 
 // The few controls of the table window that the Experiment box and the
 // data window work with; the rest stay the table window's own.
@@ -84,6 +85,7 @@ public:
     PuckPlacer& puckPlacer() { return *placer_; }
     MeasureTools& measureTools() { return *measure_; }
     Printing& printing() { return *printing_; }
+    LanguageMenu& languageMenu() { return *language_; }
 
     // The zoom, in per cent, that the Zoom menu shows as chosen.
     void setZoom(int percent);
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<PuckPlacer> placer_;
     std::unique_ptr<MeasureTools> measure_;
     std::unique_ptr<Printing> printing_;
+    std::unique_ptr<LanguageMenu> language_;
     std::unique_ptr<ModelView> modelView_;
     std::unique_ptr<TableHost> host_;
     std::unique_ptr<PresentationWindow> presentation_;

@@ -3,6 +3,7 @@
 // entry shows its mark of the set-up model (whose bits are also an
 // experiment's view flags).
 
+#include <QtGlobal>
 #include <array>
 
 #include "engine/setup_model.h"
@@ -17,16 +18,16 @@ struct ViewMark {
 };
 
 inline constexpr std::array<ViewMark, 12> kViewMarks{{
-    {&Controls::Centerofmass1, "Center of &Mass", sim::CentreOfMassMark, true, true},
-    {&Controls::tracecb, "&Trace Centers", sim::TraceCentresMark, true, false},
-    {&Controls::TraceBlock1, "Trace Bloc&k", sim::TraceBlockMark, false, false},
-    {&Controls::redb, "&Red Before", sim::RedBeforeMark, true, true},
-    {&Controls::blackb, "&Black Before", sim::BlackBeforeMark, true, false},
-    {&Controls::reda, "R&ed After", sim::RedAfterMark, true, false},
-    {&Controls::blackA, "B&lack After", sim::BlackAfterMark, true, false},
-    {&Controls::ShowForce1, "Show &Force", sim::ShowForceMark, false, true},
-    {&Controls::Arrows1, "&Direction Arrows", sim::ArrowsMark, true, false},
-    {&Controls::ShowScale1, "&Show Scale", sim::ShowScaleMark, true, false},
-    {&Controls::ShowGrid1, "Show &Grid", sim::ShowGridMark, true, false},
-    {&Controls::Labelmass1, "&Label mass", sim::LabelMassMark, true, false},
+    {&Controls::Centerofmass1, QT_TRANSLATE_NOOP("ViewMarks", "Center of &Mass"), sim::CentreOfMassMark, true, true},
+    {&Controls::tracecb, QT_TRANSLATE_NOOP("ViewMarks", "&Trace Centers"), sim::TraceCentresMark, true, false},
+    {&Controls::TraceBlock1, QT_TRANSLATE_NOOP("ViewMarks", "Trace Bloc&k"), sim::TraceBlockMark, false, false},
+    {&Controls::redb, QT_TRANSLATE_NOOP("ViewMarks", "&Red Before"), sim::RedBeforeMark, true, true},
+    {&Controls::blackb, QT_TRANSLATE_NOOP("ViewMarks", "&Black Before"), sim::BlackBeforeMark, true, false},
+    {&Controls::reda, QT_TRANSLATE_NOOP("ViewMarks", "R&ed After"), sim::RedAfterMark, true, false},
+    {&Controls::blackA, QT_TRANSLATE_NOOP("ViewMarks", "B&lack After"), sim::BlackAfterMark, true, false},
+    {&Controls::ShowForce1, QT_TRANSLATE_NOOP("ViewMarks", "Show &Force"), sim::ShowForceMark, false, true},
+    {&Controls::Arrows1, QT_TRANSLATE_NOOP("ViewMarks", "&Direction Arrows"), sim::ArrowsMark, true, false},
+    {&Controls::ShowScale1, QT_TRANSLATE_NOOP("ViewMarks", "&Show Scale"), sim::ShowScaleMark, true, false},
+    {&Controls::ShowGrid1, QT_TRANSLATE_NOOP("ViewMarks", "Show &Grid"), sim::ShowGridMark, true, false},
+    {&Controls::Labelmass1, QT_TRANSLATE_NOOP("ViewMarks", "&Label mass"), sim::LabelMassMark, true, false},
 }};

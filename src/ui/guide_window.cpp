@@ -5,7 +5,7 @@
 GuideWindow::GuideWindow(QWidget* parent) : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Slidora Guide"));
+    setWindowTitle(tr("Slidora Guide"));
     resize(820, 760);
     setOpenExternalLinks(true);
     // the pictures are named relative to the guide, as in the repository

@@ -16,13 +16,14 @@ void QtPlatformServices::showMessage(QWidget* parent, const QString& text)
 void QtPlatformServices::showAbout(QWidget* parent)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("About Slidora"));
+    box.setWindowTitle(QCoreApplication::translate("About", "About Slidora"));
     box.setText(QStringLiteral("<b>Slidora</b>"));
-    box.setInformativeText(QStringLiteral("Version %1\n\n"
-                                          "A tilting air table with a red and a black puck.\n"
-                                          "Set masses, speeds and the kind of collision, run it, "
-                                          "and study the strobe trace.\n\n"
-                                          "Licence: %2")
+    box.setInformativeText(QCoreApplication::translate("About",
+                                                       "Version %1\n\n"
+                                                       "A tilting air table with a red and a black puck.\n"
+                                                       "Set masses, speeds and the kind of collision, run it, "
+                                                       "and study the strobe trace.\n\n"
+                                                       "Licence: %2")
                                .arg(QStringLiteral(SLIDORA_VERSION), QStringLiteral(SLIDORA_LICENCE)));
     box.setIcon(QMessageBox::Information);
     box.exec();
@@ -117,7 +118,7 @@ void QtPlatformServices::printerSetup(QWidget* parent)
     // nothing is printed until "Print Graph"
     printers_.choose([parent](QPrinter& printer) {
         QPrintDialog dlg(&printer, parent);
-        dlg.setWindowTitle(QStringLiteral("Printer Setup"));
+        dlg.setWindowTitle(QCoreApplication::translate("PrinterSetup", "Printer Setup"));
         dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
         return dlg.exec() == QDialog::Accepted;
     });

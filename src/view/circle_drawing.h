@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <functional>
 
 #include "engine/sim_state.h"
@@ -10,6 +11,8 @@ class QWidget;
 // Circle mode's picture: the whole circular strobe trace up to `viewTick`,
 // computed in closed form each time, and the puck at `viewTick`.
 class CircleDrawing {
+    Q_DECLARE_TR_FUNCTIONS(CircleDrawing)
+
 public:
     CircleDrawing(const sim::SimState& s, Canvas& table, Canvas& grid, std::function<ViewSettings()> settings,
                   QWidget* picture);

@@ -12,14 +12,14 @@
 NameDialog::NameDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("I am ...."));
+    setWindowTitle(tr("I am ...."));
     setFixedSize(204, 143);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, windowColour());
     setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* box = new QGroupBox(QStringLiteral("Name"), this);
+    auto* box = new QGroupBox(tr("Name"), this);
     box->setObjectName(QStringLiteral("namegb"));
     box->setGeometry(10, 12, 180, 63);
     QPalette boxPal = box->palette();
@@ -29,12 +29,12 @@ NameDialog::NameDialog(QWidget* parent)
     Iam_ = new QLineEdit(box);
     Iam_->setObjectName(QStringLiteral("Iam"));
     Iam_->setGeometry(23, 23, 121, 24);
-    Iam_->setAccessibleName(QStringLiteral("Name"));
-    auto* hint = new QLabel(QStringLiteral("Name will appear on printout"), this);
+    Iam_->setAccessibleName(tr("Name"));
+    auto* hint = new QLabel(tr("Name will appear on printout"), this);
     hint->setObjectName(QStringLiteral("namelb"));
     hint->move(8, 80);
     hint->adjustSize();
-    ok_ = new QPushButton(QStringLiteral("Ok"), this);
+    ok_ = new QPushButton(tr("Ok"), this);
     ok_->setObjectName(QStringLiteral("okbt"));
     ok_->setGeometry(51, 101, 89, 33);
     ok_->setDefault(true);   // Enter in the name field presses it

@@ -36,18 +36,18 @@ void Printing::printImage(const QImage& picture)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
         // an empty selection has no width to scale by
-        platform_.showMessage(window_, QStringLiteral("There is nothing to print: the selected picture is empty."));
+        platform_.showMessage(window_, tr("There is nothing to print: the selected picture is empty."));
         return;
     }
     std::unique_ptr<PrintJob> job = platform_.beginPrintJob();
     if (!job) {
-        platform_.showMessage(window_, QStringLiteral("No printer is set up."));
+        platform_.showMessage(window_, tr("No printer is set up."));
         return;
     }
     const double ratio = (job->pageWidth() - 300.0) / picture.width();
     const QString name = userName();
     if (!name.isEmpty())
-        job->textOut(0, 150, QStringLiteral("Printed by: ") + name);
+        job->textOut(0, 150, tr("Printed by: %1").arg(name));
     job->stretchImage(QRect(150, 300, num::Trunc(picture.width() * ratio), num::Trunc(picture.height() * ratio)),
                       picture);
     job->end();
@@ -68,7 +68,7 @@ void Printing::setNameDialog(NameDialog* dialog)
 {
     nameDialog_ = dialog;
     if (nameDialog_ && !nameDialog_->name().isEmpty())
-        c_.whoAmI->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+        c_.whoAmI->setText(tr("&Who am I: %1").arg(nameDialog_->name()));
 }
 
 void Printing::whoAmI()
@@ -76,7 +76,7 @@ void Printing::whoAmI()
     if (!nameDialog_)
         return;
     platform_.execModal(*nameDialog_);
-    c_.whoAmI->setText(QStringLiteral("&Who am I: ") + nameDialog_->name());
+    c_.whoAmI->setText(tr("&Who am I: %1").arg(nameDialog_->name()));
     prefs::setName(nameDialog_->name());
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,8 @@ struct PrintingControls {
 // Printing the trace or a selection with the user's name, copying a
 // selected rectangle to the clipboard, and the name itself.
 class Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+
 public:
     Printing(const PrintingControls& c, PlatformServices& platform, Canvas& table, QWidget* window);
 

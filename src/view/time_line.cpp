@@ -35,15 +35,11 @@ bool TimeLine::eventFilter(QObject* watched, QEvent* event)
 void TimeLine::timeLineChanged()
 {
     const int pos = c_.timeLine->value();
-    setCaption(c_.timeLabel,
-               QStringLiteral("Time: ") + QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))
-                   + QStringLiteral(" s"));
+    setCaption(c_.timeLabel, tr("Time: %1 s").arg(QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))));
     s_.viewTick = pos;
     if (rules_.model().springBoxShown) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
-        setCaption(c_.springLabel,
-                   QStringLiteral("Spring Compressed: ") + QString::fromStdString(num::F(v, 4, 2))
-                       + QStringLiteral(" cm"));
+        setCaption(c_.springLabel, tr("Spring Compressed: %1 cm").arg(QString::fromStdString(num::F(v, 4, 2))));
     }
     if (c_.runTimer->isActive())
         ops_.start();
@@ -67,7 +63,7 @@ void TimeLine::toggleReplay()
         c_.replayTimer->stop();
     else
         c_.replayTimer->start();
-    c_.replay->setText(c_.replayTimer->isActive() ? QStringLiteral("Stop") : QStringLiteral("Replay"));
+    c_.replay->setText(c_.replayTimer->isActive() ? tr("Stop") : tr("Replay"));
 }
 
 void TimeLine::replayTimerEvent()
@@ -76,7 +72,7 @@ void TimeLine::replayTimerEvent()
     if (c_.timeLine->value() == c_.timeLine->maximum()) {
         c_.replayTimer->stop();
         c_.timeLine->setValue(1);
-        c_.replay->setText(QStringLiteral("Replay"));
+        c_.replay->setText(tr("Replay"));
     }
 }
 

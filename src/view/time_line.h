@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QObject>
 
 #include "engine/setup_rules.h"
@@ -27,6 +28,8 @@ struct TimeLineControls {
 // The time line under Start and Reset, the replay that steps it, and the
 // strobe frequency list: they only choose what the trace shows.
 class TimeLine : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TimeLine)
+
 public:
     TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops);
 

@@ -19,7 +19,7 @@ constexpr double kArrowAngle = sim::kPi / 6.0;
 TraceRenderer::TraceRenderer(const sim::SimState& s, Canvas& table, Canvas& grid,
                              std::function<ViewSettings()> settings, std::function<bool()> pushShown, QWidget* picture)
     : s_(s), cv_(table), grid_(grid), settings_(std::move(settings)), pushShown_(std::move(pushShown)),
-      picture_(picture)
+      picture_(picture), letters_{QCoreApplication::translate("Pucks", "R"), QCoreApplication::translate("Pucks", "B")}
 {}
 
 void TraceRenderer::clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter)
@@ -141,8 +141,7 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
         }
         cv_.setPenColor(p == 1 ? kRed : kBlack);
         if (v.letters) {
-            static const QString letters[2] = {QStringLiteral("R"), QStringLiteral("B")};
-            cv_.textOut(Trunc(X + g.x) - 3, Trunc(Y + g.y) - 6, letters[p - 1]);
+            cv_.textOut(Trunc(X + g.x) - 3, Trunc(Y + g.y) - 6, letters_[p - 1]);
         }
         const int x1 = Trunc(X - r + g.x), y1 = Trunc(Y - r + g.y);
         const int x2 = Trunc(X + r + g.x), y2 = Trunc(Y + r + g.y);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,8 @@ class QWidget;
 
 // Paints the strobe picture of a run from the log, from the background up.
 class TraceRenderer {
+    Q_DECLARE_TR_FUNCTIONS(TraceRenderer)
+
 public:
     // `settings` reads the view settings when a pass starts; `pushShown`
     // says whether the 1-D push is drawn (between ticks too); `picture`
@@ -43,4 +46,5 @@ private:
     std::function<ViewSettings()> settings_;
     std::function<bool()> pushShown_;
     QWidget* picture_;
+    QString letters_[2];   // the colour-blind marks, in the user's language
 };

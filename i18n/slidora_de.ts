@@ -1,0 +1,2087 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>About</name>
+    <message>
+        <source>About Slidora</source>
+        <translation>Über Slidora</translation>
+    </message>
+    <message>
+        <source>Version %1
+
+A tilting air table with a red and a black puck.
+Set masses, speeds and the kind of collision, run it, and study the strobe trace.
+
+Licence: %2</source>
+        <translation>Version %1
+
+Ein neigbarer Lufttisch mit einem roten und einem schwarzen Puck.
+Massen, Tempo und Art des Stoßes einstellen, laufen lassen und die Stroboskopspur untersuchen.
+
+Lizenz: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Electrostatic charges</source>
+        <translation>Elektrische Ladungen</translation>
+    </message>
+    <message>
+        <source>Not that pattern is symmetric as red and black pucks</source>
+        <translation>Beachte: Das Muster ist symmetrisch, da der rote und der schwarze Puck</translation>
+    </message>
+    <message>
+        <source>Switch sides during the collision</source>
+        <translation>während des Stoßes die Seiten tauschen.</translation>
+    </message>
+    <message>
+        <source>Note: charges do not transfer upon collision which would normally occur</source>
+        <translation>Hinweis: Beim Stoß gehen keine Ladungen über, was sonst normalerweise geschieht.</translation>
+    </message>
+    <message>
+        <source>Gravity assist:Speed up</source>
+        <translation>Swing-by: Beschleunigen</translation>
+    </message>
+    <message>
+        <source>Illustrates the principles behind gravity assists</source>
+        <translation>Zeigt die Grundlagen des Swing-by,</translation>
+    </message>
+    <message>
+        <source>When probes fly by planets to gain or lose speed.</source>
+        <translation>wenn Sonden an Planeten vorbeifliegen, um schneller oder langsamer zu werden.</translation>
+    </message>
+    <message>
+        <source>Electrostatic attraction is set to only when objects are close</source>
+        <translation>Die elektrostatische Anziehung wirkt hier nur, wenn die Körper nah sind.</translation>
+    </message>
+    <message>
+        <source>Gravity really has unlimited range but effects are pretty much the same.</source>
+        <translation>Die Schwerkraft reicht eigentlich unbegrenzt weit, die Wirkung ist aber fast dieselbe.</translation>
+    </message>
+    <message>
+        <source>The recent NASA probe to Pluto, New Horizons, has used this technique at Jupiter to pick up speed.</source>
+        <translation>Die NASA-Sonde New Horizons zum Pluto holte so am Jupiter Schwung.</translation>
+    </message>
+    <message>
+        <source>To see the change is speed, go to measurement tab and select show data table to see speeds.</source>
+        <translation>Die Änderung des Tempos zeigt die Datentabelle auf der Seite Messen.</translation>
+    </message>
+    <message>
+        <source>Gravity assist</source>
+        <translation>Swing-by</translation>
+    </message>
+    <message>
+        <source>when probes fly by planets to gain or lose speed.</source>
+        <translation>wenn Sonden an Planeten vorbeifliegen, um schneller oder langsamer zu werden.</translation>
+    </message>
+    <message>
+        <source>The recent NASA probe to Mercury, Messenger, will be using this technique numerous times.</source>
+        <translation>Die NASA-Sonde Messenger zum Merkur nutzte diese Technik mehrmals.</translation>
+    </message>
+    <message>
+        <source>Monkey Gun: Horizontal shot</source>
+        <translation>Affe und Jäger: Waagrechter Schuss</translation>
+    </message>
+    <message>
+        <source>Shoot the falling target!  Where should you aim?</source>
+        <translation>Triff das fallende Ziel!  Wohin musst du zielen?</translation>
+    </message>
+    <message>
+        <source>Demonstrates the classic &quot;Monkey gun&quot; demo in the simplest form.</source>
+        <translation>Zeigt den klassischen Versuch „Affe und Jäger“ in seiner einfachsten Form.</translation>
+    </message>
+    <message>
+        <source>Fire at a target directly opposite from you.</source>
+        <translation>Schieße auf ein Ziel genau gegenüber.</translation>
+    </message>
+    <message>
+        <source>Monkey Gun: Angled Shot</source>
+        <translation>Affe und Jäger: Schräger Schuss</translation>
+    </message>
+    <message>
+        <source>Demonstrates the classic &quot;Monkey gun&quot; demo.</source>
+        <translation>Zeigt den klassischen Versuch „Affe und Jäger“.</translation>
+    </message>
+    <message>
+        <source>Fire at a target that is angled above you.</source>
+        <translation>Schieße auf ein Ziel schräg über dir.</translation>
+    </message>
+    <message>
+        <source>Show that the angle of the table and the velocity</source>
+        <translation>Zeige, dass die Neigung des Tischs und die Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>you shoot at has no bearing on where you aim.</source>
+        <translation>keinen Einfluss darauf haben, wohin man zielt.</translation>
+    </message>
+    <message>
+        <source>Collision Samples #1:Billiard ball </source>
+        <translation>Stoßbeispiele Nr. 1: Billardkugel </translation>
+    </message>
+    <message>
+        <source>What is a collision?</source>
+        <translation>Was ist ein Stoß?</translation>
+    </message>
+    <message>
+        <source>Here is a typical Total elastic collision. (no energy lost)</source>
+        <translation>Hier ein typischer vollständig elastischer Stoß (ohne Energieverlust).</translation>
+    </message>
+    <message>
+        <source>This is equivalent to two billiard balls colliding.</source>
+        <translation>Das entspricht zwei zusammenstoßenden Billardkugeln.</translation>
+    </message>
+    <message>
+        <source>After the collision stop the motion.</source>
+        <translation>Halte die Bewegung nach dem Stoß an.</translation>
+    </message>
+    <message>
+        <source>Go to the Measurements tab, and click show data table.</source>
+        <translation>Gehe zur Seite Messen und klicke auf Datentabelle.</translation>
+    </message>
+    <message>
+        <source>Show the graphs of the scalar energy quantities or see it in the table.</source>
+        <translation>Zeige die Graphen der Energiebeträge oder lies sie in der Tabelle ab.</translation>
+    </message>
+    <message>
+        <source>Notice Energy in equals energy out.</source>
+        <translation>Beachte: Die Energie vorher ist gleich der Energie nachher.</translation>
+    </message>
+    <message>
+        <source>Vary the masses and velocities and compare energies.</source>
+        <translation>Verändere Massen und Geschwindigkeiten und vergleiche die Energien.</translation>
+    </message>
+    <message>
+        <source>Collision Samples #1:Spring</source>
+        <translation>Stoßbeispiele Nr. 1: Feder</translation>
+    </message>
+    <message>
+        <source>An extension to the Collision Samples #1:Billiard ball collision.</source>
+        <translation>Eine Erweiterung des Stoßes „Stoßbeispiele Nr. 1: Billardkugel“.</translation>
+    </message>
+    <message>
+        <source>This time a spring &quot;buffers&quot; the collision.</source>
+        <translation>Diesmal „puffert“ eine Feder den Stoß.</translation>
+    </message>
+    <message>
+        <source>Analyse the collision in the data table or the graph.</source>
+        <translation>Untersuche den Stoß in der Datentabelle oder im Graphen.</translation>
+    </message>
+    <message>
+        <source>Notice total energy is conserved.</source>
+        <translation>Beachte: Die Gesamtenergie bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Where does the Energy go during the collision?</source>
+        <translation>Wohin geht die Energie während des Stoßes?</translation>
+    </message>
+    <message>
+        <source>Collision Samples #1:Electrostatic</source>
+        <translation>Stoßbeispiele Nr. 1: Elektrostatisch</translation>
+    </message>
+    <message>
+        <source>The third example of a Total elastic collision.</source>
+        <translation>Das dritte Beispiel eines vollständig elastischen Stoßes.</translation>
+    </message>
+    <message>
+        <source>Notice the conservation of Energy again.</source>
+        <translation>Beachte wieder die Erhaltung der Energie.</translation>
+    </message>
+    <message>
+        <source>Try with varying mass and speeds.</source>
+        <translation>Probiere verschiedene Massen und Tempi aus.</translation>
+    </message>
+    <message>
+        <source>Change the range of the effects of the elctrostatic forces.</source>
+        <translation>Ändere die Reichweite der elektrostatischen Kräfte.</translation>
+    </message>
+    <message>
+        <source>We can say all collisions are really just electrostatic collisions.  Why?</source>
+        <translation>Man kann sagen, alle Stöße sind eigentlich elektrostatisch.  Warum?</translation>
+    </message>
+    <message>
+        <source>Collision Types: Total Elastic Collision</source>
+        <translation>Stoßarten: Vollständig elastischer Stoß</translation>
+    </message>
+    <message>
+        <source>The classic collision.</source>
+        <translation>Der klassische Stoß.</translation>
+    </message>
+    <message>
+        <source>After the collision check the energies before and after the collision in the data table.</source>
+        <translation>Vergleiche nach dem Stoß die Energien vorher und nachher in der Datentabelle.</translation>
+    </message>
+    <message>
+        <source>Notice what happens to the red puck after the collision.</source>
+        <translation>Beachte, was mit dem roten Puck nach dem Stoß geschieht.</translation>
+    </message>
+    <message>
+        <source>Change the mass of the moving puck.  try t opredict what will happen before try run it.</source>
+        <translation>Ändere die Masse des bewegten Pucks.  Sage voraus, was passiert, bevor du ihn startest.</translation>
+    </message>
+    <message>
+        <source>Collision Types: Partial Elastic collision</source>
+        <translation>Stoßarten: Teilelastischer Stoß</translation>
+    </message>
+    <message>
+        <source>This is when some energy is lost during the collision.</source>
+        <translation>Hier geht beim Stoß etwas Energie verloren.</translation>
+    </message>
+    <message>
+        <source>Notice how the block seems to follow the other block.</source>
+        <translation>Beachte, wie der eine Block dem anderen zu folgen scheint.</translation>
+    </message>
+    <message>
+        <source>Try different efficiencies lower than 100% that are on the controls tab.</source>
+        <translation>Probiere auf der Seite Einstellungen Wirkungsgrade unter 100% aus.</translation>
+    </message>
+    <message>
+        <source>Notice what happens as the efficiency approaches zero?</source>
+        <translation>Was geschieht, wenn der Wirkungsgrad gegen null geht?</translation>
+    </message>
+    <message>
+        <source>Collision Types: Total Inelastic Collision</source>
+        <translation>Stoßarten: Vollständig unelastischer Stoß</translation>
+    </message>
+    <message>
+        <source>Notice how they stay stuck together.  They did not bounce off therefore not elastic.</source>
+        <translation>Beachte, wie sie aneinander haften.  Sie prallen nicht ab, der Stoß ist also nicht elastisch.</translation>
+    </message>
+    <message>
+        <source>Try varying the masses and different speeds of the pucks.</source>
+        <translation>Verändere die Massen und das Tempo der Pucks.</translation>
+    </message>
+    <message>
+        <source>Collision Types: Explosion #1</source>
+        <translation>Stoßarten: Explosion Nr. 1</translation>
+    </message>
+    <message>
+        <source>Notice how they explode apart.  Notice energy difference if you analyse the data table.</source>
+        <translation>Beachte, wie sie auseinanderfliegen.  Beachte den Energieunterschied in der Datentabelle.</translation>
+    </message>
+    <message>
+        <source>Collision Types: Explosion #2</source>
+        <translation>Stoßarten: Explosion Nr. 2</translation>
+    </message>
+    <message>
+        <source>Notice how the spring can add energy to the system.</source>
+        <translation>Beachte, wie die Feder dem System Energie zuführen kann.</translation>
+    </message>
+    <message>
+        <source>Try varying the masses and see how different masses affect the final speeds.</source>
+        <translation>Verändere die Massen und sieh, wie sie das Tempo am Ende beeinflussen.</translation>
+    </message>
+    <message>
+        <source>2-D Collision Samples #1:TEC</source>
+        <translation>2-D-Stoßbeispiele Nr. 1: Vollständig elastisch</translation>
+    </message>
+    <message>
+        <source>This is a simple 2-D of collision.</source>
+        <translation>Ein einfacher Stoß in 2-D.</translation>
+    </message>
+    <message>
+        <source>After the collision use the momentum analysis tools</source>
+        <translation>Nutze nach dem Stoß die Werkzeuge der Impulsanalyse</translation>
+    </message>
+    <message>
+        <source>after hitting the &quot;Show Data Table&quot;.</source>
+        <translation>nach einem Klick auf „Datentabelle“.</translation>
+    </message>
+    <message>
+        <source>Show that momentum before equals sum of momentum after.</source>
+        <translation>Zeige, dass der Impuls vorher gleich der Summe der Impulse nachher ist.</translation>
+    </message>
+    <message>
+        <source>2-D Collision Samples #1: Partial Elastic</source>
+        <translation>2-D-Stoßbeispiele Nr. 1: Teilelastisch</translation>
+    </message>
+    <message>
+        <source>Has the same starting collision as in the TEC.</source>
+        <translation>Beginnt wie der vollständig elastische Stoß.</translation>
+    </message>
+    <message>
+        <source>Notice the change in angles after the collision. </source>
+        <translation>Beachte die Änderung der Winkel nach dem Stoß. </translation>
+    </message>
+    <message>
+        <source>Analyze the momentum vectors again to show total before</source>
+        <translation>Untersuche wieder die Impulsvektoren, um zu zeigen, dass der Gesamtimpuls vorher</translation>
+    </message>
+    <message>
+        <source>is the same as total after.</source>
+        <translation>gleich dem Gesamtimpuls nachher ist.</translation>
+    </message>
+    <message>
+        <source>Modify the percent of elasticity on the Controls Tab</source>
+        <translation>Ändere den Elastizitätsanteil auf der Seite Einstellungen</translation>
+    </message>
+    <message>
+        <source>Notice how the total kinetic Energy changes</source>
+        <translation>Beachte, wie sich die gesamte kinetische Energie ändert</translation>
+    </message>
+    <message>
+        <source>but momentum after always matches momentum before</source>
+        <translation>aber der Impuls nachher stimmt immer mit dem Impuls vorher überein</translation>
+    </message>
+    <message>
+        <source>2-D Collision Samples #1: Electrostatic</source>
+        <translation>2-D-Stoßbeispiele Nr. 1: Elektrostatisch</translation>
+    </message>
+    <message>
+        <source>Same starting conditions as in previous examples.</source>
+        <translation>Gleiche Anfangsbedingungen wie in den vorigen Beispielen.</translation>
+    </message>
+    <message>
+        <source>now you can analyse the collision at any time</source>
+        <translation>Jetzt kannst du den Stoß zu jeder Zeit</translation>
+    </message>
+    <message>
+        <source>during the collision by sliding the time scroll bar on the</source>
+        <translation>während des Stoßes mit dem Zeitbalken auf der Seite</translation>
+    </message>
+    <message>
+        <source>momentum anaysis Tab.</source>
+        <translation>Impulsanalyse untersuchen.</translation>
+    </message>
+    <message>
+        <source>Click on View-&gt;Center of Mass.  This shows that the </source>
+        <translation>Klicke auf Ansicht-&gt;Schwerpunkt.  Das zeigt, dass der </translation>
+    </message>
+    <message>
+        <source>Center of mass of the system always follows the same direction and speed.</source>
+        <translation>Der Schwerpunkt des Systems bewegt sich immer mit gleicher Richtung und gleichem Tempo.</translation>
+    </message>
+    <message>
+        <source>Try this for all collisons!!</source>
+        <translation>Probiere das bei allen Stößen aus!!</translation>
+    </message>
+    <message>
+        <source>2-D Collision Samples #1: Total Inelastic</source>
+        <translation>2-D-Stoßbeispiele Nr. 1: Vollständig unelastisch</translation>
+    </message>
+    <message>
+        <source>Same starting conditions.</source>
+        <translation>Gleiche Anfangsbedingungen.</translation>
+    </message>
+    <message>
+        <source>Notice how the objects are stuck together after collision.</source>
+        <translation>Beachte, wie die Körper nach dem Stoß aneinander haften.</translation>
+    </message>
+    <message>
+        <source>The energy &quot;lost&quot; in the collision, some goes into rotational energy.</source>
+        <translation>Von der beim Stoß „verlorenen“ Energie geht ein Teil in Rotationsenergie über.</translation>
+    </message>
+    <message>
+        <source>Change the position of the red puck so that after the collision </source>
+        <translation>Verschiebe den roten Puck so, dass er nach dem Stoß </translation>
+    </message>
+    <message>
+        <source>no rotational energy is present.</source>
+        <translation>keine Rotationsenergie auftritt.</translation>
+    </message>
+    <message>
+        <source>Once again check path of center of mass!</source>
+        <translation>Prüfe wieder die Bahn des Schwerpunkts!</translation>
+    </message>
+    <message>
+        <source>Gravity Assist</source>
+        <translation>Swing-by</translation>
+    </message>
+    <message>
+        <source>In order to save rocket fuel on deep space missions NASA</source>
+        <translation>Um auf Missionen ins All Treibstoff zu sparen, hat die NASA</translation>
+    </message>
+    <message>
+        <source>has successfully used gravity assist to either slow down</source>
+        <translation>mit Erfolg Swing-by-Manöver genutzt, um Raumsonden abzubremsen</translation>
+    </message>
+    <message>
+        <source>or speed the spacecraft up.  The theory is straight forward,</source>
+        <translation>oder zu beschleunigen.  Die Theorie ist einfach,</translation>
+    </message>
+    <message>
+        <source>but the trick is to get the probe coming in at the right angle.</source>
+        <translation>der Kniff ist, die Sonde unter dem richtigen Winkel heranzuführen.</translation>
+    </message>
+    <message>
+        <source>It works as follows, relative to the planet the probe is </source>
+        <translation>Es geht so: Vom Planeten aus gesehen </translation>
+    </message>
+    <message>
+        <source>entering and leaving the the planet at the same speed.  </source>
+        <translation>kommt die Sonde mit demselben Tempo an, mit dem sie abfliegt.  </translation>
+    </message>
+    <message>
+        <source>But since the probe is leaving at a different angle, </source>
+        <translation>Da die Sonde aber unter einem anderen Winkel abfliegt, </translation>
+    </message>
+    <message>
+        <source>when you add the velocity of the planet back to the probe</source>
+        <translation>Addiert man die Geschwindigkeit des Planeten wieder zu der der Sonde,</translation>
+    </message>
+    <message>
+        <source>it will have a different final velocity.</source>
+        <translation>hat sie am Ende eine andere Geschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>Notice the planet losses the same amount of energy the probe gains.</source>
+        <translation>Beachte: Der Planet verliert so viel Energie, wie die Sonde gewinnt.</translation>
+    </message>
+    <message>
+        <source>Rounding errors in calculations may make the total slightly off.</source>
+        <translation>Rundungsfehler können die Summe leicht verfälschen.</translation>
+    </message>
+    <message>
+        <source>Monkey Gun</source>
+        <translation>Affe und Jäger</translation>
+    </message>
+    <message>
+        <source>An internet search on &quot;monkey Gun Physics&quot; will result</source>
+        <translation>Eine Internetsuche nach „Affe und Jäger Physik“ liefert</translation>
+    </message>
+    <message>
+        <source>in a greater explaination of the scenario. But the</source>
+        <translation>eine ausführlichere Erklärung des Versuchs. Die</translation>
+    </message>
+    <message>
+        <source>the general question is where should you aim a tranquilizer</source>
+        <translation>Grundfrage lautet: Wohin soll man mit dem Betäubungsgewehr</translation>
+    </message>
+    <message>
+        <source>gun if the monkey falls right as you shoot the gun?</source>
+        <translation>zielen, wenn sich der Affe genau beim Schuss fallen lässt?</translation>
+    </message>
+    <message>
+        <source>This is an excersize in showing the independance of vertical</source>
+        <translation>Die Übung zeigt die Unabhängigkeit der senkrechten</translation>
+    </message>
+    <message>
+        <source>and horizontal components.  It is a great exercise to prove</source>
+        <translation>und waagrechten Komponenten.  Es ist eine gute Übung, das</translation>
+    </message>
+    <message>
+        <source>this algebraically.</source>
+        <translation>auch rechnerisch zu beweisen.</translation>
+    </message>
+    <message>
+        <source>1-D collisions</source>
+        <translation>1-D-Stöße</translation>
+    </message>
+    <message>
+        <source>These provide a good starting point for understanding collisions.</source>
+        <translation>Sie sind ein guter Einstieg, um Stöße zu verstehen.</translation>
+    </message>
+    <message>
+        <source>The 1-D scenario provides a more intuitive starting point</source>
+        <translation>Der 1-D-Fall bietet einen anschaulicheren Einstieg</translation>
+    </message>
+    <message>
+        <source>for understanding the general principles of collisions.</source>
+        <translation>in die allgemeinen Grundsätze von Stößen.</translation>
+    </message>
+    <message>
+        <source>To discuss what happens during the collision do the</source>
+        <translation>Um zu besprechen, was während des Stoßes geschieht, führe den</translation>
+    </message>
+    <message>
+        <source>collision as a spring collision but keep the spring constant</source>
+        <translation>Stoß mit Feder aus, halte aber die Federkonstante</translation>
+    </message>
+    <message>
+        <source>low and the length large.  You can easily see the energy</source>
+        <translation>klein und die Länge groß.  So sieht man leicht die Energie-</translation>
+    </message>
+    <message>
+        <source>transfer and go over the energy transfer on the graphs</source>
+        <translation>übertragung und kann sie in den Graphen auf der Seite Messen</translation>
+    </message>
+    <message>
+        <source>in the measurement tab.</source>
+        <translation>auf der Seite Messen durch.</translation>
+    </message>
+    <message>
+        <source>This is a list of the primary types of collisions</source>
+        <translation>Hier sind die wichtigsten Arten von Stößen.</translation>
+    </message>
+    <message>
+        <source>Ideal as a starting point for demos or labs in class.</source>
+        <translation>Ideal als Einstieg für Vorführungen oder Übungen im Unterricht.</translation>
+    </message>
+    <message>
+        <source>Change the configuration by asking what if scenarios.</source>
+        <translation>Ändere den Aufbau, indem du „Was wäre, wenn“-Fragen stellst.</translation>
+    </message>
+    <message>
+        <source>Have them predict before running the changes!</source>
+        <translation>Lass die Klasse vorhersagen, bevor die Änderung läuft!</translation>
+    </message>
+    <message>
+        <source>2-D collisions</source>
+        <translation>2-D-Stöße</translation>
+    </message>
+    <message>
+        <source>This is a starting point in exploring 2-D collisions.</source>
+        <translation>Ein Einstieg in die Untersuchung von 2-D-Stößen.</translation>
+    </message>
+    <message>
+        <source>Simply change the pucks a velocity and masses and you have</source>
+        <translation>Ändere einfach Geschwindigkeit und Masse der Pucks, und du hast</translation>
+    </message>
+    <message>
+        <source>an unlimited range of collisions to do.  Show the students</source>
+        <translation>unbegrenzt viele Stöße zur Auswahl.  Zeige der Klasse,</translation>
+    </message>
+    <message>
+        <source>that with the same starting velocities moving the starting</source>
+        <translation>dass bei gleichen Anfangsgeschwindigkeiten</translation>
+    </message>
+    <message>
+        <source>position can dramatically change the outcome.</source>
+        <translation>eine andere Startposition das Ergebnis stark verändern kann.</translation>
+    </message>
+    <message>
+        <source>A quick a simple way to explore the properties of collisions.</source>
+        <translation>Ein schneller und einfacher Weg, die Eigenschaften von Stößen zu erkunden.</translation>
+    </message>
+    <message>
+        <source>Be sure to use the momentum analysis tool,found by clicking the</source>
+        <translation>Nutze unbedingt die Impulsanalyse: Klicke dazu auf</translation>
+    </message>
+    <message>
+        <source>the &quot;Show data table&quot; button to show momentum is conserved!</source>
+        <translation>die Schaltfläche „Datentabelle“ und zeige, dass der Impuls erhalten bleibt!</translation>
+    </message>
+    <message>
+        <source>Symmetric Pattern</source>
+        <translation>Symmetrisches Muster</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Speed Up</source>
+        <translation>Beschleunigen</translation>
+    </message>
+    <message>
+        <source>Slow Down</source>
+        <translation>Abbremsen</translation>
+    </message>
+    <message>
+        <source>Monkey gun</source>
+        <translation>Affe und Jäger</translation>
+    </message>
+    <message>
+        <source>Horizontal Shot</source>
+        <translation>Waagrechter Schuss</translation>
+    </message>
+    <message>
+        <source>Angled Shot</source>
+        <translation>Schräger Schuss</translation>
+    </message>
+    <message>
+        <source>1-D Collision Samples #1</source>
+        <translation>1-D-Stoßbeispiele Nr. 1</translation>
+    </message>
+    <message>
+        <source>Billiard ball</source>
+        <translation>Billardkugel</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <source>Electrostatic</source>
+        <translation>Elektrostatisch</translation>
+    </message>
+    <message>
+        <source>1-D Collision Types</source>
+        <translation>1-D-Stoßarten</translation>
+    </message>
+    <message>
+        <source>TEC</source>
+        <translation>Elastisch</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Teilelastisch</translation>
+    </message>
+    <message>
+        <source>TIC</source>
+        <translation>Unelastisch</translation>
+    </message>
+    <message>
+        <source>Explosion #1</source>
+        <translation>Explosion Nr. 1</translation>
+    </message>
+    <message>
+        <source>Explosion #2</source>
+        <translation>Explosion Nr. 2</translation>
+    </message>
+    <message>
+        <source>2-D Collision Samples #1</source>
+        <translation>2-D-Stoßbeispiele Nr. 1</translation>
+    </message>
+    <message>
+        <source>Electrostatics</source>
+        <translation>Elektrostatik</translation>
+    </message>
+</context>
+<context>
+    <name>DataTable</name>
+    <message>
+        <source>R Speed</source>
+        <translation>R Tempo</translation>
+    </message>
+    <message>
+        <source>R Angle</source>
+        <translation>R Winkel</translation>
+    </message>
+    <message>
+        <source>R Energy</source>
+        <translation>R Energie</translation>
+    </message>
+    <message>
+        <source>R Mom</source>
+        <translation>R Impuls</translation>
+    </message>
+    <message>
+        <source>B Speed</source>
+        <translation>S Tempo</translation>
+    </message>
+    <message>
+        <source>B Angle</source>
+        <translation>S Winkel</translation>
+    </message>
+    <message>
+        <source>B Energy</source>
+        <translation>S Energie</translation>
+    </message>
+    <message>
+        <source>B Mom</source>
+        <translation>S Impuls</translation>
+    </message>
+    <message>
+        <source>Compression </source>
+        <translation>Stauchung </translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>DataWindow</name>
+    <message>
+        <source>Collision Data</source>
+        <translation>Stoßdaten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Copy Graph</source>
+        <translation>Graph kopieren</translation>
+    </message>
+    <message>
+        <source>Print Graph</source>
+        <translation>Graph drucken</translation>
+    </message>
+    <message>
+        <source>Export Data...</source>
+        <translation>Daten exportieren...</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Momentum Analysis</source>
+        <translation>&amp;Impulsanalyse</translation>
+    </message>
+    <message>
+        <source>&amp;Before and After</source>
+        <translation>&amp;Vorher und nachher</translation>
+    </message>
+    <message>
+        <source>Data table</source>
+        <translation>Datentabelle</translation>
+    </message>
+    <message>
+        <source>Table time</source>
+        <translation>Zeit der Tabelle</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>What the numbers say</source>
+        <translation>Was die Zahlen sagen</translation>
+    </message>
+    <message>
+        <source>Table frequency</source>
+        <translation>Frequenz der Tabelle</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>Komponente</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>Graph frequency</source>
+        <translation>Frequenz des Graphen</translation>
+    </message>
+    <message>
+        <source>Draw to</source>
+        <translation>Zeichnen bis</translation>
+    </message>
+    <message>
+        <source>Momentum vectors</source>
+        <translation>Impulsvektoren</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Maßstab</translation>
+    </message>
+    <message>
+        <source>Momentum time</source>
+        <translation>Zeit der Impulse</translation>
+    </message>
+    <message>
+        <source>Red momentum before</source>
+        <translation>Impuls Rot vorher</translation>
+    </message>
+    <message>
+        <source>Red momentum after</source>
+        <translation>Impuls Rot nachher</translation>
+    </message>
+    <message>
+        <source>Black momentum before</source>
+        <translation>Impuls Schwarz vorher</translation>
+    </message>
+    <message>
+        <source>Black momentum after</source>
+        <translation>Impuls Schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Red angle before</source>
+        <translation>Winkel Rot vorher</translation>
+    </message>
+    <message>
+        <source>Red angle after</source>
+        <translation>Winkel Rot nachher</translation>
+    </message>
+    <message>
+        <source>Black angle before</source>
+        <translation>Winkel Schwarz vorher</translation>
+    </message>
+    <message>
+        <source>Black angle after</source>
+        <translation>Winkel Schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Data pages</source>
+        <translation>Datenseiten</translation>
+    </message>
+    <message>
+        <source>Red momentum at the start</source>
+        <translation>Impuls Rot zu Beginn</translation>
+    </message>
+    <message>
+        <source>Red momentum at time t</source>
+        <translation>Impuls Rot zur Zeit t</translation>
+    </message>
+    <message>
+        <source>Black momentum at the start</source>
+        <translation>Impuls Schwarz zu Beginn</translation>
+    </message>
+    <message>
+        <source>Black momentum at time t</source>
+        <translation>Impuls Schwarz zur Zeit t</translation>
+    </message>
+    <message>
+        <source>Resultant</source>
+        <translation>Resultierende</translation>
+    </message>
+    <message>
+        <source>%1, tail</source>
+        <translation>%1, Anfang</translation>
+    </message>
+    <message>
+        <source>%1, head</source>
+        <translation>%1, Spitze</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>TAB separated (*.tsv *.txt)</source>
+        <translation>Tabulatorgetrennt (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Comma separated (*.csv)</source>
+        <translation>Kommagetrennt (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentBox</name>
+    <message>
+        <source>Collisions (*.col)</source>
+        <translation>Stöße (*.col)</translation>
+    </message>
+    <message>
+        <source>Click load to choose a file!</source>
+        <translation>Klicke auf Laden, um eine Datei zu wählen!</translation>
+    </message>
+    <message>
+        <source>Type in explaination here!</source>
+        <translation>Gib hier eine Erklärung ein!</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Is this the right Experiment?</source>
+        <translation>Ist das das richtige Experiment?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Load an Experiment</source>
+        <translation>Experiment laden</translation>
+    </message>
+    <message>
+        <source>Save an Experiment</source>
+        <translation>Experiment speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Line %1 of the explanation reads &quot;%2&quot;, which marks where an experiment&apos;s numbers begin. Change that line, then save.</source>
+        <translation>Zeile %1 der Erklärung lautet „%2“; so wird der Beginn der Zahlen eines Experiments markiert. Ändere diese Zeile und speichere dann.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Data</source>
+        <translation>Daten exportieren</translation>
+    </message>
+    <message>
+        <source>The data &amp;table, at its frequency</source>
+        <translation>Die Daten&amp;tabelle in ihrer Frequenz</translation>
+    </message>
+    <message>
+        <source>&amp;Every sample</source>
+        <translation>&amp;Jede Messung</translation>
+    </message>
+    <message>
+        <source>&amp;Before and after</source>
+        <translation>&amp;Vorher und nachher</translation>
+    </message>
+    <message>
+        <source>CSV, &amp;comma separated, point decimal</source>
+        <translation>CSV, &amp;Komma als Trenner, Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>CSV, &amp;semicolon separated, comma decimal</source>
+        <translation>CSV, &amp;Semikolon als Trenner, Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>T&amp;AB separated, as &quot;Copy All Data&quot;</source>
+        <translation>&amp;Tabulatorgetrennt, wie „Alles kopieren“</translation>
+    </message>
+    <message>
+        <source>&amp;Full precision (17 significant digits)</source>
+        <translation>&amp;Volle Genauigkeit (17 gültige Ziffern)</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>FileReading</name>
+    <message>
+        <source>&quot;%1&quot;: File not found</source>
+        <translation>&quot;%1&quot;: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input in number %1 of the experiment</source>
+        <translation>Ungültige Zahl an Stelle %1 des Experiments</translation>
+    </message>
+    <message>
+        <source>The experiment holds %1 numbers instead of 27</source>
+        <translation>Das Experiment enthält %1 statt 27 Zahlen</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ungültige Zahl</translation>
+    </message>
+    <message>
+        <source>The experiment holds more than 27 numbers</source>
+        <translation>Das Experiment enthält mehr als 27 Zahlen</translation>
+    </message>
+    <message>
+        <source>The file holds no experiment data (no line &quot;START EXPERIMENT DATA&quot;).</source>
+        <translation>Die Datei enthält keine Experimentdaten (keine Zeile „START EXPERIMENT DATA“).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPage</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Momentum</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>X Component</source>
+        <translation>x-Komponente</translation>
+    </message>
+    <message>
+        <source>Y Component</source>
+        <translation>y-Komponente</translation>
+    </message>
+    <message>
+        <source>Scalar Values</source>
+        <translation>Beträge</translation>
+    </message>
+    <message>
+        <source>Red puck</source>
+        <translation>Roter Puck</translation>
+    </message>
+    <message>
+        <source>Black Puck</source>
+        <translation>Schwarzer Puck</translation>
+    </message>
+    <message>
+        <source>Total Only</source>
+        <translation>Nur Summe</translation>
+    </message>
+    <message>
+        <source>Red And Black</source>
+        <translation>Rot und Schwarz</translation>
+    </message>
+    <message>
+        <source>Red, Black and Total</source>
+        <translation>Rot, Schwarz und Summe</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Draw to 0.00 s</source>
+        <translation>Zeichnen bis 0.00 s</translation>
+    </message>
+    <message>
+        <source>Plot Spring Energy</source>
+        <translation>Federenergie zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw to %1 s</source>
+        <translation>Zeichnen bis %1 s</translation>
+    </message>
+    <message>
+        <source>Time :%1</source>
+        <translation>Zeit :%1</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Slidora Guide</source>
+        <translation>Slidora-Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>As the &amp;System</source>
+        <translation>Wie das &amp;System</translation>
+    </message>
+    <message>
+        <source>The language changes when Slidora starts again.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Slidora.</translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>The tilted table adds momentum from outside: the totals need not balance.</source>
+        <translation>Der geneigte Tisch führt Impuls von außen zu: Die Summen müssen nicht übereinstimmen.</translation>
+    </message>
+    <message>
+        <source>Electrostatic forces act over a stretch of the run: &quot;before&quot; is the run&apos;s start and &quot;after&quot; the chosen time.</source>
+        <translation>Elektrostatische Kräfte wirken über einen Teil des Laufs: „vorher“ ist der Beginn des Laufs und „nachher“ die gewählte Zeit.</translation>
+    </message>
+    <message>
+        <source>The spring acts over a stretch of the run: &quot;before&quot; is the run&apos;s start and &quot;after&quot; the chosen time.</source>
+        <translation>Die Feder wirkt über einen Teil des Laufs: „vorher“ ist der Beginn des Laufs und „nachher“ die gewählte Zeit.</translation>
+    </message>
+    <message>
+        <source>elastic</source>
+        <translation>elastisch</translation>
+    </message>
+    <message>
+        <source>inelastic</source>
+        <translation>unelastisch</translation>
+    </message>
+    <message>
+        <source>sticking</source>
+        <translation>haftend</translation>
+    </message>
+    <message>
+        <source>super-elastic</source>
+        <translation>überelastisch</translation>
+    </message>
+    <message>
+        <source>With one puck there is nothing to compare.</source>
+        <translation>Mit einem Puck gibt es nichts zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>In circle mode there is nothing to compare.</source>
+        <translation>Im Kreismodus gibt es nichts zu vergleichen.</translation>
+    </message>
+</context>
+<context>
+    <name>LedgerPage</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Before: the start of the run.  After: %1 (the Time bar of the Data page).</source>
+        <translation>Vorher: der Beginn des Laufs.  Nachher: %1 (der Zeitbalken der Seite Daten).</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>mass (kg)</source>
+        <translation>Masse (kg)</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>direction (rad)</source>
+        <translation>Richtung (rad)</translation>
+    </message>
+    <message>
+        <source>direction (°)</source>
+        <translation>Richtung (°)</translation>
+    </message>
+    <message>
+        <source>momentum x</source>
+        <translation>Impuls x</translation>
+    </message>
+    <message>
+        <source>momentum y</source>
+        <translation>Impuls y</translation>
+    </message>
+    <message>
+        <source>momentum</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Speeds in %1/s, momenta in kg %1/s, energies in kg %1²/s².</source>
+        <translation>Tempi in %1/s, Impulse in kg %1/s, Energien in kg %1²/s².</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>change of total momentum</source>
+        <translation>Änderung des Gesamtimpulses</translation>
+    </message>
+    <message>
+        <source>impulse on red</source>
+        <translation>Kraftstoß auf Rot</translation>
+    </message>
+    <message>
+        <source>impulse on black</source>
+        <translation>Kraftstoß auf Schwarz</translation>
+    </message>
+    <message>
+        <source>red&apos;s impulse is minus black&apos;s</source>
+        <translation>Kraftstoß auf Rot ist minus der auf Schwarz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>kinetic energy after / before</source>
+        <translation>kinetische Energie nachher / vorher</translation>
+    </message>
+    <message>
+        <source>coefficient of restitution</source>
+        <translation>Stoßzahl</translation>
+    </message>
+    <message>
+        <source>no contact</source>
+        <translation>keine Berührung</translation>
+    </message>
+    <message>
+        <source>collision</source>
+        <translation>Stoß</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureTools</name>
+    <message>
+        <source>Length: 0 cm</source>
+        <translation>Länge: 0 cm</translation>
+    </message>
+    <message>
+        <source>Angle: 0.0° or 180.0°</source>
+        <translation>Winkel: 0.0° oder 180.0°</translation>
+    </message>
+    <message>
+        <source>Length: %1%2</source>
+        <translation>Länge: %1%2</translation>
+    </message>
+    <message>
+        <source>Angle: %1° or %2°</source>
+        <translation>Winkel: %1° oder %2°</translation>
+    </message>
+</context>
+<context>
+    <name>ModelView</name>
+    <message>
+        <source>%1%2, %3%2</source>
+        <translation>%1%2, %3%2</translation>
+    </message>
+    <message>
+        <source>Red puck at %1, moving %2 degrees at %3%4/s</source>
+        <translation>Roter Puck bei %1, bewegt sich unter %2 Grad mit %3%4/s</translation>
+    </message>
+    <message>
+        <source>Red velocity handle at %1, aiming the puck at %2 degrees</source>
+        <translation>Geschwindigkeitsgriff Rot bei %1, richtet den Puck auf %2 Grad</translation>
+    </message>
+    <message>
+        <source>Black puck at %1, moving %2 degrees at %3%4/s</source>
+        <translation>Schwarzer Puck bei %1, bewegt sich unter %2 Grad mit %3%4/s</translation>
+    </message>
+    <message>
+        <source>Black velocity handle at %1, aiming the puck at %2 degrees</source>
+        <translation>Geschwindigkeitsgriff Schwarz bei %1, richtet den Puck auf %2 Grad</translation>
+    </message>
+    <message>
+        <source>Mass 1: %1 kg</source>
+        <translation>Masse 1: %1 kg</translation>
+    </message>
+    <message>
+        <source>Mass 2: %1 kg</source>
+        <translation>Masse 2: %1 kg</translation>
+    </message>
+    <message>
+        <source>Charge: %1</source>
+        <translation>Ladung: %1</translation>
+    </message>
+    <message>
+        <source>%1% Elastic collision</source>
+        <translation>%1% elastischer Stoß</translation>
+    </message>
+    <message>
+        <source>k: %1 N/m</source>
+        <translation>k: %1 N/m</translation>
+    </message>
+    <message>
+        <source>Length: %1 cm</source>
+        <translation>Länge: %1 cm</translation>
+    </message>
+    <message>
+        <source>Velocity 1: %1%2/s</source>
+        <translation>Geschw. 1: %1%2/s</translation>
+    </message>
+    <message>
+        <source>Velocity 2: %1%2/s</source>
+        <translation>Geschw. 2: %1%2/s</translation>
+    </message>
+    <message>
+        <source>Force: %1 N [R]</source>
+        <translation>Kraft: %1 N [R]</translation>
+    </message>
+    <message>
+        <source>Angle: 0.0</source>
+        <translation>Winkel: 0.0</translation>
+    </message>
+    <message>
+        <source>Table Angle: %1</source>
+        <translation>Neigung: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Type: %1</source>
+        <translation>&amp;Art: %1</translation>
+    </message>
+    <message>
+        <source>1-D Spring</source>
+        <translation>1-D-Feder</translation>
+    </message>
+    <message>
+        <source>1-D Spring: %1</source>
+        <translation>1-D-Feder: %1</translation>
+    </message>
+    <message>
+        <source>E&amp;lectrostatic: Un</source>
+        <translation>E&amp;lektrostatik: Unb</translation>
+    </message>
+    <message>
+        <source>E&amp;lectrostatic: %1</source>
+        <translation>E&amp;lektrostatik: %1</translation>
+    </message>
+    <message>
+        <source>Computer Speed: %1</source>
+        <translation>Rechentempo: %1</translation>
+    </message>
+    <message>
+        <source>Circle Size: %1</source>
+        <translation>Kreisgröße: %1</translation>
+    </message>
+    <message>
+        <source>Scale: %1</source>
+        <translation>Maßstab: %1</translation>
+    </message>
+    <message>
+        <source>&quot;Dot&quot; Size: (%1)</source>
+        <translation>„Punkt“-Größe: (%1)</translation>
+    </message>
+    <message>
+        <source>Circle friction: (%1)</source>
+        <translation>Kreisreibung: (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>MomentumPage</name>
+    <message>
+        <source>Momentum Vectors:</source>
+        <translation>Impulsvektoren:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Maßstab:</translation>
+    </message>
+    <message>
+        <source>Time: 0 s</source>
+        <translation>Zeit: 0 s</translation>
+    </message>
+    <message>
+        <source>Blue Mom: 6</source>
+        <translation>Blau Impuls: 6</translation>
+    </message>
+    <message>
+        <source>Blue Angle : 0</source>
+        <translation>Blau Winkel : 0</translation>
+    </message>
+    <message>
+        <source>At The Start</source>
+        <translation>Zu Beginn</translation>
+    </message>
+    <message>
+        <source>At Time t</source>
+        <translation>Zur Zeit t</translation>
+    </message>
+    <message>
+        <source>Resultant</source>
+        <translation>Resultierende</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>    Analyse your own</source>
+        <translation>    Selbst analysieren</translation>
+    </message>
+    <message>
+        <source>Red before</source>
+        <translation>Rot vorher</translation>
+    </message>
+    <message>
+        <source>Red after</source>
+        <translation>Rot nachher</translation>
+    </message>
+    <message>
+        <source>Black before</source>
+        <translation>Schwarz vorher</translation>
+    </message>
+    <message>
+        <source>Black after</source>
+        <translation>Schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Mom.</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>* Set Momentum to zero for it to not show</source>
+        <translation>* Impuls 0 blendet den Pfeil aus</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Kommazahl</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Blue mom.: %1</source>
+        <translation>Blau Impuls: %1</translation>
+    </message>
+    <message>
+        <source>Blue angle: %1</source>
+        <translation>Blau Winkel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>I am ....</source>
+        <translation>Ich bin ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Der Name steht auf dem Ausdruck</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PresentationWindow</name>
+    <message>
+        <source>Slidora - Presentation</source>
+        <translation>Slidora - Präsentation</translation>
+    </message>
+    <message>
+        <source>Red %1</source>
+        <translation>Rot %1</translation>
+    </message>
+    <message>
+        <source>Black %1</source>
+        <translation>Schwarz %1</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSetup</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>There is nothing to print: the selected picture is empty.</source>
+        <translation>Es gibt nichts zu drucken: Der gewählte Ausschnitt ist leer.</translation>
+    </message>
+    <message>
+        <source>No printer is set up.</source>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Printed by: %1</source>
+        <translation>Gedruckt von: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Who am I: %1</source>
+        <translation>&amp;Wer bin ich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pucks</name>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>S</translation>
+    </message>
+</context>
+<context>
+    <name>RunControl</name>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Spring Compressed 0.00 cm</source>
+        <translation>Feder gestaucht 0.00 cm</translation>
+    </message>
+    <message>
+        <source>The pucks touched.</source>
+        <translation>Die Pucks haben sich berührt.</translation>
+    </message>
+    <message>
+        <source>Spring Compressed: %1 cm</source>
+        <translation>Feder gestaucht: %1 cm</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Run started.</source>
+        <translation>Lauf gestartet.</translation>
+    </message>
+    <message>
+        <source>Run continued at %1.</source>
+        <translation>Lauf fortgesetzt bei %1.</translation>
+    </message>
+    <message>
+        <source>Run ended at its last tick, %1. Red %2%3, black %4%3.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2%3, Schwarz %4%3.</translation>
+    </message>
+    <message>
+        <source>Run stopped at %1. Red %2%3, black %4%3.</source>
+        <translation>Lauf angehalten bei %1. Rot %2%3, Schwarz %4%3.</translation>
+    </message>
+    <message>
+        <source>Run ended at its last tick, %1. Red %2%3.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2%3.</translation>
+    </message>
+    <message>
+        <source>Run stopped at %1. Red %2%3.</source>
+        <translation>Lauf angehalten bei %1. Rot %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDrawing</name>
+    <message>
+        <source>Spring Compressed: %1 cm</source>
+        <translation>Feder gestaucht: %1 cm</translation>
+    </message>
+</context>
+<context>
+    <name>TablePage</name>
+    <message>
+        <source>Red puck</source>
+        <translation>Roter Puck</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Momentum</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>Black Puck</source>
+        <translation>Schwarzer Puck</translation>
+    </message>
+    <message>
+        <source>Spring Compression</source>
+        <translation>Federstauchung</translation>
+    </message>
+    <message>
+        <source>Show Angle in Radians</source>
+        <translation>Winkel im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Time: 0.00 s</source>
+        <translation>Zeit: 0.00 s</translation>
+    </message>
+    <message>
+        <source>Copy All Data</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Selected</source>
+        <translation>Auswahl kopieren</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>TableReset</name>
+    <message>
+        <source>Time: 0.00 s</source>
+        <translation>Zeit: 0.00 s</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+</context>
+<context>
+    <name>TableWindow</name>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>&amp;Controls</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Measurements</source>
+        <translation>&amp;Messen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Time: 0 s</source>
+        <translation>Zeit: 0 s</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Recenter</source>
+        <translation>&amp;Zentrieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print Trace</source>
+        <translation>Spur &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Table Angle: 0.00</source>
+        <translation>Neigung: 0.00</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Spring Constants</source>
+        <translation>Federkonstanten</translation>
+    </message>
+    <message>
+        <source>k: 10 N/m</source>
+        <translation>k: 10 N/m</translation>
+    </message>
+    <message>
+        <source>Length: 2.50 cm</source>
+        <translation>Länge: 2.50 cm</translation>
+    </message>
+    <message>
+        <source>Spring Compressed: 0 cm</source>
+        <translation>Feder gestaucht: 0 cm</translation>
+    </message>
+    <message>
+        <source>Charge: 10</source>
+        <translation>Ladung: 10</translation>
+    </message>
+    <message>
+        <source>Mass 1: 0.1 kg</source>
+        <translation>Masse 1: 0.1 kg</translation>
+    </message>
+    <message>
+        <source>Mass 2: 0.1 kg</source>
+        <translation>Masse 2: 0.1 kg</translation>
+    </message>
+    <message>
+        <source>Velocity 1: 0.0 cm/s</source>
+        <translation>Geschw. 1: 0.0 cm/s</translation>
+    </message>
+    <message>
+        <source>Velocity 2: 0.0 cm/s</source>
+        <translation>Geschw. 2: 0.0 cm/s</translation>
+    </message>
+    <message>
+        <source>&amp;Ruler</source>
+        <translation>&amp;Lineal</translation>
+    </message>
+    <message>
+        <source>&amp;Protractor</source>
+        <translation>&amp;Winkelmesser</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>Messen</translation>
+    </message>
+    <message>
+        <source>Show Data Table</source>
+        <translation>Datentabelle</translation>
+    </message>
+    <message>
+        <source>Red puck</source>
+        <translation>Roter Puck</translation>
+    </message>
+    <message>
+        <source>Black puck</source>
+        <translation>Schwarzer Puck</translation>
+    </message>
+    <message>
+        <source>Red velocity handle</source>
+        <translation>Geschwindigkeitsgriff Rot</translation>
+    </message>
+    <message>
+        <source>Black velocity handle</source>
+        <translation>Geschwindigkeitsgriff Schwarz</translation>
+    </message>
+    <message>
+        <source>Circle speed handle</source>
+        <translation>Tempogriff des Kreises</translation>
+    </message>
+    <message>
+        <source>Selection frame</source>
+        <translation>Auswahlrahmen</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Replay pace</source>
+        <translation>Tempo der Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Control pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Slidora &amp;Guide</source>
+        <translation>Slidora-&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Slidora</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Run Experiment</source>
+        <translation>Experiment starten</translation>
+    </message>
+    <message>
+        <source>&amp;Load an Experiment</source>
+        <translation>Experiment &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save an Experiment</source>
+        <translation>Experiment &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Select</source>
+        <translation>Ausschnitt &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Print Copy Select</source>
+        <translation>Ausschnitt drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Who Am I:</source>
+        <translation>&amp;Wer bin ich:</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Type: 2-D</source>
+        <translation>&amp;Art: 2-D</translation>
+    </message>
+    <message>
+        <source>2 Masses</source>
+        <translation>2 Massen</translation>
+    </message>
+    <message>
+        <source>1 Mass</source>
+        <translation>1 Masse</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-Blind Friendly</source>
+        <translation>&amp;Farbenblind-freundlich</translation>
+    </message>
+    <message>
+        <source>&amp;Presentation Window</source>
+        <translation>&amp;Präsentationsfenster</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>1-D Spring</source>
+        <translation>1-D-Feder</translation>
+    </message>
+    <message>
+        <source>Elastic</source>
+        <translation>Elastisch</translation>
+    </message>
+    <message>
+        <source>Inelastic</source>
+        <translation>Unelastisch</translation>
+    </message>
+    <message>
+        <source>&amp;Elastic</source>
+        <translation>&amp;Elastisch</translation>
+    </message>
+    <message>
+        <source>&amp;Inelastic</source>
+        <translation>&amp;Unelastisch</translation>
+    </message>
+    <message>
+        <source>&amp;Semi Elastic</source>
+        <translation>&amp;Teilelastisch</translation>
+    </message>
+    <message>
+        <source>E&amp;lectrostatic: Un</source>
+        <translation>E&amp;lektrostatik: Unb</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>effects appear always</source>
+        <translation>wirkt immer</translation>
+    </message>
+    <message>
+        <source>effects appear far away</source>
+        <translation>wirkt schon von weitem</translation>
+    </message>
+    <message>
+        <source>effects appear when they are near</source>
+        <translation>wirkt aus der Nähe</translation>
+    </message>
+    <message>
+        <source>effects appear on when they are close</source>
+        <translation>wirkt erst aus kurzer Entfernung</translation>
+    </message>
+    <message>
+        <source>&amp;Circle</source>
+        <translation>&amp;Kreis</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Zeitablauf</translation>
+    </message>
+    <message>
+        <source>&amp;Plotting Error</source>
+        <translation>&amp;Zeichenfehler</translation>
+    </message>
+    <message>
+        <source>Computer Speed: F</source>
+        <translation>Rechentempo: S</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Circle Size: S</source>
+        <translation>Kreisgröße: K</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Black Really Small</source>
+        <translation>Schwarz sehr klein</translation>
+    </message>
+    <message>
+        <source>Scale: Medium</source>
+        <translation>Maßstab: Mittel</translation>
+    </message>
+    <message>
+        <source>&quot;Dot&quot; Size: (Normal)</source>
+        <translation>„Punkt“-Größe: (Normal)</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Circle friction: (0)</source>
+        <translation>Kreisreibung: (0)</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLine</name>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Spring Compressed: %1 cm</source>
+        <translation>Feder gestaucht: %1 cm</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMarks</name>
+    <message>
+        <source>Center of &amp;Mass</source>
+        <translation>&amp;Schwerpunkt</translation>
+    </message>
+    <message>
+        <source>&amp;Trace Centers</source>
+        <translation>Mittelpunkte &amp;verfolgen</translation>
+    </message>
+    <message>
+        <source>Trace Bloc&amp;k</source>
+        <translation>&amp;Block verfolgen</translation>
+    </message>
+    <message>
+        <source>&amp;Red Before</source>
+        <translation>&amp;Rot vorher</translation>
+    </message>
+    <message>
+        <source>&amp;Black Before</source>
+        <translation>&amp;Schwarz vorher</translation>
+    </message>
+    <message>
+        <source>R&amp;ed After</source>
+        <translation>R&amp;ot nachher</translation>
+    </message>
+    <message>
+        <source>B&amp;lack After</source>
+        <translation>Sc&amp;hwarz nachher</translation>
+    </message>
+    <message>
+        <source>Show &amp;Force</source>
+        <translation>&amp;Kraft zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Direction Arrows</source>
+        <translation>&amp;Richtungspfeile</translation>
+    </message>
+    <message>
+        <source>&amp;Show Scale</source>
+        <translation>Maßstab &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Grid</source>
+        <translation>&amp;Gitter zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Label mass</source>
+        <translation>&amp;Masse beschriften</translation>
+    </message>
+</context>
+</TS>
