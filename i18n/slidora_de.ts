@@ -1199,10 +1199,6 @@ Lizenz: %2</translation>
         <translation>Energie</translation>
     </message>
     <message>
-        <source>Speeds in %1/s, momenta in kg %1/s, energies in kg %1²/s².</source>
-        <translation>Tempi in %1/s, Impulse in kg %1/s, Energien in kg %1²/s².</translation>
-    </message>
-    <message>
         <source>red</source>
         <translation>Rot</translation>
     </message>
@@ -1253,6 +1249,10 @@ Lizenz: %2</translation>
     <message>
         <source>collision</source>
         <translation>Stoß</translation>
+    </message>
+    <message>
+        <source>Speeds in %1/s, momenta in kg %1/s, energies in kg %2/s².</source>
+        <translation>Tempi in %1/s, Impulse in kg %1/s, Energien in kg %2/s².</translation>
     </message>
 </context>
 <context>
@@ -1425,23 +1425,23 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Red before</source>
-        <translation>Rot vorher</translation>
+        <translation>Rot vor</translation>
     </message>
     <message>
         <source>Red after</source>
-        <translation>Rot nachher</translation>
+        <translation>Rot nach</translation>
     </message>
     <message>
         <source>Black before</source>
-        <translation>Schwarz vorher</translation>
+        <translation>Schw. vor</translation>
     </message>
     <message>
         <source>Black after</source>
-        <translation>Schwarz nachher</translation>
+        <translation>Schw. nach</translation>
     </message>
     <message>
         <source>Mom.</source>
-        <translation>Impuls</translation>
+        <translation>Imp.</translation>
     </message>
     <message>
         <source>Angle</source>
@@ -1480,7 +1480,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Name will appear on printout</source>
-        <translation>Der Name steht auf dem Ausdruck</translation>
+        <translation>Name erscheint im Druck</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1763,7 +1763,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Protractor</source>
-        <translation>&amp;Winkelmesser</translation>
+        <translation>&amp;Winkel</translation>
     </message>
     <message>
         <source>Measure</source>

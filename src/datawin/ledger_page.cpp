@@ -80,7 +80,8 @@ void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radi
     g->setHorizontalHeaderLabels({g == beforegrid ? tr("Before") : tr("After"), tr("mass (kg)"), tr("speed"),
                                   radians ? tr("direction (rad)") : tr("direction (°)"), tr("momentum x"),
                                   tr("momentum y"), tr("momentum"), tr("energy")});
-    unitslb->setText(tr("Speeds in %1/s, momenta in kg %1/s, energies in kg %1²/s².").arg(u));
+    // "%1²" would read as a 12th argument: the square comes with the unit
+    unitslb->setText(tr("Speeds in %1/s, momenta in kg %1/s, energies in kg %2/s².").arg(u, u + QStringLiteral("²")));
     const char* names[3] = {QT_TR_NOOP("red"), QT_TR_NOOP("black"), QT_TR_NOOP("total")};
     for (int r = 0; r < 3; ++r) {
         const dw::PuckLine& p = lines[r];

@@ -153,7 +153,9 @@ TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
     EXPECT_EQ(data->ledgerPage().aftergrid->item(1, 2)->text(), "5.00");   // black leaves at 5
     data->tablePage().tdsb->setValue(5);   // before the pucks touch
     EXPECT_EQ(cellOf("coefficient of restitution"), "no contact");
-    EXPECT_TRUE(data->ledgerPage().whenlb->text().contains("Time: 0.20 s"));
+    EXPECT_EQ(data->ledgerPage().whenlb->text(),
+              "Before: the start of the run.  After: Time: 0.20 s (the Time bar of the Data page).");
+    EXPECT_EQ(data->ledgerPage().unitslb->text(), "Speeds in cm/s, momenta in kg cm/s, energies in kg cm²/s².");
     data->ledgerPage().copybt->click();
     EXPECT_EQ(platform.copiedTexts.last().toStdString(),
               dw::writeSheet(data->ledgerPage().sheet(), dw::SheetFormat::Tsv, false));

@@ -1,0 +1,305 @@
+// The windows in German: every text with a translation shows it, and no
+// translated caption is wider than its control at the layout's sizes.
+#include "experiments/experiment_fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QXmlStreamReader>
+#include <map>
+
+#include "datawin/data_window.h"
+#include "datawin/export_dialog.h"
+#include "datawin/graph_page.h"
+#include "experiments/catalogue.h"
+#include "setup/language_menu.h"
+#include "ui/language.h"
+#include "ui/preferences.h"
+
+namespace {
+struct Entry {
+    QString source, translation;
+};
+
+// The German file's entries whose translation differs from the English.
+QList<Entry> translatedEntries()
+{
+    QFile f(QStringLiteral(SLIDORA_TS_FILE));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QList<Entry> out;
+    Entry e;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            e.source = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            e.translation = xml.readElementText();
+            if (e.translation != e.source)
+                out << e;
+        }
+    }
+    return out;
+}
+
+// Each piece of text a window shows: captions, titles, menu entries, list
+// items, table headers and cells, the lines of text boxes, names for screen
+// readers and tips.
+QStringList shownTexts(const QList<QWidget*>& roots)
+{
+    QStringList out;
+    auto add = [&](const QString& t) {
+        for (const QString& line : t.split(QRegularExpression(QStringLiteral("[\\n\\t]"))))
+            if (!line.trimmed().isEmpty())
+                out << line.trimmed();
+    };
+    for (QWidget* root : roots) {
+        QList<QWidget*> all = root->findChildren<QWidget*>();
+        all << root;
+        for (QWidget* w : all) {
+            add(w->windowTitle());
+            add(w->accessibleName());
+            add(w->toolTip());
+            if (auto* l = qobject_cast<QLabel*>(w))
+                add(l->text());
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                add(b->text());
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                add(g->title());
+            if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+                add(e->toPlainText().section(QLatin1Char('\n'), 0, 40));
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < c->count(); ++i)
+                    add(c->itemText(i));
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int i = 0; i < t->count(); ++i)
+                    add(t->tabText(i));
+            if (auto* t = qobject_cast<QTableWidget*>(w))
+                for (int c = 0; c < t->columnCount(); ++c) {
+                    if (t->horizontalHeaderItem(c))
+                        add(t->horizontalHeaderItem(c)->text());
+                    for (int r = 0; r < t->rowCount(); ++r)
+                        if (t->item(r, c))
+                            add(t->item(r, c)->text());
+                }
+            if (auto* m = qobject_cast<QMenu*>(w)) {
+                add(m->title());
+                for (QAction* a : m->actions()) {
+                    add(a->text());
+                    add(a->toolTip());
+                }
+            }
+        }
+    }
+    return out;
+}
+
+// The English text, or the English pattern with its numbers filled in.
+bool isEnglish(const QString& text, const Entry& e)
+{
+    auto strip = [](QString s) { return s.remove(QLatin1Char('&')); };
+    if (text == e.source || strip(text) == strip(e.source))
+        return true;
+    if (!e.source.contains(QLatin1String("%1")))
+        return false;
+    QString pattern = QRegularExpression::escape(strip(e.source));
+    pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(strip(text)).hasMatch()
+        && !QRegularExpression(QRegularExpression::anchoredPattern(
+                                   QRegularExpression::escape(strip(e.translation))
+                                       .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"))))
+                .match(strip(text))
+                .hasMatch();
+}
+
+// A widget's place in its window, the same in either language.
+QString key(const QWidget* w)
+{
+    QString k;
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        const QWidget* up = p->parentWidget();
+        const int index = up ? static_cast<int>(up->children().indexOf(const_cast<QWidget*>(p))) : 0;
+        k.prepend(QStringLiteral("/%1%2#%3")
+                      .arg(QString::fromLatin1(p->metaObject()->className()), p->objectName())
+                      .arg(index));
+    }
+    return k;
+}
+
+struct Fit {
+    int width = 0;   // the room: the control's width, or its parent's for a label
+    int needed = 0;   // what the caption asks for
+    QRect rect;   // a label's place with its caption
+    QList<QString> overlaps;   // the labels and controls it runs into
+    QString text;
+};
+
+// How each caption fits: buttons, boxes and tabs within their width, labels
+// within their parent and clear of their neighbours.
+std::map<QString, Fit> fits(const QList<QWidget*>& roots)
+{
+    std::map<QString, Fit> out;
+    for (QWidget* root : roots) {
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            Fit f;
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
+                f.width = b->width();
+                f.needed = b->sizeHint().width();
+            } else if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+                f.width = g->width();
+                f.needed = g->fontMetrics().horizontalAdvance(g->title()) + 16;
+            } else if (auto* t = qobject_cast<QTabWidget*>(w)) {
+                f.width = t->width();
+                f.needed = t->tabBar()->sizeHint().width();
+            } else if (auto* l = qobject_cast<QLabel*>(w);
+                       l && !l->text().isEmpty() && !l->wordWrap() && l->parentWidget()) {
+                f.text = l->text();
+                f.rect = QRect(l->pos(), l->sizeHint());
+                f.width = l->parentWidget()->width();
+                f.needed = f.rect.right() + 1;
+                for (QObject* o : l->parentWidget()->children()) {
+                    auto* sibling = qobject_cast<QWidget*>(o);
+                    if (sibling && sibling != l && sibling->geometry().intersects(f.rect))
+                        f.overlaps << key(sibling);
+                }
+            } else {
+                continue;
+            }
+            out[key(w)] = f;
+        }
+    }
+    return out;
+}
+
+class TranslationTest : public ExperimentTest {
+protected:
+    void TearDown() override
+    {
+        ExperimentTest::TearDown();
+        lang::install(QStringLiteral("en"));
+    }
+
+    // The windows made anew in `code`, taken through the modes and pages
+    // that change their captions.
+    QList<QWidget*> windowsIn(const QString& code)
+    {
+        exportDialog.reset();
+        data.reset();
+        box.reset();
+        nameDialog.reset();
+        window.reset();
+        EXPECT_TRUE(lang::install(code));
+        ExperimentTest::SetUp();
+        data = std::make_unique<DataWindow>(*window, platform);
+        exportDialog = std::make_unique<ExportDialog>(dw::DataExport{}, window.get());
+        c().electro50->trigger();
+        c().c1sb->setValue(40);
+        c().m1sb->setValue(35);
+        c().springInelastic->trigger();
+        c().speedSlow->trigger();
+        runAndPause(30);
+        c().rulerrb->click();
+        c().showbt->click();
+        data->graphPage().plotVelocity->click();
+        box->showEntry(*exper::catalogueExperiment(9));
+        // laid out as the user sees them
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{window.get(), data.get(), nameDialog.get(), exportDialog.get()})
+            w->show();
+        QApplication::processEvents();
+        // every page of a tab widget at its size, not only the one in front
+        for (QWidget* w : std::initializer_list<QWidget*>{window.get(), data.get()})
+            for (QStackedWidget* pages : w->findChildren<QStackedWidget*>())
+                for (int i = 0; i < pages->count(); ++i)
+                    pages->widget(i)->resize(pages->size());
+        return {window.get(), data.get(), nameDialog.get(), exportDialog.get()};
+    }
+
+    std::unique_ptr<DataWindow> data;
+    std::unique_ptr<ExportDialog> exportDialog;
+};
+}   // namespace
+
+TEST_F(TranslationTest, GermanLeavesNoTranslatedTextInEnglish)
+{
+    const QList<Entry> entries = translatedEntries();
+    ASSERT_GT(entries.size(), 400);
+    const QStringList english = shownTexts(windowsIn(QStringLiteral("en")));
+    const QStringList german = shownTexts(windowsIn(QStringLiteral("de")));
+    int checked = 0;
+    for (const QString& text : german)
+        for (const Entry& e : entries) {
+            ++checked;
+            EXPECT_FALSE(isEnglish(text, e))
+                << "still English: \"" << text.toStdString() << "\" (\"" << e.translation.toStdString() << "\")";
+        }
+    EXPECT_GT(checked, 0);
+    // the same walk finds the English in English: the check can see it
+    int found = 0;
+    for (const QString& text : english)
+        for (const Entry& e : entries)
+            found += isEnglish(text, e);
+    EXPECT_GT(found, 150);
+    EXPECT_TRUE(german.contains(QStringLiteral("Masse 1: 3.5 kg")));
+    EXPECT_TRUE(
+        std::any_of(german.begin(), german.end(), [](const QString& t) { return t.startsWith("Feder gestaucht"); }));
+}
+
+TEST_F(TranslationTest, GermanCaptionsFitTheirControls)
+{
+    const std::map<QString, Fit> english = fits(windowsIn(QStringLiteral("en")));
+    const std::map<QString, Fit> german = fits(windowsIn(QStringLiteral("de")));
+    ASSERT_EQ(english.size(), german.size());
+    for (const auto& [k, de] : german) {
+        const Fit& en = english.at(k);
+        // a caption the English already overflows may not overflow more
+        EXPECT_LE(de.needed, std::max(de.width, en.needed)) << k.toStdString();
+        for (const QString& o : de.overlaps)
+            EXPECT_TRUE(en.overlaps.contains(o)) << "\"" << de.text.toStdString() << "\" runs into " << o.toStdString();
+    }
+}
+
+TEST(Language, TheSystemOrTheChoiceDecides)
+{
+    EXPECT_EQ(lang::startLanguage(QLocale(QLocale::German, QLocale::Austria)), "de");
+    EXPECT_EQ(lang::startLanguage(QLocale(QLocale::French, QLocale::France)), "en");
+    EXPECT_EQ(lang::startLanguage(QLocale(QLocale::English, QLocale::UnitedStates)), "en");
+    prefs::setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(lang::startLanguage(QLocale(QLocale::German, QLocale::Germany)), "en");
+    prefs::setLanguage(QStringLiteral("de"));
+    EXPECT_EQ(lang::startLanguage(QLocale(QLocale::English, QLocale::UnitedStates)), "de");
+    EXPECT_FALSE(lang::install(QStringLiteral("xx")));
+    EXPECT_EQ(lang::current(), "en");
+    EXPECT_TRUE(lang::install(QStringLiteral("de")));
+    EXPECT_EQ(QCoreApplication::translate("TableWindow", "&File"), "&Datei");
+    EXPECT_TRUE(lang::install(QStringLiteral("en")));
+    EXPECT_EQ(QCoreApplication::translate("TableWindow", "&File"), "&File");
+}
+
+TEST_F(TableTest, TheLanguageMenuRemembersTheChoiceForTheNextStart)
+{
+    LanguageMenu& menu = window->languageMenu();
+    EXPECT_TRUE(menu.entry(0)->isChecked());   // nothing chosen: as the system
+    menu.entry(2)->trigger();
+    EXPECT_EQ(prefs::language(), "de");
+    EXPECT_TRUE(menu.entry(2)->isChecked());
+    EXPECT_FALSE(menu.entry(0)->isChecked());
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages.last().contains("next start") || platform.messages.last().contains("again"));
+    EXPECT_EQ(window->menuBar()->actions().first()->text(), "&File");   // this start stays English
+    menu.entry(2)->trigger();   // the same again: nothing new to say
+    EXPECT_EQ(platform.messages.size(), 1);
+    menu.entry(0)->trigger();
+    EXPECT_EQ(prefs::language(), "");
+}
