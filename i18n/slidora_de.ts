@@ -1236,7 +1236,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>kinetic energy after / before</source>
-        <translation>kinetische Energie nachher / vorher</translation>
+        <translation>Kinetische Energie nachher / vorher</translation>
     </message>
     <message>
         <source>coefficient of restitution</source>
@@ -1252,7 +1252,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Speeds in %1/s, momenta in kg %1/s, energies in kg %2/s².</source>
-        <translation>Tempi in %1/s, Impulse in kg %1/s, Energien in kg %2/s².</translation>
+        <translation>Geschwindigkeiten in %1/s, Impulse in kg %1/s, Energien in kg %2/s².</translation>
     </message>
 </context>
 <context>
