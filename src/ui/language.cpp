@@ -26,7 +26,15 @@ QString startLanguage(const QLocale& system)
     const QString chosen = prefs::language();
     if (!chosen.isEmpty())
         return chosen;
-    return system.language() == QLocale::German ? QStringLiteral("de") : QStringLiteral("en");
+    // the user's languages in order of preference (LANGUAGE, then the locale):
+    // the first one Slidora speaks
+    for (const QString& tag : system.uiLanguages()) {
+        if (tag.startsWith(QLatin1String("de")))
+            return QStringLiteral("de");
+        if (tag.startsWith(QLatin1String("en")))
+            return QStringLiteral("en");
+    }
+    return QStringLiteral("en");
 }
 
 bool install(const QString& code)

@@ -8,7 +8,8 @@
 
 namespace lang {
 
-// "de" or "en": the remembered choice, else the system locale's language.
+// "de" or "en": the remembered choice, else the first of the system's
+// languages that Slidora speaks, else English.
 QString startLanguage(const QLocale& system = QLocale::system());
 
 // Installs the translations of `code` ("en" removes any); false when the
