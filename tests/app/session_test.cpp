@@ -123,7 +123,8 @@ TEST(SessionTest, WhoAmIIsRememberedAndADamagedFileIsIgnored)
     // garbage where the settings were: a first start
     QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Slidora/Slidora.conf"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray("\xff\x00[General\nzoom=@Variant(\x01)\nname=\x1b[2J", 40));
+    static const char garbage[] = "\xff\x00[General\nzoom=@Variant(\x01)\nname=\x1b[2J";
+    file.write(garbage, sizeof garbage - 1);
     file.close();
     Session damaged(platform, Session::rememberedZoom());
     EXPECT_EQ(damaged.zoom(), 100);

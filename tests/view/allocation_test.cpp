@@ -24,6 +24,25 @@ void* operator new[](std::size_t n)
 {
     return operator new(n);
 }
+// the nothrow forms too, so every allocation is paired with the free above
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(n ? n : 1);
+}
+void* operator new[](std::size_t n, const std::nothrow_t& t) noexcept
+{
+    return operator new(n, t);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
 void operator delete(void* p) noexcept
 {
     std::free(p);
