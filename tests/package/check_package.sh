@@ -38,7 +38,7 @@ done
 gzip -t "$root/usr/share/man/man1/slidora.1.gz" "$root/usr/share/doc/slidora/changelog.gz" || fail "gzip"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6 fonts-liberation; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = slidora ] || fail "package name"
