@@ -704,7 +704,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation>&amp;Daten</translation>
+        <translation>Da&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Graph</source>
@@ -875,7 +875,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Is this the right Experiment?</source>
@@ -938,11 +938,11 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>T&amp;AB separated, as &quot;Copy All Data&quot;</source>
-        <translation>&amp;Tabulatorgetrennt, wie „Alles kopieren“</translation>
+        <translation>Ta&amp;bulatorgetrennt, wie „Alles kopieren“</translation>
     </message>
     <message>
         <source>&amp;Full precision (17 significant digits)</source>
-        <translation>&amp;Volle Genauigkeit (17 gültige Ziffern)</translation>
+        <translation>Volle &amp;Genauigkeit (17 gültige Ziffern)</translation>
     </message>
     <message>
         <source>Content</source>
@@ -1679,7 +1679,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation>&amp;Daten</translation>
+        <translation>Da&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Measurements</source>
@@ -1691,7 +1691,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Neu</translation>
+        <translation>Ne&amp;u</translation>
     </message>
     <message>
         <source>Time: 0 s</source>
@@ -1711,7 +1711,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Print Trace</source>
-        <translation>Spur &amp;drucken</translation>
+        <translation>S&amp;pur drucken</translation>
     </message>
     <message>
         <source>Table Angle: 0.00</source>
@@ -1759,11 +1759,11 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Ruler</source>
-        <translation>&amp;Lineal</translation>
+        <translation>L&amp;ineal</translation>
     </message>
     <message>
         <source>&amp;Protractor</source>
-        <translation>&amp;Winkel</translation>
+        <translation>Win&amp;kel</translation>
     </message>
     <message>
         <source>Measure</source>
@@ -1883,7 +1883,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation>&amp;Vollbild</translation>
+        <translation>Vollbil&amp;d</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -2037,7 +2037,7 @@ Lizenz: %2</translation>
     <name>ViewMarks</name>
     <message>
         <source>Center of &amp;Mass</source>
-        <translation>&amp;Schwerpunkt</translation>
+        <translation>Sch&amp;werpunkt</translation>
     </message>
     <message>
         <source>&amp;Trace Centers</source>
@@ -2069,11 +2069,11 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Direction Arrows</source>
-        <translation>&amp;Richtungspfeile</translation>
+        <translation>R&amp;ichtungspfeile</translation>
     </message>
     <message>
         <source>&amp;Show Scale</source>
-        <translation>Maßstab &amp;zeigen</translation>
+        <translation>Maßs&amp;tab zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Grid</source>

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -182,6 +183,46 @@ std::map<QString, Fit> fits(const QList<QWidget*>& roots)
     return out;
 }
 
+// The pairs of things that answer to the same Alt+letter: in one window the
+// menu bar's menus and the buttons, boxes and tabs it shows; in a menu its entries.
+QSet<QString> sharedAccessKeys(const QList<QWidget*>& roots)
+{
+    QSet<QString> pairs;
+    auto letter = [](const QString& text) {
+        const qsizetype i = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        return i < 0 ? QChar() : text.at(i + 1).toLower();
+    };
+    for (QWidget* root : roots) {
+        QList<std::pair<QChar, QString>> keys;
+        if (auto* bar = root->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+            for (QAction* a : bar->actions())
+                keys.push_back({letter(a->text()), QStringLiteral("menu %1").arg(bar->actions().indexOf(a))});
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(root) || w->window() != root)
+                continue;
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                keys.push_back({letter(b->text()), key(w)});
+            if (auto* t = qobject_cast<QTabWidget*>(w))
+                for (int i = 0; i < t->count(); ++i)
+                    keys.push_back({letter(t->tabText(i)), key(w) + QString::number(i)});
+        }
+        QList<QList<std::pair<QChar, QString>>> groups{keys};
+        for (QMenu* m : root->findChildren<QMenu*>()) {
+            QList<std::pair<QChar, QString>> entries;
+            for (QAction* a : m->actions())
+                entries.push_back(
+                    {letter(a->text()), key(m) + QStringLiteral(" entry ") + QString::number(m->actions().indexOf(a))});
+            groups << entries;
+        }
+        for (const auto& g : groups)
+            for (int i = 0; i < g.size(); ++i)
+                for (int j = i + 1; j < g.size(); ++j)
+                    if (!g[i].first.isNull() && g[i].first == g[j].first)
+                        pairs.insert(g[i].second + QStringLiteral(" and ") + g[j].second);
+    }
+    return pairs;
+}
+
 class TranslationTest : public ExperimentTest {
 protected:
     void TearDown() override
@@ -302,4 +343,21 @@ TEST_F(TableTest, TheLanguageMenuRemembersTheChoiceForTheNextStart)
     EXPECT_EQ(platform.messages.size(), 1);
     menu.entry(0)->trigger();
     EXPECT_EQ(prefs::language(), "");
+}
+
+TEST_F(TranslationTest, GermanAccessKeysCollideNoMoreThanTheEnglish)
+{
+    // as the windows stand, then with the Load box asking Yes or No over the Measurements page
+    auto both = [this](const QString& code) {
+        const QList<QWidget*> roots = windowsIn(code);
+        QSet<QString> pairs = sharedAccessKeys(roots);
+        box->openBox(ExperimentBox::LoadMode);
+        box->confirmation()->show();
+        c().TabbedNotebook1->setCurrentIndex(2);
+        return pairs.unite(sharedAccessKeys(roots));
+    };
+    const QSet<QString> english = both(QStringLiteral("en"));
+    const QSet<QString> german = both(QStringLiteral("de"));
+    for (const QString& pair : german)
+        EXPECT_TRUE(english.contains(pair)) << "one Alt+letter for " << pair.toStdString();
 }
