@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "engine/numbers.h"
 #include "engine/sim_state.h"
@@ -89,10 +90,14 @@ dw::TableChoice TablePage::choice() const
 
 void TablePage::buildTable()
 {
-    dw::Sheet sheet = dw::tableSheet(run_, choice());
-    for (std::string& h : sheet.header)
-        h = QCoreApplication::translate("DataTable", h.c_str()).toStdString();
-    datamem->setPlainText(QString::fromStdString(dw::writeSheet(sheet, dw::SheetFormat::Tsv, false)));
+    // the numbers are ASCII; only the header line is looked up in the user's language
+    const std::string text = dw::buildTableText(run_, choice());
+    const size_t eol = std::min(text.find('\n'), text.size());
+    QStringList header = QString::fromLatin1(text.data(), static_cast<qsizetype>(eol)).split(QLatin1Char('\t'));
+    for (QString& h : header)
+        h = QCoreApplication::translate("DataTable", h.toLatin1().constData());
+    datamem->setPlainText(header.join(QLatin1Char('\t'))
+                          + QString::fromLatin1(text.data() + eol, static_cast<qsizetype>(text.size() - eol)));
 }
 
 void TablePage::copySelection()
