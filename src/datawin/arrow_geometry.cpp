@@ -43,8 +43,6 @@ Resultant resultantFrom(IPoint tail, IPoint head, int scale)
     const double len = std::sqrt(static_cast<double>(r.half.x) * r.half.x + static_cast<double>(r.half.y) * r.half.y);
     r.momNumber = num::F(2 * len / (scale > 0 ? scale : 1), 4, 1);
     r.angleNumber = num::F(a * 180 / kPi, 4, 1);
-    r.momText = "Blue mom.: " + r.momNumber;
-    r.angleText = "Blue angle: " + r.angleNumber;
     return r;
 }
 

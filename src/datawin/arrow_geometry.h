@@ -23,8 +23,7 @@ struct Resultant {
     IPoint handle;   // the midpoint square
     IPoint half;   // tail - handle
     double angle = 0;   // tail to head, y up, in [0, 2 pi)
-    std::string momNumber, angleNumber;   // as shown
-    std::string momText, angleText;   // the captions in English
+    std::string momNumber, angleNumber;   // as the page shows them: " 6.0", "180.0"
 };
 Resultant resultantFrom(IPoint tail, IPoint head, int scale);
 

@@ -27,12 +27,6 @@ struct RunData {
     std::array<int32_t, 6> divisors{1, 2, 4, 5, 10, 20};
 };
 
-// g = force-bar position x 0.05 / red mass-bar position, with one mass in 1-D.
-inline double pushGain(bool oneMassOneD, int forceBar, int redMassBar)
-{
-    return oneMassOneD ? forceBar * 0.05 / redMassBar : 0.0;
-}
-
 // What the data pages read of a run and its set-up.
 inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)
 {

@@ -1,11 +1,8 @@
 #include "engine/run.h"
 
-#include <cstring>
-
 #include "engine/collisions.h"
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
-#include "engine/numbers.h"
 #include "engine/spring.h"
 
 namespace sim {
@@ -90,20 +87,6 @@ void runEvent(SimState& s, RunHost& host)
     runStep(s, host);
     if (atLimit)
         s.stepPhase = 0;
-}
-
-int timeLabelText(char* buf, int size, double seconds)
-{
-    static const char kHead[] = "Time: ";
-    const int head = static_cast<int>(sizeof kHead) - 1;
-    if (size < head + 16)
-        return 0;
-    std::memcpy(buf, kHead, static_cast<size_t>(head));
-    int n = num::formatFixed(buf + head, size - head, seconds, 5, 2);
-    if (n < 0 || head + n + 3 > size)
-        return 0;
-    std::memcpy(buf + head + n, " s", 3);
-    return head + n + 2;
 }
 
 }   // namespace sim

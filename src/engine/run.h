@@ -39,7 +39,4 @@ void runStep(SimState& s, RunHost& host);
 // Timer events per tick for a timer interval (50 -> 1, 25 -> 2, 10 -> 5).
 int eventsPerTickFor(int intervalMs);
 
-// "Time: " + F(tick * 0.05, 5, 2) + " s" into buf; returns the length.
-int timeLabelText(char* buf, int size, double seconds);
-
 }   // namespace sim

@@ -290,7 +290,7 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
 {
     const exper::ParameterParse p = exper::parseParameterText(parameterText.toStdString());
     if (!p.record) {
-        platform_.showMessage(&w_, readErrorText(p.error));
+        platform_.showMessage(&w_, parameterErrorText(p));
         return false;
     }
     applier_.apply(*p.record, RecordApplier::Source::Catalogue);

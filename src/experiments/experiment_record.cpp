@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "engine/translatable.h"
+
 namespace exper {
 
 std::optional<int32_t> parseDecimal(std::string_view t)
@@ -69,7 +71,10 @@ ExperimentFile parseExperimentFile(std::string_view bytes)
     for (; i < lines.size() && lines[i] != kMarker; ++i)
         out.lines.emplace_back(lines[i]);
     if (i == lines.size()) {
-        out.error = ParseError{0, "The file holds no experiment data (no line \"" + std::string(kMarker) + "\")."};
+        out.error = ParseError{0,
+                               TRANSLATABLE("FileReading",
+                                            "The file holds no experiment data (no line \"START "
+                                            "EXPERIMENT DATA\").")};
         return out;
     }
     // The numbers run on across lines: each group takes the next tokens
@@ -104,7 +109,8 @@ ExperimentFile parseExperimentFile(std::string_view bytes)
             }
             const std::optional<int32_t> v = parseDecimal(token.substr(0, 32));
             if (!v || token.size() > 32) {
-                out.error = ParseError{static_cast<int>(line) + 1, "Invalid numeric input"};
+                out.error =
+                    ParseError{static_cast<int>(line) + 1, TRANSLATABLE("FileReading", "Invalid numeric input")};
                 return out;
             }
             r.f[static_cast<size_t>(field)] = *v;
@@ -141,6 +147,14 @@ std::string writeExperimentFile(const std::vector<std::string>& lines, const Exp
 ParameterParse parseParameterText(std::string_view text)
 {
     ParameterParse out;
+    auto failed = [&out](const char* pattern, int number) {
+        out.errorPattern = pattern;
+        out.errorNumber = number;
+        out.error = pattern;
+        if (const size_t at = out.error.find("%1"); at != std::string::npos)
+            out.error.replace(at, 2, std::to_string(number));
+        return out;
+    };
     ExperimentRecord r;
     size_t count = 0, start = 0;
     for (size_t i = 0; i <= text.size(); ++i) {
@@ -148,21 +162,17 @@ ParameterParse parseParameterText(std::string_view text)
             continue;
         const std::string_view token = text.substr(start, i - start);
         const std::optional<int32_t> v = parseDecimal(token);
-        if (!v) {
-            out.error = "Invalid numeric input in number " + std::to_string(count + 1) + " of the experiment";
-            return out;
-        }
-        if (count == r.f.size()) {
-            out.error = "The experiment holds more than 27 numbers";
-            return out;
-        }
+        if (!v)
+            return failed(TRANSLATABLE("FileReading", "Invalid numeric input in number %1 of the experiment"),
+                          static_cast<int>(count) + 1);
+        if (count == r.f.size())
+            return failed(TRANSLATABLE("FileReading", "The experiment holds more than 27 numbers"), 0);
         r.f[count++] = *v;
         start = i + 1;
     }
-    if (count != r.f.size()) {
-        out.error = "The experiment holds " + std::to_string(count) + " numbers instead of 27";
-        return out;
-    }
+    if (count != r.f.size())
+        return failed(TRANSLATABLE("FileReading", "The experiment holds %1 numbers instead of 27"),
+                      static_cast<int>(count));
     out.record = r;
     return out;
 }

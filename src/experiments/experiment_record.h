@@ -54,7 +54,7 @@ inline constexpr std::string_view kMarker = "START EXPERIMENT DATA";
 
 struct ParseError {
     int line = 0;   // 1-based line of the text; 0 when it names none
-    std::string message;   // "Invalid numeric input", ...
+    std::string message;   // "Invalid numeric input", ... (marked for translation, context "FileReading")
 };
 
 // What a file holds: its explanation lines (raw bytes, no line ends) and,
@@ -79,7 +79,10 @@ std::string writeExperimentFile(const std::vector<std::string>& lines, const Exp
 // spaces; anything else is rejected with a message.
 struct ParameterParse {
     std::optional<ExperimentRecord> record;
-    std::string error;
+    std::string error;   // as shown in English
+    // the same for translation (context "FileReading"): "%1" stands for the number
+    const char* errorPattern = nullptr;
+    int errorNumber = 0;
 };
 ParameterParse parseParameterText(std::string_view text);
 std::string parameterText(const ExperimentRecord& r);

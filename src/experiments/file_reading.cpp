@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 QString tr(const char* text)
@@ -32,26 +31,13 @@ bool readExperimentBytes(const QString& path, QByteArray* bytes, QString* error)
 
 QString readErrorText(const std::string& message)
 {
-    // the reader's messages, some with a count in them
-    static const QRegularExpression numberN(
-        QStringLiteral("^Invalid numeric input in number (\\d+) of the experiment$"));
-    static const QRegularExpression holdsN(QStringLiteral("^The experiment holds (\\d+) numbers instead of 27$"));
-    const QString m = QString::fromStdString(message);
-    if (const QRegularExpressionMatch n = numberN.match(m); n.hasMatch())
-        return QCoreApplication::translate("FileReading", "Invalid numeric input in number %1 of the experiment")
-            .arg(n.captured(1));
-    if (const QRegularExpressionMatch n = holdsN.match(m); n.hasMatch())
-        return QCoreApplication::translate("FileReading", "The experiment holds %1 numbers instead of 27")
-            .arg(n.captured(1));
-    static const char* const fixed[] = {
-        QT_TRANSLATE_NOOP("FileReading", "Invalid numeric input"),
-        QT_TRANSLATE_NOOP("FileReading", "The experiment holds more than 27 numbers"),
-        QT_TRANSLATE_NOOP("FileReading", "The file holds no experiment data (no line \"START EXPERIMENT DATA\")."),
-    };
-    for (const char* f : fixed)
-        if (message == f)
-            return tr(f);
-    return m;
+    return tr(message.c_str());
+}
+
+QString parameterErrorText(const exper::ParameterParse& p)
+{
+    const QString text = tr(p.errorPattern ? p.errorPattern : p.error.c_str());
+    return text.contains(QLatin1String("%1")) ? text.arg(p.errorNumber) : text;
 }
 
 QString parseErrorMessage(const QString& path, const exper::ParseError& e)

@@ -12,6 +12,7 @@ bool readExperimentBytes(const QString& path, QByteArray* bytes, QString* error)
 
 // A reader's message in the user's language.
 QString readErrorText(const std::string& message);
+QString parameterErrorText(const exper::ParameterParse& p);
 
 // "\"<path>\", line N: <what>" for a file whose numbers cannot be read.
 QString parseErrorMessage(const QString& path, const exper::ParseError& e);

@@ -10,12 +10,12 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     // shares one of them and allocates nothing for its text.
     timeTexts_.reserve(sim::kTickCeiling + 1);
     const QString label = tr("Time: %1 s");
-    const int at = static_cast<int>(label.indexOf(QLatin1String("%1")));
-    timeHead_ = at;
+    timeHead_ = static_cast<int>(label.indexOf(QLatin1String("%1")));
+    const QString head = label.left(timeHead_), tail = label.mid(timeHead_ + 2);
     char buf[40];
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
         const int n = num::formatFixed(buf, sizeof buf, t * 0.05, 5, 2);
-        timeTexts_.push_back(label.left(at) + QString::fromLatin1(buf, n) + label.mid(at + 2));
+        timeTexts_.push_back(head + QLatin1String(buf, n) + tail);
     }
     // The spring shows at most its full length, 200 px or 10.00 cm.
     springTexts_.reserve(1001);

@@ -32,8 +32,10 @@ public:
     }
     void showingTick(int viewTick) override { c_.Timesb->setMaximum(viewTick); }
 
-private:
+    // The time label's text of a tick, built once: "Time:  0.05 s".
     const QString& timeText(int tick);
+
+private:
     void showSpringReading();
     static QString springText(const QString& cm);
     // What a screen reader hears of the run, on the Start button: started,

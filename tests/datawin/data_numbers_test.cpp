@@ -9,6 +9,7 @@
 #include "datawin/arrow_geometry.h"
 #include "datawin/graph_values.h"
 #include "datawin/table_text.h"
+#include "engine/setup_model.h"
 
 using namespace dw;
 
@@ -86,9 +87,14 @@ TEST(TableText, EveryColumnInOrderWithNoTrailingTab)
 TEST(TableText, ThePushGrowsTheRedSpeedButNotItsMomentum)
 {
     Fixture f(30);
-    f.run.g = pushGain(true, 50, 20);   // 5.0 N on 2.0 kg: 0.125 per tick
+    sim::SetupModel m;   // 5.0 N on 2.0 kg: 0.125 per tick
+    m.tableAngle = 50;
+    m.redMass = 20;
+    m.dimension = 1;
+    EXPECT_DOUBLE_EQ(m.pushGain(), 0.0);   // two masses: no push
+    m.massCount = 1;
+    f.run.g = m.pushGain();
     EXPECT_DOUBLE_EQ(f.run.g, 0.125);
-    EXPECT_DOUBLE_EQ(pushGain(false, 50, 20), 0.0);
     TableChoice c;
     c.columns = {true, false, true, true, false, false, false, false, false};
     c.lastPosition = 30;
@@ -198,14 +204,14 @@ TEST(ArrowGeometry, HalvesHeadsResultantAndSnapping)
     EXPECT_EQ(left.handle, (IPoint{70, 100}));
     EXPECT_EQ(left.half, (IPoint{30, 0}));
     EXPECT_DOUBLE_EQ(left.angle, kPi);
-    EXPECT_EQ(left.momText, "Blue mom.:  6.0");
-    EXPECT_EQ(left.angleText, "Blue angle: 180.0");
+    EXPECT_EQ(left.momNumber, " 6.0");
+    EXPECT_EQ(left.angleNumber, "180.0");
     const Resultant down = resultantFrom({10, 10}, {10, 50}, 10);
     EXPECT_DOUBLE_EQ(down.angle, 3 * kPi / 2);   // brought into 0 .. 2 pi
     const Resultant up = resultantFrom({10, 50}, {10, 10}, 20);
     EXPECT_DOUBLE_EQ(up.angle, kPi / 2);
-    EXPECT_EQ(up.momText, "Blue mom.:  2.0");
-    EXPECT_EQ(down.angleText, "Blue angle: 270.0");
+    EXPECT_EQ(up.momNumber, " 2.0");
+    EXPECT_EQ(down.angleNumber, "270.0");
 
     IPoint d;
     EXPECT_TRUE(snapShift({10, 10}, {14, 6}, 5, &d));

@@ -175,17 +175,6 @@ TEST(RunRhythm, PlottingErrorPerturbsTheViewedSampleByAtMostOnePerEvent)
     EXPECT_TRUE(moved);
 }
 
-TEST(TimeLabel, WidthFiveTwoDecimalsAndWidening)
-{
-    char buf[40];
-    int n = timeLabelText(buf, sizeof buf, 1 * 0.05);
-    EXPECT_EQ(std::string(buf, n), "Time:  0.05 s");
-    n = timeLabelText(buf, sizeof buf, 1999 * 0.05);
-    EXPECT_EQ(std::string(buf, n), "Time: 99.95 s");
-    n = timeLabelText(buf, sizeof buf, 2000 * 0.05);
-    EXPECT_EQ(std::string(buf, n), "Time: 100.00 s");
-}
-
 TEST(HeadlessRun, StartsContinuesAndStopsAtTheTickLimitAsTheWindowDoes)
 {
     std::unique_ptr<SimState> s = runningState(10);

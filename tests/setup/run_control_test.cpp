@@ -33,6 +33,10 @@ TEST_F(RunControlTest, TimeLabelAndTimeLineFollowTheTick)
     runTicks(3);
     EXPECT_EQ(c().Timesb->maximum(), 4);
     EXPECT_EQ(c().Timesb->value(), 1);   // the thumb stays at the left
+    // five wide with two decimals, widening past 99.95 s
+    EXPECT_EQ(window->runControl().timeText(1), "Time:  0.05 s");
+    EXPECT_EQ(window->runControl().timeText(1999), "Time: 99.95 s");
+    EXPECT_EQ(window->runControl().timeText(2000), "Time: 100.00 s");
 }
 
 TEST_F(RunControlTest, RunStopsAtTheTickLimit)
