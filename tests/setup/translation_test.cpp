@@ -29,8 +29,22 @@
 #include "ui/preferences.h"
 
 namespace {
+QString withoutAccessKey(QString s)
+{
+    return s.remove(QLatin1Char('&'));
+}
+
+// A text as shown: its access key dropped, any number where it has "%1".
+QRegularExpression shownAs(const QString& text)
+{
+    QString pattern = QRegularExpression::escape(withoutAccessKey(text));
+    pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
 struct Entry {
     QString source, translation;
+    QRegularExpression english, german;
 };
 
 // The German file's entries whose translation differs from the English.
@@ -48,7 +62,7 @@ QList<Entry> translatedEntries()
         else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
             e.translation = xml.readElementText();
             if (e.translation != e.source)
-                out << e;
+                out << Entry{e.source, e.translation, shownAs(e.source), shownAs(e.translation)};
         }
     }
     return out;
@@ -106,22 +120,11 @@ QStringList shownTexts(const QList<QWidget*>& roots)
     return out;
 }
 
-// The English text, or the English pattern with its numbers filled in.
+// The English text, or its pattern with the numbers filled in, and not the German.
 bool isEnglish(const QString& text, const Entry& e)
 {
-    auto strip = [](QString s) { return s.remove(QLatin1Char('&')); };
-    if (text == e.source || strip(text) == strip(e.source))
-        return true;
-    if (!e.source.contains(QLatin1String("%1")))
-        return false;
-    QString pattern = QRegularExpression::escape(strip(e.source));
-    pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(strip(text)).hasMatch()
-        && !QRegularExpression(QRegularExpression::anchoredPattern(
-                                   QRegularExpression::escape(strip(e.translation))
-                                       .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"))))
-                .match(strip(text))
-                .hasMatch();
+    const QString shown = withoutAccessKey(text);
+    return e.english.match(shown).hasMatch() && !e.german.match(shown).hasMatch();
 }
 
 // A widget's place in its window, the same in either language.
