@@ -17,7 +17,7 @@ Licence: %2</source>
         <translation>Version %1
 
 Ein neigbarer Lufttisch mit einem roten und einem schwarzen Puck.
-Massen, Tempo und Art des Stoßes einstellen, laufen lassen und die Stroboskopspur untersuchen.
+Massen, Geschwindigkeiten und Art des Stoßes einstellen, laufen lassen und die Stroboskopspur untersuchen.
 
 Lizenz: %2</translation>
     </message>
@@ -66,7 +66,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>To see the change is speed, go to measurement tab and select show data table to see speeds.</source>
-        <translation>Die Änderung des Tempos zeigt die Datentabelle auf der Seite Messen.</translation>
+        <translation>Die Änderung der Geschwindigkeit zeigt die Datentabelle auf der Seite Messen.</translation>
     </message>
     <message>
         <source>Gravity assist</source>
@@ -250,7 +250,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Try varying the masses and different speeds of the pucks.</source>
-        <translation>Verändere die Massen und das Tempo der Pucks.</translation>
+        <translation>Verändere die Massen und die Geschwindigkeiten der Pucks.</translation>
     </message>
     <message>
         <source>Collision Types: Explosion #1</source>
@@ -270,7 +270,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Try varying the masses and see how different masses affect the final speeds.</source>
-        <translation>Verändere die Massen und sieh, wie sie das Tempo am Ende beeinflussen.</translation>
+        <translation>Verändere die Massen und sieh, wie sie die Geschwindigkeiten am Ende beeinflussen.</translation>
     </message>
     <message>
         <source>2-D Collision Samples #1:TEC</source>
@@ -350,7 +350,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Center of mass of the system always follows the same direction and speed.</source>
-        <translation>Der Schwerpunkt des Systems bewegt sich immer mit gleicher Richtung und gleichem Tempo.</translation>
+        <translation>Der Schwerpunkt des Systems bewegt sich immer mit gleicher Richtung und gleicher Geschwindigkeit.</translation>
     </message>
     <message>
         <source>Try this for all collisons!!</source>
@@ -410,7 +410,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>entering and leaving the the planet at the same speed.  </source>
-        <translation>kommt die Sonde mit demselben Tempo an, mit dem sie abfliegt.  </translation>
+        <translation>kommt die Sonde mit derselben Geschwindigkeit an, mit der sie abfliegt.  </translation>
     </message>
     <message>
         <source>But since the probe is leaving at a different angle, </source>
@@ -633,7 +633,7 @@ Lizenz: %2</translation>
     <name>DataTable</name>
     <message>
         <source>R Speed</source>
-        <translation>R Tempo</translation>
+        <translation>R Geschw.</translation>
     </message>
     <message>
         <source>R Angle</source>
@@ -649,7 +649,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>B Speed</source>
-        <translation>S Tempo</translation>
+        <translation>S Geschw.</translation>
     </message>
     <message>
         <source>B Angle</source>
@@ -941,8 +941,8 @@ Lizenz: %2</translation>
         <translation>Ta&amp;bulatorgetrennt, wie „Alles kopieren“</translation>
     </message>
     <message>
-        <source>&amp;Full precision (17 significant digits)</source>
-        <translation>Volle &amp;Genauigkeit (17 gültige Ziffern)</translation>
+        <source>&amp;Full precision (exact numbers)</source>
+        <translation>Volle &amp;Genauigkeit (exakte Zahlen)</translation>
     </message>
     <message>
         <source>Content</source>
@@ -996,11 +996,11 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation>Tempo</translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Tempo:</translation>
+        <translation>Geschwindigkeit:</translation>
     </message>
     <message>
         <source>Time:</source>
@@ -1100,10 +1100,6 @@ Lizenz: %2</translation>
 <context>
     <name>Ledger</name>
     <message>
-        <source>The tilted table adds momentum from outside: the totals need not balance.</source>
-        <translation>Der geneigte Tisch führt Impuls von außen zu: Die Summen müssen nicht übereinstimmen.</translation>
-    </message>
-    <message>
         <source>Electrostatic forces act over a stretch of the run: &quot;before&quot; is the run&apos;s start and &quot;after&quot; the chosen time.</source>
         <translation>Elektrostatische Kräfte wirken über einen Teil des Laufs: „vorher“ ist der Beginn des Laufs und „nachher“ die gewählte Zeit.</translation>
     </message>
@@ -1134,6 +1130,26 @@ Lizenz: %2</translation>
     <message>
         <source>In circle mode there is nothing to compare.</source>
         <translation>Im Kreismodus gibt es nichts zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>no single contact</source>
+        <translation>kein einzelner Stoß</translation>
+    </message>
+    <message>
+        <source>no contact</source>
+        <translation>keine Berührung</translation>
+    </message>
+    <message>
+        <source>not approaching</source>
+        <translation>keine Annäherung</translation>
+    </message>
+    <message>
+        <source>The tilt pulls both pucks alike: it bends the trace on the picture but leaves these speeds as on a level table.</source>
+        <translation>Die Neigung zieht beide Pucks gleich: Sie biegt die Spur im Bild, lässt diese Geschwindigkeiten aber wie auf einem ebenen Tisch.</translation>
+    </message>
+    <message>
+        <source>no collision</source>
+        <translation>kein Stoß</translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1188,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>speed</source>
-        <translation>Tempo</translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>direction (rad)</source>
@@ -1243,16 +1259,12 @@ Lizenz: %2</translation>
         <translation>Stoßzahl</translation>
     </message>
     <message>
-        <source>no contact</source>
-        <translation>keine Berührung</translation>
-    </message>
-    <message>
         <source>collision</source>
         <translation>Stoß</translation>
     </message>
     <message>
-        <source>Speeds in %1/s, momenta in kg %1/s, energies in kg %2/s².</source>
-        <translation>Geschwindigkeiten in %1/s, Impulse in kg %1/s, Energien in kg %2/s².</translation>
+        <source>Speeds in %1/s (the total&apos;s is the centre of mass&apos;s), momenta in kg %1/s, energies in kg %2/s².</source>
+        <translation>Geschwindigkeiten in %1/s (bei der Summe die des Schwerpunkts), Impulse in kg %1/s, Energien in kg %2/s².</translation>
     </message>
 </context>
 <context>
@@ -1605,7 +1617,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation>Tempo</translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Angle</source>
@@ -1691,7 +1703,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Ne&amp;u</translation>
+        <translation>Zu&amp;rücksetzen</translation>
     </message>
     <message>
         <source>Time: 0 s</source>
@@ -1763,11 +1775,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Protractor</source>
-        <translation>Win&amp;kel</translation>
-    </message>
-    <message>
-        <source>Measure</source>
-        <translation>Messen</translation>
+        <translation>Win&amp;kelmesser</translation>
     </message>
     <message>
         <source>Show Data Table</source>
@@ -1791,7 +1799,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Circle speed handle</source>
-        <translation>Tempogriff des Kreises</translation>
+        <translation>Geschwindigkeitsgriff des Kreises</translation>
     </message>
     <message>
         <source>Selection frame</source>
@@ -2012,6 +2020,10 @@ Lizenz: %2</translation>
     <message>
         <source>&amp;Continue</source>
         <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>M&amp;easure</source>
+        <translation>Messun&amp;g</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@ const char kUsage[] =
     "  --ledger           the Before-and-After page, \"after\" at the time bar's end\n"
     "  --format F         csv (comma, point decimal), csv-semicolon (semicolon, comma\n"
     "                     decimal) or tsv (TAB; as shown, exactly \"Copy All Data\")\n"
-    "  --full-precision   numbers with 17 significant digits instead of as shown\n"
+    "  --full-precision   every number exactly: the shortest text that reads back the same\n"
     "  --output FILE      where it goes (default: standard output)\n"
     "  --help             this text\n"
     "  --version          the program's version\n";

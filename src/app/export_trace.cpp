@@ -6,14 +6,14 @@
 #include "app/command_line.h"
 #include "app/export_data.h"
 #include "app/headless_job.h"
+#include "engine/numbers.h"
 
 namespace {
 
 void appendNumber(std::string& out, double v)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    out += buf;
+    out.append(buf, static_cast<size_t>(num::formatShortest(buf, sizeof buf, v)));
 }
 
 // The run's log, row by row into the output: memory stays as it was

@@ -1,7 +1,9 @@
 #include "app/session.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <algorithm>
 
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
@@ -9,12 +11,35 @@
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
 
+namespace {
+// Moves a window whose frame runs past its screen's available area back onto
+// it; one larger than the area keeps its top-left corner in the area's.
+void keepOnScreen(QWidget& w)
+{
+    const QScreen* screen = w.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    w.move(w.pos() + QPoint(x - frame.left(), y - frame.top()));
+}
+}   // namespace
+
 Session::Session(PlatformServices& platform, int percent)
-    : platform_(platform), zoom_(prefs::validZoom(percent)), who_(prefs::name())
+    : platform_(platform), userScale_(qgetenv("QT_SCALE_FACTOR")), zoom_(prefs::validZoom(percent)), who_(prefs::name())
 {
     // the scale of every window to come: exact 2 x 2 pixels at 200 %
-    QHighDpiScaling::setGlobalFactor(zoom_ / 100.0);
+    QHighDpiScaling::setGlobalFactor(scaleFor(zoom_, userScale_));
     makeWindows();
+}
+
+qreal Session::scaleFor(int percent, const QByteArray& userScale)
+{
+    bool ok = false;
+    const qreal own = userScale.toDouble(&ok);
+    return (ok && own > 0.0 && own <= 16.0 ? own : 1.0) * prefs::validZoom(percent) / 100.0;
 }
 
 Session::~Session()
@@ -54,15 +79,20 @@ void Session::setZoom(int percent)
     if (percent == zoom_)
         return;
     who_ = nameDialog_->name();
-    const KeptTable kept = table_->keep();
+    KeptTable kept = table_->keep();
     const bool shown = table_->isVisible();
+    // the window's corner stays on the same screen pixel, not at its old place times the factor
+    const QPointF native = QPointF(kept.place) * scaleFor(zoom_, userScale_);
     dropWindows();
     zoom_ = percent;
-    QHighDpiScaling::setGlobalFactor(zoom_ / 100.0);
+    QHighDpiScaling::setGlobalFactor(scaleFor(zoom_, userScale_));
     makeWindows();
+    kept.place = (native / scaleFor(zoom_, userScale_)).toPoint();
     table_->restore(kept);
-    if (shown)
+    if (shown) {
         table_->show();
+        keepOnScreen(*table_);
+    }
 }
 
 int Session::rememberedZoom()

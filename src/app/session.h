@@ -31,11 +31,16 @@ public:
     // The zoom remembered from the last start.
     static int rememberedZoom();
 
+    // The scale of the windows at `percent`: the user's own QT_SCALE_FACTOR
+    // (its text, read as Qt reads it) times the zoom.
+    static qreal scaleFor(int percent, const QByteArray& userScale);
+
 private:
     void makeWindows();
     void dropWindows();
 
     PlatformServices& platform_;
+    QByteArray userScale_;   // QT_SCALE_FACTOR as the program started
     int zoom_ = 100;
     QString who_;   // "Who Am I", kept across a zoom's new windows
     std::unique_ptr<TableWindow> table_;

@@ -10,8 +10,11 @@ std::string exportText(const RunData& run, const TableChoice& choice, const Data
         return writeSheet(ledgerSheet(computeLedger(run, choice.lastPosition), choice.radians, unit), e.format,
                           e.fullPrecision);
     TableChoice rows = choice;
-    if (e.content == ExportContent::EverySample)
+    if (e.content == ExportContent::EverySample) {
+        // every sample up to and with the one the time bar shows, as the run's log has them
         rows.divisor = 1;
+        rows.lastPosition = choice.lastPosition + 1;
+    }
     if (e.format == SheetFormat::Tsv && !e.fullPrecision)
         return buildTableText(run, rows);
     return writeSheet(tableSheet(run, rows, unit), e.format, e.fullPrecision);

@@ -43,7 +43,7 @@ void appendField(std::string& out, const std::string& field, const Style& st)
 void appendNumber(std::string& out, const Cell& c, const Style& st, bool full)
 {
     char buf[64];
-    int n = full ? std::snprintf(buf, sizeof buf, "%.17g", c.value)
+    int n = full ? num::formatShortest(buf, sizeof buf, c.value)
                  : num::formatFixed(buf, sizeof buf, c.value, c.width, c.decimals);
     std::string wide;
     const char* text = buf;

@@ -33,8 +33,8 @@ enum class SheetFormat {
 };
 
 // Every line ends in '\n'. Shown rounding writes numbers as the page shows
-// them (padded in TSV, trimmed in CSV); full precision writes 17 significant
-// digits. CSV fields holding the separator, a quote or a line end are quoted.
+// them (padded in TSV, trimmed in CSV); full precision writes the shortest
+// text that reads back to the same double. CSV fields holding the separator, a quote or a line end are quoted.
 std::string writeSheet(const Sheet& sheet, SheetFormat format, bool fullPrecision);
 
 }   // namespace dw

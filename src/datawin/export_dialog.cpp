@@ -29,7 +29,7 @@ ExportDialog::ExportDialog(const dw::DataExport& last, QWidget* parent) : QDialo
     csvrb = new QRadioButton(tr("CSV, &comma separated, point decimal"));
     semicolonrb = new QRadioButton(tr("CSV, &semicolon separated, comma decimal"));
     tsvrb = new QRadioButton(tr("T&AB separated, as \"Copy All Data\""));
-    fullcb = new QCheckBox(tr("&Full precision (17 significant digits)"));
+    fullcb = new QCheckBox(tr("&Full precision (exact numbers)"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

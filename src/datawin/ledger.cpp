@@ -37,35 +37,48 @@ PuckLine totalOf(const PuckLine& a, const PuckLine& b)
     return t;
 }
 
-// Separation after over approach before, along the line through the
-// centres at the first contact (the log's positions are y down).
-void restitution(const RunData& run, int after, Ledger& l)
+// Whether the pucks met by the chosen sample: a contact, or the spring pressed.
+bool touchedBy(const RunData& run, int after)
 {
+    if (run.interaction == sim::Interaction::Spring1D) {
+        for (int i = 1; i <= after; ++i)
+            if (run.log->compression[static_cast<size_t>(i)] > 0.0)
+                return true;
+    }
     const int k = run.collisionTick;
-    l.touched = run.collided && k >= 1 && k <= sim::kTickCeiling && k <= after;
-    if (!l.touched)
-        return;
-    const sim::PositionSample& at = run.log->positions[static_cast<size_t>(k)];
-    double nx = at.blackX - at.redX, ny = -(at.blackY - at.redY);
-    const double len = std::hypot(nx, ny);
-    if (len == 0.0) {
-        l.touched = false;
+    return run.collided && k >= 1 && k <= sim::kTickCeiling && k <= after;
+}
+
+// Separation after over approach before, along the line of centres the
+// collision step itself used at the contact.
+void restitution(const RunData& run, Ledger& l)
+{
+    if (run.interaction == sim::Interaction::Electrostatic || run.interaction == sim::Interaction::Spring1D) {
+        l.restitutionGap = TRANSLATABLE("Ledger", "no single contact");
         return;
     }
-    nx /= len;
-    ny /= len;
+    if (!l.touched || !run.contactResolved) {
+        l.restitutionGap = TRANSLATABLE("Ledger", "no contact");
+        return;
+    }
+    const double nx = std::cos(run.contactLine), ny = std::sin(run.contactLine);
     auto along = [&](const PuckLine& p) {
         return (p.speed * std::cos(p.direction)) * nx + (p.speed * std::sin(p.direction)) * ny;
     };
     const double approach = along(l.before[0]) - along(l.before[1]);
-    const double separation = along(l.after[1]) - along(l.after[0]);
-    l.restitution = approach > 0.0 ? separation / approach : 0.0;
+    if (!(approach > 0.0)) {
+        l.restitutionGap = TRANSLATABLE("Ledger", "not approaching");
+        return;
+    }
+    l.restitution = (along(l.after[1]) - along(l.after[0])) / approach;
 }
 
 const char* noteFor(const RunData& run)
 {
     if (run.tilted)
-        return TRANSLATABLE("Ledger", "The tilted table adds momentum from outside: the totals need not balance.");
+        return TRANSLATABLE("Ledger",
+                            "The tilt pulls both pucks alike: it bends the trace on the picture but leaves these "
+                            "speeds as on a level table.");
     if (run.interaction == sim::Interaction::Electrostatic)
         return TRANSLATABLE("Ledger",
                             "Electrostatic forces act over a stretch of the run: \"before\" is the run's "
@@ -82,6 +95,7 @@ const char* noteFor(const RunData& run)
 const char* verdictWord(Verdict v)
 {
     switch (v) {
+    case Verdict::NoCollision: return TRANSLATABLE("Ledger", "no collision");
     case Verdict::Elastic: return TRANSLATABLE("Ledger", "elastic");
     case Verdict::Inelastic: return TRANSLATABLE("Ledger", "inelastic");
     case Verdict::Sticking: return TRANSLATABLE("Ledger", "sticking");
@@ -119,8 +133,11 @@ Ledger computeLedger(const RunData& run, int after)
     l.impulsesBalance = std::fabs(l.impulseRed[0] + l.impulseBlack[0]) < 0.005
         && std::fabs(l.impulseRed[1] + l.impulseBlack[1]) < 0.005;
     l.energyKept = l.before[2].energy > 0.0 ? 100.0 * l.after[2].energy / l.before[2].energy : 0.0;
-    restitution(run, after, l);
-    if (run.interaction == sim::Interaction::Inelastic)
+    l.touched = touchedBy(run, after);
+    restitution(run, l);
+    if (!l.touched)
+        l.verdict = Verdict::NoCollision;
+    else if (run.interaction == sim::Interaction::Inelastic)
         l.verdict = Verdict::Sticking;
     else if (std::fabs(l.energyKept - 100.0) <= 0.5)
         l.verdict = Verdict::Elastic;
@@ -147,17 +164,23 @@ Sheet ledgerSheet(const Ledger& l, bool radians, const char* unit)
         sheet.rows.push_back({Cell::word(l.note)});
         return sheet;
     }
-    const char* names[3] = {"red", "black", "total"};
-    auto direction = [&](double a) { return radians ? Cell::of(a, 5, 3) : Cell::of(a * 180.0 / num::kPi, 4, 1); };
+    const char* names[3] = {"red", "black", "total (speed of the centre of mass)"};
+    auto direction = [&](const PuckLine& p) {
+        if (!(p.speed > 0.0))
+            return Cell::word("-");   // nothing moving has no direction
+        return radians ? Cell::of(p.direction, 5, 3) : Cell::of(p.direction * 180.0 / num::kPi, 4, 1);
+    };
     for (int i = 0; i < 3; ++i) {
         std::vector<Cell>& row = sheet.rows.emplace_back();
         row.push_back(Cell::word(names[i]));
         row.push_back(Cell::of(l.before[i].mass));
         for (const PuckLine* p : {&l.before[i], &l.after[i]})
-            for (const Cell& c : {Cell::of(p->speed), direction(p->direction), Cell::of(p->px), Cell::of(p->py),
-                                  Cell::of(p->p), Cell::of(p->energy)})
+            for (const Cell& c : {Cell::of(p->speed), direction(*p), Cell::of(p->px), Cell::of(p->py), Cell::of(p->p),
+                                  Cell::of(p->energy)})
                 row.push_back(c);
     }
+    // the summary's own header, so no spreadsheet files it under "mass (kg)"
+    sheet.rows.push_back({Cell::word("quantity"), Cell::word("value or x"), Cell::word("y"), Cell::word("size")});
     sheet.rows.push_back(
         {Cell::word("change of total momentum (x, y, size)"), Cell::of(l.dPx), Cell::of(l.dPy), Cell::of(l.dP)});
     sheet.rows.push_back({Cell::word("impulse on red (x, y)"), Cell::of(l.impulseRed[0]), Cell::of(l.impulseRed[1])});
@@ -165,8 +188,10 @@ Sheet ledgerSheet(const Ledger& l, bool radians, const char* unit)
         {Cell::word("impulse on black (x, y)"), Cell::of(l.impulseBlack[0]), Cell::of(l.impulseBlack[1])});
     sheet.rows.push_back({Cell::word("red's impulse is minus black's"), Cell::word(l.impulsesBalance ? "yes" : "no")});
     sheet.rows.push_back({Cell::word("kinetic energy after / before (%)"), Cell::of(l.energyKept, 4, 1)});
-    sheet.rows.push_back(
-        {Cell::word("coefficient of restitution"), l.touched ? Cell::of(l.restitution) : Cell::word("no contact")});
+    if (l.restitutionGap)
+        sheet.rows.push_back({Cell::word("coefficient of restitution"), Cell::word("-"), Cell::word(l.restitutionGap)});
+    else
+        sheet.rows.push_back({Cell::word("coefficient of restitution"), Cell::of(l.restitution)});
     sheet.rows.push_back({Cell::word("collision"), Cell::word(verdictWord(l.verdict))});
     if (!l.note.empty())
         sheet.rows.push_back({Cell::word(l.note)});

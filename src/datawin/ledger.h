@@ -16,19 +16,22 @@ struct PuckLine {
     double energy = 0.0;   // kg units^2/s^2
 };
 
-enum class Verdict { Elastic, Inelastic, Sticking, SuperElastic };
+enum class Verdict { NoCollision, Elastic, Inelastic, Sticking, SuperElastic };
 
 struct Ledger {
     bool comparable = false;   // two pucks off the circle
-    std::string note;   // why the totals need not balance, or why nothing is compared
+    std::string note;   // what the numbers mean here, or why nothing is compared
     PuckLine before[3], after[3];   // red, black, total
     double dPx = 0.0, dPy = 0.0, dP = 0.0;   // change of the total momentum
     double impulseRed[2] = {}, impulseBlack[2] = {};   // each puck's change of momentum (x, y)
     bool impulsesBalance = false;   // red's equals minus black's, to the shown rounding
     double energyKept = 0.0;   // after / before, per cent; 0 when nothing moved
-    bool touched = false;
-    double restitution = 0.0;   // separation over approach along the line of centres
-    Verdict verdict = Verdict::Elastic;
+    bool touched = false;   // the pucks met, or the spring was pressed, by the chosen time
+    // Separation over approach along the line of centres of the contact;
+    // `restitutionGap` says why there is none (then null means there is one).
+    double restitution = 0.0;
+    const char* restitutionGap = nullptr;
+    Verdict verdict = Verdict::NoCollision;
 };
 
 // "before" is velocities entry 1, "after" entry `after` (1 .. 9999).
@@ -37,7 +40,8 @@ Ledger computeLedger(const RunData& run, int after);
 const char* verdictWord(Verdict v);
 
 // The page: the puck table with a row each for red, black and the total,
-// then the lines below it; numbers as the data table shows them (width 4,
+// then the summary under a header line of its own; a direction of nothing
+// moving is "-"; numbers as the data table shows them (width 4,
 // 2 decimals; directions in degrees to 1 decimal or radians to 3). `unit`
 // is the table window's length unit, "cm" or "m".
 Sheet ledgerSheet(const Ledger& l, bool radians, const char* unit);

@@ -81,12 +81,17 @@ void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radi
                                   radians ? tr("direction (rad)") : tr("direction (°)"), tr("momentum x"),
                                   tr("momentum y"), tr("momentum"), tr("energy")});
     // "%1²" would read as a 12th argument: the square comes with the unit
-    unitslb->setText(tr("Speeds in %1/s, momenta in kg %1/s, energies in kg %2/s².").arg(u, u + QStringLiteral("²")));
+    unitslb->setText(
+        tr("Speeds in %1/s (the total's is the centre of mass's), momenta in kg %1/s, energies in kg %2/s².")
+            .arg(u, u + QStringLiteral("²")));
     const char* names[3] = {QT_TR_NOOP("red"), QT_TR_NOOP("black"), QT_TR_NOOP("total")};
     for (int r = 0; r < 3; ++r) {
         const dw::PuckLine& p = lines[r];
         put(g, r, 0, tr(names[r]), false);
-        const QString direction = radians ? shown(p.direction, 5, 3) : shown(p.direction * 180.0 / num::kPi, 4, 1);
+        // nothing moving has no direction
+        const QString direction = !(p.speed > 0.0) ? QStringLiteral("-")
+            : radians                              ? shown(p.direction, 5, 3)
+                                                   : shown(p.direction * 180.0 / num::kPi, 4, 1);
         const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
                                  shown(p.py),   shown(p.p),     shown(p.energy)};
         for (int c = 0; c < 7; ++c)
@@ -105,13 +110,20 @@ void LedgerPage::showSummary(const dw::Ledger& l)
         {QT_TR_NOOP("impulse on black"), {shown(l.impulseBlack[0]), shown(l.impulseBlack[1])}},
         {QT_TR_NOOP("red's impulse is minus black's"), {l.impulsesBalance ? tr("yes") : tr("no")}},
         {QT_TR_NOOP("kinetic energy after / before"), {shown(l.energyKept, 4, 1) + QStringLiteral(" %")}},
-        {QT_TR_NOOP("coefficient of restitution"), {l.touched ? shown(l.restitution) : tr("no contact")}},
+        {QT_TR_NOOP("coefficient of restitution"),
+         l.restitutionGap ? QStringList{QStringLiteral("-"), QCoreApplication::translate("Ledger", l.restitutionGap)}
+                          : QStringList{shown(l.restitution)}},
         {QT_TR_NOOP("collision"), {QCoreApplication::translate("Ledger", dw::verdictWord(l.verdict))}},
     };
     summarygrid->clearContents();
+    summarygrid->clearSpans();
     for (int r = 0; r < 7; ++r) {
         put(summarygrid, r, 0, tr(rows[r].label), false);
         for (int c = 0; c < rows[r].values.size(); ++c)
             put(summarygrid, r, c + 1, rows[r].values[c], true);
+    }
+    if (l.restitutionGap) {   // the reason reads across the last two columns, left to right
+        summarygrid->setSpan(5, 2, 1, 2);
+        summarygrid->item(5, 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

@@ -23,6 +23,8 @@ struct RunData {
     bool tilted = false;   // a 2-D table at an angle
     bool collided = false;
     int collisionTick = 0;   // the tick of the first contact, when collided
+    bool contactResolved = false;   // a contact was answered along `contactLine`
+    double contactLine = 0.0;   // radians, y up, from the red centre to the black
     bool shapeMarks = false;   // series told apart by marker and line, not colour alone
     std::array<int32_t, 6> divisors{1, 2, 4, 5, 10, 20};
 };
@@ -42,6 +44,8 @@ inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)
     r.tilted = m.dimension == 2 && s.tiltAccel != 0.0;
     r.collided = s.collided || s.collisionTick != s.noCollisionTick;
     r.collisionTick = s.collisionTick;
+    r.contactResolved = s.contactResolved;
+    r.contactLine = s.contactLine;
     r.shapeMarks = m.letterMarks;
     for (size_t i = 0; i < 6; ++i)
         r.divisors[i] = s.frequencyDivisors[i];

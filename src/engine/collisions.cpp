@@ -105,6 +105,10 @@ void contactCheck(SimState& s)
         return;
     s.collisionTick = s.tick;
     const bool electro = s.interactionMode == Interaction::Electrostatic;
+    if (!s.collided && !electro) {
+        s.contactResolved = true;
+        s.contactLine = lineOfCentres(s.red, s.black);
+    }
     if (s.elasticPercent != 0) {
         if (!s.collided) {
             if (s.interactionMode == Interaction::SemiElastic)
@@ -128,9 +132,9 @@ void contactCheck(SimState& s)
 
 void movePair(SimState& s)
 {
-    const double k = s.scale * s.red.speed * s.intervalMs * 0.001;
-    s.red.x += std::cos(s.red.direction) * k;
-    s.red.y -= std::sin(s.red.direction) * k;
+    // left to right as cos x scale x speed x interval x 0.001, to the last bit
+    s.red.x += std::cos(s.red.direction) * s.scale * s.red.speed * s.intervalMs * 0.001;
+    s.red.y -= std::sin(s.red.direction) * s.scale * s.red.speed * s.intervalMs * 0.001;
     s.black.direction += s.black.speed * s.intervalMs * 0.001;
     s.sampleLog.velocities[s.tick] = {s.red.speed, s.red.direction, s.red.speed, s.red.direction};
 }

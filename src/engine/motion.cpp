@@ -64,9 +64,9 @@ void computeDirections(SimState& s, int handleWidth)
 
 void moveStep(SimState& s)
 {
-    const double k = s.scale * s.intervalMs * 0.001;
     for (PuckState* p : {&s.red, &s.black}) {
-        const double d = k * p->speed;
+        // grouped as d = scale x speed x interval x 0.001: a chaotic run shows the last bit
+        const double d = s.scale * p->speed * s.intervalMs * 0.001;
         p->x += std::cos(p->direction) * d;
         if (s.dimension != 1)
             p->y -= std::sin(p->direction) * d;

@@ -1,6 +1,7 @@
 #pragma once
 // Number helpers shared by every drawing and label: plain C++, no toolkit.
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -138,6 +139,14 @@ inline std::string F(double x, int w, int d)
         return s;
     }
     return std::string(buf, static_cast<size_t>(n));
+}
+
+// The shortest decimal text that reads back to the same double (0.05, not
+// 0.050000000000000003); `size` must be at least 32. Returns the length.
+inline int formatShortest(char* buf, int size, double x)
+{
+    const std::to_chars_result r = std::to_chars(buf, buf + size, x);
+    return r.ec == std::errc() ? static_cast<int>(r.ptr - buf) : 0;
 }
 
 }   // namespace num

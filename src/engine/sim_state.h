@@ -67,6 +67,10 @@ struct SimState {
     int32_t collisionTick = kNoCollisionTick;
     int32_t noCollisionTick = kNoCollisionTick;
     bool collided = false;
+    // The line of centres (radians, y up) the first answered contact was
+    // resolved along, for the coefficient of restitution.
+    bool contactResolved = false;
+    double contactLine = 0.0;
     double scale = 20.0;
     double tiltAccel = 0.0;
     double pushAccel = 0.0;

@@ -64,8 +64,8 @@ void springContactStep(SimState& s)
         s.red.direction = s.black.direction = p >= 0.0 ? 0.0 : kPi;
         // never below zero, where rounding would make the root NaN
         const double E = std::max(0.0,
-                                  0.5 * m1 * v0.redSpeed * v0.redSpeed + 0.5 * m2 * v0.blackSpeed * v0.blackSpeed
-                                      - 0.5 * (m1 + m2) * V * V);
+                                  0.5 * m1 * (v0.redSpeed * v0.redSpeed) + 0.5 * m2 * (v0.blackSpeed * v0.blackSpeed)
+                                      - 0.5 * (m1 + m2) * (V * V));
         const double X = std::sqrt(2.0 * E / s.springK);
         const bool fits = L / 20.0 >= X;
         const int G = fits ? num::Trunc(L - 20.0 * X) : 0;

@@ -11,6 +11,7 @@ void resetRun(SimState& s, const SetupModel& m)
     s.viewTick = 1;
     s.collisionTick = s.noCollisionTick;
     s.collided = false;
+    s.contactResolved = false;
     s.stepPhase = 0;
     s.red.x = s.red.startLeft;
     s.red.y = s.red.startTop;
@@ -65,6 +66,7 @@ void startUpSetup(SetupRules& rules, SimState& s, SetupHost& host)
     s.pushAccel = 0.0;
     s.collisionTick = s.noCollisionTick;
     s.collided = false;
+    s.contactResolved = false;
     rules.setPercent(50);
     placeAtStart(s, rules.model());
     host.placeShapes();

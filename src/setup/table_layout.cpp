@@ -1,7 +1,9 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTabBar>
+#include <algorithm>
 
 #include "setup/controls.h"
 #include "setup/table_window.h"
@@ -41,6 +43,17 @@ QScrollBar* scrollBar(QWidget* parent, int x, int y, int w, int h, sim::BarRange
     sb->setPageStep(large);
     sb->setValue(pos);
     return sb;
+}
+
+// A caption wider than its fixed button (German "Zurücksetzen") is set a
+// pixel smaller at a time rather than cut; the English fits as it is.
+void fitCaption(QPushButton* b)
+{
+    QFont f = b->font();
+    while (b->sizeHint().width() > b->width() && f.pixelSize() > 9) {
+        f.setPixelSize(f.pixelSize() - 1);
+        b->setFont(f);
+    }
 }
 
 QLabel* label(QWidget* parent, int x, int y, const QString& text)
@@ -171,6 +184,7 @@ void TableWindow::buildRunControls(QWidget* panel)
 {
     c_.Startbt = button(panel, 560, 8, 89, 33, tr("&Start"));
     c_.Resetbt = button(panel, 560, 48, 89, 33, tr("&Reset"));
+    fitCaption(c_.Resetbt);
     c_.Timelb = label(panel, 576, 96, tr("Time: 0 s"));
     // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
     c_.Timelb->setProperty("keepWidth", true);
@@ -188,6 +202,8 @@ void TableWindow::buildRunControls(QWidget* panel)
     c_.SpeedButton1->setToolTip(tr("Exit"));
     c_.SpeedButton1->setIconSize(QSize(45, 54));
     c_.SpeedButton1->setAutoRaise(true);
+    // a tool bar's picture button: no Tab stop, so no stray Space quits the run
+    c_.SpeedButton1->setFocusPolicy(Qt::NoFocus);
 }
 
 void TableWindow::buildControlsPage(QWidget* controlsPage)
@@ -277,9 +293,10 @@ void TableWindow::buildMeasurementsPage(QWidget* measurePage)
     c_.Prorb->move(88, 24);
     c_.Prorb->adjustSize();
     c_.Prorb->setEnabled(false);
-    c_.anslb = label(c_.GroupBox1, 184, 24, QString());
+    // the reading starts after the Protractor's caption, however long it reads
+    c_.anslb = label(c_.GroupBox1, std::max(184, c_.Prorb->geometry().right() + 8), 24, QString());
     c_.anslb->hide();
-    c_.measurecb = new QCheckBox(tr("Measure"), measurePage);
+    c_.measurecb = new QCheckBox(tr("M&easure"), measurePage);
     c_.measurecb->setGeometry(24, 40, 81, 17);
     c_.measurecb->setEnabled(false);
     fill(c_.measurecb, kPanelColour);
@@ -315,6 +332,7 @@ void TableWindow::nameControls()
     };
     for (const auto& [label, control] : captions)
         tieCaption(label, control);
+    c_.cbfreq->view()->setAccessibleName(c_.Label4->text());   // the open list is heard by its caption
     // the table first, left to right: each puck, then its handle
     QWidget::setTabOrder(c_.puck1, c_.redansh);
     QWidget::setTabOrder(c_.redansh, c_.puck2);

@@ -112,6 +112,8 @@ KeptTable TableWindow::keep()
 {
     if (c_.colltimer->isActive())
         run_->start();   // paused, as Stop leaves it
+    if (c_.delaytimer1->isActive())
+        timeLine_->toggleReplay();   // a replay stops at the tick it reached, as Stop leaves it
     KeptTable k;
     k.state = std::make_unique<sim::SimState>(*state_);
     k.model = model_;
@@ -125,6 +127,9 @@ KeptTable TableWindow::keep()
 
 void TableWindow::restore(const KeptTable& k)
 {
+    // the start-up's replay check belongs to a fresh table, not to a kept run:
+    // on a run's long time line it would start a replay nobody asked for
+    c_.delaytimer1->stop();
     *state_ = *k.state;
     model_ = k.model;
     modelView_->show();

@@ -1,25 +1,98 @@
 #include "ui/preferences.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 namespace prefs {
 namespace {
-const QString kOrganisation = QStringLiteral("Slidora");
-const QString kApplication = QStringLiteral("Slidora");
+// No sound settings file comes near this; past it a file is set aside.
+constexpr qint64 kFileLimit = 64 * 1024;
 constexpr int kPathLength = 4096;
+const QString kFileName = QStringLiteral("/Slidora/Slidora.conf");
 
-QSettings store()
+// The user's file, or empty without a home: never the file system's root.
+QString userPath()
 {
-    return QSettings(kOrganisation, kApplication);
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(config))
+        return config + kFileName;
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? home + QStringLiteral("/.config") + kFileName : QString();
+}
+
+QStringList systemPaths()
+{
+    QStringList dirs = qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (dirs.isEmpty())
+        dirs << QStringLiteral("/etc/xdg");
+    QStringList out;
+    for (const QString& d : dirs)
+        if (QDir::isAbsolutePath(d))
+            out << d + kFileName;
+    return out;
+}
+
+// A file that is safe to read: missing, or a regular file of a sound size.
+// A FIFO or a device would block the start or never end.
+bool readable(const QFileInfo& f)
+{
+    return !f.exists() || (f.isFile() && f.size() <= kFileLimit);
+}
+
+// Values remembered for this session only, while the user's file cannot be used.
+QHash<QString, QVariant>& sessionValues()
+{
+    static QHash<QString, QVariant> values;
+    return values;
+}
+
+// The user's file when it can be read and written. A damaged or oversized
+// regular file is kept aside as "Slidora.conf.damaged" and a fresh one
+// started; anything else in its place is left alone.
+QString usableUserPath()
+{
+    const QString path = userPath();
+    if (path.isEmpty())
+        return QString();
+    const QFileInfo f(path);
+    bool sound = readable(f);
+    if (sound && f.exists())
+        sound = QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
+    if (sound) {
+        sessionValues().clear();
+        return path;
+    }
+    if (!f.isFile() || f.isSymLink())
+        return QString();
+    const QString aside = path + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    return QFile::rename(path, aside) ? path : QString();
+}
+
+QVariant value(const QString& key)
+{
+    const QString user = usableUserPath();
+    if (user.isEmpty()) {
+        if (sessionValues().contains(key))
+            return sessionValues().value(key);
+    } else if (QSettings s(user, QSettings::IniFormat); s.contains(key)) {
+        return s.value(key);
+    }
+    for (const QString& path : systemPaths())
+        if (readable(QFileInfo(path)))
+            if (QSettings s(path, QSettings::IniFormat); s.status() == QSettings::NoError && s.contains(key))
+                return s.value(key);
+    return QVariant();
 }
 
 // The stored text of `key` when it is text of at most `limit` characters
 // with no control character; empty otherwise.
 QString text(const QString& key, int limit)
 {
-    const QVariant v = store().value(key);
+    const QVariant v = value(key);
     if (v.typeId() != QMetaType::QString)
         return QString();
     const QString s = v.toString();
@@ -33,7 +106,12 @@ QString text(const QString& key, int limit)
 
 void put(const QString& key, const QVariant& value)
 {
-    QSettings s = store();
+    const QString user = usableUserPath();
+    if (user.isEmpty()) {
+        sessionValues().insert(key, value);
+        return;
+    }
+    QSettings s(user, QSettings::IniFormat);
     s.setValue(key, value);
     s.sync();   // a file that cannot be written leaves the setting for this start only
 }

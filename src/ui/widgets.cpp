@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <cmath>
 
 #include "ui/canvas.h"
 
@@ -44,7 +46,7 @@ void MovableShape::paintEvent(QPaintEvent*)
         p.setPen(pen_);
         p.drawText(rect(), Qt::AlignCenter, letter_);
     }
-    if (hasFocus()) {
+    if (showsFocusMark(this)) {
         // the keyboard's mark: a dotted frame, as the style draws on buttons
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -86,21 +88,30 @@ void MovableShape::keyPressEvent(QKeyEvent* e)
     e->accept();
 }
 
+namespace {
+// The window pixel under the cursor: at a zoom a screen pixel may lie at a
+// half window pixel, which rounding would put in the next one.
+QPoint pixelAt(const QMouseEvent* e)
+{
+    return {static_cast<int>(std::floor(e->position().x())), static_cast<int>(std::floor(e->position().y()))};
+}
+}   // namespace
+
 void MovableShape::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
-        emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+        emit mouseDown(pixelAt(e).x(), pixelAt(e).y());
 }
 
 void MovableShape::mouseMoveEvent(QMouseEvent* e)
 {
-    emit mouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseMove(pixelAt(e).x(), pixelAt(e).y());
 }
 
 void MovableShape::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
-        emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+        emit mouseUp(pixelAt(e).x(), pixelAt(e).y());
 }
 
 PictureWidget::PictureWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas)
@@ -114,7 +125,7 @@ void PictureWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const QRect r = e->rect();
     p.drawImage(r, canvas_.image(), r);
-    if (hasFocus()) {
+    if (showsFocusMark(this)) {
         // the keyboard's mark, over the picture only while it has the focus
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -140,17 +151,17 @@ void PictureWidget::keyPressEvent(QKeyEvent* e)
 void PictureWidget::mousePressEvent(QMouseEvent* e)
 {
     // any button: a selection may be started with either
-    emit mouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseDown(pixelAt(e).x(), pixelAt(e).y());
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* e)
 {
-    emit mouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseMove(pixelAt(e).x(), pixelAt(e).y());
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e)
 {
-    emit mouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseUp(pixelAt(e).x(), pixelAt(e).y());
 }
 
 void PictureWidget::leaveEvent(QEvent*)
@@ -183,6 +194,24 @@ void KeyScrollBar::keyPressEvent(QKeyEvent* e)
     }
 }
 
+void KeyScrollBar::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    if (!showsFocusMark(this))
+        return;
+    // the style draws no mark on a scroll bar: a black frame, seen on the light
+    // groove and on the table's brown alike
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+bool showsFocusMark(const QWidget* w)
+{
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void setCaption(QLabel* l, const QString& text)
 {
     l->setText(text);
@@ -203,6 +232,16 @@ namespace {
 class ShapeAccessible : public QAccessibleWidget {
 public:
     explicit ShapeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    // Where the shape is in the screen's own pixels, as a screen reader
+    // measures: at a zoom the window's units are larger than the screen's.
+    QRect rect() const override
+    {
+        const QRect r = QAccessibleWidget::rect();
+        const QScreen* screen = widget()->screen();
+        const qreal f = widget()->devicePixelRatioF();
+        const QPointF origin = screen ? QPointF(screen->geometry().topLeft()) : QPointF();
+        return QRectF(origin + (QPointF(r.topLeft()) - origin) * f, QSizeF(r.size()) * f).toRect();
+    }
     QAccessible::State state() const override
     {
         QAccessible::State st = QAccessibleWidget::state();

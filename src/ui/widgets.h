@@ -114,7 +114,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
+
+// Whether `w` should show its focus mark: it has the focus and the keyboard
+// moved it there, as Qt's own styles decide; the mouse alone draws none.
+bool showsFocusMark(const QWidget* w);
 
 // The strobe frequencies as the lists show them, "20 Hz" to "  1 Hz".
 QStringList frequencyItems();

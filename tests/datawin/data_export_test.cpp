@@ -109,9 +109,9 @@ TEST_F(DataExportTest, FullPrecisionAndBadArguments)
     const Outcome full = slidora({"--export-data", "--catalogue", "9", "--ticks", "30", "--every-sample", "--columns",
                                   "rspeed,rmom", "--full-precision"});
     const QStringList rows = QString::fromLatin1(full.out).trimmed().split('\n');
-    ASSERT_EQ(rows.size(), 30);   // samples 1 to 29 and the header
+    ASSERT_EQ(rows.size(), 31);   // samples 1 to 30, as --export-trace writes them, and the header
     EXPECT_EQ(rows[0], "time (s),red speed (cm/s),red momentum (kg cm/s)");
-    EXPECT_EQ(rows[2], "0.050000000000000003,5,10");
+    EXPECT_EQ(rows[2], "0.05,5,10");
     const QString out = path(QStringLiteral("out.csv"));
     const QList<QStringList> refused = {
         {"--export-data", "--frequency", "3", "--output", out},
@@ -129,6 +129,30 @@ TEST_F(DataExportTest, FullPrecisionAndBadArguments)
         EXPECT_FALSE(QFile::exists(out));
     }
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-data"));
+}
+
+// After --ticks N both exports hold samples 1 to N with the same numbers.
+TEST_F(DataExportTest, EverySampleAndTheTraceDescribeTheSameRun)
+{
+    for (const char* entry : {"3", "14"}) {
+        const QStringList trace =
+            QString::fromLatin1(slidora({"--export-trace", "--catalogue", entry, "--ticks", "50"}).out)
+                .trimmed()
+                .split('\n');
+        const QStringList data =
+            QString::fromLatin1(slidora({"--export-data", "--catalogue", entry, "--ticks", "50", "--every-sample",
+                                         "--columns", "rspeed,bspeed", "--full-precision"})
+                                    .out)
+                .trimmed()
+                .split('\n');
+        ASSERT_EQ(trace.size(), 51) << entry;
+        ASSERT_EQ(data.size(), 51) << entry;
+        for (int i = 1; i <= 50; ++i) {
+            const QStringList t = trace[i].split(','), d = data[i].split(',');
+            EXPECT_EQ(d[1], t[5]) << entry << " sample " << i;
+            EXPECT_EQ(d[2], t[7]) << entry << " sample " << i;
+        }
+    }
 }
 
 TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
@@ -152,10 +176,14 @@ TEST_F(DataExportTest, TheBeforeAndAfterPageFollowsTheTimeBar)
     EXPECT_EQ(before->item(2, 6)->text(), "10.00");   // the total momentum
     EXPECT_EQ(data->ledgerPage().aftergrid->item(1, 2)->text(), "5.00");   // black leaves at 5
     data->tablePage().tdsb->setValue(5);   // before the pucks touch
-    EXPECT_EQ(cellOf("coefficient of restitution"), "no contact");
+    EXPECT_EQ(cellOf("coefficient of restitution"), "-");
+    EXPECT_EQ(grid->item(5, 2)->text(), "no contact");
+    EXPECT_EQ(cellOf("collision"), "no collision");
+    EXPECT_EQ(data->ledgerPage().aftergrid->item(1, 3)->text(), "-");   // black still at rest
     EXPECT_EQ(data->ledgerPage().whenlb->text(),
               "Before: the start of the run.  After: Time: 0.20 s (the Time bar of the Data page).");
-    EXPECT_EQ(data->ledgerPage().unitslb->text(), "Speeds in cm/s, momenta in kg cm/s, energies in kg cm²/s².");
+    EXPECT_EQ(data->ledgerPage().unitslb->text(),
+              "Speeds in cm/s (the total's is the centre of mass's), momenta in kg cm/s, energies in kg cm²/s².");
     data->ledgerPage().copybt->click();
     EXPECT_EQ(platform.copiedTexts.last().toStdString(),
               dw::writeSheet(data->ledgerPage().sheet(), dw::SheetFormat::Tsv, false));

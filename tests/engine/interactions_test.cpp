@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/circle.h"
+#include "engine/collisions.h"
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
 #include "engine/run.h"
@@ -357,4 +358,39 @@ TEST(WholeRuns, EveryNewModeStaysFiniteToTheTickLimit)
     CircleOrbit o = orbit(12.5, 4);
     for (int i = 0; i <= kMaxTick; ++i)
         ASSERT_TRUE(std::isfinite(circleAngle(o, i)));
+}
+
+// Each product grouped as written, left to right: the other grouping differs
+// in the last bit for these values, and a chaotic run amplifies it.
+TEST(WrittenOrder, StepLengthPairMoveAndLockEnergyToTheLastBit)
+{
+    const struct {
+        double speed, stepX, pairX;   // one event from x = 0 at scale 20, 10 ms
+    } steps[] = {{0.7, 0.14, 0.1337471084775848}, {0.9, 0.18, 0.1719605680426091}};
+    for (const auto& c : steps) {
+        SimState s;
+        s.red.speed = c.speed;
+        s.red.x = 0;
+        s.black.x = 1000;
+        moveStep(s);
+        EXPECT_EQ(s.red.x, c.stepX) << c.speed;
+
+        SimState pair;
+        pair.red.speed = c.speed;
+        pair.red.direction = 0.3;
+        movePair(pair);
+        EXPECT_EQ(pair.red.x, c.pairX) << c.speed;
+    }
+    const struct {
+        double m1, m2, speed, cm;
+    } locks[] = {{0.1, 2.0, 1.3, 0.12686700948330934}, {0.3, 2.0, 0.7, 0.11306019943221474}};
+    for (const auto& c : locks) {
+        SimState s = springState(20, 4);
+        s.minSpringGap = 10.0;
+        s.red.mass = c.m1;
+        s.black.mass = c.m2;
+        s.sampleLog.velocities[1] = {c.speed, 0.0, 0.0, kPi};
+        springStep(s);
+        EXPECT_EQ(s.springReading.cm, c.cm) << c.m1;
+    }
 }

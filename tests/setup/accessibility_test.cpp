@@ -2,6 +2,7 @@
 // moved with the arrow keys exactly as a drag moves them.
 #include "table_fixture.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
+#include <functional>
 
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
@@ -59,7 +62,7 @@ TEST_F(AccessibilityTest, EveryControlHasAnAccessibleName)
     EXPECT_GT(controls, 80);
     // every button and box can be reached with Tab
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (!internalPart(b)) {
+        if (!internalPart(b) && b != c().SpeedButton1) {   // File > Exit is the keyboard's way out
             EXPECT_TRUE(b->focusPolicy() & Qt::TabFocus) << b->accessibleName().toStdString();
         }
     }
@@ -102,8 +105,11 @@ TEST_F(AccessibilityTest, PucksSayWhereTheyAreAndThatTheyMove)
     QTest::keyClick(c().puck1, Qt::Key_Up, Qt::ShiftModifier);   // 10 px up
     EXPECT_EQ(c().puck1->accessibleDescription().left(31).toStdString(), "Red puck at 9.7 cm, 9.4 cm, mov");
     // the keyboard's focus shows on the puck
+    window->show();
     QApplication::setActiveWindow(window.get());
-    c().puck1->setFocus();
+    c().Startbt->setFocus();
+    for (int i = 0; i < 80 && !c().puck1->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(c().puck1->hasFocus());
     const QImage focused = c().puck1->grab().toImage();
     c().puck2->setFocus();
@@ -177,6 +183,8 @@ TEST_F(AccessibilityTest, EveryTabStopIsVisibleAndTheTabComesRound)
     EXPECT_TRUE(stops.contains(c().puck1));
     EXPECT_TRUE(stops.contains(c().redansh));
     EXPECT_TRUE(stops.contains(c().Resetbt));
+    EXPECT_TRUE(stops.contains(c().Timesb));
+    EXPECT_FALSE(stops.contains(c().SpeedButton1)) << "a stray Space on the exit button would quit";
     EXPECT_FALSE(stops.contains(c().velsh)) << "the circle's speed handle is hidden outside circle mode";
     // on the table, left to right: each puck, then its handle
     const int red = static_cast<int>(stops.indexOf(c().puck1));
@@ -208,4 +216,76 @@ TEST_F(AccessibilityTest, TheDataWindowsTabStopsAreVisibleOnEveryPage)
         }
         EXPECT_GT(stops.size(), 2) << "page " << page;
     }
+}
+
+namespace {
+double luminance(QRgb c)
+{
+    auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+}
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+}   // namespace
+
+// The mouse and the start-up draw no focus mark: the pictures stay as they
+// were; once the keyboard moves the focus, every stop shows one a person can see.
+TEST_F(AccessibilityTest, FocusMarksOnlyOnceTheKeyboardMovesTheFocus)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto picture = [&](QWidget* w) {
+        QApplication::processEvents();
+        return window->grab(QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size())).toImage();
+    };
+    auto unmarked = [&](QWidget* w) {   // the focus elsewhere
+        c().Startbt->setFocus(Qt::MouseFocusReason);
+        return picture(w);
+    };
+    EXPECT_EQ(QApplication::focusWidget(), c().puck1) << "the first Tab stop";
+    const std::function<void()> modes[] = {[] {}, [&] { c().type1D->trigger(); }, [&] { c().masses1->trigger(); },
+                                           [&] { c().masses2->trigger(); }, [&] { c().type2D->trigger(); }};
+    for (const auto& mode : modes) {
+        mode();
+        c().puck1->setFocus(Qt::ActiveWindowFocusReason);
+        const QImage focused = picture(c().Panel1);
+        EXPECT_EQ(focused, unmarked(c().Panel1));
+    }
+    c().TabbedNotebook1->setCurrentIndex(1);
+    for (QWidget* w : std::initializer_list<QWidget*>{c().puck1, c().redansh, c().Timesb, c().m1sb, c().replaysb}) {
+        const QImage plain = unmarked(w);
+        for (int i = 0; i < 80 && !w->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
+        const QImage marked = picture(w);
+        double best = 1.0;
+        for (int x = 0; x < marked.width(); ++x)
+            for (int y = 0; y < marked.height(); ++y)
+                if (x == 0 || y == 0 || x == marked.width() - 1 || y == marked.height() - 1)
+                    best = std::max(best, contrast(marked.pixel(x, y), plain.pixel(x, y)));
+        EXPECT_GE(best, 3.0) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(AccessibilityTest, MeasureHasAnAccessKeyOfItsOwnAndTheOpenListAName)
+{
+    QList<int> keys;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (!QKeySequence::mnemonic(b->text()).isEmpty())
+            keys << QKeySequence::mnemonic(b->text())[0].key();
+    for (int i = 0; i < c().TabbedNotebook1->count(); ++i)
+        keys << QKeySequence::mnemonic(c().TabbedNotebook1->tabText(i))[0].key();
+    for (QAction* a : window->menuBar()->actions())
+        keys << QKeySequence::mnemonic(a->text())[0].key();
+    const QKeySequence measure = QKeySequence::mnemonic(c().measurecb->text());
+    ASSERT_FALSE(measure.isEmpty());
+    EXPECT_EQ(keys.count(static_cast<int>(measure[0].key())), 1);
+    EXPECT_EQ(c().cbfreq->view()->accessibleName(), "Frequency");
 }

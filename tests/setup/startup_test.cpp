@@ -200,7 +200,7 @@ TEST_F(StartUpTest, EveryControlAndMenuEntryCarriesItsName)
         }
     }
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        const bool ours = qobject_cast<QScrollBar*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)
+        const bool ours = qobject_cast<KeyScrollBar*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)
             || qobject_cast<QGroupBox*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)
             || qobject_cast<MovableShape*>(w);
         if (ours) {

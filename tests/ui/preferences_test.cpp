@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
+#include <sys/stat.h>
 
 #include "datawin/data_window.h"
 #include "datawin/export_dialog.h"
@@ -118,6 +119,44 @@ TEST(Preferences, OddOrDamagedFilesGiveTheDefaults)
     prefs::setZoom(200);
     EXPECT_TRUE(QFileInfo(userFile()).isDir());
     QDir(userFile()).removeRecursively();
+    expectDefaults("the folder gone: what was kept for that session only goes too");
+}
+
+// Neither file may block or grow the start: a FIFO is not read, an
+// oversized file is set aside, and without a home nothing goes to the root.
+TEST(Preferences, SettingsThatNeverBlockOrGrow)
+{
+    for (const QString& path : {userFile(), systemFile()}) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::remove(path);
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        expectDefaults("a FIFO");
+        prefs::setZoom(150);
+        EXPECT_EQ(prefs::zoom(), 150);   // for this session, or in the user's file
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        QFile::remove(path);
+        QFile::remove(userFile());
+    }
+    writeFile(userFile(), "[General]\nname=" + QByteArray(1 << 20, 'x') + "\n");
+    prefs::setName(QStringLiteral("Sam"));
+    EXPECT_EQ(prefs::name(), "Sam");
+    EXPECT_LT(QFileInfo(userFile()).size(), 1024);
+    EXPECT_GT(QFileInfo(userFile() + QStringLiteral(".damaged")).size(), 1 << 20);
+    QFile::remove(userFile() + QStringLiteral(".damaged"));
+    QFile::remove(userFile());
+
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const bool rootHadOne = QFileInfo::exists(QStringLiteral("/.config/Slidora"));
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    prefs::setName(QStringLiteral("Nobody"));
+    EXPECT_EQ(prefs::name(), "Nobody");   // for this session
+    if (!rootHadOne) {
+        EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/.config/Slidora")));
+    }
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    EXPECT_EQ(prefs::name(), "");
 }
 
 TEST(Preferences, ASchoolsPresetsGiveWayToTheUsersOwn)
