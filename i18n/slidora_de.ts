@@ -66,7 +66,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>To see the change is speed, go to measurement tab and select show data table to see speeds.</source>
-        <translation>Die Änderung der Geschwindigkeit zeigt die Datentabelle auf der Seite Messen.</translation>
+        <translation>Die Änderung der Geschwindigkeit zeigt die Datentabelle auf der Seite Messungen.</translation>
     </message>
     <message>
         <source>Gravity assist</source>
@@ -138,7 +138,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Go to the Measurements tab, and click show data table.</source>
-        <translation>Gehe zur Seite Messen und klicke auf Datentabelle.</translation>
+        <translation>Gehe zur Seite Messungen und klicke auf Datentabelle.</translation>
     </message>
     <message>
         <source>Show the graphs of the scalar energy quantities or see it in the table.</source>
@@ -494,11 +494,11 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>transfer and go over the energy transfer on the graphs</source>
-        <translation>übertragung und kann sie in den Graphen auf der Seite Messen</translation>
+        <translation>übertragung und kann sie in den Graphen auf der Seite Messungen</translation>
     </message>
     <message>
         <source>in the measurement tab.</source>
-        <translation>auf der Seite Messen durch.</translation>
+        <translation>auf der Seite Messungen durch.</translation>
     </message>
     <message>
         <source>This is a list of the primary types of collisions</source>
@@ -1695,7 +1695,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Measurements</source>
-        <translation>&amp;Messen</translation>
+        <translation>Messun&amp;gen</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -2023,7 +2023,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>M&amp;easure</source>
-        <translation>Messun&amp;g</translation>
+        <translation>&amp;Messen</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,12 @@
 // View > Zoom: the windows made again at a new scale, the set-up and the run
 // kept, the pictures crisp, the zoom remembered. A process of its own, as
 // the scale is the whole program's.
+#include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+#include <functional>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +24,7 @@
 #include "ui/fake_platform.h"
 #include "ui/widgets.h"
 #include "view/name_dialog.h"
+#include "view/time_line.h"
 
 namespace {
 void runTicks(TableWindow& w, int n)
@@ -129,6 +135,123 @@ TEST(SessionTest, WhoAmIIsRememberedAndADamagedFileIsIgnored)
     Session damaged(platform, Session::rememberedZoom());
     EXPECT_EQ(damaged.zoom(), 100);
     EXPECT_EQ(damaged.table().controls().WhoAmI1->text(), "&Who Am I:");
+}
+
+// Whatever the moment of a zoom, the run, the time line and the trace come
+// back as they were, and no replay starts by itself in the new window.
+TEST(ZoomTest, EveryMomentOfARunIsKeptAndNothingReplaysByItself)
+{
+    const struct {
+        const char* moment;
+        std::function<void(TableWindow&)> reach;
+    } moments[] = {
+        {"running", [](TableWindow&) {}},
+        {"paused", [](TableWindow& w) { w.controls().Startbt->click(); }},
+        {"dragged back",
+         [](TableWindow& w) {
+             w.controls().Startbt->click();
+             w.controls().Timesb->setValue(40);
+         }},
+        {"replaying",
+         [](TableWindow& w) {
+             w.controls().Startbt->click();
+             w.controls().Timesb->setValue(40);
+             w.controls().dstartbt->click();
+             w.timeLine().replayTimerEvent();
+             w.timeLine().replayTimerEvent();
+         }},
+    };
+    for (const auto& m : moments) {
+        FakePlatform platform;
+        Session session(platform, 100);
+        session.table().controls().delaytimer1->stop();
+        runTicks(session.table(), 130);
+        m.reach(session.table());
+        Controls& before = session.table().controls();
+        const int position = before.Timesb->value(), end = before.Timesb->maximum();
+        const QString time = before.Timelb->text();
+        const QImage picture = session.table().tableCanvas().image().copy();
+
+        session.setZoom(150);
+        QTest::qWait(1700);   // the replay timer's 50 ms many times over
+        Controls& after = session.table().controls();
+        EXPECT_EQ(after.Timesb->value(), position) << m.moment;
+        EXPECT_EQ(after.Timesb->maximum(), end) << m.moment;
+        EXPECT_EQ(after.Timelb->text(), time) << m.moment;
+        EXPECT_FALSE(after.delaytimer1->isActive()) << m.moment;
+        EXPECT_EQ(after.dstartbt->text(), "Replay") << m.moment;
+        EXPECT_EQ(session.table().tableCanvas().image(), picture) << m.moment;
+        session.setZoom(100);
+    }
+}
+
+// The user's own QT_SCALE_FACTOR is multiplied, never replaced.
+TEST(ZoomTest, TheUsersOwnScaleIsMultiplied)
+{
+    const struct {
+        int percent;
+        const char* own;
+        qreal scale;
+    } cases[] = {{100, "", 1.0},   {200, "", 2.0},     {100, "2", 2.0},   {150, "2", 3.0},
+                 {125, "1.5", 1.875}, {125, "abc", 1.25}, {100, "-1", 1.0}, {200, "0", 2.0}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(Session::scaleFor(c.percent, c.own), c.scale) << c.percent << " " << c.own;
+}
+
+// A larger window moves back onto its screen; a puck follows the pixel under
+// the cursor and tells a screen reader where it is in the screen's pixels.
+TEST(ZoomTest, TheWindowStaysOnTheScreenAndPucksAreWhereTheyAre)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().show();
+    session.table().move(8, 40);
+    session.setZoom(200);
+    TableWindow& t = session.table();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+    const QRect area = t.screen()->availableGeometry();
+    ASSERT_GT(t.frameGeometry().width(), area.width());   // too large to fit: its corner at the area's
+    EXPECT_EQ(t.frameGeometry().topLeft(), area.topLeft());
+
+    MovableShape* puck = t.controls().puck1;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(puck);
+    ASSERT_NE(a, nullptr);
+    const QPoint corner = puck->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(a->rect(), QRect(corner * 2, QSize(48, 48)));
+
+    // grabbed on the lower-right screen pixel of its centre, dragged 40 screen pixels right
+    const QPoint start = puck->pos();
+    auto send = [&](QEvent::Type type, QPointF global) {
+        const QPointF local = global - QPointF(puck->mapToGlobal(QPoint(0, 0)));
+        QMouseEvent e(type, local, local, global, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(puck, &e);
+    };
+    const QPointF grip = QPointF(puck->mapToGlobal(QPoint(12, 12))) + QPointF(0.5, 0.5);
+    send(QEvent::MouseButtonPress, grip);
+    for (int dx = 1; dx <= 20; ++dx)
+        send(QEvent::MouseMove, grip + QPointF(dx, 0));
+    send(QEvent::MouseButtonRelease, grip + QPointF(20, 0));
+    EXPECT_EQ(puck->pos(), start + QPoint(20, 0));
+    session.setZoom(100);
+}
+
+// Windows made again and again hold no more memory than once.
+TEST(ZoomTest, ZoomsDoNotGrowTheMemory)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    auto resident = [] {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        statm.open(QIODevice::ReadOnly);
+        return statm.readAll().split(' ').value(1).toLongLong() * 4;   // kB
+    };
+    for (int i = 0; i < 8; ++i)   // every scale's fonts and pictures once
+        session.setZoom(i % 2 ? 100 : 125 + 25 * (i / 2 % 3));
+    const long long first = resident();
+    for (int i = 0; i < 50; ++i)
+        session.setZoom(i % 2 ? 100 : 200);
+    EXPECT_LT(resident() - first, 1500) << "kB after 50 zooms";
 }
 
 int main(int argc, char** argv)
