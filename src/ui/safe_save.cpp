@@ -1,6 +1,8 @@
 #include "ui/safe_save.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
 #include <sys/stat.h>
 
 bool writesInPlace(const QString& path)
@@ -37,8 +39,13 @@ void SafeSave::write(std::string_view bytes)
         return;
     QFileDevice& f = direct_ ? static_cast<QFileDevice&>(plainFile_) : saveFile_;
     const qint64 n = static_cast<qint64>(bytes.size());
-    if (f.write(bytes.data(), n) != n)
-        fail(f.errorString());
+    qint64 done = f.write(bytes.data(), n);
+    // a disk filling up answers first with a short write and no error; the
+    // rest, written again, meets the full disk and says so
+    if (done >= 0 && done < n && f.error() == QFileDevice::NoError)
+        done += std::max<qint64>(0, f.write(bytes.data() + done, n - done));
+    if (done != n)
+        fail(f.error() != QFileDevice::NoError ? f.errorString() : qt_error_string(ENOSPC));
 }
 
 bool SafeSave::commit()

@@ -23,7 +23,16 @@ void MovableShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QRect r(0, 0, width() - 1, height() - 1);
+    QRect r(0, 0, width() - 1, height() - 1);
+    const qreal dpr = devicePixelRatioF();
+    if (dpr != std::floor(dpr)) {
+        // at 125 % or 150 % the shape is drawn on whole screen pixels from the
+        // screen pixel its corner rounds to, or the clip cuts a row off the ring
+        p.scale(1.0 / dpr, 1.0 / dpr);
+        const QTransform t = p.deviceTransform();
+        p.translate(qRound(t.dx()) - t.dx(), qRound(t.dy()) - t.dy());
+        r = QRect(0, 0, qRound(width() * dpr) - 1, qRound(height() * dpr) - 1);
+    }
     if (kind_ == Kind::DottedFrame) {
         p.setPen(QPen(Qt::black, 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -40,11 +49,11 @@ void MovableShape::paintEvent(QPaintEvent*)
     }
     if (!letter_.isEmpty()) {
         QFont f = p.font();
-        f.setPixelSize(std::max(7, height() / 2));
+        f.setPixelSize(std::max(7, (r.height() + 1) / 2));
         f.setBold(true);
         p.setFont(f);
         p.setPen(pen_);
-        p.drawText(rect(), Qt::AlignCenter, letter_);
+        p.drawText(r.adjusted(0, 0, 1, 1), Qt::AlignCenter, letter_);
     }
     if (showsFocusMark(this)) {
         // the keyboard's mark: a dotted frame, as the style draws on buttons

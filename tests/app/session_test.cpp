@@ -3,17 +3,18 @@
 // the scale is the whole program's.
 #include <QAccessible>
 #include <QApplication>
-#include <QMouseEvent>
-#include <QScreen>
-#include <QTest>
-#include <functional>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/session.h"
@@ -192,7 +193,7 @@ TEST(ZoomTest, TheUsersOwnScaleIsMultiplied)
         int percent;
         const char* own;
         qreal scale;
-    } cases[] = {{100, "", 1.0},   {200, "", 2.0},     {100, "2", 2.0},   {150, "2", 3.0},
+    } cases[] = {{100, "", 1.0},      {200, "", 2.0},     {100, "2", 2.0},  {150, "2", 3.0},
                  {125, "1.5", 1.875}, {125, "abc", 1.25}, {100, "-1", 1.0}, {200, "0", 2.0}};
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(Session::scaleFor(c.percent, c.own), c.scale) << c.percent << " " << c.own;
@@ -233,6 +234,40 @@ TEST(ZoomTest, TheWindowStaysOnTheScreenAndPucksAreWhereTheyAre)
         send(QEvent::MouseMove, grip + QPointF(dx, 0));
     send(QEvent::MouseButtonRelease, grip + QPointF(20, 0));
     EXPECT_EQ(puck->pos(), start + QPoint(20, 0));
+    session.setZoom(100);
+}
+
+// A ring with a gap lets some ray from its centre out without meeting it.
+TEST(ZoomTest, PuckRingsAreClosedAtEveryZoom)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    for (int percent : {100, 125, 150, 200}) {
+        session.setZoom(percent);
+        session.table().show();
+        // as the screen shows it, where 125 % puts the puck at a fractional screen pixel
+        TableWindow& t = session.table();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
+        MovableShape* puck = t.controls().puck1;
+        const qreal k = percent / 100.0;
+        const QImage ring = t.screen()->grabWindow(t.winId()).toImage().copy(
+            QRectF(QPointF(puck->mapTo(&t, QPoint(0, 0))) * k, QSizeF(puck->size()) * k).toAlignedRect());
+        const QPointF centre(ring.width() / 2.0, ring.height() / 2.0);
+        int open = 0;
+        for (int degrees = 0; degrees < 360; degrees += 2) {
+            const double a = degrees * 3.14159265358979 / 180;
+            bool met = false;
+            for (double d = 0.3 * ring.width(); d < 0.55 * ring.width() && !met; d += 0.25) {
+                const QPoint p = (centre + QPointF(std::cos(a), std::sin(a)) * d).toPoint();
+                for (int n = 0; n < 9 && !met; ++n) {   // the ring's pixel or a neighbour: a 1-px line runs diagonally
+                    const QPoint q = p + QPoint(n % 3 - 1, n / 3 - 1);
+                    met = ring.valid(q) && qRed(ring.pixel(q)) > 200 && qGreen(ring.pixel(q)) < 80;
+                }
+            }
+            open += !met;
+        }
+        EXPECT_EQ(open, 0) << percent << " %";
+    }
     session.setZoom(100);
 }
 

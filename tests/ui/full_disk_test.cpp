@@ -158,6 +158,20 @@ TEST(FullDisk, AnExportOntoAFullDiskFailsAndLeavesNoFile)
     EXPECT_EQ(QDir(gFull).entryList(QDir::Files), QStringList({"filler", "old.csv"}));
 }
 
+// A disk that fills up half-way through an export says so too.
+TEST(FullDisk, AnExportThatFillsTheDiskSaysWhy)
+{
+    NEEDS_PRIVATE_MOUNTS();
+    for (const QString& ticks : {QStringLiteral("400"), QStringLiteral("4000")}) {
+        emptyFull();
+        writeFile(gFull + "/filler", QByteArray(40000, 'x'));
+        const Outcome o = exportTrace(gFull + "/new.csv", ticks);
+        EXPECT_EQ(o.status, 2) << ticks.toStdString();
+        EXPECT_EQ(o.err, "slidora: " + QFile::encodeName(gFull + "/new.csv") + ": No space left on device\n");
+        EXPECT_FALSE(QFile::exists(gFull + "/new.csv"));
+    }
+}
+
 TEST(FullDisk, DevicesAreWrittenInPlaceNeverReplaced)
 {
     NEEDS_PRIVATE_MOUNTS();
