@@ -1,7 +1,6 @@
 #include "ui/safe_save.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -39,13 +38,9 @@ void SafeSave::write(std::string_view bytes)
         return;
     QFileDevice& f = direct_ ? static_cast<QFileDevice&>(plainFile_) : saveFile_;
     const qint64 n = static_cast<qint64>(bytes.size());
-    qint64 done = f.write(bytes.data(), n);
-    // a disk filling up answers first with a short write and no error; the
-    // rest, written again, meets the full disk and says so
-    if (done >= 0 && done < n && f.error() == QFileDevice::NoError)
-        done += std::max<qint64>(0, f.write(bytes.data() + done, n - done));
-    if (done != n)
-        fail(f.error() != QFileDevice::NoError ? f.errorString() : qt_error_string(ENOSPC));
+    errno = 0;
+    if (f.write(bytes.data(), n) != n)
+        failWriting(f);
 }
 
 bool SafeSave::commit()
@@ -53,8 +48,9 @@ bool SafeSave::commit()
     QFileDevice& f = direct_ ? static_cast<QFileDevice&>(plainFile_) : saveFile_;
     // The buffered bytes are written here; a full disk shows up now, and
     // QSaveFile::commit() would otherwise rename a short file into place.
+    errno = 0;
     if (!failed_ && (!f.flush() || f.error() != QFileDevice::NoError))
-        fail(f.errorString());
+        failWriting(f);
     if (direct_) {
         plainFile_.close();
         if (!failed_ && plainFile_.error() != QFileDevice::NoError)
@@ -76,6 +72,13 @@ bool SafeSave::commit()
 QString SafeSave::message() const
 {
     return QStringLiteral("%1: %2").arg(path_, error_);
+}
+
+void SafeSave::failWriting(const QFileDevice& f)
+{
+    // A disk that fills up half-way gives a short write, which Qt reports as
+    // "Unknown error"; the system's own reason is still in errno.
+    fail(errno != 0 ? qt_error_string(errno) : f.errorString());
 }
 
 void SafeSave::fail(const QString& error)

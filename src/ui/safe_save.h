@@ -26,6 +26,7 @@ public:
 
 private:
     void fail(const QString& error);
+    void failWriting(const QFileDevice& f);
 
     QString path_;
     bool direct_ = false;

@@ -167,7 +167,8 @@ TEST(FullDisk, AnExportThatFillsTheDiskSaysWhy)
         writeFile(gFull + "/filler", QByteArray(40000, 'x'));
         const Outcome o = exportTrace(gFull + "/new.csv", ticks);
         EXPECT_EQ(o.status, 2) << ticks.toStdString();
-        EXPECT_EQ(o.err, "slidora: " + QFile::encodeName(gFull + "/new.csv") + ": No space left on device\n");
+        EXPECT_EQ(o.err.toStdString(),
+                  ("slidora: " + QFile::encodeName(gFull + "/new.csv") + ": No space left on device\n").toStdString());
         EXPECT_FALSE(QFile::exists(gFull + "/new.csv"));
     }
 }
