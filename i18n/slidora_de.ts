@@ -1188,7 +1188,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>speed</source>
-        <translation>Geschwindigkeit</translation>
+        <translation>Geschw.</translation>
     </message>
     <message>
         <source>direction (rad)</source>

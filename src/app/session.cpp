@@ -92,6 +92,7 @@ void Session::setZoom(int percent)
     if (shown) {
         table_->show();
         keepOnScreen(*table_);
+        table_->activateWindow();   // the keys go on to the new window, as they went to the old
     }
 }
 
