@@ -296,6 +296,16 @@ TEST_F(TranslationTest, GermanLeavesNoTranslatedTextInEnglish)
             found += isEnglish(text, e);
     EXPECT_GT(found, 150);
     EXPECT_TRUE(german.contains(QStringLiteral("Masse 1: 3.5 kg")));
+    // one rule for every window: the decimal point, as the guide says
+    // one rule for every window's times: the decimal point, as the guide says
+    const QRegularExpression time(QStringLiteral("Zeit: +[0-9]+([.,])[0-9]{2} s"));
+    int times = 0;
+    for (const QString& t : german)
+        for (const QRegularExpressionMatch& m : time.globalMatch(t)) {
+            ++times;
+            EXPECT_EQ(m.captured(1), ".") << t.toStdString();
+        }
+    EXPECT_GE(times, 4);
     EXPECT_TRUE(
         std::any_of(german.begin(), german.end(), [](const QString& t) { return t.startsWith("Feder gestaucht"); }));
 }
