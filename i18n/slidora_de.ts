@@ -23,6 +23,21 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Spring Compressed: %1 cm</source>
+        <translation>Feder gestaucht: %1 cm</translation>
+    </message>
+    <message>
+        <source>Spring Compressed 0.00 cm</source>
+        <translation>Feder gestaucht 0.00 cm</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>Electrostatic charges</source>
@@ -839,10 +854,6 @@ Lizenz: %2</translation>
         <translation>%1, Spitze</translation>
     </message>
     <message>
-        <source>Time: %1 s</source>
-        <translation>Zeit: %1 s</translation>
-    </message>
-    <message>
         <source>TAB separated (*.tsv *.txt)</source>
         <translation>Tabulatorgetrennt (*.tsv *.txt)</translation>
     </message>
@@ -1468,10 +1479,6 @@ Lizenz: %2</translation>
         <translation>„%1“ ist keine gültige Kommazahl</translation>
     </message>
     <message>
-        <source>Time: %1 s</source>
-        <translation>Zeit: %1 s</translation>
-    </message>
-    <message>
         <source>Blue mom.: %1</source>
         <translation>Blau Impuls: %1</translation>
     </message>
@@ -1554,20 +1561,8 @@ Lizenz: %2</translation>
 <context>
     <name>RunControl</name>
     <message>
-        <source>Time: %1 s</source>
-        <translation>Zeit: %1 s</translation>
-    </message>
-    <message>
-        <source>Spring Compressed 0.00 cm</source>
-        <translation>Feder gestaucht 0.00 cm</translation>
-    </message>
-    <message>
         <source>The pucks touched.</source>
         <translation>Die Pucks haben sich berührt.</translation>
-    </message>
-    <message>
-        <source>Spring Compressed: %1 cm</source>
-        <translation>Feder gestaucht: %1 cm</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -1600,13 +1595,6 @@ Lizenz: %2</translation>
     <message>
         <source>Run stopped at %1. Red %2%3.</source>
         <translation>Lauf angehalten bei %1. Rot %2%3.</translation>
-    </message>
-</context>
-<context>
-    <name>SetupDrawing</name>
-    <message>
-        <source>Spring Compressed: %1 cm</source>
-        <translation>Feder gestaucht: %1 cm</translation>
     </message>
 </context>
 <context>
@@ -1658,10 +1646,6 @@ Lizenz: %2</translation>
     <message>
         <source>Copy Selected</source>
         <translation>Auswahl kopieren</translation>
-    </message>
-    <message>
-        <source>Time: %1 s</source>
-        <translation>Zeit: %1 s</translation>
     </message>
 </context>
 <context>
@@ -2028,14 +2012,6 @@ Lizenz: %2</translation>
 </context>
 <context>
     <name>TimeLine</name>
-    <message>
-        <source>Time: %1 s</source>
-        <translation>Zeit: %1 s</translation>
-    </message>
-    <message>
-        <source>Spring Compressed: %1 cm</source>
-        <translation>Feder gestaucht: %1 cm</translation>
-    </message>
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>

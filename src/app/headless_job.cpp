@@ -38,7 +38,7 @@ QString runJob(const CommandLine& line, HeadlessJob& job)
         exper::applyRecord(job.setup.rules(), s, job.setup, *p.record, exper::RecordSource::Catalogue);
     }
     job.setup.rules().chooseComputerSpeed(line.intervalMs);
-    sim::HeadlessRun run(s, job.setup.model().mark(sim::ArrowsMark), 1);   // the time line stays at 1
+    sim::HeadlessRun run(s, job.setup.model().mark(sim::ArrowsMark));   // the time line stays at 1
     run.start();
     run.runThrough(line.ticks);
     job.timeLineEnd = run.lastShown();

@@ -22,6 +22,7 @@
 #include "datawin/table_page.h"
 #include "engine/numbers.h"
 #include "setup/table_window.h"
+#include "ui/captions.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
 #include "ui/safe_save.h"
@@ -140,7 +141,7 @@ void DataWindow::activate()
 {
     const sim::SetupModel& m = w_.model();
     const dw::RunData run = runData();
-    const int N = std::max(1, w_.links().timeLine->maximum());
+    const int N = std::max(1, w_.state().timeLineEnd);
     table_->setRun(run);
     graph_->setRun(run);
     momentum_->setRun(run, N);
@@ -183,8 +184,7 @@ void DataWindow::showLedger()
     const int after = table_->tdsb->value();
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
-    ledger_->show(ledger, choice.radians, unit(),
-                  tr("Time: %1 s").arg(QString::fromStdString(num::F((after - 1) / 20.0, 4, 2))));
+    ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
 }
 
 void DataWindow::exportToFile()

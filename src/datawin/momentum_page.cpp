@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/numbers.h"
+#include "ui/captions.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -225,7 +226,7 @@ void MomentumPage::timeChanged()
     const sim::VelocitySample& v = run_.log->velocities[static_cast<size_t>(T)];
     momAngle_[2] = v.redDirection;
     momAngle_[4] = v.blackDirection;
-    timemomlb->setText(tr("Time: %1 s").arg(QString::fromStdString(num::F((T - 1) * 0.05, 5, 2))));
+    timemomlb->setText(timeCaption(T));
     recomputeArrows();
     drawMomentum();
 }

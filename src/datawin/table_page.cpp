@@ -11,6 +11,7 @@
 
 #include "engine/numbers.h"
 #include "engine/sim_state.h"
+#include "ui/captions.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -108,6 +109,6 @@ void TablePage::copySelection()
 
 void TablePage::timeChanged()
 {
-    tdlb->setText(tr("Time: %1 s").arg(QString::fromStdString(num::F((tdsb->value() - 1) / 20.0, 4, 2))));
+    tdlb->setText(timeCaption(tdsb->value(), 4));
     buildTable();
 }

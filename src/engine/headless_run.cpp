@@ -4,9 +4,7 @@
 
 namespace sim {
 
-HeadlessRun::HeadlessRun(SimState& s, bool arrowsShown, int timeLine)
-    : s_(s), arrowsShown_(arrowsShown), timeLine_(timeLine)
-{}
+HeadlessRun::HeadlessRun(SimState& s, bool arrowsShown) : s_(s), arrowsShown_(arrowsShown) {}
 
 void HeadlessRun::start()
 {

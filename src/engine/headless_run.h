@@ -11,9 +11,9 @@ namespace sim {
 class HeadlessRun : public RunHost {
 public:
     // `arrowsShown`: the View menu's direction arrows, under which the 1-D
-    // pass leaves the black puck's row alone. `timeLine`: the time line's
-    // position, which the window keeps at 1 through a run.
-    explicit HeadlessRun(SimState& s, bool arrowsShown = false, int timeLine = 1);
+    // pass leaves the black puck's row alone. The time line stays where the
+    // state has it (at 1 through a run, as the window keeps it).
+    explicit HeadlessRun(SimState& s, bool arrowsShown = false);
 
     // Start, Stop and Continue.
     void start();
@@ -23,20 +23,16 @@ public:
 
     // RunHost
     void renderTrace() override;
-    int timeLinePosition() const override { return timeLine_; }
     void circleStep() override {}   // the circle changes no state
     void stopAtLimit() override { start(); }
-    void showingTick(int viewTick) override { lastShown_ = viewTick; }
 
     // The last tick shown: the time line's end, as the data window reads it.
-    int lastShown() const { return lastShown_; }
+    int lastShown() const { return s_.timeLineEnd; }
 
 private:
     SimState& s_;
     bool arrowsShown_;
-    int timeLine_;
     bool running_ = false;
-    int lastShown_ = 1;
 };
 
 }   // namespace sim

@@ -1,5 +1,7 @@
 #include "engine/run.h"
 
+#include <algorithm>
+
 #include "engine/collisions.h"
 #include "engine/electrostatics.h"
 #include "engine/motion.h"
@@ -56,7 +58,7 @@ void runStep(SimState& s, RunHost& host)
     else
         interactionStep(s);
     s.stepPhase = (s.stepPhase + 1) % s.eventsPerTick;
-    if (s.stepPhase == 0 && host.timeLinePosition() < s.noCollisionTick - 1)
+    if (s.stepPhase == 0 && s.timeLine < s.noCollisionTick - 1)
         s.tick = s.tick + 1;
     if (s.plottingError) {
         PositionSample& e = s.sampleLog.positions[s.viewTick];
@@ -67,6 +69,11 @@ void runStep(SimState& s, RunHost& host)
             e.blackY += plotJitter(s);
         }
     }
+}
+
+void setTimeLine(SimState& s, int position)
+{
+    s.timeLine = std::clamp(position, 1, std::max(1, s.timeLineEnd));
 }
 
 void startPressed(SimState& s)
@@ -83,6 +90,7 @@ void runEvent(SimState& s, RunHost& host)
         s.tick = kMaxTick;
     }
     s.viewTick = s.tick;
+    s.timeLineEnd = s.viewTick;
     host.showingTick(s.viewTick);
     runStep(s, host);
     if (atLimit)

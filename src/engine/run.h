@@ -3,20 +3,20 @@
 
 namespace sim {
 
-// What a run step needs from the window: the drawing pass and the
-// time line's position. Kept abstract so the engine stays toolkit-free.
+// What a run step needs from the window: the drawing pass and what it shows.
+// Kept abstract so the engine stays toolkit-free.
 class RunHost {
 public:
     virtual ~RunHost() = default;
     // Records (at phase 0) and draws; at other phases only what must still
     // be drawn in between ticks.
     virtual void renderTrace() = 0;
-    virtual int timeLinePosition() const = 0;
     // Circle mode's step: it redraws the whole circle up to `viewTick`.
     virtual void circleStep() = 0;
     // The tick limit was reached: the run stops as if Start were pressed.
     virtual void stopAtLimit() = 0;
-    // The tick about to be shown, before anything is drawn for it.
+    // The tick about to be shown, before anything is drawn for it; the
+    // time line's end has moved to it.
     virtual void showingTick(int /*viewTick*/) {}
 };
 
@@ -28,6 +28,10 @@ void startPressed(SimState& s);
 // the tick is shown and stepped; a run stopped at the limit ends back at a
 // tick's start.
 void runEvent(SimState& s, RunHost& host);
+
+// Moves the time line to `position`, kept between 1 and its end: the one
+// way the window changes the run's clock.
+void setTimeLine(SimState& s, int position);
 
 // One step of the checked interaction (nothing when none is checked).
 void interactionStep(SimState& s);

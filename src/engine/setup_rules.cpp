@@ -29,7 +29,7 @@ void SetupRules::setSpeed(int puck, int position)
     // one mass: the black puck's bar follows the red one's
     if (puck == 1 && m_.massCount == 1)
         setSpeed(2, p);
-    if (s_.tick < 2)
+    if (!runStarted(s_))
         host_.drawSetUp();
 }
 
@@ -61,7 +61,7 @@ void SetupRules::setSpringLength(int position)
         return;
     m_.springLength = p;
     s_.springLength = p;
-    if (s_.tick < 2)
+    if (!runStarted(s_))
         host_.drawSetUp();
     else
         host_.renderTrace();
@@ -76,7 +76,7 @@ void SetupRules::setTableAngle(int position)
     m_.angleCaptionPlain = false;
     accelerationsFor(p);
     if (m_.dimension == 1) {
-        if (s_.tick < 2)
+        if (!runStarted(s_))
             host_.drawSetUp();
         else
             host_.renderTrace();
@@ -276,7 +276,7 @@ void SetupRules::chooseCircleSize(int size)
     if (m_.dimension != 2)
         return;   // 1-D blocks keep their size
     sizePucks();
-    if (s_.tick > 1) {
+    if (runStarted(s_)) {
         // the handles no longer aim the moving pucks: keep their course
         host_.renderTrace();
         return;

@@ -62,6 +62,11 @@ struct SimState {
 
     int32_t tick = 1;
     int32_t viewTick = 1;
+    // The run's clock as the time line shows it: its position, and its end
+    // (the last tick shown by the run). A run's tick advances only while the
+    // position stands below noCollisionTick - 1; the window shows both.
+    int32_t timeLine = 1;
+    int32_t timeLineEnd = 1;
     int32_t eventsPerTick = 5;
     int32_t stepPhase = 0;
     int32_t collisionTick = kNoCollisionTick;
@@ -109,6 +114,12 @@ struct SimState {
     // Plotting error draws; seeded once, no allocation per draw.
     std::minstd_rand rng{12345u};
 };
+
+// Whether a run has started since the last Reset: the one test of it.
+inline bool runStarted(const SimState& s)
+{
+    return s.tick > 1;
+}
 
 // Samples between two strobe marks at a frequency list index (20 Hz .. 1 Hz);
 // an index out of the list counts as 20 Hz.

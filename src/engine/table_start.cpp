@@ -9,6 +9,8 @@ void resetRun(SimState& s, const SetupModel& m)
 {
     s.tick = 1;
     s.viewTick = 1;
+    s.timeLine = 1;
+    s.timeLineEnd = 1;
     s.collisionTick = s.noCollisionTick;
     s.collided = false;
     s.contactResolved = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The table window's controls, by the names the rest of the program uses.
-// Controls double as settings: the operations read them directly.
+// They show the set-up model and change it through its rules; no setting
+// lives in a control.
 
 #include <QAction>
 #include <QCheckBox>
@@ -172,10 +173,4 @@ struct Controls {
     // menu: Help
     QAction* guide1 = nullptr;   // "Slidora &Guide", F1
     QAction* About1 = nullptr;
-
-    // mode flags: the tags of the "&Type: 2-D" and "2 Masses" entries
-    int dimension() const { return typeMenu->menuAction()->data().toInt(); }
-    int massCount() const { return massesMenu->menuAction()->data().toInt(); }
-    int circleSizeValue() const { return circleSizeMenu->menuAction()->data().toInt(); }
-    int dotSizeValue() const { return dotSizeMenu->menuAction()->data().toInt(); }
 };

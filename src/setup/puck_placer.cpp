@@ -60,7 +60,7 @@ void PuckPlacer::connectAll()
 
 void PuckPlacer::buttonDown()
 {
-    if (s_.tick == 1)
+    if (!sim::runStarted(s_))
         dragging_ = true;
     c_.velsh->hide();
 }

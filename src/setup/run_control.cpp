@@ -1,6 +1,7 @@
 #include "setup/run_control.h"
 
 #include "engine/numbers.h"
+#include "ui/captions.h"
 #include "ui/widgets.h"
 
 RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops)
@@ -9,7 +10,7 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     // Every label a run can show, built once: a timer event then only
     // shares one of them and allocates nothing for its text.
     timeTexts_.reserve(sim::kTickCeiling + 1);
-    const QString label = tr("Time: %1 s");
+    const QString label = timeCaptionPattern();   // timeCaption(t + 1), built fast
     timeHead_ = static_cast<int>(label.indexOf(QLatin1String("%1")));
     const QString head = label.left(timeHead_), tail = label.mid(timeHead_ + 2);
     char buf[40];
@@ -20,14 +21,9 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     // The spring shows at most its full length, 200 px or 10.00 cm.
     springTexts_.reserve(1001);
     for (int h = 0; h <= 1000; ++h)
-        springTexts_.push_back(springText(QString::fromStdString(num::F(h / 100.0, 4, 2))));
-    springOutOfReach_ = tr("Spring Compressed 0.00 cm");
+        springTexts_.push_back(springCaption(h / 100.0));
+    springOutOfReach_ = springOutOfReachCaption();
     touchedText_ = tr("The pucks touched.");
-}
-
-QString RunControl::springText(const QString& cm)
-{
-    return tr("Spring Compressed: %1 cm").arg(cm);
 }
 
 void RunControl::showSpringReading()
@@ -56,7 +52,7 @@ void RunControl::showSpringReading()
         if (c_.slb->text() != springTexts_[static_cast<size_t>(hundredths)])
             setCaption(c_.slb, springTexts_[static_cast<size_t>(hundredths)]);
     } else {
-        setCaption(c_.slb, springText(QString::fromLatin1(buf, n)));
+        setCaption(c_.slb, springCaption(r.cm));
     }
 }
 
@@ -112,7 +108,8 @@ void RunControl::sayRunStatus()
     const QString time = timeText(s_.tick).mid(timeHead_).trimmed();   // after "Time:"
     if (c_.colltimer->isActive()) {
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
-        c_.Startbt->setAccessibleDescription(s_.tick <= 1 ? tr("Run started.") : tr("Run continued at %1.").arg(time));
+        c_.Startbt->setAccessibleDescription(!sim::runStarted(s_) ? tr("Run started.")
+                                                                  : tr("Run continued at %1.").arg(time));
         return;
     }
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];

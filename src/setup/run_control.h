@@ -22,7 +22,6 @@ public:
 
     // RunHost
     void renderTrace() override { ops_.renderTrace(); }
-    int timeLinePosition() const override { return c_.Timesb->value(); }
     void circleStep() override { ops_.circleStep(); }
     void stopAtLimit() override
     {
@@ -30,14 +29,13 @@ public:
         start();
         atLimit_ = false;
     }
-    void showingTick(int viewTick) override { c_.Timesb->setMaximum(viewTick); }
+    void showingTick(int) override { c_.Timesb->setMaximum(s_.timeLineEnd); }
 
     // The time label's text of a tick, built once: "Time:  0.05 s".
     const QString& timeText(int tick);
 
 private:
     void showSpringReading();
-    static QString springText(const QString& cm);
     // What a screen reader hears of the run, on the Start button: started,
     // the pucks touched, stopped with the speeds, ended at the tick limit.
     void sayRunStatus();

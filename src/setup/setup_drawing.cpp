@@ -6,6 +6,7 @@
 #include "engine/spring.h"
 #include "setup/view_settings_of.h"
 #include "ui/canvas.h"
+#include "ui/captions.h"
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 
@@ -75,7 +76,7 @@ void SetupDrawing::drawSetUp()
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
         drawSpring(cv_, s_, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
-        setCaption(c_.slb, tr("Spring Compressed: %1 cm").arg(QString::fromStdString(num::F(r.cm, 4, 2))));
+        setCaption(c_.slb, springCaption(r.cm));
     }
     if (m_.dimension == 1 && !twoMasses)
         drawForce(cv_, s_, viewSettingsOf(m_, c_));

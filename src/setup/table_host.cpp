@@ -59,7 +59,7 @@ void TableHost::showShapesForInteraction()
 // Over a recorded run the markers stay hidden; the next Reset shows them.
 void TableHost::showShapesForMassCount()
 {
-    const bool shown = m_.massCount == 2 && s_.tick == 1;
+    const bool shown = m_.massCount == 2 && !sim::runStarted(s_);
     c_.puck2->setVisible(shown);
     c_.blackansh->setVisible(shown);
 }

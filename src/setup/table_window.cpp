@@ -117,8 +117,6 @@ KeptTable TableWindow::keep()
     KeptTable k;
     k.state = std::make_unique<sim::SimState>(*state_);
     k.model = model_;
-    k.timeLine = c_.Timesb->value();
-    k.timeLineEnd = c_.Timesb->maximum();
     k.timeText = c_.Timelb->text();
     k.springText = c_.slb->text();
     k.place = pos();
@@ -134,7 +132,7 @@ void TableWindow::restore(const KeptTable& k)
     model_ = k.model;
     modelView_->show();
     move(k.place);
-    if (state_->tick <= 1) {
+    if (!sim::runStarted(*state_)) {
         host_->placeShapes();
         reset_->reset();
         host_->showShapesForInteraction();
@@ -143,10 +141,11 @@ void TableWindow::restore(const KeptTable& k)
     }
     // a run, paused: the pucks give way to the trace, as when it was started
     run_->hideShapes();
-    c_.Timesb->setMaximum(k.timeLineEnd);
     {
+        // the clock comes with the state; the time line only shows it
         const QSignalBlocker quiet(c_.Timesb);
-        c_.Timesb->setValue(k.timeLine);
+        c_.Timesb->setMaximum(state_->timeLineEnd);
+        c_.Timesb->setValue(state_->timeLine);
     }
     setCaption(c_.Timelb, k.timeText);
     setCaption(c_.slb, k.springText);
@@ -163,7 +162,7 @@ void TableWindow::restore(const KeptTable& k)
 
 TableLinks TableWindow::links() const
 {
-    return {c_.expgb, c_.Load1, c_.Save1, c_.runExperimentMenu, c_.showbt, c_.dotNormal, c_.dotLarge, c_.Timesb};
+    return {c_.expgb, c_.Load1, c_.Save1, c_.runExperimentMenu, c_.showbt, c_.dotNormal, c_.dotLarge};
 }
 
 sim::SetupHost& TableWindow::setupHost()

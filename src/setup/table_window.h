@@ -43,7 +43,6 @@ struct TableLinks {
     QPushButton* showData;   // "Show Data Table"
     QAction* dotNormal;
     QAction* dotLarge;
-    QScrollBar* timeLine;   // its maximum is the last tick run
 };
 
 // What a table window hands to the one that replaces it (a new zoom): the
@@ -51,7 +50,6 @@ struct TableLinks {
 struct KeptTable {
     std::unique_ptr<sim::SimState> state;
     sim::SetupModel model;
-    int timeLine = 1, timeLineEnd = 1;
     QString timeText, springText;   // the time and spring captions as shown
     QPoint place;
 };

@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include "engine/numbers.h"
+#include "engine/run.h"
+#include "ui/captions.h"
 #include "ui/widgets.h"
 
 TimeLine::TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops)
@@ -34,12 +36,13 @@ bool TimeLine::eventFilter(QObject* watched, QEvent* event)
 
 void TimeLine::timeLineChanged()
 {
-    const int pos = c_.timeLine->value();
-    setCaption(c_.timeLabel, tr("Time: %1 s").arg(QString::fromStdString(num::F((pos - 1) * 0.05, 5, 2))));
+    sim::setTimeLine(s_, c_.timeLine->value());
+    const int pos = s_.timeLine;
+    setCaption(c_.timeLabel, timeCaption(pos));
     s_.viewTick = pos;
     if (rules_.model().springBoxShown) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
-        setCaption(c_.springLabel, tr("Spring Compressed: %1 cm").arg(QString::fromStdString(num::F(v, 4, 2))));
+        setCaption(c_.springLabel, springCaption(v));
     }
     if (c_.runTimer->isActive())
         ops_.start();
@@ -57,7 +60,7 @@ void TimeLine::timeLineEntered()
 
 void TimeLine::toggleReplay()
 {
-    if (s_.tick <= 1)
+    if (!sim::runStarted(s_))
         return;
     if (c_.replayTimer->isActive())
         c_.replayTimer->stop();

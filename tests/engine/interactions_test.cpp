@@ -381,6 +381,15 @@ TEST(WrittenOrder, StepLengthPairMoveAndLockEnergyToTheLastBit)
         movePair(pair);
         EXPECT_EQ(pair.red.x, c.pairX) << c.speed;
     }
+    // a product-sum a fused multiply-add would round the other way
+    SimState fma;
+    fma.red.x = 126.4;
+    fma.red.speed = 0.9;
+    fma.red.direction = 3.479;
+    fma.black.x = 1000;
+    moveStep(fma);
+    EXPECT_EQ(fma.red.x, 126.23014909974296);
+
     const struct {
         double m1, m2, speed, cm;
     } locks[] = {{0.1, 2.0, 1.3, 0.12686700948330934}, {0.3, 2.0, 0.7, 0.11306019943221474}};

@@ -148,7 +148,7 @@ TEST_F(ExperimentTest, TheWindowsRunAndTheHeadlessRunKeepTheSameLog)
         c().Startbt->click();
         const sim::SampleLog drawn = s().sampleLog;
         runEntry(n);
-        sim::HeadlessRun run(s(), c().Arrows1->isChecked(), c().Timesb->value());
+        sim::HeadlessRun run(s(), c().Arrows1->isChecked());   // the time line where the state has it
         run.start();
         run.runThrough(400);
         const sim::SampleLog& bare = s().sampleLog;

@@ -1,0 +1,18 @@
+#pragma once
+// The captions more than one window shows, each built in one place: the
+// table window, the data window, the presentation window and the screen
+// reader's descriptions all read the same words.
+
+#include <QString>
+
+// "Time: " + the time of time-line position P, (P - 1) x 0.05 s, at least
+// `width` characters with 2 decimals, + " s": "Time:  1.50 s" at width 5.
+QString timeCaption(int position, int width = 5);
+// Its words around the number, "Time: %1 s", for a run's labels built once.
+QString timeCaptionPattern();
+
+// "Spring Compressed: " + cm with 2 decimals in at least 4 characters + " cm".
+QString springCaption(double cm);
+
+// The spring out of reach: "Spring Compressed 0.00 cm", no colon.
+QString springOutOfReachCaption();
