@@ -18,6 +18,7 @@ set(widget_bag_users "setup;app")
 # files that must stay free of Qt and of every window folder
 set(plain_files
   experiments/experiment_record experiments/text_encoding experiments/catalogue experiments/record_setup
+  experiments/box_model
   datawin/run_data datawin/table_text datawin/graph_values datawin/arrow_geometry datawin/data_sheet datawin/ledger datawin/data_export)
 set(plain_folders "engine")
 

@@ -6,9 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-BoxKeys::BoxKeys(QWidget* box, std::vector<QPushButton*> buttons, std::function<QPushButton*()> defaultButton,
-                 QObject* parent)
-    : QObject(parent), box_(box), buttons_(std::move(buttons)), default_(std::move(defaultButton))
+BoxKeys::BoxKeys(QWidget* box, std::vector<QPushButton*> buttons, Views views, QObject* parent)
+    : QObject(parent), box_(box), buttons_(std::move(buttons)), views_(std::move(views))
 {
     qApp->installEventFilter(this);
 }
@@ -36,7 +35,7 @@ bool typesLineEnds(QObject* watched)
 bool BoxKeys::concerns(QObject* watched, const QKeyEvent& key) const
 {
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (box_->isHidden() || !widget || widget->window() != box_->window())
+    if (!views_.shown() || !widget || widget->window() != box_->window())
         return false;
     return isAltKey(key) || (isReturn(key) && !typesLineEnds(watched));
 }
@@ -45,13 +44,13 @@ QPushButton* BoxKeys::buttonFor(const QKeyEvent& key) const
 {
     if (isReturn(key)) {
         for (QPushButton* b : buttons_)
-            if (b->hasFocus() && b->isVisibleTo(box_))
+            if (b->hasFocus() && views_.present(b))
                 return b;
-        return default_();
+        return views_.defaultButton();
     }
     const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key.key())));
     for (QPushButton* b : buttons_)
-        if (b->isVisibleTo(box_) && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed)
+        if (views_.present(b) && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed)
             return b;
     return nullptr;
 }

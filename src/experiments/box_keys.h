@@ -14,10 +14,14 @@ class QWidget;
 
 class BoxKeys : public QObject {
 public:
-    // `buttons` lists the box's buttons; `defaultButton` names the one Return
-    // presses when none of them has the focus.
-    BoxKeys(QWidget* box, std::vector<QPushButton*> buttons, std::function<QPushButton*()> defaultButton,
-            QObject* parent);
+    // What the keys read of the box's state, never of its widgets.
+    struct Views {
+        std::function<QPushButton*()> defaultButton;   // Return's when no button has the focus
+        std::function<bool(QPushButton*)> present;   // a button the box offers now
+        std::function<bool()> shown;   // the box is up
+    };
+    // `buttons` lists the box's buttons.
+    BoxKeys(QWidget* box, std::vector<QPushButton*> buttons, Views views, QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,5 +32,5 @@ private:
 
     QWidget* box_;
     std::vector<QPushButton*> buttons_;
-    std::function<QPushButton*()> default_;
+    Views views_;
 };

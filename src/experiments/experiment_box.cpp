@@ -68,7 +68,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     yngb_->setGeometry(200, 194, 241, 49);
     ybt_ = button(yngb_, 8, 18, 89, 25, tr("&Yes"));
     nbt_ = button(yngb_, 120, 18, 89, 25, tr("&No"));
-    yngb_->hide();
+    showModel();
 
     connect(table.load, &QAction::triggered, this, [this] { openBox(LoadMode); });
     connect(table.save, &QAction::triggered, this, [this] { openBox(SaveMode); });
@@ -76,8 +76,17 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
     connect(nbt_, &QPushButton::clicked, this, [this] { no(); });
-    new BoxKeys(
-        box_, {lsbt_, cancelbt_, ybt_, nbt_}, [this] { return defaultButton(); }, this);
+    new BoxKeys(box_, {lsbt_, cancelbt_, ybt_, nbt_},
+                {[this] { return buttonOf(model_.defaultButton()); },
+                 [this](QPushButton* b) {
+                     for (exper::BoxButton k : {exper::BoxButton::LoadSave, exper::BoxButton::CancelOk,
+                                                exper::BoxButton::Yes, exper::BoxButton::No})
+                         if (buttonOf(k) == b)
+                             return model_.shows(k);
+                     return false;
+                 },
+                 [this] { return model_.shown(); }},
+                this);
 
     buildRunExperimentMenu(table.runExperiment);
 }
@@ -106,21 +115,34 @@ void ExperimentBox::buildRunExperimentMenu(QMenu* menu)
     }
 }
 
-QPushButton* ExperimentBox::defaultButton() const
+QPushButton* ExperimentBox::buttonOf(exper::BoxButton b) const
 {
-    if (lsbt_->isHidden())
-        return cancelbt_;   // a catalogue entry's "Ok"
-    return yngb_->isHidden() ? lsbt_ : ybt_;
+    switch (b) {
+    case exper::BoxButton::LoadSave: return lsbt_;
+    case exper::BoxButton::Yes: return ybt_;
+    case exper::BoxButton::No: return nbt_;
+    case exper::BoxButton::CancelOk: break;
+    }
+    return cancelbt_;
+}
+
+void ExperimentBox::showModel()
+{
+    lsbt_->setVisible(model_.shows(exper::BoxButton::LoadSave));
+    yngb_->setVisible(model_.shows(exper::BoxButton::Yes));
+    cancelbt_->setText(model_.okApplies() ? tr("&Ok") : tr("&Cancel"));
+    box_->setVisible(model_.shown());
 }
 
 void ExperimentBox::openBox(int mode)
 {
     // from a catalogue entry too: the box becomes a Load or Save box
-    lsbt_->show();
-    cancelbt_->setText(tr("&Cancel"));
     memo_->clear();
-    mode_ = mode;
-    yngb_->hide();
+    if (mode == LoadMode)
+        model_.openLoad();
+    else
+        model_.openSave();
+    showModel();
     if (mode == LoadMode) {
         box_->setTitle(tr("Load an Experiment"));
         memo_->setReadOnly(true);
@@ -132,14 +154,13 @@ void ExperimentBox::openBox(int mode)
         lsbt_->setText(tr("&Save"));
         memo_->setPlainText(savePrompt());
     }
-    box_->show();
     box_->raise();
 }
 
 bool ExperimentBox::eventFilter(QObject* watched, QEvent* event)
 {
     // Only the prompt gives way when the memo is entered: typed words stay.
-    if (watched == memo_ && event->type() == QEvent::FocusIn && mode_ == SaveMode
+    if (watched == memo_ && event->type() == QEvent::FocusIn && model_.stage() == exper::BoxStage::Save
         && memo_->toPlainText() == savePrompt())
         memo_->clear();
     return false;
@@ -147,10 +168,10 @@ bool ExperimentBox::eventFilter(QObject* watched, QEvent* event)
 
 void ExperimentBox::loadOrSave()
 {
-    if (mode_ == LoadMode)
-        loadFile();
-    else
+    if (model_.saving())
         saveFile();
+    else
+        loadFile();
 }
 
 bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
@@ -181,7 +202,8 @@ void ExperimentBox::showFile(const QString& path)
 {
     fileName_ = path;
     memo_->clear();
-    yngb_->hide();
+    model_.fileShown(false);
+    showModel();
     QByteArray bytes;
     if (!readFile(path, &bytes))
         return;
@@ -195,7 +217,8 @@ void ExperimentBox::showFile(const QString& path)
         platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
         return;
     }
-    yngb_->show();
+    model_.fileShown(true);
+    showModel();
 }
 
 bool ExperimentBox::applyFile(const QString& path)
@@ -209,8 +232,8 @@ bool ExperimentBox::applyFile(const QString& path)
         return false;
     }
     applier_.apply(*file.record, RecordApplier::Source::File, [this] {
-        yngb_->hide();
-        box_->hide();
+        model_.close();
+        showModel();
     });
     return true;
 }
@@ -224,7 +247,8 @@ void ExperimentBox::no()
 {
     memo_->clear();
     memo_->setPlainText(loadPrompt());
-    yngb_->hide();
+    model_.declined();
+    showModel();
 }
 
 void ExperimentBox::saveFile()
@@ -255,7 +279,8 @@ void ExperimentBox::saveFile()
         platform_.showMessage(&w_, f.message());
         return;
     }
-    box_->hide();
+    model_.close();
+    showModel();
 }
 
 void ExperimentBox::showEntry(const exper::CatalogueEntry& entry)
@@ -267,23 +292,19 @@ void ExperimentBox::showEntry(const exper::CatalogueEntry& entry)
     for (int i = 0; i < entry.lineCount; ++i)
         lines << QCoreApplication::translate("Catalogue", entry.lines[i]);
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
-    lsbt_->hide();
-    cancelbt_->setText(tr("&Ok"));
-    box_->show();
+    model_.entryShown();
+    showModel();
     box_->raise();
     cancelbt_->setFocus();
 }
 
 void ExperimentBox::cancelOrOk()
 {
-    box_->hide();
-    if (lsbt_->isHidden()) {
-        if (pending_ != QStringLiteral(" "))
-            applyExperiment(pending_);
-        cancelbt_->setText(tr("&Cancel"));
-    }
-    lsbt_->show();
-    yngb_->hide();
+    const bool ok = model_.okApplies();
+    model_.close();
+    showModel();
+    if (ok && pending_ != QStringLiteral(" "))
+        applyExperiment(pending_);
 }
 
 bool ExperimentBox::applyExperiment(const QString& parameterText)

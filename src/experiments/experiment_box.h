@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 
+#include "experiments/box_model.h"
 #include "experiments/record_applier.h"
 
 class QGroupBox;
@@ -42,7 +43,8 @@ public:
     QGroupBox* confirmation() const { return yngb_; }
     QPushButton* yesButton() const { return ybt_; }
     QPushButton* noButton() const { return nbt_; }
-    int mode() const { return mode_; }
+    int mode() const { return model_.saving() ? SaveMode : LoadMode; }
+    const exper::BoxModel& model() const { return model_; }
     const QString& pendingExperiment() const { return pending_; }
     RecordApplier& applier() { return applier_; }
 
@@ -50,8 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Return's button when none of the box's buttons has the focus.
-    QPushButton* defaultButton() const;
+    // The widgets as the model says: which show, and what Cancel reads.
+    void showModel();
+    QPushButton* buttonOf(exper::BoxButton b) const;
     void buildRunExperimentMenu(class QMenu* menu);
     void loadFile();
     void showFile(const QString& path);
@@ -69,7 +72,7 @@ private:
     QGroupBox* yngb_;
     QPushButton* ybt_;
     QPushButton* nbt_;
-    int mode_ = LoadMode;
+    exper::BoxModel model_;
     QString fileName_;   // the file the open dialog chose last
     QString pending_;   // the parameter text of the catalogue entry shown last
 };
