@@ -80,6 +80,7 @@ void Session::setZoom(int percent)
         return;
     who_ = nameDialog_->name();
     KeptTable kept = table_->keep();
+    const dw::DataViewModel dataView = data_->viewModel();
     const bool shown = table_->isVisible();
     // the window's corner stays on the same screen pixel, not at its old place times the factor
     const QPointF native = QPointF(kept.place) * scaleFor(zoom_, userScale_);
@@ -89,6 +90,7 @@ void Session::setZoom(int percent)
     makeWindows();
     kept.place = (native / scaleFor(zoom_, userScale_)).toPoint();
     table_->restore(kept);
+    data_->showViewModel(dataView);
     if (shown) {
         table_->show();
         keepOnScreen(*table_);

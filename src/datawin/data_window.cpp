@@ -11,8 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "datawin/export_dialog.h"
 #include "datawin/graph_page.h"
@@ -219,4 +223,49 @@ void DataWindow::pageChanged()
         graph_->drawGraph();
     else if (tabs_->currentWidget() == momentum_)
         momentum_->drawMomentum();
+}
+
+dw::DataViewModel DataWindow::viewModel() const
+{
+    dw::DataViewModel v;
+    v.page = tabs_->currentIndex();
+    const dw::TableChoice c = table_->choice();
+    v.columns = c.columns;
+    v.radians = c.radians;
+    v.tableFrequency = table_->cbfreq->currentIndex();
+    v.graph = {static_cast<int>(graph_->quantity()), graph_->compcb->currentIndex(), graph_->drawcb->currentIndex(),
+               graph_->gfcb->currentIndex(), graph_->spcb->isChecked()};
+    v.analyseOwn = momentum_->acb->isChecked();
+    v.exportChoice = exportChoice_;
+    return v;
+}
+
+void DataWindow::showViewModel(const dw::DataViewModel& v)
+{
+    // quietly: the pages are drawn from the run when the window next opens
+    QCheckBox* boxes[dw::ColumnCount] = {table_->speed1cb,  table_->angle1cb, table_->energy1cb,
+                                         table_->mom1cb,    table_->speed2cb, table_->angle2cb,
+                                         table_->energy2cb, table_->mom2cb,   table_->Sprcb};
+    QRadioButton* plots[] = {graph_->plotVelocity, graph_->plotEnergy, graph_->plotMomentum};
+    QList<QObject*> quiet = {tabs_,          table_->radcb, table_->cbfreq, graph_->compcb,
+                             graph_->drawcb, graph_->gfcb,  graph_->spcb,   momentum_->acb};
+    for (QObject* o : boxes)
+        quiet << o;
+    for (QObject* o : plots)
+        quiet << o;
+    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    for (QObject* o : quiet)
+        blockers.push_back(std::make_unique<QSignalBlocker>(o));
+    for (int i = 0; i < dw::ColumnCount; ++i)
+        boxes[i]->setChecked(v.columns[static_cast<size_t>(i)]);
+    table_->radcb->setChecked(v.radians);
+    table_->cbfreq->setCurrentIndex(v.tableFrequency);
+    plots[std::clamp(v.graph.quantity, 0, 2)]->setChecked(true);
+    graph_->compcb->setCurrentIndex(v.graph.component);
+    graph_->drawcb->setCurrentIndex(v.graph.series);
+    graph_->gfcb->setCurrentIndex(v.graph.frequency);
+    graph_->spcb->setChecked(v.graph.springEnergy);
+    momentum_->acb->setChecked(v.analyseOwn);
+    exportChoice_ = v.exportChoice;
+    tabs_->setCurrentIndex(v.page);
 }

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 #include "datawin/data_export.h"
+#include "datawin/data_view_model.h"
 #include "datawin/run_data.h"
 
 class QMenuBar;
@@ -25,6 +26,9 @@ public:
     void showFromTable();
     // Every page rebuilt from the log, as each time the window opens.
     void activate();
+    // The window's own choices, to hand to the window that replaces it.
+    dw::DataViewModel viewModel() const;
+    void showViewModel(const dw::DataViewModel& v);
 
     TablePage& tablePage() { return *table_; }
     GraphPage& graphPage() { return *graph_; }

@@ -16,8 +16,11 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "app/session.h"
+#include "datawin/data_window.h"
+#include "datawin/graph_page.h"
 #include "private_settings.h"
 #include "setup/controls.h"
 #include "setup/run_control.h"
@@ -184,6 +187,35 @@ TEST(ZoomTest, EveryMomentOfARunIsKeptAndNothingReplaysByItself)
         EXPECT_EQ(session.table().tableCanvas().image(), picture) << m.moment;
         session.setZoom(100);
     }
+}
+
+// The data window's own choices go with it into the new windows.
+TEST(ZoomTest, TheDataWindowsChoicesAreKept)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    dw::DataViewModel chosen;
+    chosen.page = 1;
+    chosen.columns = {true, true, false, true, false, false, true, false, false};
+    chosen.radians = true;
+    chosen.tableFrequency = 3;
+    chosen.graph = {2, 1, 4, 5, true};
+    chosen.analyseOwn = true;
+    chosen.exportChoice = {dw::ExportContent::Ledger, dw::SheetFormat::Tsv, true};
+    session.data().showViewModel(chosen);
+    session.setZoom(200);
+    const dw::DataViewModel kept = session.data().viewModel();
+    EXPECT_EQ(kept.page, 1);
+    EXPECT_EQ(kept.columns, chosen.columns);
+    EXPECT_TRUE(kept.radians);
+    EXPECT_EQ(kept.tableFrequency, 3);
+    EXPECT_EQ(std::tie(kept.graph.quantity, kept.graph.component, kept.graph.series, kept.graph.frequency,
+                       kept.graph.springEnergy),
+              std::make_tuple(2, 1, 4, 5, true));
+    EXPECT_TRUE(kept.analyseOwn);
+    EXPECT_EQ(kept.exportChoice.content, dw::ExportContent::Ledger);
+    EXPECT_TRUE(session.data().graphPage().plotMomentum->isChecked());
+    session.setZoom(100);
 }
 
 // The user's own QT_SCALE_FACTOR is multiplied, never replaced.
