@@ -1103,10 +1103,6 @@ Lizenz: %2</translation>
         <source>As the &amp;System</source>
         <translation>Wie das &amp;System</translation>
     </message>
-    <message>
-        <source>The language changes when Slidora starts again.</source>
-        <translation>Die Sprache wechselt beim nächsten Start von Slidora.</translation>
-    </message>
 </context>
 <context>
     <name>Ledger</name>

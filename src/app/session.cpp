@@ -8,6 +8,7 @@
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
+#include "ui/language.h"
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
 
@@ -56,10 +57,14 @@ void Session::makeWindows()
     data_ = std::make_unique<DataWindow>(*table_, platform_);
     experiments_ = std::make_unique<ExperimentBox>(*table_, platform_);
     table_->setZoom(zoom_);
+    // not from inside a menu's own handler: its window is about to go
     connect(table_.get(), &TableWindow::zoomChosen, this, [this](int percent) {
-        // not from inside the menu's own handler: its window is about to go
         QMetaObject::invokeMethod(
             this, [this, percent] { setZoom(percent); }, Qt::QueuedConnection);
+    });
+    connect(table_.get(), &TableWindow::languageChosen, this, [this](const QString& code) {
+        QMetaObject::invokeMethod(
+            this, [this, code] { setLanguage(code); }, Qt::QueuedConnection);
     });
 }
 
@@ -78,19 +83,33 @@ void Session::setZoom(int percent)
     prefs::setZoom(percent);
     if (percent == zoom_)
         return;
+    rebuild([this, percent] {
+        zoom_ = percent;
+        QHighDpiScaling::setGlobalFactor(scaleFor(zoom_, userScale_));
+    });
+}
+
+void Session::setLanguage(const QString& code)
+{
+    rebuild([code] { lang::install(code.isEmpty() ? lang::startLanguage() : code); });
+}
+
+void Session::rebuild(const std::function<void()>& change)
+{
     who_ = nameDialog_->name();
     KeptTable kept = table_->keep();
     const dw::DataViewModel dataView = data_->viewModel();
+    const KeptBox box = experiments_->keep();
     const bool shown = table_->isVisible();
     // the window's corner stays on the same screen pixel, not at its old place times the factor
     const QPointF native = QPointF(kept.place) * scaleFor(zoom_, userScale_);
     dropWindows();
-    zoom_ = percent;
-    QHighDpiScaling::setGlobalFactor(scaleFor(zoom_, userScale_));
+    change();
     makeWindows();
     kept.place = (native / scaleFor(zoom_, userScale_)).toPoint();
     table_->restore(kept);
     data_->showViewModel(dataView);
+    experiments_->restore(box);
     if (shown) {
         table_->show();
         keepOnScreen(*table_);

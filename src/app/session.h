@@ -4,6 +4,7 @@
 // zoom for all, with the set-up and the run kept across.
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class DataWindow;
@@ -27,6 +28,9 @@ public:
     // Makes the windows again at `percent`, keeping the set-up and the run,
     // and remembers the zoom for the next start.
     void setZoom(int percent);
+    // Installs the language of `code` ("" as the system) and makes the
+    // windows again in it, keeping everything as a zoom does.
+    void setLanguage(const QString& code);
 
     // The zoom remembered from the last start.
     static int rememberedZoom();
@@ -38,6 +42,9 @@ public:
 private:
     void makeWindows();
     void dropWindows();
+    // The windows made again, the set-up, the run, the data window's and the
+    // box's state kept; `change` runs between the old windows and the new.
+    void rebuild(const std::function<void()>& change);
 
     PlatformServices& platform_;
     QByteArray userScale_;   // QT_SCALE_FACTOR as the program started

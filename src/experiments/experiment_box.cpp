@@ -285,6 +285,7 @@ void ExperimentBox::saveFile()
 
 void ExperimentBox::showEntry(const exper::CatalogueEntry& entry)
 {
+    entry_ = &entry;
     pending_ = QString::fromStdString(entry.parameterText());
     memo_->clear();
     memo_->setReadOnly(true);
@@ -316,4 +317,34 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
     }
     applier_.apply(*p.record, RecordApplier::Source::Catalogue);
     return true;
+}
+
+KeptBox ExperimentBox::keep() const
+{
+    const QString memo = memo_->toPlainText();
+    return {model_, memo, fileName_, pending_, memo == loadPrompt() || memo == savePrompt(), entry_};
+}
+
+void ExperimentBox::restore(const KeptBox& k)
+{
+    fileName_ = k.fileName;
+    switch (k.model.stage()) {
+    case exper::BoxStage::Hidden: model_ = k.model; break;
+    case exper::BoxStage::Entry:
+        if (k.entry)
+            showEntry(*k.entry);
+        break;
+    case exper::BoxStage::Load:
+    case exper::BoxStage::Confirm:
+    case exper::BoxStage::Save:
+        openBox(k.model.saving() ? SaveMode : LoadMode);
+        if (!k.prompt)
+            memo_->setPlainText(k.memo);
+        break;
+    }
+    // what Ok or Load/Save would do stays as it was
+    model_ = k.model;
+    pending_ = k.pending;
+    entry_ = k.entry;
+    showModel();
 }

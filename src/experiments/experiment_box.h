@@ -14,6 +14,15 @@ namespace exper {
 struct CatalogueEntry;
 }
 
+// What an Experiment box hands to the one that replaces it: its stage, the
+// file or entry it shows and the words typed into it.
+struct KeptBox {
+    exper::BoxModel model;
+    QString memo, fileName, pending;
+    bool prompt = false;   // the memo shows the box's own prompt, not words of the user's
+    const exper::CatalogueEntry* entry = nullptr;
+};
+
 // The Experiment box over the table: Load and Save of experiment files with
 // their explanation, and the catalogue under "Run Experiment".
 class ExperimentBox : public QObject {
@@ -48,6 +57,10 @@ public:
     const QString& pendingExperiment() const { return pending_; }
     RecordApplier& applier() { return applier_; }
 
+    KeptBox keep() const;
+    // As kept, its own texts in the language of the moment.
+    void restore(const KeptBox& k);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,4 +88,5 @@ private:
     exper::BoxModel model_;
     QString fileName_;   // the file the open dialog chose last
     QString pending_;   // the parameter text of the catalogue entry shown last
+    const exper::CatalogueEntry* entry_ = nullptr;   // and the entry
 };

@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QMenu>
 
-#include "ui/platform.h"
 #include "ui/preferences.h"
 
 namespace {
@@ -11,8 +10,8 @@ const char* const kCodes[3] = {"", "en", "de"};
 const char* const kNames[3] = {"languageSystem", "languageEnglish", "languageGerman"};
 }   // namespace
 
-LanguageMenu::LanguageMenu(QMenu* options, QWidget* window, PlatformServices& platform)
-    : window_(window), platform_(platform), menu_(options->addMenu(tr("&Language")))
+LanguageMenu::LanguageMenu(QMenu* options, std::function<void(const QString&)> chosen)
+    : chosen_(std::move(chosen)), menu_(options->addMenu(tr("&Language")))
 {
     menu_->setObjectName(QStringLiteral("languageMenu"));
     // each language in its own words, so it can be found whatever is shown
@@ -35,5 +34,5 @@ void LanguageMenu::choose(int i)
     if (prefs::language() == code)
         return;
     prefs::setLanguage(code);
-    platform_.showMessage(window_, tr("The language changes when Slidora starts again."));
+    chosen_(code);
 }

@@ -1,16 +1,17 @@
 #pragma once
-// Options > Language: English, German or as the system, for the next start.
+// Options > Language: English, German or as the system, remembered and
+// taken at once by the windows made again in it.
 #include <QCoreApplication>
+#include <functional>
 
 class QAction;
 class QMenu;
-class QWidget;
-class PlatformServices;
 
 class LanguageMenu {
     Q_DECLARE_TR_FUNCTIONS(LanguageMenu)
 public:
-    LanguageMenu(QMenu* options, QWidget* window, PlatformServices& platform);
+    // `chosen` is told the code of a new choice ("" as the system).
+    LanguageMenu(QMenu* options, std::function<void(const QString&)> chosen);
 
     QMenu* menu() const { return menu_; }
     // System, English, German
@@ -19,8 +20,7 @@ public:
 private:
     void choose(int i);
 
-    QWidget* window_;
-    PlatformServices& platform_;
+    std::function<void(const QString&)> chosen_;
     QMenu* menu_;
     QAction* entries_[3] = {};
 };

@@ -136,5 +136,5 @@ void TableWindow::buildOptionsMenu()
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
     options->addSeparator();
-    language_ = std::make_unique<LanguageMenu>(options, this, platform_);
+    language_ = std::make_unique<LanguageMenu>(options, [this](const QString& code) { emit languageChosen(code); });
 }

@@ -119,6 +119,8 @@ KeptTable TableWindow::keep()
     k.model = model_;
     k.timeText = c_.Timelb->text();
     k.springText = c_.slb->text();
+    k.words = captionWords();
+    k.presenting = presentation_ != nullptr;
     k.place = pos();
     return k;
 }
@@ -132,6 +134,8 @@ void TableWindow::restore(const KeptTable& k)
     model_ = k.model;
     modelView_->show();
     move(k.place);
+    if (k.presenting)
+        c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {
         host_->placeShapes();
         reset_->reset();
@@ -147,8 +151,8 @@ void TableWindow::restore(const KeptTable& k)
         c_.Timesb->setMaximum(state_->timeLineEnd);
         c_.Timesb->setValue(state_->timeLine);
     }
-    setCaption(c_.Timelb, k.timeText);
-    setCaption(c_.slb, k.springText);
+    setCaption(c_.Timelb, timeCaptionAgain(k.timeText, k.words));
+    setCaption(c_.slb, springCaptionAgain(k.springText, k.words));
     c_.Startbt->setText(tr("&Continue"));
     for (QWidget* w : {static_cast<QWidget*>(c_.measurecb), static_cast<QWidget*>(c_.rulerrb),
                        static_cast<QWidget*>(c_.Prorb), static_cast<QWidget*>(c_.printtrbt)})

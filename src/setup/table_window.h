@@ -6,6 +6,7 @@
 #include "engine/setup_rules.h"
 #include "engine/sim_state.h"
 #include "ui/canvas.h"
+#include "ui/captions.h"
 #include "ui/operations.h"
 
 class PlatformServices;
@@ -51,6 +52,8 @@ struct KeptTable {
     std::unique_ptr<sim::SimState> state;
     sim::SetupModel model;
     QString timeText, springText;   // the time and spring captions as shown
+    CaptionWords words;   // their words, for a new language
+    bool presenting = false;   // the presentation window was open
     QPoint place;
 };
 
@@ -98,6 +101,9 @@ public:
 signals:
     // View > Zoom: the windows are to be made again at this zoom
     void zoomChosen(int percent);
+    // Options > Language: the windows are to be made again in this language
+    // ("" as the system)
+    void languageChosen(const QString& code);
 
 private:
     void buildLayout();

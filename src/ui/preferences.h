@@ -25,7 +25,7 @@ int zoom();
 void setZoom(int percent);
 int validZoom(int percent);
 
-// "" follows the system; "en" or "de" forces one for the next start.
+// "" follows the system; "en" or "de" forces one, now and at the next start.
 QString language();
 void setLanguage(const QString& code);
 bool isLanguage(const QString& code);

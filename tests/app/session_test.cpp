@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,8 +22,10 @@
 #include "app/session.h"
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
+#include "experiments/experiment_box.h"
 #include "private_settings.h"
 #include "setup/controls.h"
+#include "setup/language_menu.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/fake_platform.h"
@@ -216,6 +219,43 @@ TEST(ZoomTest, TheDataWindowsChoicesAreKept)
     EXPECT_EQ(kept.exportChoice.content, dw::ExportContent::Ledger);
     EXPECT_TRUE(session.data().graphPage().plotMomentum->isChecked());
     session.setZoom(100);
+}
+
+// A language is taken at once, the way a zoom is: the run, the data window's
+// choices and the box's typed words come through; only the words change.
+TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().controls().delaytimer1->stop();
+    runTicks(session.table(), 130);
+    session.table().controls().Startbt->click();
+    session.table().controls().Timesb->setValue(40);
+    dw::DataViewModel chosen;
+    chosen.page = 1;
+    chosen.radians = true;
+    session.data().showViewModel(chosen);
+    session.table().controls().Save1->trigger();
+    session.experiments().memo()->setPlainText(QStringLiteral("Our own words"));
+    const QImage picture = session.table().tableCanvas().image().copy();
+    const sim::SimState state = session.table().state();
+
+    for (const char* code : {"de", "en"}) {
+        session.table().languageMenu().entry(code == std::string("de") ? 2 : 1)->trigger();
+        QApplication::processEvents();
+        TableWindow& t = session.table();
+        EXPECT_EQ(t.controls().Startbt->text(), code == std::string("de") ? "&Weiter" : "&Continue") << code;
+        EXPECT_EQ(t.controls().Timelb->text(), code == std::string("de") ? "Zeit:  1.95 s" : "Time:  1.95 s");
+        EXPECT_EQ(t.state().tick, state.tick) << code;
+        EXPECT_EQ(t.state().timeLine, 40) << code;
+        EXPECT_EQ(t.tableCanvas().image(), picture) << code;
+        EXPECT_EQ(session.data().viewModel().page, 1) << code;
+        EXPECT_TRUE(session.data().viewModel().radians) << code;
+        EXPECT_EQ(session.experiments().model().stage(), exper::BoxStage::Save) << code;
+        EXPECT_EQ(session.experiments().memo()->toPlainText(), "Our own words") << code;
+    }
+    session.table().languageMenu().entry(0)->trigger();
+    QApplication::processEvents();
 }
 
 // The user's own QT_SCALE_FACTOR is multiplied, never replaced.
