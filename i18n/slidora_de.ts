@@ -1577,20 +1577,20 @@ Lizenz: %2</translation>
         <translation>Lauf fortgesetzt bei %1.</translation>
     </message>
     <message>
-        <source>Run ended at its last tick, %1. Red %2%3, black %4%3.</source>
-        <translation>Lauf am letzten Schritt beendet, %1. Rot %2%3, Schwarz %4%3.</translation>
+        <source>Run ended at its last tick, %1. Red %2, black %3.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2, Schwarz %3.</translation>
     </message>
     <message>
-        <source>Run stopped at %1. Red %2%3, black %4%3.</source>
-        <translation>Lauf angehalten bei %1. Rot %2%3, Schwarz %4%3.</translation>
+        <source>Run stopped at %1. Red %2, black %3.</source>
+        <translation>Lauf angehalten bei %1. Rot %2, Schwarz %3.</translation>
     </message>
     <message>
-        <source>Run ended at its last tick, %1. Red %2%3.</source>
-        <translation>Lauf am letzten Schritt beendet, %1. Rot %2%3.</translation>
+        <source>Run ended at its last tick, %1. Red %2.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2.</translation>
     </message>
     <message>
-        <source>Run stopped at %1. Red %2%3.</source>
-        <translation>Lauf angehalten bei %1. Rot %2%3.</translation>
+        <source>Run stopped at %1. Red %2.</source>
+        <translation>Lauf angehalten bei %1. Rot %2.</translation>
     </message>
 </context>
 <context>

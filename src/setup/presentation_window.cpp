@@ -8,15 +8,12 @@
 #include <QScreen>
 
 #include "engine/numbers.h"
+#include "ui/captions.h"
 
 namespace {
 // where the table picture lies in its panel
 const QRect kPicture(sim::kImageLeft, sim::kImageTop, 759, 367);
 
-QString speedText(double v, const char* unit)
-{
-    return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
-}
 }   // namespace
 
 PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s,
@@ -53,9 +50,9 @@ QString PresentationWindow::captionText() const
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
     const char* unit = m_.unitText();
     const double red = m_.redSpeedAt(v.redSpeed, s_.viewTick);
-    QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(speedText(red, unit));
+    QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(speedCaption(red, unit));
     if (m_.blackOnTable())
-        text += QStringLiteral("     ") + tr("Black %1").arg(speedText(v.blackSpeed, unit));
+        text += QStringLiteral("     ") + tr("Black %1").arg(speedCaption(v.blackSpeed, unit));
     return text;
 }
 

@@ -113,16 +113,14 @@ void RunControl::sayRunStatus()
         return;
     }
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
-    const QString unit = QString::fromLatin1(m_.unitText()) + QStringLiteral("/s");
-    auto speed = [](double x) { return QString::fromStdString(num::F(x, 0, 1)); };
-    const QString red = speed(m_.redSpeedAt(v.redSpeed, s_.viewTick));
+    const QString red = speedCaption(m_.redSpeedAt(v.redSpeed, s_.viewTick), m_.unitText());
     QString text;
     if (m_.blackOnTable())
-        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2%3, black %4%3.")
-                         : tr("Run stopped at %1. Red %2%3, black %4%3."))
-                   .arg(time, red, unit, speed(v.blackSpeed));
+        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2, black %3.")
+                         : tr("Run stopped at %1. Red %2, black %3."))
+                   .arg(time, red, speedCaption(v.blackSpeed, m_.unitText()));
     else
-        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2%3.") : tr("Run stopped at %1. Red %2%3."))
-                   .arg(time, red, unit);
+        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2.") : tr("Run stopped at %1. Red %2."))
+                   .arg(time, red);
     c_.Startbt->setAccessibleDescription(text);
 }

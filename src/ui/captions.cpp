@@ -37,6 +37,11 @@ QString springCaption(double cm)
     return springCaptionPattern().arg(QString::fromStdString(num::F(cm, 4, 2)));
 }
 
+QString speedCaption(double v, const char* unit)
+{
+    return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
+}
+
 CaptionWords captionWords()
 {
     return {timeCaptionPattern(), springCaptionPattern(), springOutOfReachCaption()};

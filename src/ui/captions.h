@@ -14,6 +14,10 @@ QString timeCaptionPattern();
 // "Spring Compressed: " + cm with 2 decimals in at least 4 characters + " cm".
 QString springCaption(double cm);
 
+// A speed as the run's status and the presentation window say it: 1
+// decimal and the unit, "5.0cm/s" (`unit` is "cm" or "m").
+QString speedCaption(double v, const char* unit);
+
 // The spring out of reach: "Spring Compressed 0.00 cm", no colon.
 QString springOutOfReachCaption();
 

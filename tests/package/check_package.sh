@@ -41,6 +41,9 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6 fonts-liberation; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+# the zoom uses Qt's private scale factor: the package holds to the exact Qt it was built with
+qtversion="$(dpkg-query -W -f='${Version}' libqt6core6 | sed 's/[+-].*//')"
+grep -qE "qt6-base-abi \(= ${qtversion//./\\.}\)" <<<"$depends" || fail "Depends lacks qt6-base-abi (= $qtversion): $depends"
 [ "$(dpkg-deb -f "$deb" Package)" = slidora ] || fail "package name"
 
 # the packaged files are valid and the packaged program runs
