@@ -65,6 +65,7 @@ void BM_ReplayStep(benchmark::State& state)
     c.Startbt->click();
     fillOnImage(s);
     s.tick = 9999;
+    s.timeLineEnd = 9999;   // the run's clock, which the time line shows
     c.Timesb->setMaximum(9999);
     c.Startbt->click();   // paused at the end of a full run
     for (auto _ : state) {
