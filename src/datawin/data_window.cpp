@@ -49,8 +49,8 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
 
     tabs_ = new QTabWidget(this);
     tabs_->setGeometry(0, 26, 808, 534);
-    table_ = new TablePage(platform_);
-    graph_ = new GraphPage(platform_);
+    table_ = new TablePage(platform_, view_);
+    graph_ = new GraphPage(platform_, view_.graph);
     momentum_ = new MomentumPage(platform_);
     ledger_ = new LedgerPage(platform_);
     tabs_->addTab(table_, tr("&Data"));
@@ -68,8 +68,12 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
-    exportChoice_ = rememberedExport();
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { pageChanged(); });
+    view_.exportChoice = rememberedExport();
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) {
+        view_.page = page;
+        pageChanged();
+    });
+    connect(momentum_->acb, &QGroupBox::toggled, this, [this](bool on) { view_.analyseOwn = on; });
     connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
     connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
 
@@ -164,7 +168,7 @@ void DataWindow::activate()
     }
     table_->blackRow->setVisible(m.massCount == 2);
     table_->Sprcb->setVisible(run.springShown);
-    graph_->spcb->setVisible(run.springShown && graph_->plotEnergy->isChecked());
+    graph_->spcb->setVisible(run.springShown && view_.graph.quantity == dw::Energy);
     // the numbers of the run, every bar at its last tick
     graph_->computeGraphExtremes();
     table_->buildTable();
@@ -193,19 +197,19 @@ void DataWindow::showLedger()
 
 void DataWindow::exportToFile()
 {
-    ExportDialog dialog(exportChoice_, this);
+    ExportDialog dialog(view_.exportChoice, this);
     if (platform_.execModal(dialog) != QDialog::Accepted)
         return;
-    exportChoice_ = dialog.choice();
-    rememberExport(exportChoice_);
-    const QString suffix = QString::fromLatin1(dw::formatSuffix(exportChoice_.format));
+    view_.exportChoice = dialog.choice();
+    rememberExport(view_.exportChoice);
+    const QString suffix = QString::fromLatin1(dw::formatSuffix(view_.exportChoice.format));
     const QString filter =
         suffix == QLatin1String("tsv") ? tr("TAB separated (*.tsv *.txt)") : tr("Comma separated (*.csv)");
     const QString path = platform_.saveFileName(this, filter, suffix, prefs::folder(prefs::Folder::Exports));
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Exports, path);
-    const std::string text = dw::exportText(runData(), table_->choice(), exportChoice_, unit());
+    const std::string text = dw::exportText(runData(), table_->choice(), view_.exportChoice, unit());
     SafeSave file(path);
     if (!file.open()) {
         platform_.showMessage(this, file.message());
@@ -225,47 +229,13 @@ void DataWindow::pageChanged()
         momentum_->drawMomentum();
 }
 
-dw::DataViewModel DataWindow::viewModel() const
-{
-    dw::DataViewModel v;
-    v.page = tabs_->currentIndex();
-    const dw::TableChoice c = table_->choice();
-    v.columns = c.columns;
-    v.radians = c.radians;
-    v.tableFrequency = table_->cbfreq->currentIndex();
-    v.graph = {static_cast<int>(graph_->quantity()), graph_->compcb->currentIndex(), graph_->drawcb->currentIndex(),
-               graph_->gfcb->currentIndex(), graph_->spcb->isChecked()};
-    v.analyseOwn = momentum_->acb->isChecked();
-    v.exportChoice = exportChoice_;
-    return v;
-}
-
 void DataWindow::showViewModel(const dw::DataViewModel& v)
 {
     // quietly: the pages are drawn from the run when the window next opens
-    QCheckBox* boxes[dw::ColumnCount] = {table_->speed1cb,  table_->angle1cb, table_->energy1cb,
-                                         table_->mom1cb,    table_->speed2cb, table_->angle2cb,
-                                         table_->energy2cb, table_->mom2cb,   table_->Sprcb};
-    QRadioButton* plots[] = {graph_->plotVelocity, graph_->plotEnergy, graph_->plotMomentum};
-    QList<QObject*> quiet = {tabs_,          table_->radcb, table_->cbfreq, graph_->compcb,
-                             graph_->drawcb, graph_->gfcb,  graph_->spcb,   momentum_->acb};
-    for (QObject* o : boxes)
-        quiet << o;
-    for (QObject* o : plots)
-        quiet << o;
-    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-    for (QObject* o : quiet)
-        blockers.push_back(std::make_unique<QSignalBlocker>(o));
-    for (int i = 0; i < dw::ColumnCount; ++i)
-        boxes[i]->setChecked(v.columns[static_cast<size_t>(i)]);
-    table_->radcb->setChecked(v.radians);
-    table_->cbfreq->setCurrentIndex(v.tableFrequency);
-    plots[std::clamp(v.graph.quantity, 0, 2)]->setChecked(true);
-    graph_->compcb->setCurrentIndex(v.graph.component);
-    graph_->drawcb->setCurrentIndex(v.graph.series);
-    graph_->gfcb->setCurrentIndex(v.graph.frequency);
-    graph_->spcb->setChecked(v.graph.springEnergy);
+    view_ = v;
+    table_->showView();
+    graph_->showChoice();
+    const QSignalBlocker quietPage(tabs_), quietOwn(momentum_->acb);
     momentum_->acb->setChecked(v.analyseOwn);
-    exportChoice_ = v.exportChoice;
     tabs_->setCurrentIndex(v.page);
 }

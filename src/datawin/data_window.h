@@ -27,7 +27,7 @@ public:
     // Every page rebuilt from the log, as each time the window opens.
     void activate();
     // The window's own choices, to hand to the window that replaces it.
-    dw::DataViewModel viewModel() const;
+    const dw::DataViewModel& viewModel() const { return view_; }
     void showViewModel(const dw::DataViewModel& v);
 
     TablePage& tablePage() { return *table_; }
@@ -60,5 +60,5 @@ private:
     GraphPage* graph_ = nullptr;
     MomentumPage* momentum_ = nullptr;
     LedgerPage* ledger_ = nullptr;
-    dw::DataExport exportChoice_;   // the last one, offered again
+    dw::DataViewModel view_;   // the window's own choices; the export's is offered again
 };

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "engine/numbers.h"
@@ -25,8 +26,8 @@ QComboBox* list(QWidget* parent, int x, int y, int w, const QStringList& items)
 }
 }   // namespace
 
-GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), canvas_(603, 467)
+GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidget* parent)
+    : QWidget(parent), platform_(platform), choice_(choice), canvas_(603, 467)
 {
     graphim = new PictureWidget(canvas_, this);
     graphim->setGeometry(4, 4, 603, 467);
@@ -67,7 +68,19 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
     spcb->setGeometry(615, 312, 180, 20);
     spcb->hide();
 
-    for (QRadioButton* r : {plotVelocity, plotEnergy, plotMomentum})
+    showChoice();
+    // every change, by the user or by code, is the model's; then the drawing follows
+    QRadioButton* const plots[] = {plotVelocity, plotEnergy, plotMomentum};
+    for (int q = 0; q < 3; ++q)
+        connect(plots[q], &QRadioButton::toggled, this, [this, q](bool on) {
+            if (on)
+                choice_.quantity = q;
+        });
+    connect(compcb, &QComboBox::currentIndexChanged, this, [this](int i) { choice_.component = i; });
+    connect(drawcb, &QComboBox::currentIndexChanged, this, [this](int i) { choice_.series = i; });
+    connect(gfcb, &QComboBox::currentIndexChanged, this, [this](int i) { choice_.frequency = i; });
+    connect(spcb, &QCheckBox::toggled, this, [this](bool on) { choice_.springEnergy = on; });
+    for (QRadioButton* r : plots)
         connect(r, &QRadioButton::clicked, this, [this] { drawGraph(); });
     connect(gfcb, &QComboBox::currentIndexChanged, this, [this] { drawGraph(); });
     connect(spcb, &QCheckBox::clicked, this, [this] { drawGraph(); });
@@ -87,19 +100,30 @@ GraphPage::GraphPage(PlatformServices& platform, QWidget* parent)
             [this](const QPoint& p) { popup->popup(graphim->mapToGlobal(p)); });
 }
 
+void GraphPage::showChoice()
+{
+    QRadioButton* const plots[] = {plotVelocity, plotEnergy, plotMomentum};
+    const QSignalBlocker a(plots[0]), b(plots[1]), c(plots[2]), d(compcb), e(drawcb), f(gfcb), g(spcb);
+    plots[std::clamp(choice_.quantity, 0, 2)]->setChecked(true);
+    compcb->setCurrentIndex(choice_.component);
+    drawcb->setCurrentIndex(choice_.series);
+    gfcb->setCurrentIndex(choice_.frequency);
+    spcb->setChecked(choice_.springEnergy);
+}
+
 dw::Quantity GraphPage::quantity() const
 {
-    return plotEnergy->isChecked() ? dw::Energy : plotMomentum->isChecked() ? dw::Momentum : dw::Velocity;
+    return static_cast<dw::Quantity>(std::clamp(choice_.quantity, 0, 2));
 }
 
 dw::Component GraphPage::component() const
 {
-    return static_cast<dw::Component>(std::clamp(compcb->currentIndex(), 0, 2));
+    return static_cast<dw::Component>(std::clamp(choice_.component, 0, 2));
 }
 
 dw::Series GraphPage::series() const
 {
-    return static_cast<dw::Series>(std::clamp(drawcb->currentIndex(), 0, 4));
+    return static_cast<dw::Series>(std::clamp(choice_.series, 0, 4));
 }
 
 void GraphPage::computeGraphExtremes()
@@ -183,9 +207,9 @@ void GraphPage::drawGraph()
         graphim->update();
         return;
     }
-    const int idx = gfcb->currentIndex();
+    const int idx = choice_.frequency;
     const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
-    const bool spring = spcb->isChecked() && !spcb->isHidden();
+    const bool spring = choice_.springEnergy && quantity() == dw::Energy && run_.springShown;
     const int last = std::min(P, sim::kTickCeiling);
     for (int p = 0; p < count; ++p) {
         cv.setPenColor(plots[p].pen);

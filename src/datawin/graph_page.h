@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "datawin/data_view_model.h"
+
 #include "datawin/graph_values.h"
 #include "ui/canvas.h"
 
@@ -18,7 +20,11 @@ class PlatformServices;
 class GraphPage : public QWidget {
     Q_OBJECT
 public:
-    GraphPage(PlatformServices& platform, QWidget* parent = nullptr);
+    // `choice` is the window's model of the page's choices: the controls
+    // show it and change it.
+    GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidget* parent = nullptr);
+    // The controls as the model now says, without drawing.
+    void showChoice();
 
     void setRun(const dw::RunData& run) { run_ = run; }
     void computeGraphExtremes();
@@ -56,6 +62,7 @@ private:
     static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
 
     PlatformServices& platform_;
+    dw::GraphChoice& choice_;
     Canvas canvas_;
     dw::RunData run_;
     dw::GraphExtremes extremes_;

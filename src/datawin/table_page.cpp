@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "engine/numbers.h"
@@ -26,7 +27,8 @@ QCheckBox* box(QWidget* parent, int x, int y, const QString& text, bool checked)
 }
 }   // namespace
 
-TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+TablePage::TablePage(PlatformServices& platform, dw::DataViewModel& view, QWidget* parent)
+    : QWidget(parent), platform_(platform), view_(view)
 {
     datamem = new QPlainTextEdit(this);
     datamem->setGeometry(8, 8, 480, 488);
@@ -65,9 +67,18 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     copysbt = new QPushButton(tr("Copy Selected"), this);
     copysbt->setGeometry(650, 276, 140, 30);
 
+    showView();
+    // a tick, by the user or by code, is the model's; a click rebuilds the table
+    for (int c = 0; c < dw::ColumnCount; ++c)
+        connect(columnBox(c), &QCheckBox::toggled, this,
+                [this, c](bool on) { view_.columns[static_cast<size_t>(c)] = on; });
+    connect(radcb, &QCheckBox::toggled, this, [this](bool on) { view_.radians = on; });
     for (QCheckBox* b : {speed1cb, angle1cb, energy1cb, mom1cb, speed2cb, angle2cb, energy2cb, mom2cb, Sprcb, radcb})
         connect(b, &QCheckBox::clicked, this, [this] { buildTable(); });
-    connect(cbfreq, &QComboBox::currentIndexChanged, this, [this] { buildTable(); });
+    connect(cbfreq, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view_.tableFrequency = index;
+        buildTable();
+    });
     connect(tdsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
     connect(copyallbt, &QPushButton::clicked, this, [this] {
         datamem->selectAll();
@@ -76,14 +87,30 @@ TablePage::TablePage(PlatformServices& platform, QWidget* parent) : QWidget(pare
     connect(copysbt, &QPushButton::clicked, this, [this] { copySelection(); });
 }
 
+QCheckBox* TablePage::columnBox(int column) const
+{
+    QCheckBox* const boxes[dw::ColumnCount] = {speed1cb, angle1cb,  energy1cb, mom1cb, speed2cb,
+                                               angle2cb, energy2cb, mom2cb,    Sprcb};
+    return boxes[column];
+}
+
+void TablePage::showView()
+{
+    for (int c = 0; c < dw::ColumnCount; ++c) {
+        const QSignalBlocker quiet(columnBox(c));
+        columnBox(c)->setChecked(view_.columns[static_cast<size_t>(c)]);
+    }
+    const QSignalBlocker quietRadians(radcb), quietFrequency(cbfreq);
+    radcb->setChecked(view_.radians);
+    cbfreq->setCurrentIndex(view_.tableFrequency);
+}
+
 dw::TableChoice TablePage::choice() const
 {
     dw::TableChoice c;
-    const QCheckBox* boxes[] = {speed1cb, angle1cb, energy1cb, mom1cb, speed2cb, angle2cb, energy2cb, mom2cb, Sprcb};
-    for (int i = 0; i < dw::ColumnCount; ++i)
-        c.columns[static_cast<size_t>(i)] = boxes[i]->isChecked();
-    c.radians = radcb->isChecked();
-    const int idx = cbfreq->currentIndex();
+    c.columns = view_.columns;
+    c.radians = view_.radians;
+    const int idx = view_.tableFrequency;
     c.divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
     c.lastPosition = tdsb->value();
     return c;

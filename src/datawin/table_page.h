@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "datawin/data_view_model.h"
 #include "datawin/table_text.h"
 
 class QCheckBox;
@@ -12,11 +13,15 @@ class QPushButton;
 class QScrollBar;
 class PlatformServices;
 
-// The "&Data" page: the run as a TAB-separated table.
+// The "&Data" page: the run as a TAB-separated table. Its columns,
+// frequency and angle unit are the window's model; the boxes show it and
+// change it.
 class TablePage : public QWidget {
     Q_OBJECT
 public:
-    TablePage(PlatformServices& platform, QWidget* parent = nullptr);
+    TablePage(PlatformServices& platform, dw::DataViewModel& view, QWidget* parent = nullptr);
+    // The boxes as the model now says, without a rebuild.
+    void showView();
 
     void setRun(const dw::RunData& run) { run_ = run; }
     void buildTable();
@@ -45,6 +50,9 @@ private:
     void timeChanged();
     void copySelection();
 
+    QCheckBox* columnBox(int column) const;
+
     PlatformServices& platform_;
+    dw::DataViewModel& view_;
     dw::RunData run_;
 };

@@ -300,3 +300,29 @@ TEST_F(DataTest, MomentumArrowsMoveWithTheArrowKeysAndSnapAsWhenDragged)
     QTest::keyClick(blue, Qt::Key_Right);
     EXPECT_EQ(blue->pos(), tail);
 }
+
+// The pages show the window's model and change it; a new model shows at once.
+TEST_F(DataTest, ThePagesShowAndChangeTheWindowsModel)
+{
+    runAndShow(40);
+    table().angle1cb->click();
+    graph().plotEnergy->click();
+    graph().drawcb->setCurrentIndex(3);
+    data->tabs()->setCurrentIndex(1);
+    const dw::DataViewModel& v = data->viewModel();
+    EXPECT_TRUE(v.columns[dw::RAngle]);
+    EXPECT_EQ(v.graph.quantity, dw::Energy);
+    EXPECT_EQ(v.graph.series, 3);
+    EXPECT_EQ(v.page, 1);
+    EXPECT_TRUE(rows().first().contains("R Angle"));
+
+    dw::DataViewModel other;
+    other.radians = true;
+    other.tableFrequency = 5;
+    data->showViewModel(other);
+    EXPECT_TRUE(table().radcb->isChecked());
+    EXPECT_FALSE(table().angle1cb->isChecked());
+    EXPECT_EQ(table().cbfreq->currentIndex(), 5);
+    EXPECT_TRUE(graph().plotVelocity->isChecked());
+    EXPECT_EQ(data->tabs()->currentIndex(), 2);
+}
