@@ -36,6 +36,30 @@ Lizenz: %2</translation>
         <source>Spring Compressed 0.00 cm</source>
         <translation>Feder gestaucht 0.00 cm</translation>
     </message>
+    <message>
+        <source>Run started.</source>
+        <translation>Lauf gestartet.</translation>
+    </message>
+    <message>
+        <source>Run continued at %1.</source>
+        <translation>Lauf fortgesetzt bei %1.</translation>
+    </message>
+    <message>
+        <source>Run ended at its last tick, %1. Red %2, black %3.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2, Schwarz %3.</translation>
+    </message>
+    <message>
+        <source>Run stopped at %1. Red %2, black %3.</source>
+        <translation>Lauf angehalten bei %1. Rot %2, Schwarz %3.</translation>
+    </message>
+    <message>
+        <source>Run ended at its last tick, %1. Red %2.</source>
+        <translation>Lauf am letzten Schritt beendet, %1. Rot %2.</translation>
+    </message>
+    <message>
+        <source>Run stopped at %1. Red %2.</source>
+        <translation>Lauf angehalten bei %1. Rot %2.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -1567,30 +1591,6 @@ Lizenz: %2</translation>
     <message>
         <source>&amp;Continue</source>
         <translation>&amp;Weiter</translation>
-    </message>
-    <message>
-        <source>Run started.</source>
-        <translation>Lauf gestartet.</translation>
-    </message>
-    <message>
-        <source>Run continued at %1.</source>
-        <translation>Lauf fortgesetzt bei %1.</translation>
-    </message>
-    <message>
-        <source>Run ended at its last tick, %1. Red %2, black %3.</source>
-        <translation>Lauf am letzten Schritt beendet, %1. Rot %2, Schwarz %3.</translation>
-    </message>
-    <message>
-        <source>Run stopped at %1. Red %2, black %3.</source>
-        <translation>Lauf angehalten bei %1. Rot %2, Schwarz %3.</translation>
-    </message>
-    <message>
-        <source>Run ended at its last tick, %1. Red %2.</source>
-        <translation>Lauf am letzten Schritt beendet, %1. Rot %2.</translation>
-    </message>
-    <message>
-        <source>Run stopped at %1. Red %2.</source>
-        <translation>Lauf angehalten bei %1. Rot %2.</translation>
     </message>
 </context>
 <context>

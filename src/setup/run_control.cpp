@@ -11,8 +11,8 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     // shares one of them and allocates nothing for its text.
     timeTexts_.reserve(sim::kTickCeiling + 1);
     const QString label = timeCaptionPattern();   // timeCaption(t + 1), built fast
-    timeHead_ = static_cast<int>(label.indexOf(QLatin1String("%1")));
-    const QString head = label.left(timeHead_), tail = label.mid(timeHead_ + 2);
+    const qsizetype at = label.indexOf(QLatin1String("%1"));
+    const QString head = label.left(at), tail = label.mid(at + 2);
     char buf[40];
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
         const int n = num::formatFixed(buf, sizeof buf, t * 0.05, 5, 2);
@@ -105,22 +105,10 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
-    const QString time = timeText(s_.tick).mid(timeHead_).trimmed();   // after "Time:"
+    RunStatus status = atLimit_ ? RunStatus::Ended : RunStatus::Stopped;
     if (c_.colltimer->isActive()) {
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
-        c_.Startbt->setAccessibleDescription(!sim::runStarted(s_) ? tr("Run started.")
-                                                                  : tr("Run continued at %1.").arg(time));
-        return;
+        status = sim::runStarted(s_) ? RunStatus::Continued : RunStatus::Started;
     }
-    const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
-    const QString red = speedCaption(m_.redSpeedAt(v.redSpeed, s_.viewTick), m_.unitText());
-    QString text;
-    if (m_.blackOnTable())
-        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2, black %3.")
-                         : tr("Run stopped at %1. Red %2, black %3."))
-                   .arg(time, red, speedCaption(v.blackSpeed, m_.unitText()));
-    else
-        text = (atLimit_ ? tr("Run ended at its last tick, %1. Red %2.") : tr("Run stopped at %1. Red %2."))
-                   .arg(time, red);
-    c_.Startbt->setAccessibleDescription(text);
+    c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_));
 }

@@ -47,7 +47,6 @@ private:
     std::vector<QString> timeTexts_;   // one per tick, built once
     std::vector<QString> springTexts_;   // "Spring Compressed: 0.00 cm" to 10.00, built once
     QString springOutOfReach_;
-    int timeHead_ = 6;   // the length of "Time: " in the label's language
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;

@@ -42,6 +42,27 @@ QString speedCaption(double v, const char* unit)
     return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
 }
 
+QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m)
+{
+    const QString time = QString::fromStdString(num::F(s.tick * 0.05, 0, 2)) + QStringLiteral(" s");
+    switch (status) {
+    case RunStatus::Started: return QCoreApplication::translate("Captions", "Run started.");
+    case RunStatus::Continued: return QCoreApplication::translate("Captions", "Run continued at %1.").arg(time);
+    case RunStatus::Stopped:
+    case RunStatus::Ended: break;
+    }
+    const bool ended = status == RunStatus::Ended;
+    const sim::VelocitySample& v = s.sampleLog.velocities[static_cast<size_t>(s.viewTick)];
+    const QString red = speedCaption(m.redSpeedAt(v.redSpeed, s.viewTick), m.unitText());
+    if (m.blackOnTable())
+        return (ended ? QCoreApplication::translate("Captions", "Run ended at its last tick, %1. Red %2, black %3.")
+                      : QCoreApplication::translate("Captions", "Run stopped at %1. Red %2, black %3."))
+            .arg(time, red, speedCaption(v.blackSpeed, m.unitText()));
+    return (ended ? QCoreApplication::translate("Captions", "Run ended at its last tick, %1. Red %2.")
+                  : QCoreApplication::translate("Captions", "Run stopped at %1. Red %2."))
+        .arg(time, red);
+}
+
 CaptionWords captionWords()
 {
     return {timeCaptionPattern(), springCaptionPattern(), springOutOfReachCaption()};

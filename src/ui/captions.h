@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include "engine/setup_model.h"
+#include "engine/sim_state.h"
+
 // "Time: " + the time of time-line position P, (P - 1) x 0.05 s, at least
 // `width` characters with 2 decimals, + " s": "Time:  1.50 s" at width 5.
 QString timeCaption(int position, int width = 5);
@@ -17,6 +20,11 @@ QString springCaption(double cm);
 // A speed as the run's status and the presentation window say it: 1
 // decimal and the unit, "5.0cm/s" (`unit` is "cm" or "m").
 QString speedCaption(double v, const char* unit);
+
+// What the run's status says, for the screen reader on Start: started,
+// continued at a time, or stopped or ended with the speeds shown.
+enum class RunStatus { Started, Continued, Stopped, Ended };
+QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m);
 
 // The spring out of reach: "Spring Compressed 0.00 cm", no colon.
 QString springOutOfReachCaption();

@@ -86,6 +86,7 @@ QStringList shownTexts(const QList<QWidget*>& roots)
         for (QWidget* w : all) {
             add(w->windowTitle());
             add(w->accessibleName());
+            add(w->accessibleDescription());
             add(w->toolTip());
             if (auto* l = qobject_cast<QLabel*>(w))
                 add(l->text());
