@@ -2,7 +2,7 @@
 // which buttons it offers, what Return presses and whether Ok applies.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 #include "experiments/box_model.h"
 
@@ -10,59 +10,59 @@ using exper::BoxButton;
 using exper::BoxModel;
 using exper::BoxStage;
 
+namespace {
+enum Event { Load, Save, GoodFile, DamagedFile, No, Entry, Close };
+
+void apply(BoxModel& b, Event e)
+{
+    switch (e) {
+    case Load: b.openLoad(); break;
+    case Save: b.openSave(); break;
+    case GoodFile: b.fileShown(true); break;
+    case DamagedFile: b.fileShown(false); break;
+    case No: b.declined(); break;
+    case Entry: b.entryShown(); break;
+    case Close: b.close(); break;
+    }
+}
+}   // namespace
+
 TEST(BoxModel, EveryStageOffersItsButtons)
 {
     const struct {
         const char* what;
-        std::function<void(BoxModel&)> steps;
+        std::vector<Event> events;
         BoxStage stage;
         BoxButton byReturn;
         bool yesNo, loadSave, okApplies, saving;
     } cases[] = {
-        {"load", [](BoxModel& b) { b.openLoad(); }, BoxStage::Load, BoxButton::LoadSave, false, true, false, false},
-        {"a good file",
-         [](BoxModel& b) {
-             b.openLoad();
-             b.fileShown(true);
-         },
-         BoxStage::Confirm, BoxButton::Yes, true, true, false, false},
+        {"load", {Load}, BoxStage::Load, BoxButton::LoadSave, false, true, false, false},
+        {"a good file", {Load, GoodFile}, BoxStage::Confirm, BoxButton::Yes, true, true, false, false},
         {"a damaged file",
-         [](BoxModel& b) {
-             b.openLoad();
-             b.fileShown(true);
-             b.fileShown(false);
-         },
-         BoxStage::Load, BoxButton::LoadSave, false, true, false, false},
-        {"No",
-         [](BoxModel& b) {
-             b.openLoad();
-             b.fileShown(true);
-             b.declined();
-         },
-         BoxStage::Load, BoxButton::LoadSave, false, true, false, false},
-        {"save", [](BoxModel& b) { b.openSave(); }, BoxStage::Save, BoxButton::LoadSave, false, true, false, true},
-        {"an entry after save",
-         [](BoxModel& b) {
-             b.openSave();
-             b.entryShown();
-         },
-         BoxStage::Entry, BoxButton::CancelOk, false, false, true, true},
-        {"closed",
-         [](BoxModel& b) {
-             b.entryShown();
-             b.close();
-         },
-         BoxStage::Hidden, BoxButton::LoadSave, false, true, false, false},
+         {Load, GoodFile, DamagedFile},
+         BoxStage::Load,
+         BoxButton::LoadSave,
+         false,
+         true,
+         false,
+         false},
+        {"No", {Load, GoodFile, No}, BoxStage::Load, BoxButton::LoadSave, false, true, false, false},
+        {"save", {Save}, BoxStage::Save, BoxButton::LoadSave, false, true, false, true},
+        {"an entry after save", {Save, Entry}, BoxStage::Entry, BoxButton::CancelOk, false, false, true, true},
+        {"closed", {Entry, Close}, BoxStage::Hidden, BoxButton::LoadSave, false, true, false, false},
         {"a file shown in a save box is no question",
-         [](BoxModel& b) {
-             b.openSave();
-             b.fileShown(true);
-         },
-         BoxStage::Save, BoxButton::LoadSave, false, true, false, true},
+         {Save, GoodFile},
+         BoxStage::Save,
+         BoxButton::LoadSave,
+         false,
+         true,
+         false,
+         true},
     };
     for (const auto& c : cases) {
         BoxModel b;
-        c.steps(b);
+        for (Event e : c.events)
+            apply(b, e);
         EXPECT_EQ(b.stage(), c.stage) << c.what;
         EXPECT_EQ(b.defaultButton(), c.byReturn) << c.what;
         EXPECT_EQ(b.shows(BoxButton::Yes), c.yesNo) << c.what;
