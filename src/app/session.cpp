@@ -94,8 +94,16 @@ void Session::setLanguage(const QString& code)
     rebuild([code] { lang::install(code.isEmpty() ? lang::startLanguage() : code); });
 }
 
-void Session::rebuild(const std::function<void()>& change)
+void Session::rebuild(const std::function<void()>& change, bool reopenData)
 {
+    if (data_->isOpen()) {
+        // the data window's own event loop is on the stack: close it, let the
+        // loop end, then make the windows and open it again
+        data_->close();
+        QMetaObject::invokeMethod(
+            this, [this, change] { rebuild(change, true); }, Qt::QueuedConnection);
+        return;
+    }
     who_ = nameDialog_->name();
     KeptTable kept = table_->keep();
     const dw::DataViewModel dataView = data_->viewModel();
@@ -115,6 +123,9 @@ void Session::rebuild(const std::function<void()>& change)
         keepOnScreen(*table_);
         table_->activateWindow();   // the keys go on to the new window, as they went to the old
     }
+    if (reopenData)
+        QMetaObject::invokeMethod(
+            this, [this, dataView] { data_->reopen(dataView); }, Qt::QueuedConnection);
 }
 
 int Session::rememberedZoom()

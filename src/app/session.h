@@ -44,7 +44,8 @@ private:
     void dropWindows();
     // The windows made again, the set-up, the run, the data window's and the
     // box's state kept; `change` runs between the old windows and the new.
-    void rebuild(const std::function<void()>& change);
+    // An open data window is closed first and opened again after.
+    void rebuild(const std::function<void()>& change, bool reopenData = false);
 
     PlatformServices& platform_;
     QByteArray userScale_;   // QT_SCALE_FACTOR as the program started

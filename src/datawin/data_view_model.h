@@ -1,12 +1,15 @@
 #pragma once
 // The data window's own choices, apart from its widgets: the page in front,
-// the Data page's columns, frequency and angle unit, the Graph page's
-// choices, the momentum page's own analysis and the export's choice. A
-// window made again (a zoom) takes them over whole. The time bars and the
-// typed momenta are not here: every opening sets them from the run.
+// the Data page's columns, frequency, angle unit and time, the Graph page's
+// choices, the momentum page's scale, time, typed values and arrows, and the
+// export's choice. A window made again (a zoom, a language) takes them over
+// whole; an opening from the table sets the times and the typed values from
+// the run.
 
 #include <array>
+#include <string>
 
+#include "datawin/arrow_geometry.h"
 #include "datawin/data_export.h"
 #include "datawin/table_text.h"
 
@@ -18,6 +21,18 @@ struct GraphChoice {
     int series = 0;   // the "Draw" list
     int frequency = 0;
     bool springEnergy = false;
+    int time = 1;   // "Draw to", in ticks
+};
+
+struct MomentumChoice {
+    int scale = 10;
+    int time = 1;
+    bool analyseOwn = false;
+    // as typed: the momenta of red before, red after, black before, black
+    // after, then their angles in the same order
+    std::array<std::string, 8> typed{};
+    // where the five arrows' handles stand, then the resultant's two ends
+    std::array<IPoint, 7> places{{{184, 256}, {272, 256}, {360, 256}, {432, 256}, {296, 144}, {326, 144}, {266, 144}}};
 };
 
 struct DataViewModel {
@@ -25,8 +40,9 @@ struct DataViewModel {
     std::array<bool, ColumnCount> columns = TableChoice().columns;
     bool radians = false;
     int tableFrequency = 0;
+    int tableTime = 1;
     GraphChoice graph;
-    bool analyseOwn = false;
+    MomentumChoice momentum;
     DataExport exportChoice;
 };
 

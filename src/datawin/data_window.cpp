@@ -51,7 +51,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     tabs_->setGeometry(0, 26, 808, 534);
     table_ = new TablePage(platform_, view_);
     graph_ = new GraphPage(platform_, view_.graph);
-    momentum_ = new MomentumPage(platform_);
+    momentum_ = new MomentumPage(platform_, view_.momentum);
     ledger_ = new LedgerPage(platform_);
     tabs_->addTab(table_, tr("&Data"));
     tabs_->addTab(graph_, tr("&Graph"));
@@ -73,7 +73,6 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
         view_.page = page;
         pageChanged();
     });
-    connect(momentum_->acb, &QGroupBox::toggled, this, [this](bool on) { view_.analyseOwn = on; });
     connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
     connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
 
@@ -83,6 +82,8 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     // the dot size sizes the page's seven markers, shown or not
     for (QAction* a : {links.dotNormal, links.dotLarge})
         connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.model().dotSize); });
+    // the zoom keys work here too: a projected table of numbers needs them most
+    addActions({links.zoomReset, links.zoomIn, links.zoomOut});
 }
 
 void DataWindow::nameControls()
@@ -142,7 +143,25 @@ void DataWindow::showFromTable()
         return;
     table_->datamem->clear();
     activate();
+    runModal();
+}
+
+void DataWindow::reopen(dw::DataViewModel v)
+{
+    showViewModel(v);
+    activate();
+    // where the bars and the typed values stood, not the run's end
+    table_->tdsb->setValue(v.tableTime);
+    graph_->tgsb->setValue(v.graph.time);
+    momentum_->showChoice(v.momentum);
+    runModal();
+}
+
+void DataWindow::runModal()
+{
+    open_ = true;
     platform_.execModal(*this);
+    open_ = false;
 }
 
 void DataWindow::activate()
@@ -150,6 +169,9 @@ void DataWindow::activate()
     const sim::SetupModel& m = w_.model();
     const dw::RunData run = runData();
     const int N = std::max(1, w_.state().timeLineEnd);
+    // every opening starts at the run's end and the first scale
+    view_.tableTime = view_.graph.time = view_.momentum.time = N;
+    view_.momentum.scale = 10;
     table_->setRun(run);
     graph_->setRun(run);
     momentum_->setRun(run, N);
@@ -189,7 +211,7 @@ void DataWindow::activate()
 
 void DataWindow::showLedger()
 {
-    const int after = table_->tdsb->value();
+    const int after = view_.tableTime;
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
     ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
@@ -235,7 +257,7 @@ void DataWindow::showViewModel(const dw::DataViewModel& v)
     view_ = v;
     table_->showView();
     graph_->showChoice();
-    const QSignalBlocker quietPage(tabs_), quietOwn(momentum_->acb);
-    momentum_->acb->setChecked(v.analyseOwn);
+    momentum_->showPlaces();
+    const QSignalBlocker quietPage(tabs_);
     tabs_->setCurrentIndex(v.page);
 }

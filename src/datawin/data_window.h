@@ -29,6 +29,11 @@ public:
     // The window's own choices, to hand to the window that replaces it.
     const dw::DataViewModel& viewModel() const { return view_; }
     void showViewModel(const dw::DataViewModel& v);
+    // Open again as `v` says, the times and typed values included: the window
+    // made again while its predecessor was open.
+    void reopen(dw::DataViewModel v);
+    // The window is showing and its own event loop runs.
+    bool isOpen() const { return open_; }
 
     TablePage& tablePage() { return *table_; }
     GraphPage& graphPage() { return *graph_; }
@@ -42,6 +47,7 @@ public:
     QAction* closeEntry = nullptr;
 
 private:
+    void runModal();
     void pageChanged();
     // the Before-and-After page for the Data page's time
     void showLedger();
@@ -61,4 +67,5 @@ private:
     MomentumPage* momentum_ = nullptr;
     LedgerPage* ledger_ = nullptr;
     dw::DataViewModel view_;   // the window's own choices; the export's is offered again
+    bool open_ = false;
 };

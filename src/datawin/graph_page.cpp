@@ -89,8 +89,9 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
             computeGraphExtremes();
             drawGraph();
         });
-    connect(tgsb, &QScrollBar::valueChanged, this, [this] {
-        tglb->setText(tr("Draw to %1 s").arg(QString::fromStdString(num::F((tgsb->value() - 1) / 20.0, 4, 2))));
+    connect(tgsb, &QScrollBar::valueChanged, this, [this](int v) {
+        choice_.time = v;
+        tglb->setText(tr("Draw to %1 s").arg(QString::fromStdString(num::F((v - 1) / 20.0, 4, 2))));
         computeGraphExtremes();
         drawGraph();
     });
@@ -128,7 +129,7 @@ dw::Series GraphPage::series() const
 
 void GraphPage::computeGraphExtremes()
 {
-    extremes_ = dw::computeGraphExtremes(run_, component(), tgsb->value());
+    extremes_ = dw::computeGraphExtremes(run_, component(), choice_.time);
 }
 
 void GraphPage::drawGraph()
@@ -141,7 +142,7 @@ void GraphPage::drawGraph()
     xlb->setText(tr("Time:"));
 
     const int W = canvas_.width(), H = canvas_.height();
-    const int P = tgsb->value();
+    const int P = choice_.time;
     axes_ = dw::graphAxes(extremes_, q, series(), W, H, P);
     const dw::GraphAxes& a = axes_;
     Canvas& cv = canvas_;

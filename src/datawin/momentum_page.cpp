@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "engine/numbers.h"
@@ -35,8 +36,8 @@ bool parseNumber(const QString& text, double* value)
 }
 }   // namespace
 
-MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), canvas_(581, 470)
+MomentumPage::MomentumPage(PlatformServices& platform, dw::MomentumChoice& choice, QWidget* parent)
+    : QWidget(parent), platform_(platform), choice_(choice), canvas_(581, 470)
 {
     vectors = new QGroupBox(tr("Momentum Vectors:"), this);
     vectors->setGeometry(4, 2, 585, 492);
@@ -54,13 +55,11 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
         circles_[static_cast<size_t>(j)] = shape(MovableShape::Kind::Circle, kWhite, 0, 0, 7);
         circles_[static_cast<size_t>(j)]->hide();
     }
-    handles_[1] = shape(MovableShape::Kind::Square, kWhite, 184, 256, 7);
-    handles_[2] = shape(MovableShape::Kind::Square, kYellow, 272, 256, 7);
-    handles_[3] = shape(MovableShape::Kind::Square, kWhite, 360, 256, 7);
-    handles_[4] = shape(MovableShape::Kind::Square, kYellow, 432, 256, 7);
-    handles_[5] = shape(MovableShape::Kind::Square, kBlue, 296, 144, 7);
-    circles_[9] = shape(MovableShape::Kind::Circle, kBlue, 326, 144, 7);
-    circles_[10] = shape(MovableShape::Kind::Circle, kBlue, 266, 144, 7);
+    const QColor brushes[] = {kWhite, kYellow, kWhite, kYellow, kBlue};
+    for (int k = 1; k <= 5; ++k)
+        handles_[static_cast<size_t>(k)] = shape(MovableShape::Kind::Square, brushes[k - 1], 0, 0, 7);
+    circles_[9] = shape(MovableShape::Kind::Circle, kBlue, 0, 0, 7);
+    circles_[10] = shape(MovableShape::Kind::Circle, kBlue, 0, 0, 7);
     // dragged by the mouse, or moved by the arrow keys through the same rules
     for (MovableShape* m :
          {handles_[1], handles_[2], handles_[3], handles_[4], handles_[5], circles_[9], circles_[10]}) {
@@ -86,7 +85,7 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     scalesb->setGeometry(rx, 24, 196, 17);
     scalesb->setRange(1, 100);
     scalesb->setPageStep(10);
-    scalesb->setValue(10);
+    scalesb->setValue(choice_.scale);
     timemomlb = label(rx, 50, tr("Time: 0 s"));
     timemomsb = new KeyScrollBar(Qt::Horizontal, this);
     timemomsb->setGeometry(rx, 70, 196, 17);
@@ -110,7 +109,6 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     acb = new QGroupBox(tr("    Analyse your own"), this);
     acb->setGeometry(rx, 216, 200, 226);
     acb->setCheckable(true);
-    acb->setChecked(false);
     auto edit = [this](int x, int y) {
         auto* e = new QLineEdit(acb);
         e->setGeometry(x, y, 60, 22);
@@ -138,22 +136,64 @@ MomentumPage::MomentumPage(PlatformServices& platform, QWidget* parent)
     note->setGeometry(rx, 446, 200, 36);
     note->setWordWrap(true);
 
-    const struct {
-        QLineEdit* e;
-        int k;
-        bool angle;
-    } edits[] = {{rbv, 1, false}, {rav, 2, false}, {bbv, 3, false}, {bav, 4, false},
-                 {rba, 1, true},  {raa, 2, true},  {bba, 3, true},  {baa, 4, true}};
-    for (const auto& e : edits) {
-        QLineEdit* le = e.e;
-        const int k = e.k;
-        const bool angle = e.angle;
-        connect(le, &QLineEdit::textChanged, this, [this, le, k, angle] { editChanged(le, k, angle); });
+    // in the model's order: the momenta, then the angles
+    QLineEdit* const edits[] = {rbv, rav, bbv, bav, rba, raa, bba, baa};
+    for (int i = 0; i < 8; ++i) {
+        QLineEdit* le = edits[i];
+        connect(le, &QLineEdit::textChanged, this, [this, le, i](const QString& text) {
+            choice_.typed[static_cast<size_t>(i)] = text.toStdString();
+            editChanged(le, i % 4 + 1, i >= 4);
+        });
         connect(le, &QLineEdit::editingFinished, this, [this, le] { editFinished(le); });
     }
+    showPlaces();
+    connect(acb, &QGroupBox::toggled, this, [this](bool on) { choice_.analyseOwn = on; });
     connect(acb, &QGroupBox::clicked, this, [this] { recomputeArrows(); });
-    connect(scalesb, &QScrollBar::valueChanged, this, [this] { recomputeArrows(); });
-    connect(timemomsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
+    connect(scalesb, &QScrollBar::valueChanged, this, [this](int v) {
+        choice_.scale = v;
+        recomputeArrows();
+    });
+    connect(timemomsb, &QScrollBar::valueChanged, this, [this](int v) {
+        choice_.time = v;
+        timeChanged();
+    });
+}
+
+std::array<MovableShape*, 7> MomentumPage::placed() const
+{
+    return {handles_[1], handles_[2], handles_[3], handles_[4], handles_[5], circles_[9], circles_[10]};
+}
+
+void MomentumPage::showPlaces()
+{
+    const auto shapes = placed();
+    for (size_t i = 0; i < shapes.size(); ++i)
+        moveTo(shapes[i], choice_.places[i]);
+    const QSignalBlocker quiet(acb);
+    acb->setChecked(choice_.analyseOwn);
+}
+
+void MomentumPage::keepPlaces()
+{
+    const auto shapes = placed();
+    for (size_t i = 0; i < shapes.size(); ++i)
+        choice_.places[i] = at(shapes[i]);
+}
+
+void MomentumPage::showChoice(const dw::MomentumChoice& c)
+{
+    // the arrows' places first: every drawing below keeps the places it finds
+    const auto shapes = placed();
+    for (size_t i = 0; i < shapes.size(); ++i)
+        moveTo(shapes[i], c.places[i]);
+    acb->setChecked(c.analyseOwn);
+    QLineEdit* const edits[] = {rbv, rav, bbv, bav, rba, raa, bba, baa};
+    for (size_t i = 0; i < 8; ++i)
+        edits[i]->setText(QString::fromStdString(c.typed[i]));
+    scalesb->setValue(c.scale);
+    timemomsb->setValue(c.time);
+    recomputeResultant();
+    recomputeArrows();
 }
 
 void MomentumPage::setDotSize(int side)
@@ -218,11 +258,12 @@ void MomentumPage::startValues()
     raa->setText(f41(momAngle_[2] * 180 / kPi));
     bba->setText(f41(momAngle_[3] * 180 / kPi));
     baa->setText(f41(momAngle_[4] * 180 / kPi));
+    keepPlaces();
 }
 
 void MomentumPage::timeChanged()
 {
-    const int T = timemomsb->value();
+    const int T = choice_.time;
     const sim::VelocitySample& v = run_.log->velocities[static_cast<size_t>(T)];
     momAngle_[2] = v.redDirection;
     momAngle_[4] = v.blackDirection;
@@ -233,13 +274,13 @@ void MomentumPage::timeChanged()
 
 void MomentumPage::recomputeArrows()
 {
-    const int s = scalesb->value();
-    if (acb->isChecked()) {
+    const int s = choice_.scale;
+    if (choice_.analyseOwn) {
         for (int k = 1; k <= 4; ++k)
             momHalf_[static_cast<size_t>(k)] =
                 dw::momentumHalf(ownMom_[static_cast<size_t>(k)], ownAngle_[static_cast<size_t>(k)], s);
     } else if (run_.log) {
-        const int T = timemomsb->value();
+        const int T = choice_.time;
         const sim::VelocitySample& a = run_.log->velocities[1];
         const sim::VelocitySample& t = run_.log->velocities[static_cast<size_t>(T)];
         // the run's arrows whole: lengths and heads, whatever was typed
@@ -259,7 +300,7 @@ void MomentumPage::recomputeArrows()
 
 void MomentumPage::recomputeResultant()
 {
-    const dw::Resultant r = dw::resultantFrom(at(circles_[9]), at(circles_[10]), scalesb->value());
+    const dw::Resultant r = dw::resultantFrom(at(circles_[9]), at(circles_[10]), choice_.scale);
     moveTo(handles_[5], r.handle);
     blueHalf_ = r.half;
     momAngle_[5] = r.angle;
@@ -333,6 +374,7 @@ void MomentumPage::drawMomentum()
     }
     cv.setPenWidth(1);
     momim->update();
+    keepPlaces();
 }
 
 void MomentumPage::shapeDown()

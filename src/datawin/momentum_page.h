@@ -3,6 +3,7 @@
 #include <array>
 
 #include "datawin/arrow_geometry.h"
+#include "datawin/data_view_model.h"
 #include "datawin/run_data.h"
 #include "ui/canvas.h"
 
@@ -15,11 +16,17 @@ class PictureWidget;
 class PlatformServices;
 
 // The "&Momentum Analysis" page: the pucks' momenta as arrows, added by
-// hand tail to head, with a blue resultant.
+// hand tail to head, with a blue resultant. Its scale, time, typed values
+// and arrows are the window's model: the controls show it and change it.
 class MomentumPage : public QWidget {
     Q_OBJECT
 public:
-    MomentumPage(PlatformServices& platform, QWidget* parent = nullptr);
+    MomentumPage(PlatformServices& platform, dw::MomentumChoice& choice, QWidget* parent = nullptr);
+    // The arrows' places and the own-analysis box as the model says, without
+    // drawing: the window is closed and has no run yet.
+    void showPlaces();
+    // The whole of `c` shown and drawn, over the run set before.
+    void showChoice(const dw::MomentumChoice& c);
 
     void setRun(const dw::RunData& run, int N)
     {
@@ -69,8 +76,11 @@ private:
     dw::IPoint at(const MovableShape* s) const;
     void moveTo(MovableShape* s, dw::IPoint p);
     void snap();
+    void keepPlaces();
+    std::array<MovableShape*, 7> placed() const;
 
     PlatformServices& platform_;
+    dw::MomentumChoice& choice_;
     Canvas canvas_;
     dw::RunData run_;
     int N_ = 1;

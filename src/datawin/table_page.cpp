@@ -79,7 +79,10 @@ TablePage::TablePage(PlatformServices& platform, dw::DataViewModel& view, QWidge
         view_.tableFrequency = index;
         buildTable();
     });
-    connect(tdsb, &QScrollBar::valueChanged, this, [this] { timeChanged(); });
+    connect(tdsb, &QScrollBar::valueChanged, this, [this](int v) {
+        view_.tableTime = v;
+        timeChanged();
+    });
     connect(copyallbt, &QPushButton::clicked, this, [this] {
         datamem->selectAll();
         copySelection();
@@ -112,7 +115,7 @@ dw::TableChoice TablePage::choice() const
     c.radians = view_.radians;
     const int idx = view_.tableFrequency;
     c.divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
-    c.lastPosition = tdsb->value();
+    c.lastPosition = view_.tableTime;
     return c;
 }
 
@@ -136,6 +139,6 @@ void TablePage::copySelection()
 
 void TablePage::timeChanged()
 {
-    tdlb->setText(timeCaption(tdsb->value(), 4));
+    tdlb->setText(timeCaption(view_.tableTime, 4));
     buildTable();
 }

@@ -166,7 +166,8 @@ void TableWindow::restore(const KeptTable& k)
 
 TableLinks TableWindow::links() const
 {
-    return {c_.expgb, c_.Load1, c_.Save1, c_.runExperimentMenu, c_.showbt, c_.dotNormal, c_.dotLarge};
+    return {c_.expgb,     c_.Load1,    c_.Save1,   c_.runExperimentMenu, c_.showbt,
+            c_.dotNormal, c_.dotLarge, c_.zoom[0], c_.zoomIn1,           c_.zoomOut1};
 }
 
 sim::SetupHost& TableWindow::setupHost()

@@ -44,6 +44,9 @@ struct TableLinks {
     QPushButton* showData;   // "Show Data Table"
     QAction* dotNormal;
     QAction* dotLarge;
+    QAction* zoomReset;   // the zoom's keys, for the windows over this one
+    QAction* zoomIn;
+    QAction* zoomOut;
 };
 
 // What a table window hands to the one that replaces it (a new zoom): the

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -22,6 +23,8 @@
 #include "app/session.h"
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
+#include "datawin/momentum_page.h"
+#include "datawin/table_page.h"
 #include "experiments/experiment_box.h"
 #include "private_settings.h"
 #include "setup/controls.h"
@@ -203,7 +206,7 @@ TEST(ZoomTest, TheDataWindowsChoicesAreKept)
     chosen.radians = true;
     chosen.tableFrequency = 3;
     chosen.graph = {2, 1, 4, 5, true};
-    chosen.analyseOwn = true;
+    chosen.momentum.analyseOwn = true;
     chosen.exportChoice = {dw::ExportContent::Ledger, dw::SheetFormat::Tsv, true};
     session.data().showViewModel(chosen);
     session.setZoom(200);
@@ -215,9 +218,56 @@ TEST(ZoomTest, TheDataWindowsChoicesAreKept)
     EXPECT_EQ(std::tie(kept.graph.quantity, kept.graph.component, kept.graph.series, kept.graph.frequency,
                        kept.graph.springEnergy),
               std::make_tuple(2, 1, 4, 5, true));
-    EXPECT_TRUE(kept.analyseOwn);
+    EXPECT_TRUE(kept.momentum.analyseOwn);
     EXPECT_EQ(kept.exportChoice.content, dw::ExportContent::Ledger);
     EXPECT_TRUE(session.data().graphPage().plotMomentum->isChecked());
+    session.setZoom(100);
+}
+
+// A zoom key pressed in the open data window closes it, makes the windows
+// again and opens the new one as the old one stood, bars and typed values too.
+TEST(ZoomTest, AZoomFromTheOpenDataWindowOpensItAgainAsItStood)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().controls().delaytimer1->stop();
+    runTicks(session.table(), 130);
+    session.table().controls().Startbt->click();
+    dw::DataViewModel before, after;
+    QString tableText, momentumLabel;
+    platform.onModal = [&](QDialog& d) {
+        DataWindow& w = session.data();
+        if (before.page == 2) {
+            EXPECT_TRUE(d.actions().contains(session.table().links().zoomIn));
+            w.tabs()->setCurrentIndex(1);
+            w.tablePage().tdsb->setValue(20);
+            w.graphPage().tgsb->setValue(30);
+            w.momentumPage().timemomsb->setValue(40);
+            w.momentumPage().scalesb->setValue(25);
+            w.momentumPage().rbv->setText("7.5");
+            before = w.viewModel();
+            tableText = w.tablePage().datamem->toPlainText();
+            session.table().links().zoomIn->trigger();
+            QApplication::processEvents();   // the zoom asks the window to close
+        } else {
+            after = w.viewModel();
+            EXPECT_EQ(w.tabs()->currentIndex(), 1);
+            EXPECT_EQ(w.tablePage().datamem->toPlainText(), tableText);
+            EXPECT_EQ(w.momentumPage().rbv->text(), "7.5");
+            EXPECT_EQ(w.momentumPage().timemomsb->value(), 40);
+        }
+        return 0;
+    };
+    session.data().showFromTable();
+    for (int i = 0; i < 5 && after.page == 2; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(session.zoom(), 125);
+    EXPECT_EQ(platform.dialogsShown, 2);
+    EXPECT_EQ(std::tie(after.tableTime, after.graph.time, after.momentum.time, after.momentum.scale),
+              std::make_tuple(20, 30, 40, 25));
+    EXPECT_EQ(after.momentum.typed, before.momentum.typed);
+    EXPECT_EQ(after.momentum.places, before.momentum.places);
+    platform.onModal = nullptr;
     session.setZoom(100);
 }
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <tuple>
 
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
@@ -315,6 +316,16 @@ TEST_F(DataTest, ThePagesShowAndChangeTheWindowsModel)
     EXPECT_EQ(v.graph.series, 3);
     EXPECT_EQ(v.page, 1);
     EXPECT_TRUE(rows().first().contains("R Angle"));
+    table().tdsb->setValue(12);
+    graph().tgsb->setValue(13);
+    mom().timemomsb->setValue(14);
+    mom().scalesb->setValue(15);
+    mom().raa->setText("-4");
+    EXPECT_EQ(std::tie(v.tableTime, v.graph.time, v.momentum.time, v.momentum.scale), std::make_tuple(12, 13, 14, 15));
+    EXPECT_EQ(v.momentum.typed[5], "-4");
+    // a dragged arrow's place is the model's too
+    dragShape(mom().handle(1), 100, 90);
+    EXPECT_EQ(v.momentum.places[0], (dw::IPoint{mom().handle(1)->x(), mom().handle(1)->y()}));
 
     dw::DataViewModel other;
     other.radians = true;
