@@ -122,6 +122,7 @@ KeptTable TableWindow::keep()
     k.words = captionWords();
     k.presenting = presentation_ != nullptr;
     k.place = pos();
+    k.page = c_.TabbedNotebook1->currentIndex();
     return k;
 }
 
@@ -134,6 +135,7 @@ void TableWindow::restore(const KeptTable& k)
     model_ = k.model;
     modelView_->show();
     move(k.place);
+    c_.TabbedNotebook1->setCurrentIndex(k.page);
     if (k.presenting)
         c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {

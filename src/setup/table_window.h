@@ -58,6 +58,7 @@ struct KeptTable {
     CaptionWords words;   // their words, for a new language
     bool presenting = false;   // the presentation window was open
     QPoint place;
+    int page = 0;   // the controls' page in front
 };
 
 // The table window: builds the layout and the menu, wires the concerns

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -143,6 +144,11 @@ void PictureWidget::paintEvent(QPaintEvent* e)
 
 void PictureWidget::keyPressEvent(QKeyEvent* e)
 {
+    // a picture nobody steers by key lets its keys go on: Escape still closes the dialog
+    if (!isSignalConnected(QMetaMethod::fromSignal(&PictureWidget::keyCancel))) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
     const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     switch (e->key()) {
     case Qt::Key_Left: emit keyStep(-step, 0); break;

@@ -95,6 +95,7 @@ TEST(ZoomTest, TheSetUpIsKeptAndTheKeysStepTheZoom)
     session.table().controls().masses1->trigger();
     session.table().controls().type1D->trigger();
     session.table().controls().m1sb->setValue(35);
+    session.table().controls().TabbedNotebook1->setCurrentIndex(2);
     const sim::SetupModel model = session.table().model();
     const QPoint puck = session.table().controls().puck1->pos();
     const QImage picture = session.table().tableCanvas().image().copy();
@@ -109,6 +110,7 @@ TEST(ZoomTest, TheSetUpIsKeptAndTheKeysStepTheZoom)
     EXPECT_EQ(t.controls().m1lb->text(), "Mass 1: 3.5 kg");
     EXPECT_EQ(t.controls().puck1->pos(), puck);
     EXPECT_EQ(t.tableCanvas().image(), picture);
+    EXPECT_EQ(t.controls().TabbedNotebook1->currentIndex(), 2);   // the page in front stays in front
 
     t.controls().zoomOut1->trigger();
     QApplication::processEvents();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <tuple>
@@ -300,6 +301,17 @@ TEST_F(DataTest, MomentumArrowsMoveWithTheArrowKeysAndSnapAsWhenDragged)
         QTest::keyClick(blue, blue->y() < tail.y() ? Qt::Key_Down : Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(blue, Qt::Key_Right);
     EXPECT_EQ(blue->pos(), tail);
+}
+
+// Found walking the window by keyboard: the pictures swallowed Escape.
+TEST_F(DataTest, EscapeOnAPictureStillClosesTheWindow)
+{
+    runAndShow(40);
+    for (PictureWidget* picture : {graph().graphim, mom().momim}) {
+        QSignalSpy closed(data.get(), &QDialog::rejected);
+        QTest::keyClick(picture, Qt::Key_Escape);
+        EXPECT_EQ(closed.count(), 1);
+    }
 }
 
 // The pages show the window's model and change it; a new model shows at once.
