@@ -44,6 +44,14 @@ void runTicks(TableWindow& w, int n)
         w.runControl().timerEvent();
 }
 
+// A fresh table's run, n ticks in, paused.
+void pauseAfter(TableWindow& w, int n)
+{
+    w.controls().delaytimer1->stop();
+    runTicks(w, n);
+    w.controls().Startbt->click();
+}
+
 // Every logical pixel of the shown picture is a block of its canvas colour.
 int blocksDiffering(PictureWidget* w, const Canvas& canvas, int k)
 {
@@ -232,11 +240,9 @@ TEST(ZoomTest, AZoomFromTheOpenDataWindowOpensItAgainAsItStood)
 {
     FakePlatform platform;
     Session session(platform, 100);
-    session.table().controls().delaytimer1->stop();
-    runTicks(session.table(), 130);
-    session.table().controls().Startbt->click();
+    pauseAfter(session.table(), 130);
     dw::DataViewModel before, after;
-    QString tableText, momentumLabel;
+    QString tableText;
     platform.onModal = [&](QDialog& d) {
         DataWindow& w = session.data();
         if (before.page == 2) {
@@ -279,9 +285,7 @@ TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
 {
     FakePlatform platform;
     Session session(platform, 100);
-    session.table().controls().delaytimer1->stop();
-    runTicks(session.table(), 130);
-    session.table().controls().Startbt->click();
+    pauseAfter(session.table(), 130);
     session.table().controls().Timesb->setValue(40);
     dw::DataViewModel chosen;
     chosen.page = 1;
