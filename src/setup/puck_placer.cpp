@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/motion.h"
 #include "engine/numbers.h"
+#include "engine/placing.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -69,33 +69,6 @@ void PuckPlacer::buttonUp()
 {
     dragging_ = false;
     c_.velsh->setVisible(m_.interaction == sim::Interaction::Circle);
-}
-
-void PuckPlacer::rememberHandle(int tag)
-{
-    if (tag == 1) {
-        s_.redHandleLeft = c_.redansh->x();
-        s_.redHandleTop = c_.redansh->y();
-    } else {
-        s_.blackHandleLeft = c_.blackansh->x();
-        s_.blackHandleTop = c_.blackansh->y();
-    }
-}
-
-void PuckPlacer::recordStart(sim::PuckState& p, int tag)
-{
-    sim::PositionSample& e = s_.sampleLog.positions[1];
-    const double cx = p.x + p.radius - sim::kImageLeft;
-    const double cy = p.y + p.radius - sim::kImageTop;
-    if (tag == 1) {
-        e.redX = cx;
-        e.redY = cy;
-    } else {
-        e.blackX = cx;
-        e.blackY = cy;
-    }
-    p.startLeft = num::Round(p.x);
-    p.startTop = num::Round(p.y);
 }
 
 QRect PuckPlacer::tableRect() const
@@ -169,25 +142,11 @@ void PuckPlacer::showHandle(int tag)
     handle->move(std::clamp(remLeft, table.left(), maxLeft), std::clamp(remTop, table.top(), maxTop));
 }
 
-void PuckPlacer::moveRememberedHandle(int tag, int dx, int dy)
-{
-    if (tag == 1) {
-        s_.redHandleLeft += dx;
-        s_.redHandleTop += dy;
-    } else {
-        s_.blackHandleLeft += dx;
-        s_.blackHandleTop += dy;
-    }
-    showHandle(tag);
-}
-
 void PuckPlacer::puckDrag(int tag, int x, int y)
 {
     if (!dragging_)
         return;
     MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
-    sim::PuckState& p = tag == 1 ? s_.red : s_.black;
-    const int oldLeft = puck->x(), oldTop = puck->y();
     if (m_.dimension == 1)
         y = puck->height() / 2;
     int left = puck->x() + x - puck->width() / 2;
@@ -209,19 +168,13 @@ void PuckPlacer::puckDrag(int tag, int x, int y)
         const int pushedTop = std::clamp(top, table.top(), table.bottom() + 1 - ow);
         left = pushedLeft - gap;
         top = pushedTop;
-        sim::PuckState& q = other == 1 ? s_.red : s_.black;
-        const int qLeft = otherPuck->x(), qTop = otherPuck->y();
-        q.x = pushedLeft;
-        q.y = pushedTop;
+        sim::placePuck(s_, other, pushedLeft, pushedTop);
         otherPuck->move(pushedLeft, pushedTop);
-        moveRememberedHandle(other, pushedLeft - qLeft, pushedTop - qTop);
-        recordStart(q, other);
+        showHandle(other);
     }
     puck->move(left, top);
-    p.x = left;
-    p.y = top;
-    recordStart(p, tag);
-    moveRememberedHandle(tag, left - oldLeft, top - oldTop);
+    sim::placePuck(s_, tag, left, top);
+    showHandle(tag);
     c_.velsh->move(c_.puck1->x() + 10, c_.puck1->y());
     ops_.drawSetUp();
 }
@@ -231,25 +184,14 @@ void PuckPlacer::handleDrag(int tag, int x, int y)
     if (!dragging_)
         return;
     MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
-    sim::PuckState& p = tag == 1 ? s_.red : s_.black;
-    const bool oneD = m_.dimension == 1;
-    if (oneD)
+    if (m_.dimension == 1)
         y = handle->width() / 2;
     int left = handle->x() + x - handle->width() / 2;
     int top = handle->y() + y - handle->height() / 2;
     holdOnTable(left, top, handle->width(), c_.tableim->width(), c_.tableim->height());
     handle->move(left, top);
-    rememberHandle(tag);
-    const double dir = sim::directionFromHandle(p, left, top, handle->width() / 2, oneD ? 1 : 2);
-    p.direction = dir;
-    // With one mass the unseen black puck keeps to the red puck's course.
-    if (tag == 1 && m_.massCount == 1)
-        s_.black.direction = dir;
+    sim::aimPuck(s_, tag, left, top, handle->width());
     ops_.drawSetUp();
-    if (tag == 1)
-        s_.redStartDirection = dir;
-    else
-        s_.blackStartDirection = dir;
 }
 
 void PuckPlacer::launch(int y)

@@ -25,10 +25,7 @@ public:
     bool dragging() const { return dragging_; }
 
 private:
-    void recordStart(sim::PuckState& p, int tag);
-    void rememberHandle(int tag);
     QRect tableRect() const;
-    void moveRememberedHandle(int tag, int dx, int dy);
 
     const sim::SetupModel& m_;
     sim::SimState& s_;
