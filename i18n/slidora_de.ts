@@ -887,6 +887,169 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>ExactDialog</name>
+    <message>
+        <source>Set Up Exactly</source>
+        <translation>Genau einstellen</translation>
+    </message>
+    <message>
+        <source>Red puck</source>
+        <translation>Roter Puck</translation>
+    </message>
+    <message>
+        <source>Black Puck</source>
+        <translation>Schwarzer Puck</translation>
+    </message>
+    <message>
+        <source>&amp;Mass (kg)</source>
+        <translation>&amp;Masse (kg)</translation>
+    </message>
+    <message>
+        <source>&amp;Speed (%1/s)</source>
+        <translation>&amp;Geschwindigkeit (%1/s)</translation>
+    </message>
+    <message>
+        <source>&amp;Direction (%1)</source>
+        <translation>&amp;Richtung (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;x (%1)</source>
+        <translation>&amp;x (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;y (%1)</source>
+        <translation>&amp;y (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Force (N)</source>
+        <translation>&amp;Kraft (N)</translation>
+    </message>
+    <message>
+        <source>Table &amp;angle (%1)</source>
+        <translation>Tisch&amp;winkel (%1)</translation>
+    </message>
+    <message>
+        <source>Elastic &amp;percent (%)</source>
+        <translation>Elastizität in &amp;Prozent (%)</translation>
+    </message>
+    <message>
+        <source>Spring &amp;k (N/m)</source>
+        <translation>Feder-&amp;k (N/m)</translation>
+    </message>
+    <message>
+        <source>Spring &amp;length (cm)</source>
+        <translation>Feder&amp;länge (cm)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Reichweite</translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation>Rei&amp;chweite</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Red mass</source>
+        <translation>Masse Rot</translation>
+    </message>
+    <message>
+        <source>Red speed</source>
+        <translation>Geschwindigkeit Rot</translation>
+    </message>
+    <message>
+        <source>Red direction</source>
+        <translation>Richtung Rot</translation>
+    </message>
+    <message>
+        <source>Red x</source>
+        <translation>x Rot</translation>
+    </message>
+    <message>
+        <source>Red y</source>
+        <translation>y Rot</translation>
+    </message>
+    <message>
+        <source>Black mass</source>
+        <translation>Masse Schwarz</translation>
+    </message>
+    <message>
+        <source>Black speed</source>
+        <translation>Geschwindigkeit Schwarz</translation>
+    </message>
+    <message>
+        <source>Black direction</source>
+        <translation>Richtung Schwarz</translation>
+    </message>
+    <message>
+        <source>Black x</source>
+        <translation>x Schwarz</translation>
+    </message>
+    <message>
+        <source>Black y</source>
+        <translation>y Schwarz</translation>
+    </message>
+    <message>
+        <source>Elastic percent</source>
+        <translation>Elastizität in Prozent</translation>
+    </message>
+    <message>
+        <source>Table angle</source>
+        <translation>Tischwinkel</translation>
+    </message>
+    <message>
+        <source>Spring k</source>
+        <translation>Feder-k</translation>
+    </message>
+    <message>
+        <source>Spring length</source>
+        <translation>Federlänge</translation>
+    </message>
+    <message>
+        <source>Red charge</source>
+        <translation>Ladung Rot</translation>
+    </message>
+    <message>
+        <source>Black charge</source>
+        <translation>Ladung Schwarz</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>The pucks would overlap.</source>
+        <translation>Die Pucks würden sich überdecken.</translation>
+    </message>
+    <message>
+        <source>Ok resets the table first.</source>
+        <translation>OK setzt den Tisch zuerst zurück.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; it takes %3.</source>
+        <translation>%1: „%2“ ist keine Zahl; erlaubt sind %3.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1: erlaubt sind %2.</translation>
+    </message>
+    <message>
+        <source>The pucks would overlap: place them further apart.</source>
+        <translation>Die Pucks würden sich überdecken: bitte weiter auseinander setzen.</translation>
+    </message>
+    <message>
+        <source>C&amp;harge</source>
+        <translation>&amp;Ladung</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentBox</name>
     <message>
         <source>Collisions (*.col)</source>
@@ -2004,6 +2167,10 @@ Lizenz: %2</translation>
     <message>
         <source>M&amp;easure</source>
         <translation>&amp;Messen</translation>
+    </message>
+    <message>
+        <source>Set Up &amp;Exactly...</source>
+        <translation>&amp;Genau einstellen...</translation>
     </message>
 </context>
 <context>

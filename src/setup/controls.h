@@ -169,6 +169,7 @@ struct Controls {
     QAction* dotLarge = nullptr;
     QMenu* frictionMenu = nullptr;
     QAction* friction[5] = {};
+    QAction* exactSetUp1 = nullptr;   // "Set Up &Exactly..."
 
     // menu: Help
     QAction* guide1 = nullptr;   // "Slidora &Guide", F1

@@ -136,5 +136,6 @@ void TableWindow::buildOptionsMenu()
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
     options->addSeparator();
+    c_.exactSetUp1 = entry(options, tr("Set Up &Exactly..."));
     language_ = std::make_unique<LanguageMenu>(options, [this](const QString& code) { emit languageChosen(code); });
 }

@@ -5,10 +5,12 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "engine/exact_setup.h"
 #include "engine/motion.h"
 #include "engine/table_start.h"
 #include "setup/control_names.h"
 #include "setup/controls.h"
+#include "setup/exact_dialog.h"
 #include "setup/language_menu.h"
 #include "setup/measure_tools.h"
 #include "setup/model_view.h"
@@ -236,6 +238,13 @@ void TableWindow::wire()
     });
     wireClassroom();
     wireZoom();
+    connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
+    for (MovableShape* puck : {c_.puck1, c_.puck2})
+        connect(puck, &MovableShape::doubleClicked, this, [this] {
+            placer_->buttonUp();   // the press began no drag the dialog could end
+            QMetaObject::invokeMethod(
+                this, [this] { setUpExactly(); }, Qt::QueuedConnection);
+        });
     // what the pucks and handles say of themselves follows them
     for (MovableShape* shape : {c_.puck1, c_.puck2, c_.redansh, c_.blackansh})
         connect(shape, &MovableShape::moved, this, [this] { modelView_->describeShapes(); });
@@ -276,4 +285,21 @@ void TableWindow::startUp()
     sim::startUpSetup(*rules_, *state_, *host_);
     modelView_->show();
     c_.delaytimer1->start();   // its first event finds the time line at its end and stops
+}
+
+void TableWindow::setUpExactly()
+{
+    QList<QPair<QString, int>> ranges;
+    for (QAction* a : c_.electroMenu->actions())
+        ranges.append({a->text().remove(QLatin1Char('&')), a->data().toInt()});
+    ExactDialog dialog(model_, *state_, ranges, platform_, this);
+    if (platform_.execModal(dialog) != QDialog::Accepted)
+        return;
+    const sim::ExactNumbers typed = dialog.typed();
+    const int range = dialog.rangeEntry();
+    if (sim::runStarted(*state_))
+        c_.Resetbt->click();   // places and aims are the set-up's: back to it first
+    sim::applyExact(sim::planExact(typed, range, model_, *state_), *rules_, *state_);
+    host_->placeShapes();
+    ops_.drawSetUp();
 }

@@ -125,6 +125,8 @@ private:
     void startUp();
     void wireClassroom();
     void wireZoom();
+    // "Set Up Exactly...": the dialog, then its numbers applied as the bars and drags would
+    void setUpExactly();
 
     PlatformServices& platform_;
     std::unique_ptr<sim::SimState> state_;

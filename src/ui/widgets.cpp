@@ -113,6 +113,14 @@ void MovableShape::mousePressEvent(QMouseEvent* e)
         emit mouseDown(pixelAt(e).x(), pixelAt(e).y());
 }
 
+void MovableShape::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // the second press is a press as before; the double click is told apart
+    mousePressEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
 void MovableShape::mouseMoveEvent(QMouseEvent* e)
 {
     emit mouseMove(pixelAt(e).x(), pixelAt(e).y());

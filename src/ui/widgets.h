@@ -53,10 +53,12 @@ signals:
     void keyMove(int dx, int dy);
     // its place changed (a drag, a key, Reset): what it says of itself follows
     void moved();
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void moveEvent(QMoveEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent*) override;
     void focusOutEvent(QFocusEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
