@@ -146,7 +146,7 @@ QString ExactDialog::shown(ExactField f, double value) const
 {
     const QString number = userLocale().toString(value, 'f', sim::exactSpec(f, m_).decimals);
     const QString unit = unitOf(f);
-    const bool close = unit.size() == 1 && !unit[0].isLetter();   // 30.0°, 50%
+    const bool close = unit == QLatin1String("%") || unit == QChar(0xB0) || unit == QChar(0xBA);   // 30.0°, 50%
     return unit.isEmpty() ? number : number + (close ? QString() : QStringLiteral(" ")) + unit;
 }
 
