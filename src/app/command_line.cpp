@@ -9,6 +9,7 @@ const char kUsage[] =
     "       slidora --export-data [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--frequency HZ]\n"
     "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
+    "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
     "\n"
     "Without options Slidora opens its table window; with an experiment file\n"
     "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
@@ -29,6 +30,8 @@ const char kUsage[] =
     "  --radians          angles in radians instead of degrees\n"
     "  --every-sample     every sample instead of the table's frequency\n"
     "  --ledger           the Before-and-After page, \"after\" at the time bar's end\n"
+    "  --compare FILE     with --ledger: another experiment file run the same way, its\n"
+    "                     ledger beside the first (Run A, B, C; at most two)\n"
     "  --format F         csv (comma, point decimal), csv-semicolon (semicolon, comma\n"
     "                     decimal) or tsv (TAB; as shown, exactly \"Copy All Data\")\n"
     "  --full-precision   every number exactly: the shortest text that reads back the same\n"
@@ -109,6 +112,10 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
         line->everySample = true;
     } else if (a == QLatin1String("--ledger")) {
         line->ledger = true;
+    } else if (a == QLatin1String("--compare")) {
+        if (!r.value(&v) || v.isEmpty())
+            return QStringLiteral("--compare needs a file name");
+        line->compare << v;
     } else if (a == QLatin1String("--full-precision")) {
         line->fullPrecision = true;
     } else {
@@ -128,12 +135,16 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool anyExpo
     if (!exporting && anyExportOption)
         return QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to an export");
     if (line.exportTrace && dataOptions)
-        return QStringLiteral("--frequency, --columns, --radians, --every-sample, --ledger, --format and "
-                              "--full-precision belong to --export-data");
+        return QStringLiteral("--frequency, --columns, --radians, --every-sample, --ledger, --compare, --format "
+                              "and --full-precision belong to --export-data");
     if (!line.experiment.isEmpty() && line.catalogue != 0)
         return QStringLiteral("--experiment and --catalogue cannot both be given");
     if (line.ledger && line.everySample)
         return QStringLiteral("--ledger and --every-sample cannot both be given");
+    if (!line.compare.isEmpty() && !line.ledger)
+        return QStringLiteral("--compare needs --ledger");
+    if (line.compare.size() > 2)
+        return QStringLiteral("--compare can be given at most twice");
     return {};
 }
 
@@ -160,8 +171,8 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             anyExportOption = true;
             dataOptions = dataOptions
                 || isOneOf(a,
-                           {"--frequency", "--columns", "--radians", "--every-sample", "--ledger", "--format",
-                            "--full-precision"});
+                           {"--frequency", "--columns", "--radians", "--every-sample", "--ledger", "--compare",
+                            "--format", "--full-precision"});
         } else if (!a.startsWith(QLatin1Char('-')) && line->fileToOpen.isEmpty()) {
             line->fileToOpen = a;
         } else {

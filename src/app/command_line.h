@@ -2,6 +2,7 @@
 // The command line, read whole before anything runs.
 
 #include <QString>
+#include <QStringList>
 
 struct CommandLine {
     bool help = false, version = false;
@@ -16,6 +17,7 @@ struct CommandLine {
     QString columns;   // empty: the table's own; "all"; or names
     bool radians = false, everySample = false, ledger = false, fullPrecision = false;
     QString format = QStringLiteral("csv");
+    QStringList compare;   // --compare: experiment files whose ledgers stand beside the first
 };
 
 // Fills `line`; returns an empty string, or the one line an error gets.

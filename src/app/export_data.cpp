@@ -1,9 +1,13 @@
 #include "app/export_data.h"
 
+#include <QFileInfo>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "app/headless_job.h"
 #include "datawin/data_export.h"
+#include "datawin/ledger_compare.h"
 
 namespace {
 
@@ -32,6 +36,40 @@ bool namedColumns(const QString& list, dw::TableChoice* choice, QString* error)
     return true;
 }
 
+// Where a run's set-up came from, for the row above its numbers.
+std::string setUpName(const CommandLine& line)
+{
+    if (!line.experiment.isEmpty())
+        return QFileInfo(line.experiment).fileName().toStdString();
+    return line.catalogue ? "catalogue " + std::to_string(line.catalogue) : std::string("start-up");
+}
+
+// --compare: the first run's ledger and each compared file's, run the same way.
+int exportComparison(const CommandLine& line, HeadlessJob& first, const dw::TableChoice& choice,
+                     const dw::DataExport& e)
+{
+    std::vector<dw::NamedLedger> runs;
+    const sim::SetupModel& m = first.setup.model();
+    runs.push_back({"Run A", setUpName(line), dw::computeLedger(dw::runDataOf(*first.state, m), first.timeLineEnd)});
+    for (const QString& path : line.compare) {
+        CommandLine other = line;
+        other.experiment = path;
+        other.catalogue = 0;
+        HeadlessJob job;
+        if (const QString error = runJob(other, job); !error.isEmpty())
+            return fail(error);
+        const std::string name = std::string("Run ") + static_cast<char>('A' + runs.size());
+        runs.push_back(
+            {name, setUpName(other), dw::computeLedger(dw::runDataOf(*job.state, job.setup.model()), job.timeLineEnd)});
+    }
+    QString error;
+    Output out(line.output);
+    if (!out.open(&error))
+        return fail(error);
+    out.put(dw::writeSheet(dw::ledgersSideBySide(runs, choice.radians, m.lengthUnit()), e.format, e.fullPrecision));
+    return out.finish();
+}
+
 }   // namespace
 
 int exportData(const CommandLine& line)
@@ -57,6 +95,8 @@ int exportData(const CommandLine& line)
                             : dw::ExportContent::Table;
     dw::formatNamed(line.format.toStdString(), &e.format);   // checked by the command line
     e.fullPrecision = line.fullPrecision;
+    if (!line.compare.isEmpty())
+        return exportComparison(line, job, choice, e);
     Output out(line.output);
     if (!out.open(&error))
         return fail(error);

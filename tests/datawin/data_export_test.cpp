@@ -13,6 +13,8 @@
 #include "datawin/graph_page.h"
 #include "datawin/ledger_page.h"
 #include "datawin/table_page.h"
+#include "experiments/catalogue.h"
+#include "experiments/experiment_record.h"
 
 namespace {
 // The fields of one CSV line, quotes undone.
@@ -129,6 +131,53 @@ TEST_F(DataExportTest, FullPrecisionAndBadArguments)
         EXPECT_FALSE(QFile::exists(out));
     }
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-data"));
+}
+
+// --compare: the ledgers of several runs side by side, each the same numbers
+// as its own --ledger export.
+TEST_F(DataExportTest, LedgersOfSeveralRunsSideBySide)
+{
+    for (const int k : {14, 15}) {
+        const exper::ParameterParse p = exper::parseParameterText(exper::catalogueExperiment(k)->parameterText());
+        write(QStringLiteral("%1.col").arg(k), QByteArray::fromStdString(exper::writeExperimentFile({"x"}, *p.record)));
+    }
+    const QString b = path(QStringLiteral("15.col")), c = path(QStringLiteral("14.col"));
+    const QStringList rows =
+        QString::fromLatin1(
+            slidora({"--export-data", "--catalogue", "14", "--ledger", "--compare", b, "--compare", c}).out)
+            .trimmed()
+            .split('\n');
+    ASSERT_GE(rows.size(), 25);
+    EXPECT_EQ(rows[0], "quantity,Run A before,Run A after,Run B before,Run B after,Run C before,Run C after");
+    EXPECT_EQ(rows[1], "set-up,catalogue 14,,15.col,,14.col,");
+    const auto row = [&](const char* name) {
+        for (const QString& r : rows)
+            if (csvFields(r, ',')[0] == QLatin1String(name))
+                return csvFields(r, ',');
+        return QStringList();
+    };
+    EXPECT_EQ(row("coefficient of restitution"),
+              QStringList({"coefficient of restitution", "", "1.00", "", "0.50", "", "1.00"}));
+    // Run B's numbers are those of its own ledger
+    const QStringList alone =
+        QString::fromLatin1(slidora({"--export-data", "--experiment", b, "--ledger"}).out).split('\n');
+    const QStringList red = csvFields(alone[1], ',');   // red: mass, then speed, direction, ... before and after
+    EXPECT_EQ(row("red speed (cm/s)").mid(3, 2), QStringList({red[2], red[8]}));
+    EXPECT_EQ(row("red momentum (kg cm/s)").mid(3, 2), QStringList({red[6], red[12]}));
+
+    const QString out = path(QStringLiteral("out.csv"));
+    const QList<QStringList> refused = {
+        {"--export-data", "--compare", b, "--output", out},
+        {"--export-data", "--ledger", "--compare", b, "--compare", b, "--compare", b, "--output", out},
+        {"--export-data", "--ledger", "--compare", path(QStringLiteral("none.col")), "--output", out},
+        {"--export-trace", "--compare", b, "--output", out},
+    };
+    for (const QStringList& args : refused) {
+        const Outcome r = slidora(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
 }
 
 // After --ticks N both exports hold samples 1 to N with the same numbers.
