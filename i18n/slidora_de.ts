@@ -885,6 +885,58 @@ Lizenz: %2</translation>
         <source>Comma separated (*.csv)</source>
         <translation>Kommagetrennt (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;Keep This Run</source>
+        <translation>Diesen Lauf &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Clear Kept Runs</source>
+        <translation>Behaltene Läufe verwerfen</translation>
+    </message>
+    <message>
+        <source>Runs side by side</source>
+        <translation>Läufe nebeneinander</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+    <message>
+        <source>This run</source>
+        <translation>Dieser Lauf</translation>
+    </message>
+    <message>
+        <source>red %1 kg at %2 %3</source>
+        <translation>Rot %1 kg mit %2 %3</translation>
+    </message>
+    <message>
+        <source>, black %1 kg at %2 %3</source>
+        <translation>, Schwarz %1 kg mit %2 %3</translation>
+    </message>
+    <message>
+        <source>elastic</source>
+        <translation>elastisch</translation>
+    </message>
+    <message>
+        <source>sticking</source>
+        <translation>haftend</translation>
+    </message>
+    <message>
+        <source>partly elastic</source>
+        <translation>teilelastisch</translation>
+    </message>
+    <message>
+        <source>electrostatic</source>
+        <translation>elektrostatisch</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <translation>Feder</translation>
+    </message>
 </context>
 <context>
     <name>ExactDialog</name>
@@ -1459,6 +1511,50 @@ Lizenz: %2</translation>
     <message>
         <source>Speeds in %1/s (the total&apos;s is the centre of mass&apos;s), momenta in kg %1/s, energies in kg %2/s².</source>
         <translation>Geschwindigkeiten in %1/s (bei der Summe die des Schwerpunkts), Impulse in kg %1/s, Energien in kg %2/s².</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>rad</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>kg %1/s</source>
+        <translation>kg %1/s</translation>
+    </message>
+    <message>
+        <source>kg %1/s²</source>
+        <translation>kg %1/s²</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>set-up</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Before: the start of each run.  After: the end of a kept run; for this run, the Time bar.</source>
+        <translation>Vorher: der Beginn jedes Laufs.  Nachher: das Ende eines behaltenen Laufs; für diesen Lauf der Zeitbalken.</translation>
+    </message>
+    <message>
+        <source>%1 before</source>
+        <translation>%1 vorher</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <translation>%1 nachher</translation>
     </message>
 </context>
 <context>

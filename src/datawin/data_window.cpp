@@ -44,6 +44,9 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     printGraph = file->addAction(tr("Print Graph"));
     exportData = file->addAction(tr("Export Data..."));
     file->addSeparator();
+    keepRun = file->addAction(tr("&Keep This Run"));
+    clearKept = file->addAction(tr("Clear Kept Runs"));
+    file->addSeparator();
     printerSetup = file->addAction(tr("Printer Setup"));
     closeEntry = file->addAction(tr("Close"));
 
@@ -68,6 +71,14 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(printerSetup, &QAction::triggered, this, [this] { platform_.printerSetup(this); });
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
+    connect(keepRun, &QAction::triggered, this, [this] {
+        w_.keptRuns().keep(w_.state(), w_.model());
+        showLedger();
+    });
+    connect(clearKept, &QAction::triggered, this, [this] {
+        w_.keptRuns().clear();
+        showLedger();
+    });
     view_.exportChoice = rememberedExport();
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) {
         view_.page = page;
@@ -95,6 +106,7 @@ void DataWindow::nameControls()
         {ledger_->beforegrid, QT_TR_NOOP("Before")},
         {ledger_->aftergrid, QT_TR_NOOP("After")},
         {ledger_->summarygrid, QT_TR_NOOP("What the numbers say")},
+        {ledger_->comparegrid, QT_TR_NOOP("Runs side by side")},
         {table_->cbfreq, QT_TR_NOOP("Table frequency")},
         {graph_->graphim, QT_TR_NOOP("Graph")},
         {graph_->compcb, QT_TR_NOOP("Component")},
@@ -214,7 +226,52 @@ void DataWindow::showLedger()
     const int after = view_.tableTime;
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
-    ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
+    const sim::KeptRuns& kept = w_.keptRuns();
+    keepRun->setEnabled(!kept.full());
+    clearKept->setEnabled(!kept.runs().empty());
+    if (kept.runs().empty()) {
+        ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
+        return;
+    }
+    QStringList names;
+    for (const sim::KeptRun& r : kept.runs())
+        names << tr("Run %1").arg(QChar::fromLatin1(r.letter));
+    names << tr("This run");
+    ledger_->showSideBySide(sideBySide(after), names, choice.radians, unit());
+    for (size_t i = 0; i < kept.runs().size(); ++i)
+        for (int c : {1, 2})
+            ledger_->comparegrid->horizontalHeaderItem(static_cast<int>(2 * i) + c)
+                ->setToolTip(setUpText(kept.runs()[i].model));
+}
+
+std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
+{
+    std::vector<dw::NamedLedger> runs;
+    for (const sim::KeptRun& r : w_.keptRuns().runs())
+        runs.push_back({std::string("Run ") + r.letter, setUpText(r.model).toStdString(),
+                        dw::computeLedger(dw::runDataOf(*r.state, r.model), r.end)});
+    runs.push_back({"This run", setUpText(w_.model()).toStdString(), dw::computeLedger(runData(), after)});
+    return runs;
+}
+
+QString DataWindow::setUpText(const sim::SetupModel& m) const
+{
+    const QString v = QString::fromLatin1(m.unitText()).trimmed() + QStringLiteral("/s");
+    QString text = tr("red %1 kg at %2 %3").arg(m.redMass / 10.0, 0, 'f', 1).arg(m.redSpeed / 10.0, 0, 'f', 1).arg(v);
+    if (m.blackOnTable())
+        text +=
+            tr(", black %1 kg at %2 %3").arg(m.blackMass / 10.0, 0, 'f', 1).arg(m.blackSpeed / 10.0, 0, 'f', 1).arg(v);
+    const char* kinds[] = {"",
+                           QT_TR_NOOP("elastic"),
+                           QT_TR_NOOP("sticking"),
+                           QT_TR_NOOP("partly elastic"),
+                           QT_TR_NOOP("electrostatic"),
+                           QT_TR_NOOP("circle"),
+                           QT_TR_NOOP("spring")};
+    text += QStringLiteral(", ") + tr(kinds[static_cast<int>(m.interaction)]);
+    if (m.interaction == sim::Interaction::SemiElastic)
+        text += QStringLiteral(" %1 %").arg(m.elasticPercent);
+    return text;
 }
 
 void DataWindow::exportToFile()
@@ -231,7 +288,12 @@ void DataWindow::exportToFile()
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Exports, path);
-    const std::string text = dw::exportText(runData(), table_->choice(), view_.exportChoice, unit());
+    const bool sideBySideLedgers =
+        view_.exportChoice.content == dw::ExportContent::Ledger && !w_.keptRuns().runs().empty();
+    const std::string text = sideBySideLedgers
+        ? dw::writeSheet(dw::ledgersSideBySide(sideBySide(view_.tableTime), table_->choice().radians, unit()),
+                         view_.exportChoice.format, view_.exportChoice.fullPrecision)
+        : dw::exportText(runData(), table_->choice(), view_.exportChoice, unit());
     SafeSave file(path);
     if (!file.open()) {
         platform_.showMessage(this, file.message());

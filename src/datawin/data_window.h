@@ -3,6 +3,7 @@
 
 #include "datawin/data_export.h"
 #include "datawin/data_view_model.h"
+#include "datawin/ledger_compare.h"
 #include "datawin/run_data.h"
 
 class QMenuBar;
@@ -43,6 +44,8 @@ public:
     QAction* copyGraph = nullptr;
     QAction* printGraph = nullptr;
     QAction* exportData = nullptr;
+    QAction* keepRun = nullptr;   // "&Keep This Run"
+    QAction* clearKept = nullptr;
     QAction* printerSetup = nullptr;
     QAction* closeEntry = nullptr;
 
@@ -55,6 +58,9 @@ private:
     void exportToFile();
     void nameControls();
     dw::RunData runData() const;
+    // the kept runs' ledgers and this run's, "after" at the Data page's time
+    std::vector<dw::NamedLedger> sideBySide(int after) const;
+    QString setUpText(const sim::SetupModel& m) const;
     // the table window's length unit, "cm" or "m" for the pushed block
     const char* unit() const;
 

@@ -74,7 +74,7 @@ Sheet ledgersSideBySide(const std::vector<NamedLedger>& runs, bool radians, cons
     summaryRow(sheet, "kinetic energy after / before (%)", runs,
                [](const Ledger& l) { return Cell::of(l.energyKept, 4, 1); });
     summaryRow(sheet, "coefficient of restitution", runs, [](const Ledger& l) {
-        return l.restitutionGap ? Cell::word(std::string("- (") + l.restitutionGap + ")") : Cell::of(l.restitution);
+        return l.restitutionGap ? Cell::word(l.restitutionGap) : Cell::of(l.restitution);
     });
     summaryRow(sheet, "collision", runs, [](const Ledger& l) { return Cell::word(verdictWord(l.verdict)); });
     return sheet;

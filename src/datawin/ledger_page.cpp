@@ -49,6 +49,11 @@ LedgerPage::LedgerPage(PlatformServices& platform, QWidget* parent) : QWidget(pa
     unitslb->setGeometry(8, 226, 784, 20);
     summarygrid = grid(this, 250, 7, {QString(), tr("x"), tr("y"), tr("size")});
     summarygrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    comparegrid = grid(this, 26, 26, {});
+    comparegrid->setGeometry(8, 26, 784, 400);
+    comparegrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    comparegrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    comparegrid->hide();
     notelb = new QLabel(this);
     notelb->setGeometry(8, 432, 784, 36);
     notelb->setWordWrap(true);
@@ -64,9 +69,7 @@ void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, 
     sheet_ = dw::ledgerSheet(ledger, radians, unit);
     whenlb->setText(tr("Before: the start of the run.  After: %1 (the Time bar of the Data page).").arg(afterText));
     notelb->setText(ledger.note.empty() ? QString() : QCoreApplication::translate("Ledger", ledger.note.c_str()));
-    for (QWidget* w : {static_cast<QWidget*>(beforegrid), static_cast<QWidget*>(aftergrid),
-                       static_cast<QWidget*>(summarygrid), static_cast<QWidget*>(unitslb)})
-        w->setVisible(ledger.comparable);
+    showGrids(true, ledger.comparable);
     if (!ledger.comparable)
         return;
     showPucks(beforegrid, ledger.before, radians, unit);
@@ -125,5 +128,63 @@ void LedgerPage::showSummary(const dw::Ledger& l)
     if (l.restitutionGap) {   // the reason reads across the last two columns, left to right
         summarygrid->setSpan(5, 2, 1, 2);
         summarygrid->item(5, 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void LedgerPage::showGrids(bool single, bool comparable)
+{
+    for (QWidget* w : {static_cast<QWidget*>(beforegrid), static_cast<QWidget*>(aftergrid),
+                       static_cast<QWidget*>(summarygrid), static_cast<QWidget*>(unitslb)})
+        w->setVisible(single && comparable);
+    comparegrid->setVisible(!single);
+}
+
+QStringList LedgerPage::compareLabels(bool radians, const char* unit) const
+{
+    // in the order of the side-by-side sheet's rows
+    const QString u = QString::fromLatin1(unit);
+    const QString units[7] = {tr("kg"),
+                              u + QStringLiteral("/s"),
+                              radians ? tr("rad") : QStringLiteral("°"),
+                              tr("kg %1/s").arg(u),
+                              tr("kg %1/s").arg(u),
+                              tr("kg %1/s").arg(u),
+                              tr("kg %1/s²").arg(u)};
+    const char* quantities[7] = {QT_TR_NOOP("mass"),       QT_TR_NOOP("speed"),      QT_TR_NOOP("direction"),
+                                 QT_TR_NOOP("momentum x"), QT_TR_NOOP("momentum y"), QT_TR_NOOP("momentum"),
+                                 QT_TR_NOOP("energy")};
+    const char* pucks[3] = {QT_TR_NOOP("red"), QT_TR_NOOP("black"), QT_TR_NOOP("total")};
+    QStringList labels{tr("set-up")};
+    for (const char* puck : pucks)
+        for (int q = 0; q < 7; ++q)
+            labels << tr("%1 %2 (%3)").arg(tr(puck), tr(quantities[q]), units[q]);
+    labels << tr("change of total momentum") << tr("kinetic energy after / before") << tr("coefficient of restitution")
+           << tr("collision");
+    return labels;
+}
+
+void LedgerPage::showSideBySide(const std::vector<dw::NamedLedger>& runs, const QStringList& names, bool radians,
+                                const char* unit)
+{
+    sheet_ = dw::ledgersSideBySide(runs, radians, unit);
+    whenlb->setText(tr("Before: the start of each run.  After: the end of a kept run; for this run, the Time bar."));
+    notelb->clear();
+    showGrids(false, true);
+    QStringList header{QString()};
+    for (const QString& name : names)
+        header << tr("%1 before").arg(name) << tr("%1 after").arg(name);
+    comparegrid->setColumnCount(static_cast<int>(header.size()));
+    comparegrid->setRowCount(static_cast<int>(sheet_.rows.size()));
+    comparegrid->setHorizontalHeaderLabels(header);
+    const QStringList labels = compareLabels(radians, unit);
+    for (int r = 0; r < comparegrid->rowCount(); ++r) {
+        const std::vector<dw::Cell>& row = sheet_.rows[static_cast<size_t>(r)];
+        put(comparegrid, r, 0, r < labels.size() ? labels[r] : QString(), false);
+        for (int c = 1; c < static_cast<int>(row.size()); ++c) {
+            const dw::Cell& cell = row[static_cast<size_t>(c)];
+            const QString text = cell.number ? shown(cell.value, cell.width, cell.decimals)
+                                             : QCoreApplication::translate("Ledger", cell.text.c_str());
+            put(comparegrid, r, c, text, cell.number);
+        }
     }
 }

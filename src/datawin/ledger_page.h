@@ -3,6 +3,7 @@
 
 #include "datawin/data_sheet.h"
 #include "datawin/ledger.h"
+#include "datawin/ledger_compare.h"
 
 class QLabel;
 class QPushButton;
@@ -18,6 +19,9 @@ public:
 
     // `unit` is the table window's length unit; `afterText` names the time of "after".
     void show(const dw::Ledger& ledger, bool radians, const char* unit, const QString& afterText);
+    // Kept runs beside this one: a column pair each, `names` as shown ("Run A", ..., "This run").
+    void showSideBySide(const std::vector<dw::NamedLedger>& runs, const QStringList& names, bool radians,
+                        const char* unit);
     // What "Copy" puts on the clipboard as TAB-separated text.
     const dw::Sheet& sheet() const { return sheet_; }
 
@@ -26,12 +30,15 @@ public:
     QTableWidget* aftergrid = nullptr;
     QLabel* unitslb = nullptr;
     QTableWidget* summarygrid = nullptr;
+    QTableWidget* comparegrid = nullptr;   // with kept runs, in place of the three above
     QLabel* notelb = nullptr;
     QPushButton* copybt = nullptr;
 
 private:
     void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit);
     void showSummary(const dw::Ledger& l);
+    void showGrids(bool single, bool comparable);
+    QStringList compareLabels(bool radians, const char* unit) const;
 
     PlatformServices& platform_;
     dw::Sheet sheet_;

@@ -125,6 +125,7 @@ KeptTable TableWindow::keep()
     k.presenting = presentation_ != nullptr;
     k.place = pos();
     k.page = c_.TabbedNotebook1->currentIndex();
+    k.kept = kept_;
     return k;
 }
 
@@ -138,6 +139,7 @@ void TableWindow::restore(const KeptTable& k)
     modelView_->show();
     move(k.place);
     c_.TabbedNotebook1->setCurrentIndex(k.page);
+    kept_ = k.kept;
     if (k.presenting)
         c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "engine/kept_runs.h"
 #include "engine/setup_model.h"
 #include "engine/setup_rules.h"
 #include "engine/sim_state.h"
@@ -59,6 +60,7 @@ struct KeptTable {
     bool presenting = false;   // the presentation window was open
     QPoint place;
     int page = 0;   // the controls' page in front
+    sim::KeptRuns kept;
 };
 
 // The table window: builds the layout and the menu, wires the concerns
@@ -76,6 +78,8 @@ public:
     sim::SetupHost& setupHost();
     ModelView& modelView() { return *modelView_; }
     PresentationWindow* presentation() { return presentation_.get(); }
+    // "Keep This Run": the runs kept beside this one
+    sim::KeptRuns& keptRuns() { return kept_; }
     GuideWindow* guide() { return guide_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
@@ -153,4 +157,5 @@ private:
     std::unique_ptr<PresentationWindow> presentation_;
     std::unique_ptr<GuideWindow> guide_;
     std::unique_ptr<sim::SetupRules> rules_;
+    sim::KeptRuns kept_;
 };

@@ -293,6 +293,7 @@ TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
     session.data().showViewModel(chosen);
     session.table().controls().Save1->trigger();
     session.experiments().memo()->setPlainText(QStringLiteral("Our own words"));
+    ASSERT_TRUE(session.table().keptRuns().keep(session.table().state(), session.table().model()));
     const QImage picture = session.table().tableCanvas().image().copy();
     const sim::SimState state = session.table().state();
 
@@ -309,6 +310,7 @@ TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
         EXPECT_TRUE(session.data().viewModel().radians) << code;
         EXPECT_EQ(session.experiments().model().stage(), exper::BoxStage::Save) << code;
         EXPECT_EQ(session.experiments().memo()->toPlainText(), "Our own words") << code;
+        EXPECT_EQ(t.keptRuns().runs().size(), 1u) << code;
     }
     session.table().languageMenu().entry(0)->trigger();
     QApplication::processEvents();

@@ -180,6 +180,39 @@ TEST_F(DataExportTest, LedgersOfSeveralRunsSideBySide)
     }
 }
 
+// Kept runs stand beside this one on the Before-and-After page and in its export.
+TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
+{
+    runAndShow(14, 200);
+    data->keepRun->trigger();
+    EXPECT_FALSE(data->ledgerPage().comparegrid->isHidden());
+    EXPECT_TRUE(data->ledgerPage().beforegrid->isHidden());
+    c().Resetbt->click();
+    c().SemiElastic1->trigger();
+    c().persb->setValue(50);
+    runAndPause(200);
+    c().showbt->click();
+    QTableWidget* grid = data->ledgerPage().comparegrid;
+    ASSERT_EQ(grid->columnCount(), 5);
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Run A before");
+    EXPECT_EQ(grid->horizontalHeaderItem(4)->text(), "This run after");
+    EXPECT_TRUE(grid->horizontalHeaderItem(2)->toolTip().endsWith(", elastic"));
+    EXPECT_EQ(grid->item(24, 2)->text(), "1.00");   // the coefficient of restitution of each
+    EXPECT_EQ(grid->item(24, 4)->text(), "0.50");
+    platform.saveAnswers.push_back(path(QStringLiteral("both.csv")));
+    platform.onModal = [](QDialog& d) {
+        auto* dialog = qobject_cast<ExportDialog*>(&d);
+        dialog->ledgerrb->setChecked(true);
+        dialog->csvrb->setChecked(true);
+        return static_cast<int>(QDialog::Accepted);
+    };
+    data->exportData->trigger();
+    EXPECT_TRUE(read(QStringLiteral("both.csv")).startsWith("quantity,Run A before,Run A after,This run before"));
+    data->clearKept->trigger();
+    EXPECT_FALSE(data->ledgerPage().beforegrid->isHidden());
+    EXPECT_TRUE(data->ledgerPage().comparegrid->isHidden());
+}
+
 // After --ticks N both exports hold samples 1 to N with the same numbers.
 TEST_F(DataExportTest, EverySampleAndTheTraceDescribeTheSameRun)
 {

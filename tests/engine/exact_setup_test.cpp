@@ -7,6 +7,7 @@
 
 #include "engine/exact_setup.h"
 #include "engine/headless_setup.h"
+#include "engine/kept_runs.h"
 #include "engine/numbers.h"
 
 using sim::ExactField;
@@ -128,4 +129,24 @@ TEST_F(ExactSetupTest, AnAppliedPlanReadsBackAsItsUsedValues)
     }
     EXPECT_DOUBLE_EQ(s->red.direction, s->redStartDirection);
     EXPECT_DOUBLE_EQ(s->sampleLog.positions[1].redX, s->red.startLeft + s->red.radius - sim::kImageLeft);
+}
+
+TEST(KeptRunsTest, UpToThreeRunsEachAsItWasKept)
+{
+    auto s = std::make_unique<sim::SimState>();
+    sim::HeadlessSetup setup(*s);
+    sim::KeptRuns kept;
+    EXPECT_FALSE(kept.keep(*s, setup.model()));   // nothing has run yet
+    s->tick = 40;
+    s->timeLineEnd = 39;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(kept.keep(*s, setup.model()), i < 3) << i;
+    s->red.speed = 99.0;   // the table goes on; the kept runs stay as they were
+    ASSERT_EQ(kept.runs().size(), 3u);
+    EXPECT_EQ(kept.runs()[2].letter, 'C');
+    EXPECT_EQ(kept.runs()[0].end, 39);
+    EXPECT_NE(kept.runs()[0].state->red.speed, 99.0);
+    kept.clear();
+    EXPECT_TRUE(kept.keep(*s, setup.model()));
+    EXPECT_EQ(kept.runs()[0].letter, 'A');
 }
