@@ -52,7 +52,6 @@ LedgerPage::LedgerPage(PlatformServices& platform, QWidget* parent) : QWidget(pa
     comparegrid = grid(this, 26, 26, {});
     comparegrid->setGeometry(8, 26, 784, 400);
     comparegrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    comparegrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     comparegrid->hide();
     notelb = new QLabel(this);
     notelb->setGeometry(8, 432, 784, 36);
@@ -176,6 +175,9 @@ void LedgerPage::showSideBySide(const std::vector<dw::NamedLedger>& runs, const 
     comparegrid->setColumnCount(static_cast<int>(header.size()));
     comparegrid->setRowCount(static_cast<int>(sheet_.rows.size()));
     comparegrid->setHorizontalHeaderLabels(header);
+    comparegrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    comparegrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    comparegrid->setRowHidden(0, true);   // the set-ups are the headers' tooltips
     const QStringList labels = compareLabels(radians, unit);
     for (int r = 0; r < comparegrid->rowCount(); ++r) {
         const std::vector<dw::Cell>& row = sheet_.rows[static_cast<size_t>(r)];
@@ -184,7 +186,7 @@ void LedgerPage::showSideBySide(const std::vector<dw::NamedLedger>& runs, const 
             const dw::Cell& cell = row[static_cast<size_t>(c)];
             const QString text = cell.number ? shown(cell.value, cell.width, cell.decimals)
                                              : QCoreApplication::translate("Ledger", cell.text.c_str());
-            put(comparegrid, r, c, text, cell.number);
+            put(comparegrid, r, c, text, cell.number || cell.text == "-");
         }
     }
 }
