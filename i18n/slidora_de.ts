@@ -1333,6 +1333,13 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>KeptTrace</name>
+    <message>
+        <source>Run %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>

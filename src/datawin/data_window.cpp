@@ -73,10 +73,12 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
     connect(keepRun, &QAction::triggered, this, [this] {
         w_.keptRuns().keep(w_.state(), w_.model());
+        w_.redrawTable();
         showLedger();
     });
     connect(clearKept, &QAction::triggered, this, [this] {
         w_.keptRuns().clear();
+        w_.redrawTable();
         showLedger();
     });
     view_.exportChoice = rememberedExport();

@@ -51,6 +51,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     auto settings = [this] { return viewSettingsOf(model_, c_); };
     renderer_ = std::make_unique<TraceRenderer>(
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
+    renderer_->setKeptRuns(&kept_);
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
     reset_ = std::make_unique<TableReset>(model_, *state_, c_, ops_, table_, grid_);
@@ -304,4 +305,11 @@ void TableWindow::setUpExactly()
     sim::applyExact(sim::planExact(typed, range, model_, *state_), *rules_, *state_);
     host_->placeShapes();
     ops_.drawSetUp();
+}
+
+void TableWindow::redrawTable()
+{
+    if (!sim::runStarted(*state_) || model_.interaction == sim::Interaction::Circle)
+        return;   // the set-up and the circle show no kept runs
+    renderer_->renderTrace();
 }

@@ -80,6 +80,8 @@ public:
     PresentationWindow* presentation() { return presentation_.get(); }
     // "Keep This Run": the runs kept beside this one
     sim::KeptRuns& keptRuns() { return kept_; }
+    // The table drawn again as it stands, nothing recorded (a kept run came or went).
+    void redrawTable();
     GuideWindow* guide() { return guide_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }

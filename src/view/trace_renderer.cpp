@@ -6,6 +6,7 @@
 #include "engine/numbers.h"
 #include "ui/canvas.h"
 #include "ui/widgets.h"
+#include "view/kept_trace.h"
 
 using num::Trunc;
 
@@ -167,6 +168,8 @@ void TraceRenderer::renderTrace()
     const ViewSettings v = settings_();
     if (s_.stepPhase == 0) {
         drawBackground(s_, v);
+        if (kept_)
+            drawKeptRuns(cv_, *kept_, v.strobeIndex);
         drawTrace(s_, v);
         picture_->update();
     }

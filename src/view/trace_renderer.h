@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "engine/kept_runs.h"
 #include "engine/sim_state.h"
 #include "view/interaction_drawing.h"
 #include "view/view_settings.h"
@@ -25,6 +26,8 @@ public:
     // Draws the trace for the state as it stands: the caller records the
     // sample first (sim::recordPass), as a run does.
     void renderTrace();
+    // The runs kept beside this one, drawn under it; none by default.
+    void setKeptRuns(const sim::KeptRuns* kept) { kept_ = kept; }
 
     // Scale bar: bold arial text and three lines in the current pen.
     static void drawScaleBar(Canvas& cv, double scale, const QString& text);
@@ -46,5 +49,6 @@ private:
     std::function<ViewSettings()> settings_;
     std::function<bool()> pushShown_;
     QWidget* picture_;
-    QString letters_[2];   // the colour-blind marks, in the user's language
+    QString letters_[2];
+    const sim::KeptRuns* kept_ = nullptr;   // the colour-blind marks, in the user's language
 };

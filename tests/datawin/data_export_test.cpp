@@ -192,6 +192,15 @@ TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
     c().persb->setValue(50);
     runAndPause(200);
     c().showbt->click();
+    // on the table the kept trace lies under this one, in a pale red
+    const auto pale = [this] {
+        int n = 0;
+        for (int y = 0; y < image().height(); ++y)
+            for (int x = 0; x < image().width(); ++x)
+                n += image().pixel(x, y) == qRgb(255, 160, 160);
+        return n;
+    };
+    EXPECT_GT(pale(), 20);
     QTableWidget* grid = data->ledgerPage().comparegrid;
     ASSERT_EQ(grid->columnCount(), 5);
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Run A before");
@@ -209,6 +218,7 @@ TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
     data->exportData->trigger();
     EXPECT_TRUE(read(QStringLiteral("both.csv")).startsWith("quantity,Run A before,Run A after,This run before"));
     data->clearKept->trigger();
+    EXPECT_EQ(pale(), 0);
     EXPECT_FALSE(data->ledgerPage().beforegrid->isHidden());
     EXPECT_TRUE(data->ledgerPage().comparegrid->isHidden());
 }
