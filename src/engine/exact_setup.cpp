@@ -237,7 +237,13 @@ void placePlan(ExactPlan& plan, const ExactNumbers& typed, const SetupModel& m, 
         placed.x = t.left;
         placed.y = t.top;
         const double degrees = typed[static_cast<size_t>(idx(fd))];
-        const bool aimed = std::fabs(degrees) <= 360.0 && aimAt(degrees, m, placed, handleTop, &t);
+        // an aim left as it was keeps its handle, wherever the puck goes
+        const bool same = degrees == plan.used[static_cast<size_t>(idx(fd))];
+        if (same) {
+            t.handleLeft += t.left - now.startLeft;
+            t.handleTop = handleTop;
+        }
+        const bool aimed = same || (std::fabs(degrees) <= 360.0 && aimAt(degrees, m, placed, handleTop, &t));
         plan.refused[static_cast<size_t>(idx(fd))] = !aimed;
         if (aimed) {
             const double got = directionFromHandle(placed, t.handleLeft, t.handleTop, m.dotSize / 2, m.dimension);

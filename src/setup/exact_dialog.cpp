@@ -39,6 +39,7 @@ ExactDialog::ExactDialog(const sim::SetupModel& m, const sim::SimState& s, const
         const sim::ExactSpec spec = sim::exactSpec(field, m);
         QLineEdit* e = edits_[static_cast<size_t>(f)];
         e->setText(userLocale().toString(now_[static_cast<size_t>(f)], 'f', spec.decimals));
+        shownAtStart_[static_cast<size_t>(f)] = e->text();
         e->setAccessibleName(nameOf(field));
         e->setReadOnly(spec.fixed);
         e->setVisible(spec.shown);
@@ -123,7 +124,9 @@ sim::ExactNumbers ExactDialog::typed() const
     for (int f = 0; f < sim::kExactFieldCount; ++f) {
         const ExactField field = static_cast<ExactField>(f);
         double v = 0.0;
-        if (sim::exactSpec(field, m_).shown && read(field, &v))
+        // a field left as it was shown means the set-up's own value, not its rounding
+        const bool untouched = edits_[static_cast<size_t>(f)]->text() == shownAtStart_[static_cast<size_t>(f)];
+        if (sim::exactSpec(field, m_).shown && !untouched && read(field, &v))
             n[static_cast<size_t>(f)] = v;
     }
     return n;

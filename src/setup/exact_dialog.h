@@ -49,4 +49,5 @@ private:
     sim::ExactNumbers now_{};
     std::array<QLineEdit*, sim::kExactFieldCount> edits_{};
     std::array<QLabel*, sim::kExactFieldCount> outcomes_{};
+    std::array<QString, sim::kExactFieldCount> shownAtStart_{};
 };

@@ -9,6 +9,7 @@
 #include "engine/headless_setup.h"
 #include "engine/kept_runs.h"
 #include "engine/numbers.h"
+#include "engine/placing.h"
 
 using sim::ExactField;
 

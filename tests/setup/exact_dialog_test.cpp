@@ -85,6 +85,17 @@ TEST_F(ExactDialogTest, ABadNumberKeepsTheDialogOpenAndSaysWhy)
     expectSameState(s(), before, 0);
 }
 
+// OK on numbers left as shown changes nothing: an aim with more decimals
+// than the field shows is not rounded away.
+TEST_F(ExactDialogTest, OkOnTheNumbersAsShownChangesNothing)
+{
+    dragTo(window->puckPlacer(), c().redansh, false, c().redansh->x() + 7, c().redansh->y() - 23);
+    const sim::SimState before = s();
+    typeAndOk({});
+    ASSERT_TRUE(platform.messages.isEmpty());
+    expectSameState(s(), before, 0);
+}
+
 // What each field will become is shown beside it before anything is applied.
 TEST_F(ExactDialogTest, TheDialogShowsWhatEachNumberBecomes)
 {
