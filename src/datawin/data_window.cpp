@@ -74,12 +74,12 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(keepRun, &QAction::triggered, this, [this] {
         w_.keptRuns().keep(w_.state(), w_.model());
         w_.redrawTable();
-        showLedger();
+        showKept();
     });
     connect(clearKept, &QAction::triggered, this, [this] {
         w_.keptRuns().clear();
         w_.redrawTable();
-        showLedger();
+        showKept();
     });
     view_.exportChoice = rememberedExport();
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) {
@@ -188,6 +188,7 @@ void DataWindow::activate()
     view_.momentum.scale = 10;
     table_->setRun(run);
     graph_->setRun(run);
+    graph_->setKept(keptSeries());
     momentum_->setRun(run, N);
     // what the modes show: one block in 1-D has no components and no black row
     graph_->plotrg->show();
@@ -244,6 +245,23 @@ void DataWindow::showLedger()
         for (int c : {1, 2})
             ledger_->comparegrid->horizontalHeaderItem(static_cast<int>(2 * i) + c)
                 ->setToolTip(setUpText(kept.runs()[i].model));
+}
+
+std::vector<GraphPage::KeptSeries> DataWindow::keptSeries() const
+{
+    std::vector<GraphPage::KeptSeries> kept;
+    for (const sim::KeptRun& r : w_.keptRuns().runs())
+        kept.push_back({dw::runDataOf(*r.state, r.model), r.end, tr("Run %1").arg(QChar::fromLatin1(r.letter))});
+    return kept;
+}
+
+void DataWindow::showKept()
+{
+    graph_->setKept(keptSeries());
+    graph_->computeGraphExtremes();
+    if (tabs_->currentWidget() == graph_)
+        graph_->drawGraph();
+    showLedger();
 }
 
 std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const

@@ -3,6 +3,7 @@
 
 #include "datawin/data_export.h"
 #include "datawin/data_view_model.h"
+#include "datawin/graph_page.h"
 #include "datawin/ledger_compare.h"
 #include "datawin/run_data.h"
 
@@ -60,6 +61,9 @@ private:
     dw::RunData runData() const;
     // the kept runs' ledgers and this run's, "after" at the Data page's time
     std::vector<dw::NamedLedger> sideBySide(int after) const;
+    std::vector<GraphPage::KeptSeries> keptSeries() const;
+    // a run kept or the kept runs cleared: the graph and the ledger again
+    void showKept();
     QString setUpText(const sim::SetupModel& m) const;
     // the table window's length unit, "cm" or "m" for the pushed block
     const char* unit() const;

@@ -130,6 +130,8 @@ dw::Series GraphPage::series() const
 void GraphPage::computeGraphExtremes()
 {
     extremes_ = dw::computeGraphExtremes(run_, component(), choice_.time);
+    for (const KeptSeries& k : kept_)
+        dw::widenExtremes(extremes_, dw::computeGraphExtremes(k.run, component(), std::min(k.end, choice_.time)));
 }
 
 void GraphPage::drawGraph()
@@ -212,6 +214,7 @@ void GraphPage::drawGraph()
     const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
     const bool spring = choice_.springEnergy && quantity() == dw::Energy && run_.springShown;
     const int last = std::min(P, sim::kTickCeiling);
+    drawKept(q, s, last);
     for (int p = 0; p < count; ++p) {
         cv.setPenColor(plots[p].pen);
         int lastX = -1, lastY = 0;
@@ -266,4 +269,42 @@ void GraphPage::readValue(int x, int y)
     ylb->setText(GroupBox2->title() + QLatin1Char(':')
                  + QString::fromStdString(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
     xlb->setText(tr("Time :%1").arg(QString::fromStdString(num::F((x - a.X0) / a.sx / 20.0, 4, 1))));
+}
+
+void GraphPage::drawKept(dw::Quantity q, dw::Series s, int last)
+{
+    // lighter shades of the series' colours; a ring, a cross or a square per run
+    const QColor pale[3] = {QColor(255, 160, 160), QColor(150, 150, 150), QColor(160, 160, 255)};
+    const bool red = s == dw::RedPuck || s == dw::RedAndBlack || s == dw::RedBlackTotal;
+    const bool black = s == dw::BlackPuck || s == dw::RedAndBlack || s == dw::RedBlackTotal;
+    const bool total = s == dw::TotalOnly || s == dw::RedBlackTotal;
+    const dw::GraphAxes& a = axes_;
+    Canvas& cv = canvas_;
+    const int divisor = run_.divisors[static_cast<size_t>(std::clamp(choice_.frequency, 0, 5))];
+    for (size_t r = 0; r < kept_.size(); ++r) {
+        const KeptSeries& k = kept_[r];
+        auto mark = [&](int x, int y) {
+            if (r == 0)
+                cv.ellipse(x - 2, y - 2, x + 3, y + 3);
+            else if (r == 1)
+                cv.line(x - 2, y - 2, x + 3, y + 3), cv.line(x - 2, y + 2, x + 3, y - 3);
+            else
+                cv.rectangle(x - 2, y - 2, x + 3, y + 3);
+        };
+        for (const dw::Which w : {dw::Red, dw::Black, dw::Total}) {
+            if (!(w == dw::Red ? red : w == dw::Black ? black : total))
+                continue;
+            cv.setPenColor(pale[w]);
+            cv.setBrushStyle(Canvas::BrushStyle::Clear);
+            for (int i = 1; i <= std::min(last, k.end); i += divisor)
+                mark(a.x(i), a.y(dw::sampleValue(k.run, q, component(), w, i, s == dw::RedPuck)));
+        }
+        // the legend, top right
+        const int y = 6 + 16 * static_cast<int>(r);
+        cv.setPenColor(pale[1]);
+        mark(cv.width() - 70, y + 7);
+        cv.textOut(cv.width() - 62, y, k.name);
+    }
+    cv.setBrushStyle(Canvas::BrushStyle::Solid);
+    cv.setBrushColor(kWhite);
 }

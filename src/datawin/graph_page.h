@@ -4,7 +4,9 @@
 #include "datawin/data_view_model.h"
 
 #include "datawin/graph_values.h"
+
 #include "ui/canvas.h"
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +29,13 @@ public:
     void showChoice();
 
     void setRun(const dw::RunData& run) { run_ = run; }
+    // Kept runs drawn under this one in lighter shades, each to its own end.
+    struct KeptSeries {
+        dw::RunData run;
+        int end = 1;
+        QString name;
+    };
+    void setKept(std::vector<KeptSeries> kept) { kept_ = std::move(kept); }
     void computeGraphExtremes();
     void drawGraph();
     void readValue(int x, int y);
@@ -60,11 +69,13 @@ signals:
 
 private:
     static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
+    void drawKept(dw::Quantity q, dw::Series s, int last);
 
     PlatformServices& platform_;
     dw::GraphChoice& choice_;
     Canvas canvas_;
     dw::RunData run_;
+    std::vector<KeptSeries> kept_;
     dw::GraphExtremes extremes_;
     dw::GraphAxes axes_;
 };

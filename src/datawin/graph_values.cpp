@@ -66,6 +66,20 @@ GraphExtremes computeGraphExtremes(const RunData& run, Component c, int P)
     return e;
 }
 
+void widenExtremes(GraphExtremes& into, const GraphExtremes& other)
+{
+    for (size_t q = 0; q < 3; ++q) {
+        for (size_t s = 0; s < 3; ++s) {
+            into.max[q][s] = std::max(into.max[q][s], other.max[q][s]);
+            into.min[q][s] = std::min(into.min[q][s], other.min[q][s]);
+        }
+        into.maxRB[q] = std::max(into.maxRB[q], other.maxRB[q]);
+        into.maxAll[q] = std::max(into.maxAll[q], other.maxAll[q]);
+        into.minRB[q] = std::min(into.minRB[q], other.minRB[q]);
+        into.minAll[q] = std::min(into.minAll[q], other.minAll[q]);
+    }
+}
+
 int GraphAxes::x(int i) const
 {
     return X0 + num::Round((i - 1) * sx);

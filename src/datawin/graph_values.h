@@ -20,6 +20,8 @@ struct GraphExtremes {
 };
 // Over every sample 1 .. P, each extreme starting at 0.
 GraphExtremes computeGraphExtremes(const RunData& run, Component c, int P);
+// `into` widened to hold `other` too: kept runs drawn on the same axes.
+void widenExtremes(GraphExtremes& into, const GraphExtremes& other);
 
 // The plot's frame for a series on a W x H picture.
 struct GraphAxes {

@@ -193,14 +193,16 @@ TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
     runAndPause(200);
     c().showbt->click();
     // on the table the kept trace lies under this one, in a pale red
-    const auto pale = [this] {
+    const auto pale = [](Canvas& cv) {
         int n = 0;
-        for (int y = 0; y < image().height(); ++y)
-            for (int x = 0; x < image().width(); ++x)
-                n += image().pixel(x, y) == qRgb(255, 160, 160);
+        for (int y = 0; y < cv.height(); ++y)
+            for (int x = 0; x < cv.width(); ++x)
+                n += cv.pixel(x, y) == qRgb(255, 160, 160);
         return n;
     };
-    EXPECT_GT(pale(), 20);
+    EXPECT_GT(pale(image()), 20);
+    data->tabs()->setCurrentIndex(1);   // and on the graph, its series in a lighter shade
+    EXPECT_GT(pale(data->graphPage().canvas()), 5);
     QTableWidget* grid = data->ledgerPage().comparegrid;
     ASSERT_EQ(grid->columnCount(), 5);
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Run A before");
@@ -218,7 +220,8 @@ TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
     data->exportData->trigger();
     EXPECT_TRUE(read(QStringLiteral("both.csv")).startsWith("quantity,Run A before,Run A after,This run before"));
     data->clearKept->trigger();
-    EXPECT_EQ(pale(), 0);
+    EXPECT_EQ(pale(image()), 0);
+    EXPECT_EQ(pale(data->graphPage().canvas()), 0);
     EXPECT_FALSE(data->ledgerPage().beforegrid->isHidden());
     EXPECT_TRUE(data->ledgerPage().comparegrid->isHidden());
 }

@@ -219,3 +219,21 @@ TEST(ArrowGeometry, HalvesHeadsResultantAndSnapping)
     EXPECT_FALSE(snapShift({10, 10}, {15, 10}, 5, &d));
     EXPECT_TRUE(snapShift({10, 10}, {15, 10}, 6, &d));
 }
+
+// Kept runs share the axes: the extremes hold every run's.
+TEST(GraphExtremesTest, WideningTakesTheFartherOfEachExtreme)
+{
+    dw::GraphExtremes a, b;
+    a.max[dw::Velocity][dw::Red] = 5.0;
+    a.min[dw::Momentum][dw::Black] = -1.0;
+    a.maxAll[dw::Velocity] = 5.0;
+    b.max[dw::Velocity][dw::Red] = 3.0;
+    b.min[dw::Momentum][dw::Black] = -4.0;
+    b.maxAll[dw::Velocity] = 7.0;
+    b.minRB[dw::Energy] = -2.0;
+    dw::widenExtremes(a, b);
+    EXPECT_EQ(a.max[dw::Velocity][dw::Red], 5.0);
+    EXPECT_EQ(a.min[dw::Momentum][dw::Black], -4.0);
+    EXPECT_EQ(a.maxAll[dw::Velocity], 7.0);
+    EXPECT_EQ(a.minRB[dw::Energy], -2.0);
+}
