@@ -13,7 +13,6 @@ class QTabWidget;
 class TableWindow;
 class PlatformServices;
 class TablePage;
-class GraphPage;
 class MomentumPage;
 class LedgerPage;
 

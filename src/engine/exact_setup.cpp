@@ -155,7 +155,6 @@ namespace {
 struct BarField {
     ExactField field;
     int SetupModel::*bar;
-    double step;
 };
 
 // The handle's pixel whose drag gives the direction nearest `degrees`, on
@@ -269,25 +268,24 @@ ExactPlan planExact(const ExactNumbers& typed, int electroEntry, const SetupMode
         const ExactSpec spec = exactSpec(f, m);
         return spec.shown && !spec.fixed;
     };
-    const bool oneD = m.dimension == 1;
     const BarField bars[] = {
-        {F::RedMass, &SetupModel::redMass, 0.1},      {F::BlackMass, &SetupModel::blackMass, 0.1},
-        {F::RedSpeed, &SetupModel::redSpeed, 0.1},    {F::BlackSpeed, &SetupModel::blackSpeed, 0.1},
-        {F::Percent, &SetupModel::elasticPercent, 1}, {F::TableAngle, &SetupModel::tableAngle, oneD ? 0.1 : 0.01},
-        {F::SpringK, &SetupModel::springK, 1},        {F::SpringLength, &SetupModel::springLength, 0.05},
-        {F::RedCharge, &SetupModel::redCharge, 0.1},  {F::BlackCharge, &SetupModel::blackCharge, 0.1},
+        {F::RedMass, &SetupModel::redMass},        {F::BlackMass, &SetupModel::blackMass},
+        {F::RedSpeed, &SetupModel::redSpeed},      {F::BlackSpeed, &SetupModel::blackSpeed},
+        {F::Percent, &SetupModel::elasticPercent}, {F::TableAngle, &SetupModel::tableAngle},
+        {F::SpringK, &SetupModel::springK},        {F::SpringLength, &SetupModel::springLength},
+        {F::RedCharge, &SetupModel::redCharge},    {F::BlackCharge, &SetupModel::blackCharge},
     };
     for (const BarField& b : bars) {
         if (!wanted(b.field))
             continue;
         const ExactSpec spec = exactSpec(b.field, m);
-        const int position = positionOf(typed[at(b.field)], b.step);
-        const int first = positionOf(spec.min, b.step), last = positionOf(spec.max, b.step);
+        const int position = positionOf(typed[at(b.field)], spec.step);
+        const int first = positionOf(spec.min, spec.step), last = positionOf(spec.max, spec.step);
         plan.refused[at(b.field)] = position < first || position > last;
         if (plan.refused[at(b.field)])
             continue;
         plan.bars.*b.bar = position;
-        plan.used[at(b.field)] = position * b.step;
+        plan.used[at(b.field)] = position * spec.step;
     }
     if (wanted(F::RedCharge) && m.interaction == Interaction::Electrostatic)
         plan.bars.electroEntry = electroEntry;
