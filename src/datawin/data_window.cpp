@@ -238,7 +238,7 @@ void DataWindow::showLedger()
     }
     QStringList names;
     for (const sim::KeptRun& r : kept.runs())
-        names << tr("Run %1").arg(QChar::fromLatin1(r.letter));
+        names << runName(r);
     names << tr("This run");
     ledger_->showSideBySide(sideBySide(after), names, choice.radians, unit());
     for (size_t i = 0; i < kept.runs().size(); ++i)
@@ -247,11 +247,16 @@ void DataWindow::showLedger()
                 ->setToolTip(setUpText(kept.runs()[i].model));
 }
 
+QString DataWindow::runName(const sim::KeptRun& r)
+{
+    return tr("Run %1").arg(QChar::fromLatin1(r.letter));
+}
+
 std::vector<GraphPage::KeptSeries> DataWindow::keptSeries() const
 {
     std::vector<GraphPage::KeptSeries> kept;
     for (const sim::KeptRun& r : w_.keptRuns().runs())
-        kept.push_back({dw::runDataOf(*r.state, r.model), r.end, tr("Run %1").arg(QChar::fromLatin1(r.letter))});
+        kept.push_back({dw::runDataOf(*r.state, r.model), r.end, runName(r)});
     return kept;
 }
 

@@ -6,6 +6,7 @@
 #include "datawin/graph_page.h"
 #include "datawin/ledger_compare.h"
 #include "datawin/run_data.h"
+#include "engine/kept_runs.h"
 
 class QMenuBar;
 class QAction;
@@ -61,6 +62,7 @@ private:
     // the kept runs' ledgers and this run's, "after" at the Data page's time
     std::vector<dw::NamedLedger> sideBySide(int after) const;
     std::vector<GraphPage::KeptSeries> keptSeries() const;
+    static QString runName(const sim::KeptRun& r);   // "Run A" in the user's language
     // a run kept or the kept runs cleared: the graph and the ledger again
     void showKept();
     QString setUpText(const sim::SetupModel& m) const;

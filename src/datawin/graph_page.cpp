@@ -13,6 +13,7 @@
 #include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
+#include "view/kept_trace.h"
 
 namespace {
 const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kGreen(0, 128, 0);
@@ -273,8 +274,7 @@ void GraphPage::readValue(int x, int y)
 
 void GraphPage::drawKept(dw::Quantity q, dw::Series s, int last)
 {
-    // lighter shades of the series' colours; a ring, a cross or a square per run
-    const QColor pale[3] = {QColor(255, 160, 160), QColor(150, 150, 150), QColor(160, 160, 255)};
+    // lighter shades of the series' colours, marked per run as on the table
     const bool red = s == dw::RedPuck || s == dw::RedAndBlack || s == dw::RedBlackTotal;
     const bool black = s == dw::BlackPuck || s == dw::RedAndBlack || s == dw::RedBlackTotal;
     const bool total = s == dw::TotalOnly || s == dw::RedBlackTotal;
@@ -283,25 +283,18 @@ void GraphPage::drawKept(dw::Quantity q, dw::Series s, int last)
     const int divisor = run_.divisors[static_cast<size_t>(std::clamp(choice_.frequency, 0, 5))];
     for (size_t r = 0; r < kept_.size(); ++r) {
         const KeptSeries& k = kept_[r];
-        auto mark = [&](int x, int y) {
-            if (r == 0)
-                cv.ellipse(x - 2, y - 2, x + 3, y + 3);
-            else if (r == 1)
-                cv.line(x - 2, y - 2, x + 3, y + 3), cv.line(x - 2, y + 2, x + 3, y - 3);
-            else
-                cv.rectangle(x - 2, y - 2, x + 3, y + 3);
-        };
+        auto mark = [&](int x, int y) { drawKeptMark(cv, static_cast<int>(r), x, y); };
         for (const dw::Which w : {dw::Red, dw::Black, dw::Total}) {
             if (!(w == dw::Red ? red : w == dw::Black ? black : total))
                 continue;
-            cv.setPenColor(pale[w]);
+            cv.setPenColor(kKeptTints[w]);
             cv.setBrushStyle(Canvas::BrushStyle::Clear);
             for (int i = 1; i <= std::min(last, k.end); i += divisor)
                 mark(a.x(i), a.y(dw::sampleValue(k.run, q, component(), w, i, s == dw::RedPuck)));
         }
         // the legend, top right
         const int y = 6 + 16 * static_cast<int>(r);
-        cv.setPenColor(pale[1]);
+        cv.setPenColor(kKeptTints[1]);
         mark(cv.width() - 70, y + 7);
         cv.textOut(cv.width() - 62, y, k.name);
     }

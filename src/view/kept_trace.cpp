@@ -8,12 +8,7 @@
 
 using num::Trunc;
 
-namespace {
-const QColor kPaleRed(255, 160, 160);
-const QColor kPaleBlack(150, 150, 150);
-
-// Run A a ring, Run B a cross, Run C a square, centred on (x, y).
-void marker(Canvas& cv, int run, int x, int y)
+void drawKeptMark(Canvas& cv, int run, int x, int y)
 {
     if (run == 0) {
         cv.ellipse(x - 2, y - 2, x + 3, y + 3);
@@ -24,7 +19,6 @@ void marker(Canvas& cv, int run, int x, int y)
         cv.rectangle(x - 2, y - 2, x + 3, y + 3);
     }
 }
-}   // namespace
 
 void drawKeptRuns(Canvas& cv, const sim::KeptRuns& kept, int strobeIndex)
 {
@@ -47,17 +41,17 @@ void drawKeptRuns(Canvas& cv, const sim::KeptRuns& kept, int strobeIndex)
         for (int k = 1; k <= r.end; k += divisor) {
             const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(k)];
             const sim::Offset g = sim::displayOffset(s, k);
-            cv.setPenColor(kPaleRed);
-            marker(cv, static_cast<int>(i), Trunc(e.redX + g.x), Trunc(e.redY + g.y));
+            cv.setPenColor(kKeptTints[0]);
+            drawKeptMark(cv, static_cast<int>(i), Trunc(e.redX + g.x), Trunc(e.redY + g.y));
             if (r.model.blackOnTable()) {
-                cv.setPenColor(kPaleBlack);
-                marker(cv, static_cast<int>(i), Trunc(e.blackX + g.x), Trunc(e.blackY + g.y));
+                cv.setPenColor(kKeptTints[1]);
+                drawKeptMark(cv, static_cast<int>(i), Trunc(e.blackX + g.x), Trunc(e.blackY + g.y));
             }
         }
         // the legend, bottom left
         const int y = cv.height() - 16 * static_cast<int>(kept.runs().size() - i);
-        cv.setPenColor(kPaleBlack);
-        marker(cv, static_cast<int>(i), 10, y + 7);
+        cv.setPenColor(kKeptTints[1]);
+        drawKeptMark(cv, static_cast<int>(i), 10, y + 7);
         cv.textOut(18, y, QCoreApplication::translate("KeptTrace", "Run %1").arg(QChar::fromLatin1(r.letter)));
     }
     cv.setPenColor(QColor(pen));
