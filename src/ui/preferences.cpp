@@ -207,4 +207,14 @@ void setExportFullPrecision(bool on)
     put(QStringLiteral("export/full-precision"), on ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
+bool predictFirst()
+{
+    return text(QStringLiteral("view/predict-first"), 5) == QLatin1String("true");
+}
+
+void setPredictFirst(bool on)
+{
+    put(QStringLiteral("view/predict-first"), on ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
 }   // namespace prefs

@@ -38,4 +38,8 @@ void setExportContent(const QString& content);
 bool exportFullPrecision();
 void setExportFullPrecision(bool on);
 
+// View > Predict First, off until chosen.
+bool predictFirst();
+void setPredictFirst(bool on);
+
 }   // namespace prefs
