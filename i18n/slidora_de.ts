@@ -1793,6 +1793,117 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>PredictionPanel</name>
+    <message>
+        <source>Predict First</source>
+        <translation>Erst vorhersagen</translation>
+    </message>
+    <message>
+        <source>Speed (%1/s)</source>
+        <translation>Geschwindigkeit (%1/s)</translation>
+    </message>
+    <message>
+        <source>Direction (°)</source>
+        <translation>Richtung (°)</translation>
+    </message>
+    <message>
+        <source>&amp;Black puck after:</source>
+        <translation>&amp;Schwarzer Puck nachher:</translation>
+    </message>
+    <message>
+        <source>Red puck&apos;s predicted speed</source>
+        <translation>Vorhergesagte Geschwindigkeit des roten Pucks</translation>
+    </message>
+    <message>
+        <source>Black puck&apos;s predicted speed</source>
+        <translation>Vorhergesagte Geschwindigkeit des schwarzen Pucks</translation>
+    </message>
+    <message>
+        <source>Red puck&apos;s predicted direction</source>
+        <translation>Vorhergesagte Richtung des roten Pucks</translation>
+    </message>
+    <message>
+        <source>Black puck&apos;s predicted direction</source>
+        <translation>Vorhergesagte Richtung des schwarzen Pucks</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Aufdecken</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation>Vorhergesagt</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Tatsächlich</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>red speed (%1/s)</source>
+        <translation>Geschwindigkeit rot (%1/s)</translation>
+    </message>
+    <message>
+        <source>red direction (°)</source>
+        <translation>Richtung rot (°)</translation>
+    </message>
+    <message>
+        <source>red momentum (kg %1/s)</source>
+        <translation>Impuls rot (kg %1/s)</translation>
+    </message>
+    <message>
+        <source>black speed (%1/s)</source>
+        <translation>Geschwindigkeit schwarz (%1/s)</translation>
+    </message>
+    <message>
+        <source>black direction (°)</source>
+        <translation>Richtung schwarz (°)</translation>
+    </message>
+    <message>
+        <source>black momentum (kg %1/s)</source>
+        <translation>Impuls schwarz (kg %1/s)</translation>
+    </message>
+    <message>
+        <source>total momentum (kg %1/s)</source>
+        <translation>Gesamtimpuls (kg %1/s)</translation>
+    </message>
+    <message>
+        <source>kinetic energy kept (%)</source>
+        <translation>erhaltene Bewegungsenergie (%)</translation>
+    </message>
+    <message>
+        <source>Prediction against the outcome</source>
+        <translation>Vorhersage und Ergebnis</translation>
+    </message>
+    <message>
+        <source>A speed is a number, 0 or more.</source>
+        <translation>Eine Geschwindigkeit ist eine Zahl, 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>A direction is a number of degrees.</source>
+        <translation>Eine Richtung ist eine Zahl in Grad.</translation>
+    </message>
+    <message>
+        <source>Predict the outcome, then press Reveal</source>
+        <translation>Sage das Ergebnis voraus, dann drücke Aufdecken</translation>
+    </message>
+    <message>
+        <source>The outcome, with your prediction beside it.</source>
+        <translation>Das Ergebnis, daneben deine Vorhersage.</translation>
+    </message>
+    <message>
+        <source>Start the run: it stops where the pucks begin to act on each other.</source>
+        <translation>Starte den Lauf: Er hält an, wo die Pucks aufeinander zu wirken beginnen.</translation>
+    </message>
+    <message>
+        <source>Re&amp;d puck after:</source>
+        <translation>&amp;Roter Puck nachher:</translation>
+    </message>
+</context>
+<context>
     <name>PresentationWindow</name>
     <message>
         <source>Slidora - Presentation</source>
@@ -1857,6 +1968,10 @@ Lizenz: %2</translation>
     <message>
         <source>&amp;Continue</source>
         <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Predict the outcome, then press Reveal</source>
+        <translation>Sage das Ergebnis voraus, dann drücke Aufdecken</translation>
     </message>
 </context>
 <context>
@@ -2274,6 +2389,14 @@ Lizenz: %2</translation>
     <message>
         <source>Set Up &amp;Exactly...</source>
         <translation>&amp;Genau einstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Predict First</source>
+        <translation>&amp;Erst vorhersagen</translation>
+    </message>
+    <message>
+        <source>Predict First needs two pucks and a collision, a spring or electrostatic forces, not the circle.</source>
+        <translation>Erst vorhersagen braucht zwei Pucks und einen Stoß, eine Feder oder elektrostatische Kräfte, nicht den Kreis.</translation>
     </message>
 </context>
 <context>

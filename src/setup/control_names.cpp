@@ -123,6 +123,7 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(guide1);
     SLIDORA_NAME(About1);
     SLIDORA_NAME(presentation1);
+    SLIDORA_NAME(predictFirst1);
     SLIDORA_NAME(exactSetUp1);
     SLIDORA_NAME(fullScreen1);
     SLIDORA_NAME(letterMarks1);

@@ -129,6 +129,7 @@ struct Controls {
     QAction* Labelmass1 = nullptr;
     // for the classroom, beyond the original menu
     QAction* presentation1 = nullptr;   // "&Presentation Window"
+    QAction* predictFirst1 = nullptr;   // "&Predict First": the outcome hidden until revealed
     QAction* fullScreen1 = nullptr;   // "F&ull Screen", F11
     QAction* letterMarks1 = nullptr;   // "&Colour-Blind Friendly": letters and shapes too
     QMenu* zoomMenu = nullptr;   // "&Zoom": 100 % to 200 %

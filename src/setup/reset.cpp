@@ -44,6 +44,8 @@ void TableReset::reset()
         c_.puck2->show();
         c_.blackansh->show();
     }
+    if (ops_.runStageChanged)
+        ops_.runStageChanged();
 }
 
 void TableReset::recenter()

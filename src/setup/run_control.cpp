@@ -60,6 +60,8 @@ void RunControl::start()
 {
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
+    if (prediction_ && !sim::runStarted(s_) && !c_.colltimer->isActive())
+        prediction_->newRun();
     sim::startPressed(s_);
     c_.measurecb->setEnabled(true);
     c_.rulerrb->setEnabled(true);
@@ -73,6 +75,13 @@ void RunControl::start()
     if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
     sayRunStatus();
+    if (ops_.runStageChanged)
+        ops_.runStageChanged();
+}
+
+QString RunControl::predictText()
+{
+    return tr("Predict the outcome, then press Reveal");
 }
 
 const QString& RunControl::timeText(int tick)
@@ -93,6 +102,9 @@ void RunControl::timerEvent()
         touchedSaid_ = true;
         c_.Startbt->setAccessibleDescription(touchedText_);
     }
+    if (prediction_ && sim::watchOutcome(*prediction_, s_, m_)) {
+        start();   // held as by Stop, before anything of the outcome is drawn
+    }
 }
 
 void RunControl::hideShapes()
@@ -105,6 +117,10 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
+    if (prediction_ && prediction_->hiding()) {
+        c_.Startbt->setAccessibleDescription(predictText());
+        return;
+    }
     RunStatus status = atLimit_ ? RunStatus::Ended : RunStatus::Stopped;
     if (c_.colltimer->isActive()) {
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "engine/prediction.h"
 #include "engine/run.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
@@ -31,6 +32,12 @@ public:
     }
     void showingTick(int) override { c_.Timesb->setMaximum(s_.timeLineEnd); }
 
+    // Predict First: the run is held, as by Stop, where its outcome begins.
+    void setPrediction(sim::Prediction* p) { prediction_ = p; }
+
+    // What the run says while its outcome is hidden.
+    static QString predictText();
+
     // The time label's text of a tick, built once: "Time:  0.05 s".
     const QString& timeText(int tick);
 
@@ -50,4 +57,5 @@ private:
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;
+    sim::Prediction* prediction_ = nullptr;
 };

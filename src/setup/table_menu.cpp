@@ -72,6 +72,8 @@ void TableWindow::buildViewMenu()
     }
     view->addSeparator();
     c_.letterMarks1 = entry(view, tr("&Colour-Blind Friendly"), 0, true, false);
+    c_.predictFirst1 = entry(view, tr("&Predict First"), 0, true, false);
+    view->setToolTipsVisible(true);   // why Predict First is off, where it is
     c_.presentation1 = entry(view, tr("&Presentation Window"), 0, true, false);
     c_.fullScreen1 = entry(view, tr("F&ull Screen"), 0, true, false);
     c_.fullScreen1->setShortcut(QKeySequence(Qt::Key_F11));

@@ -14,6 +14,7 @@
 #include "setup/language_menu.h"
 #include "setup/measure_tools.h"
 #include "setup/model_view.h"
+#include "setup/prediction_panel.h"
 #include "setup/presentation_window.h"
 #include "setup/puck_placer.h"
 #include "setup/reset.h"
@@ -52,10 +53,12 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     renderer_ = std::make_unique<TraceRenderer>(
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
     renderer_->setKeptRuns(&kept_);
+    renderer_->setPrediction(&prediction_);
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
     reset_ = std::make_unique<TableReset>(model_, *state_, c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
+    run_->setPrediction(&prediction_);
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
@@ -127,6 +130,7 @@ KeptTable TableWindow::keep()
     k.place = pos();
     k.page = c_.TabbedNotebook1->currentIndex();
     k.kept = kept_;
+    k.prediction = prediction_;
     return k;
 }
 
@@ -141,6 +145,8 @@ void TableWindow::restore(const KeptTable& k)
     move(k.place);
     c_.TabbedNotebook1->setCurrentIndex(k.page);
     kept_ = k.kept;
+    prediction_ = k.prediction;
+    c_.predictFirst1->setChecked(prediction_.on);
     if (k.presenting)
         c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {
@@ -169,6 +175,7 @@ void TableWindow::restore(const KeptTable& k)
         ops_.circleStep();
     else
         renderer_->renderTrace();
+    predictionStageChanged();
 }
 
 TableLinks TableWindow::links() const
@@ -192,9 +199,10 @@ void TableWindow::wire()
     // the pass records the sample (and pulls the 1-D black puck onto its
     // row), then draws
     ops_.renderTrace = [this] {
-        sim::recordPass(
-            *state_,
-            {model_.interaction == sim::Interaction::Circle, model_.dimension == 1, model_.mark(sim::ArrowsMark)});
+        if (!prediction_.hiding())   // held: the log keeps the contact's sample as recorded
+            sim::recordPass(
+                *state_,
+                {model_.interaction == sim::Interaction::Circle, model_.dimension == 1, model_.mark(sim::ArrowsMark)});
         renderer_->renderTrace();
     };
     ops_.drawSetUp = [this] { setupDrawing_->drawSetUp(); };
@@ -241,6 +249,7 @@ void TableWindow::wire()
     });
     wireClassroom();
     wireZoom();
+    wirePrediction();
     connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
     for (MovableShape* puck : {c_.puck1, c_.puck2})
         connect(puck, &MovableShape::doubleClicked, this, [this] {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/kept_runs.h"
+#include "engine/prediction.h"
 #include "engine/setup_model.h"
 #include "engine/setup_rules.h"
 #include "engine/sim_state.h"
@@ -34,6 +35,7 @@ class MeasureTools;
 class Printing;
 class NameDialog;
 class LanguageMenu;
+class PredictionPanel;
 
 // The few controls of the table window that the Experiment box and the
 // data window work with; the rest stay the table window's own.
@@ -61,6 +63,7 @@ struct KeptTable {
     QPoint place;
     int page = 0;   // the controls' page in front
     sim::KeptRuns kept;
+    sim::Prediction prediction;
 };
 
 // The table window: builds the layout and the menu, wires the concerns
@@ -80,6 +83,11 @@ public:
     PresentationWindow* presentation() { return presentation_.get(); }
     // "Keep This Run": the runs kept beside this one
     sim::KeptRuns& keptRuns() { return kept_; }
+    // "Predict First": the class's prediction, and its panel once shown
+    sim::Prediction& prediction() { return prediction_; }
+    PredictionPanel* predictionPanel() { return panel_.get(); }
+    // "Reveal": the outcome shown, the run going on from where it was held.
+    void reveal();
     // The table drawn again as it stands, nothing recorded (a kept run came or went).
     void redrawTable();
     GuideWindow* guide() { return guide_.get(); }
@@ -131,6 +139,10 @@ private:
     void startUp();
     void wireClassroom();
     void wireZoom();
+    void wirePrediction();
+    // The run started, stopped, was held or reset: the panel and Start follow.
+    void predictionStageChanged();
+    void showPredictionPanel();
     // "Set Up Exactly...": the dialog, then its numbers applied as the bars and drags would
     void setUpExactly();
 
@@ -160,4 +172,6 @@ private:
     std::unique_ptr<GuideWindow> guide_;
     std::unique_ptr<sim::SetupRules> rules_;
     sim::KeptRuns kept_;
+    sim::Prediction prediction_;
+    std::unique_ptr<PredictionPanel> panel_;
 };

@@ -10,4 +10,6 @@ struct Operations {
     std::function<void()> start;
     std::function<void()> toggleReplay;
     std::function<void()> circleStep;
+    // A run started, stopped, was held where its outcome begins, or was reset.
+    std::function<void()> runStageChanged;
 };

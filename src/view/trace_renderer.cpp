@@ -7,6 +7,7 @@
 #include "ui/canvas.h"
 #include "ui/widgets.h"
 #include "view/kept_trace.h"
+#include "view/prediction_arrows.h"
 
 using num::Trunc;
 
@@ -98,7 +99,7 @@ void TraceRenderer::drawMarks(const sim::SimState& s, const ViewSettings& v)
         const double w = p2 / (p1 + p2);
         for (int k = 1; k <= last; k += divisor) {
             const sim::PositionSample& e = pos[static_cast<size_t>(k)];
-            const sim::Offset g = sim::displayOffset(s_, k);
+            const sim::Offset g = sim::displayOffset(s, k);
             const double cx = e.redX + (e.blackX - e.redX) * w;
             const double cy = e.redY + (e.blackY - e.redY) * w;
             cv_.rectangle(Trunc(cx - 2 + g.x), Trunc(cy - 2 + g.y), Trunc(cx + 2 + g.x), Trunc(cy + 2 + g.y));
@@ -110,7 +111,7 @@ void TraceRenderer::drawMarks(const sim::SimState& s, const ViewSettings& v)
         const bool bb = v.blackBefore, ba = v.blackAfter;
         for (int k = 1; k <= last; k += divisor) {
             const sim::PositionSample& e = pos[static_cast<size_t>(k)];
-            const sim::Offset g = sim::displayOffset(s_, k);
+            const sim::Offset g = sim::displayOffset(s, k);
             cv_.setPenColor(kRed);
             if ((k < ct && rb) || (k > ct && ra))
                 cv_.ellipse(Trunc(e.redX - 2 + g.x), Trunc(e.redY - 2 + g.y), Trunc(e.redX + 2 + g.x),
@@ -167,10 +168,20 @@ void TraceRenderer::renderTrace()
         return;
     const ViewSettings v = settings_();
     if (s_.stepPhase == 0) {
-        drawBackground(s_, v);
+        const sim::SimState* s = &s_;
+        if (prediction_ && prediction_->hiding()) {
+            if (!shown_)
+                shown_ = std::make_unique<sim::SimState>();
+            *shown_ = s_;
+            sim::maskOutcome(*shown_, prediction_->hideFrom);
+            s = shown_.get();
+        }
+        drawBackground(*s, v);
         if (kept_)
             drawKeptRuns(cv_, *kept_, v.strobeIndex);
-        drawTrace(s_, v);
+        drawTrace(*s, v);
+        if (prediction_ && !v.circle)
+            drawPrediction(cv_, *s, *prediction_);
         picture_->update();
     }
     // the pushing force is drawn at every event, between ticks too

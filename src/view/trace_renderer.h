@@ -2,8 +2,10 @@
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "engine/kept_runs.h"
+#include "engine/prediction.h"
 #include "engine/sim_state.h"
 #include "view/interaction_drawing.h"
 #include "view/view_settings.h"
@@ -28,6 +30,9 @@ public:
     void renderTrace();
     // The runs kept beside this one, drawn under it; none by default.
     void setKeptRuns(const sim::KeptRuns* kept) { kept_ = kept; }
+    // Predict First: while the outcome is hidden only what came before it
+    // is drawn; the prediction's arrows from the contact on. None by default.
+    void setPrediction(const sim::Prediction* p) { prediction_ = p; }
 
     // Scale bar: bold arial text and three lines in the current pen.
     static void drawScaleBar(Canvas& cv, double scale, const QString& text);
@@ -50,5 +55,8 @@ private:
     std::function<bool()> pushShown_;
     QWidget* picture_;
     QString letters_[2];
-    const sim::KeptRuns* kept_ = nullptr;   // the colour-blind marks, in the user's language
+    const sim::KeptRuns* kept_ = nullptr;
+    const sim::Prediction* prediction_ = nullptr;
+    std::unique_ptr<sim::SimState>
+        shown_;   // the run as it may be shown while hidden   // the colour-blind marks, in the user's language
 };

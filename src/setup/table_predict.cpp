@@ -1,0 +1,77 @@
+// "Predict First" on the table window: the option, the panel, the held run
+// and "Reveal".
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include "engine/prediction.h"
+#include "setup/controls.h"
+#include "setup/prediction_panel.h"
+#include "setup/run_control.h"
+#include "setup/table_window.h"
+#include "ui/preferences.h"
+
+void TableWindow::wirePrediction()
+{
+    prediction_.on = prefs::predictFirst();
+    c_.predictFirst1->setChecked(prediction_.on);
+    ops_.runStageChanged = [this] { predictionStageChanged(); };
+    connect(c_.predictFirst1, &QAction::triggered, this, [this](bool on) {
+        prediction_.on = on;
+        prefs::setPredictFirst(on);
+        if (on)
+            showPredictionPanel();
+        else if (panel_)
+            panel_->hide();
+        predictionStageChanged();
+        redrawTable();   // switched off while held: what was hidden shows
+    });
+    if (QMenu* view = qobject_cast<QMenu*>(c_.predictFirst1->parent()))
+        connect(view, &QMenu::aboutToShow, this, [this] {
+            const bool can = sim::predictable(model_);
+            c_.predictFirst1->setEnabled(can);
+            c_.predictFirst1->setToolTip(can ? QString()
+                                             : tr("Predict First needs two pucks and a collision, "
+                                                  "a spring or electrostatic forces, not the circle."));
+        });
+}
+
+void TableWindow::predictionStageChanged()
+{
+    if (!sim::runStarted(*state_))
+        prediction_.newRun();
+    const bool held = prediction_.hiding();
+    c_.Startbt->setEnabled(!held);
+    if (held) {
+        c_.Startbt->setAccessibleDescription(RunControl::predictText());
+        showPredictionPanel();
+    }
+    if (panel_)
+        panel_->showState();
+}
+
+void TableWindow::showPredictionPanel()
+{
+    if (!panel_) {
+        panel_ = std::make_unique<PredictionPanel>(prediction_, *state_,
+                                                   QString::fromLatin1(model_.unitText()).trimmed(), this);
+        connect(panel_.get(), &PredictionPanel::predictionChanged, this, [this] { redrawTable(); });
+        connect(panel_.get(), &PredictionPanel::revealPressed, this, [this] { reveal(); });
+    }
+    panel_->showState();
+    if (!panel_->isVisible()) {
+        panel_->show();
+        panel_->move(geometry().topRight() + QPoint(8, 0));
+    }
+}
+
+void TableWindow::reveal()
+{
+    if (!prediction_.hiding())
+        return;
+    prediction_.revealed = true;
+    if (panel_)
+        panel_->showState();   // the table at the contact, before the run goes on
+    c_.Startbt->setEnabled(true);
+    run_->start();   // on from where it was held, the outcome in view
+}

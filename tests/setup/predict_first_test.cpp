@@ -1,0 +1,119 @@
+// "Predict First" in the table window: the run held at the contact with
+// nothing of the outcome drawn, the panel, Reveal and Reset.
+#include "table_fixture.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include "engine/exact_setup.h"
+#include "setup/prediction_panel.h"
+
+using sim::ExactField;
+
+class PredictFirstTest : public TableTest {
+protected:
+    // Red 2 kg at 5 cm/s head-on into black 2 kg at rest, Predict First on.
+    void headOn(sim::Interaction mode)
+    {
+        window->rules().chooseInteraction(mode);
+        sim::ExactNumbers n = sim::exactNumbers(window->model(), s());
+        for (const auto& [f, v] : {std::pair{ExactField::RedSpeed, 5.0},
+                                   {ExactField::RedDirection, 0.0},
+                                   {ExactField::RedX, 10.0},
+                                   {ExactField::RedY, 10.0},
+                                   {ExactField::BlackSpeed, 0.0},
+                                   {ExactField::BlackX, 20.0},
+                                   {ExactField::BlackY, 10.0}})
+            n[static_cast<size_t>(f)] = v;
+        sim::applyExact(sim::planExact(n, window->model().electroEntry, window->model(), s()), window->rules(), s());
+        window->setupHost().placeShapes();
+        if (!c().predictFirst1->isChecked())
+            c().predictFirst1->trigger();
+    }
+    // Timer events until the run is held (or 600 ticks pass).
+    void runToTheHold()
+    {
+        c().Startbt->click();
+        for (int i = 0; i < 3000 && c().colltimer->isActive(); ++i)
+            window->runControl().timerEvent();
+    }
+};
+
+TEST_F(PredictFirstTest, TheRunIsHeldAtTheContactWithNothingOfTheOutcomeShown)
+{
+    window->rules().setMark(sim::ArrowsMark, true);   // the after-arrows tell a stopped puck from a moving one
+    headOn(sim::Interaction::Inelastic);
+    runToTheHold();
+    const QImage sticking = image().image().copy();
+    const int heldAt = window->prediction().hideFrom;
+
+    c().Resetbt->click();
+    EXPECT_EQ(window->prediction().hideFrom, 0);
+    EXPECT_TRUE(c().Startbt->isEnabled());
+    headOn(sim::Interaction::Elastic);
+    runToTheHold();
+    ASSERT_GT(heldAt, 1);
+    EXPECT_EQ(window->prediction().hideFrom, heldAt);
+    EXPECT_FALSE(c().colltimer->isActive());
+    EXPECT_FALSE(c().Startbt->isEnabled());
+    EXPECT_EQ(c().Startbt->accessibleDescription(), RunControl::predictText());
+    EXPECT_LE(c().Timesb->maximum(), heldAt);
+    // the same picture whichever way the pucks part, the time line moved or the view changed
+    EXPECT_EQ(image().image(), sticking);
+    c().Timesb->setValue(c().Timesb->maximum() - 5);
+    c().Timesb->setValue(c().Timesb->maximum());
+    c().letterMarks1->trigger();
+    c().letterMarks1->trigger();
+    EXPECT_EQ(image().image(), sticking);
+
+    PredictionPanel* panel = window->predictionPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(panel->revealButton()->isEnabled());
+    EXPECT_FALSE(panel->table()->isVisible());
+    panel->close();   // the way on is Reveal or Reset
+    EXPECT_TRUE(panel->isVisible());
+}
+
+TEST_F(PredictFirstTest, APredictionTypedIsDrawnAndRevealGoesOnWithTheTable)
+{
+    headOn(sim::Interaction::Elastic);
+    runToTheHold();
+    PredictionPanel* panel = window->predictionPanel();
+    ASSERT_NE(panel, nullptr);
+    const QImage held = image().image().copy();
+    QTest::keyClicks(panel->speed(1), "6");
+    QTest::keyClicks(panel->direction(1), "0");
+    QTest::keyClicks(panel->speed(0), "x");
+    EXPECT_TRUE(window->prediction().black.given);
+    EXPECT_FALSE(window->prediction().red.given);
+    EXPECT_DOUBLE_EQ(window->prediction().black.speed, 6.0);
+    EXPECT_NE(image().image(), held);   // the dotted arrow
+
+    panel->speed(0)->clear();
+    QTest::keyClicks(panel->speed(0), "0");
+    panel->revealButton()->click();
+    EXPECT_TRUE(window->prediction().revealed);
+    EXPECT_TRUE(c().colltimer->isActive());
+    EXPECT_TRUE(c().Startbt->isEnabled());
+    ASSERT_TRUE(panel->table()->isVisible());
+    EXPECT_EQ(panel->table()->item(sim::BlackSpeed, 0)->text(), "6.00");
+    EXPECT_EQ(panel->table()->item(sim::BlackSpeed, 1)->text(), "5.00");
+    EXPECT_EQ(panel->table()->item(sim::BlackSpeed, 2)->text(), "1.00");
+    EXPECT_EQ(panel->table()->item(sim::RedDirection, 1)->text(), "-");
+}
+
+TEST_F(PredictFirstTest, OneMassOrTheCircleHaveNothingToPredict)
+{
+    QMenu* view = qobject_cast<QMenu*>(c().predictFirst1->parent());
+    ASSERT_NE(view, nullptr);
+    emit view->aboutToShow();
+    EXPECT_TRUE(c().predictFirst1->isEnabled());
+    c().Circle1->trigger();
+    emit view->aboutToShow();
+    EXPECT_FALSE(c().predictFirst1->isEnabled());
+    EXPECT_FALSE(c().predictFirst1->toolTip().isEmpty());
+}
