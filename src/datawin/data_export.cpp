@@ -1,14 +1,19 @@
 #include "datawin/data_export.h"
 
 #include "datawin/ledger.h"
+#include "datawin/prediction_sheet.h"
 
 namespace dw {
 
-std::string exportText(const RunData& run, const TableChoice& choice, const DataExport& e, const char* unit)
+std::string exportText(const RunData& run, const TableChoice& choice, const DataExport& e, const char* unit,
+                       const sim::PredictionTable* prediction)
 {
-    if (e.content == ExportContent::Ledger)
-        return writeSheet(ledgerSheet(computeLedger(run, choice.lastPosition), choice.radians, unit), e.format,
-                          e.fullPrecision);
+    if (e.content == ExportContent::Ledger) {
+        Sheet sheet = ledgerSheet(computeLedger(run, choice.lastPosition), choice.radians, unit);
+        if (prediction)
+            appendPrediction(sheet, *prediction, unit);
+        return writeSheet(sheet, e.format, e.fullPrecision);
+    }
     TableChoice rows = choice;
     if (e.content == ExportContent::EverySample) {
         // every sample up to and with the one the time bar shows, as the run's log has them

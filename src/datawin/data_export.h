@@ -8,6 +8,7 @@
 #include "datawin/data_sheet.h"
 #include "datawin/run_data.h"
 #include "datawin/table_text.h"
+#include "engine/prediction.h"
 
 namespace dw {
 
@@ -26,7 +27,9 @@ struct DataExport {
 // `unit` is the table window's length unit ("cm" or "m"). The table in TSV
 // as shown is exactly what "Copy All Data" copies; every other form heads
 // its columns with their units.
-std::string exportText(const RunData& run, const TableChoice& choice, const DataExport& e, const char* unit);
+// `prediction`: Predict First's table, written under the ledger when given.
+std::string exportText(const RunData& run, const TableChoice& choice, const DataExport& e, const char* unit,
+                       const sim::PredictionTable* prediction = nullptr);
 
 // The file name ending each format is saved with: "csv" or "tsv".
 const char* formatSuffix(SheetFormat f);

@@ -23,6 +23,7 @@
 #include "datawin/ledger.h"
 #include "datawin/ledger_page.h"
 #include "datawin/momentum_page.h"
+#include "datawin/prediction_sheet.h"
 #include "datawin/table_page.h"
 #include "engine/numbers.h"
 #include "setup/table_window.h"
@@ -55,6 +56,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     table_ = new TablePage(platform_, view_);
     graph_ = new GraphPage(platform_, view_.graph);
     momentum_ = new MomentumPage(platform_, view_.momentum);
+    momentum_->setPrediction(&w_.prediction(), [this] { w_.showPredictionChange(); });
     ledger_ = new LedgerPage(platform_);
     tabs_->addTab(table_, tr("&Data"));
     tabs_->addTab(graph_, tr("&Graph"));
@@ -148,7 +150,9 @@ const char* DataWindow::unit() const
 
 dw::RunData DataWindow::runData() const
 {
-    return dw::runDataOf(w_.state(), w_.model());
+    dw::RunData r = dw::runDataOf(w_.state(), w_.model());
+    r.hiddenFrom = w_.prediction().hiddenFrom();
+    return r;
 }
 
 void DataWindow::showFromTable()
@@ -232,8 +236,11 @@ void DataWindow::showLedger()
     const sim::KeptRuns& kept = w_.keptRuns();
     keepRun->setEnabled(!kept.full());
     clearKept->setEnabled(!kept.runs().empty());
+    const std::optional<sim::PredictionTable> predicted = predictionAt(after);
     if (kept.runs().empty()) {
         ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
+        if (predicted)
+            ledger_->addPrediction(*predicted, unit());
         return;
     }
     QStringList names;
@@ -245,6 +252,15 @@ void DataWindow::showLedger()
         for (int c : {1, 2})
             ledger_->comparegrid->horizontalHeaderItem(static_cast<int>(2 * i) + c)
                 ->setToolTip(setUpText(kept.runs()[i].model));
+    if (predicted)
+        ledger_->addPrediction(*predicted, unit());
+}
+
+std::optional<sim::PredictionTable> DataWindow::predictionAt(int after) const
+{
+    if (!dw::hasPrediction(w_.prediction()))
+        return std::nullopt;
+    return sim::predictionTable(w_.prediction(), w_.state(), after);
 }
 
 QString DataWindow::runName(const sim::KeptRun& r)
@@ -315,10 +331,16 @@ void DataWindow::exportToFile()
     prefs::rememberFileIn(prefs::Folder::Exports, path);
     const bool sideBySideLedgers =
         view_.exportChoice.content == dw::ExportContent::Ledger && !w_.keptRuns().runs().empty();
+    const std::optional<sim::PredictionTable> predicted = predictionAt(view_.tableTime);
+    dw::Sheet compared;
+    if (sideBySideLedgers) {
+        compared = dw::ledgersSideBySide(sideBySide(view_.tableTime), table_->choice().radians, unit());
+        if (predicted)
+            dw::appendPrediction(compared, *predicted, unit());
+    }
     const std::string text = sideBySideLedgers
-        ? dw::writeSheet(dw::ledgersSideBySide(sideBySide(view_.tableTime), table_->choice().radians, unit()),
-                         view_.exportChoice.format, view_.exportChoice.fullPrecision)
-        : dw::exportText(runData(), table_->choice(), view_.exportChoice, unit());
+        ? dw::writeSheet(compared, view_.exportChoice.format, view_.exportChoice.fullPrecision)
+        : dw::exportText(runData(), table_->choice(), view_.exportChoice, unit(), predicted ? &*predicted : nullptr);
     SafeSave file(path);
     if (!file.open()) {
         platform_.showMessage(this, file.message());

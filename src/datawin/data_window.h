@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <optional>
 
 #include "datawin/data_export.h"
 #include "datawin/data_view_model.h"
@@ -7,6 +8,7 @@
 #include "datawin/ledger_compare.h"
 #include "datawin/run_data.h"
 #include "engine/kept_runs.h"
+#include "engine/prediction.h"
 
 class QMenuBar;
 class QAction;
@@ -62,6 +64,8 @@ private:
     // the kept runs' ledgers and this run's, "after" at the Data page's time
     std::vector<dw::NamedLedger> sideBySide(int after) const;
     std::vector<GraphPage::KeptSeries> keptSeries() const;
+    // Predict First's table with "actual" at `after`, once revealed
+    std::optional<sim::PredictionTable> predictionAt(int after) const;
     static QString runName(const sim::KeptRun& r);   // "Run A" in the user's language
     // a run kept or the kept runs cleared: the graph and the ledger again
     void showKept();

@@ -130,7 +130,7 @@ dw::Series GraphPage::series() const
 
 void GraphPage::computeGraphExtremes()
 {
-    extremes_ = dw::computeGraphExtremes(run_, component(), choice_.time);
+    extremes_ = dw::computeGraphExtremes(run_, component(), dw::shownUpTo(run_, choice_.time));
     for (const KeptSeries& k : kept_)
         dw::widenExtremes(extremes_, dw::computeGraphExtremes(k.run, component(), std::min(k.end, choice_.time)));
 }
@@ -214,8 +214,8 @@ void GraphPage::drawGraph()
     const int idx = choice_.frequency;
     const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
     const bool spring = choice_.springEnergy && quantity() == dw::Energy && run_.springShown;
-    const int last = std::min(P, sim::kTickCeiling);
-    drawKept(q, s, last);
+    drawKept(q, s, std::min(P, sim::kTickCeiling));
+    const int last = std::min(dw::shownUpTo(run_, P), sim::kTickCeiling);
     for (int p = 0; p < count; ++p) {
         cv.setPenColor(plots[p].pen);
         int lastX = -1, lastY = 0;

@@ -114,6 +114,9 @@ Ledger computeLedger(const RunData& run, int after)
     l.comparable = true;
     l.note = noteFor(run);
     after = std::clamp(after, 1, sim::kTickCeiling);
+    l.hidden = hiddenSample(run, after);
+    if (l.hidden)
+        after = 1;
     const sim::VelocitySample& v1 = run.log->velocities[1];
     const sim::VelocitySample& vN = run.log->velocities[static_cast<size_t>(after)];
     l.before[0] = lineOf(run.redMass, v1.redSpeed, v1.redDirection);
@@ -177,22 +180,25 @@ Sheet ledgerSheet(const Ledger& l, bool radians, const char* unit)
         for (const PuckLine* p : {&l.before[i], &l.after[i]})
             for (const Cell& c : {Cell::of(p->speed), direction(*p), Cell::of(p->px), Cell::of(p->py), Cell::of(p->p),
                                   Cell::of(p->energy)})
-                row.push_back(c);
+                row.push_back(p == &l.after[i] ? afterCell(l, c) : c);
     }
     // the summary's own header, so no spreadsheet files it under "mass (kg)"
     sheet.rows.push_back({Cell::word("quantity"), Cell::word("value or x"), Cell::word("y"), Cell::word("size")});
+    auto a = [&](Cell c) { return afterCell(l, c); };
+    sheet.rows.push_back({Cell::word("change of total momentum (x, y, size)"), a(Cell::of(l.dPx)), a(Cell::of(l.dPy)),
+                          a(Cell::of(l.dP))});
     sheet.rows.push_back(
-        {Cell::word("change of total momentum (x, y, size)"), Cell::of(l.dPx), Cell::of(l.dPy), Cell::of(l.dP)});
-    sheet.rows.push_back({Cell::word("impulse on red (x, y)"), Cell::of(l.impulseRed[0]), Cell::of(l.impulseRed[1])});
+        {Cell::word("impulse on red (x, y)"), a(Cell::of(l.impulseRed[0])), a(Cell::of(l.impulseRed[1]))});
     sheet.rows.push_back(
-        {Cell::word("impulse on black (x, y)"), Cell::of(l.impulseBlack[0]), Cell::of(l.impulseBlack[1])});
-    sheet.rows.push_back({Cell::word("red's impulse is minus black's"), Cell::word(l.impulsesBalance ? "yes" : "no")});
-    sheet.rows.push_back({Cell::word("kinetic energy after / before (%)"), Cell::of(l.energyKept, 4, 1)});
-    if (l.restitutionGap)
+        {Cell::word("impulse on black (x, y)"), a(Cell::of(l.impulseBlack[0])), a(Cell::of(l.impulseBlack[1]))});
+    sheet.rows.push_back(
+        {Cell::word("red's impulse is minus black's"), a(Cell::word(l.impulsesBalance ? "yes" : "no"))});
+    sheet.rows.push_back({Cell::word("kinetic energy after / before (%)"), a(Cell::of(l.energyKept, 4, 1))});
+    if (l.restitutionGap && !l.hidden)
         sheet.rows.push_back({Cell::word("coefficient of restitution"), Cell::word("-"), Cell::word(l.restitutionGap)});
     else
-        sheet.rows.push_back({Cell::word("coefficient of restitution"), Cell::of(l.restitution)});
-    sheet.rows.push_back({Cell::word("collision"), Cell::word(verdictWord(l.verdict))});
+        sheet.rows.push_back({Cell::word("coefficient of restitution"), a(Cell::of(l.restitution))});
+    sheet.rows.push_back({Cell::word("collision"), a(Cell::word(verdictWord(l.verdict)))});
     if (!l.note.empty())
         sheet.rows.push_back({Cell::word(l.note)});
     return sheet;

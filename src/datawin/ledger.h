@@ -32,9 +32,19 @@ struct Ledger {
     double restitution = 0.0;
     const char* restitutionGap = nullptr;
     Verdict verdict = Verdict::NoCollision;
+    // Predict First: "after" is not shown yet; its numbers are the before's,
+    // and every view writes "?" for them
+    bool hidden = false;
 };
 
-// "before" is velocities entry 1, "after" entry `after` (1 .. 9999).
+// A cell of "after", or "?" while it is hidden.
+inline Cell afterCell(const Ledger& l, Cell c)
+{
+    return l.hidden ? Cell::word("?") : c;
+}
+
+// "before" is velocities entry 1, "after" entry `after` (1 .. 9999); a
+// hidden sample is not read.
 Ledger computeLedger(const RunData& run, int after);
 
 const char* verdictWord(Verdict v);

@@ -30,7 +30,7 @@ void summaryRow(Sheet& sheet, const std::string& name, const std::vector<NamedLe
     row.push_back(Cell::word(name));
     for (const NamedLedger& r : runs) {
         row.push_back(Cell::word(""));
-        row.push_back(r.ledger.comparable ? value(r.ledger) : Cell::word("-"));
+        row.push_back(r.ledger.comparable ? afterCell(r.ledger, value(r.ledger)) : Cell::word("-"));
     }
 }
 }   // namespace
@@ -66,8 +66,10 @@ Sheet ledgersSideBySide(const std::vector<NamedLedger>& runs, bool radians, cons
                                                                 : std::string(pucks[i]) + " " + names[q];
             row.push_back(Cell::word(what + " (" + units[q] + ")"));
             for (const NamedLedger& r : runs)
-                for (const PuckLine* p : {&r.ledger.before[i], &r.ledger.after[i]})
-                    row.push_back(r.ledger.comparable ? quantity(*p, q, radians) : Cell::word("-"));
+                for (const PuckLine* p : {&r.ledger.before[i], &r.ledger.after[i]}) {
+                    const Cell c = r.ledger.comparable ? quantity(*p, q, radians) : Cell::word("-");
+                    row.push_back(p == &r.ledger.after[i] && q > 0 ? afterCell(r.ledger, c) : c);
+                }
         }
     summaryRow(sheet, "change of total momentum (kg " + u + "/s)", runs,
                [](const Ledger& l) { return Cell::of(l.dP); });

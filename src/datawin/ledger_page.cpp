@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "datawin/prediction_sheet.h"
 #include "engine/numbers.h"
 #include "ui/platform.h"
 
@@ -72,11 +73,16 @@ void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, 
     if (!ledger.comparable)
         return;
     showPucks(beforegrid, ledger.before, radians, unit);
-    showPucks(aftergrid, ledger.after, radians, unit);
+    showPucks(aftergrid, ledger.after, radians, unit, ledger.hidden);
     showSummary(ledger);
 }
 
-void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit)
+void LedgerPage::addPrediction(const sim::PredictionTable& t, const char* unit)
+{
+    dw::appendPrediction(sheet_, t, unit);
+}
+
+void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden)
 {
     const QString u = QString::fromLatin1(unit);
     g->setHorizontalHeaderLabels({g == beforegrid ? tr("Before") : tr("After"), tr("mass (kg)"), tr("speed"),
@@ -97,7 +103,7 @@ void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radi
         const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
                                  shown(p.py),   shown(p.p),     shown(p.energy)};
         for (int c = 0; c < 7; ++c)
-            put(g, r, c + 1, cells[c], true);
+            put(g, r, c + 1, hidden && c > 0 ? QStringLiteral("?") : cells[c], true);
     }
 }
 
@@ -122,9 +128,9 @@ void LedgerPage::showSummary(const dw::Ledger& l)
     for (int r = 0; r < 7; ++r) {
         put(summarygrid, r, 0, tr(rows[r].label), false);
         for (int c = 0; c < rows[r].values.size(); ++c)
-            put(summarygrid, r, c + 1, rows[r].values[c], true);
+            put(summarygrid, r, c + 1, l.hidden ? QStringLiteral("?") : rows[r].values[c], true);
     }
-    if (l.restitutionGap) {   // the reason reads across the last two columns, left to right
+    if (l.restitutionGap && !l.hidden) {   // the reason reads across the last two columns, left to right
         summarygrid->setSpan(5, 2, 1, 2);
         summarygrid->item(5, 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }

@@ -4,6 +4,7 @@
 #include "datawin/data_sheet.h"
 #include "datawin/ledger.h"
 #include "datawin/ledger_compare.h"
+#include "engine/prediction.h"
 
 class QLabel;
 class QPushButton;
@@ -19,6 +20,8 @@ public:
 
     // `unit` is the table window's length unit; `afterText` names the time of "after".
     void show(const dw::Ledger& ledger, bool radians, const char* unit, const QString& afterText);
+    // Predict First's table, under the ledger in what Copy takes.
+    void addPrediction(const sim::PredictionTable& t, const char* unit);
     // Kept runs beside this one: a column pair each, `names` as shown ("Run A", ..., "This run").
     void showSideBySide(const std::vector<dw::NamedLedger>& runs, const QStringList& names, bool radians,
                         const char* unit);
@@ -35,7 +38,8 @@ public:
     QPushButton* copybt = nullptr;
 
 private:
-    void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit);
+    // `hidden`: every number but the masses reads "?"
+    void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden = false);
     void showSummary(const dw::Ledger& l);
     void showGrids(bool single, bool comparable);
     QStringList compareLabels(bool radians, const char* unit) const;

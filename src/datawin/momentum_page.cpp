@@ -74,6 +74,20 @@ MomentumPage::MomentumPage(PlatformServices& platform, dw::MomentumChoice& choic
         });
     }
 
+    // while the outcome is hidden the after arrows' heads set the prediction
+    for (int k : {2, 4}) {
+        MovableShape* head = circles_[static_cast<size_t>(2 * k)];
+        connect(head, &MovableShape::mouseMove, this, [this, k](int x, int y) {
+            if (momDragging_)
+                headMove(k, x, y);
+        });
+        connect(head, &MovableShape::mouseDown, this, [this] { shapeDown(); });
+        connect(head, &MovableShape::mouseUp, this, [this] { shapeUp(); });
+        head->setKeyboardMovable(true);
+        connect(head, &MovableShape::keyMove, this,
+                [this, k, head](int dx, int dy) { headMove(k, head->width() / 2 + dx, head->height() / 2 + dy); });
+    }
+
     const int rx = 596;
     auto label = [this](int x, int y, const QString& text) {
         auto* l = new QLabel(text, this);
@@ -227,6 +241,8 @@ void MomentumPage::editChanged(QLineEdit* edit, int k, bool angle)
     } else {
         ownMom_[static_cast<size_t>(k)] = v;
     }
+    if ((k == 2 || k == 4) && predicting())
+        typedPrediction(k);
     recomputeArrows();
 }
 
@@ -258,6 +274,8 @@ void MomentumPage::startValues()
     raa->setText(f41(momAngle_[2] * 180 / kPi));
     bba->setText(f41(momAngle_[3] * 180 / kPi));
     baa->setText(f41(momAngle_[4] * 180 / kPi));
+    if (predicting())
+        predictedTexts();   // the run's numbers after it are hidden
     keepPlaces();
 }
 
@@ -293,8 +311,11 @@ void MomentumPage::recomputeArrows()
         momHalf_[3] = dw::momentumHalf(a.blackSpeed * run_.blackMass, a.blackDirection, s);
         momHalf_[4] = dw::momentumHalf(t.blackSpeed * run_.blackMass, t.blackDirection, s);
     }
+    if (predicting())
+        predictedArrows();
     for (int k = 1; k <= 4; ++k)
         handles_[static_cast<size_t>(k)]->setVisible(!(momHalf_[static_cast<size_t>(k)] == dw::IPoint{}));
+    showHeads();
     drawMomentum();
 }
 

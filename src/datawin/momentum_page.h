@@ -1,10 +1,12 @@
 #pragma once
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "datawin/arrow_geometry.h"
 #include "datawin/data_view_model.h"
 #include "datawin/run_data.h"
+#include "engine/prediction.h"
 #include "ui/canvas.h"
 
 class QGroupBox;
@@ -39,6 +41,9 @@ public:
     void drawMomentum();
     void recomputeResultant();
     void setDotSize(int side);
+    // Predict First: the prediction the after arrows show while the outcome
+    // is hidden; `changed` is told when a drag or a typed value changes it.
+    void setPrediction(sim::Prediction* p, std::function<void()> changed);
 
     // The drag reactions of the seven draggable shapes; a shape's value is
     // the number of its arrow's tail circle (1, 3, 5, 7, 9), 10 for s10.
@@ -78,6 +83,14 @@ private:
     void snap();
     void keepPlaces();
     std::array<MovableShape*, 7> placed() const;
+    // Predict First
+    bool predicting() const;
+    double massOf(int arrow) const;
+    void predictedArrows();
+    void predictedTexts();
+    void showHeads();
+    void typedPrediction(int arrow);
+    void headMove(int arrow, int x, int y);
 
     PlatformServices& platform_;
     dw::MomentumChoice& choice_;
@@ -94,4 +107,6 @@ private:
     int snapArrow_ = 1;
     bool movingSquare_ = false;
     int draggedBlueEnd_ = 0;
+    sim::Prediction* prediction_ = nullptr;
+    std::function<void()> predictionChanged_;
 };

@@ -2,6 +2,7 @@
 // What the data window reads of a run, gathered once per activation so the
 // table, graph and momentum work stay free of the window.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -27,7 +28,21 @@ struct RunData {
     double contactLine = 0.0;   // radians, y up, from the red centre to the black
     bool shapeMarks = false;   // series told apart by marker and line, not colour alone
     std::array<int32_t, 6> divisors{1, 2, 4, 5, 10, 20};
+    // Predict First: the samples from this one on are not shown; 0 when all are
+    int hiddenFrom = 0;
 };
+
+// The last sample of 1 .. `last` that may be shown.
+inline int shownUpTo(const RunData& r, int last)
+{
+    return r.hiddenFrom > 0 && last >= r.hiddenFrom ? std::max(1, r.hiddenFrom - 1) : last;
+}
+
+// Whether sample `i`'s numbers are hidden.
+inline bool hiddenSample(const RunData& r, int i)
+{
+    return r.hiddenFrom > 0 && i >= r.hiddenFrom;
+}
 
 // What the data pages read of a run and its set-up.
 inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)

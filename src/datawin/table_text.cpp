@@ -67,6 +67,12 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
         std::vector<Cell>& row = sheet.rows.emplace_back();
         row.reserve(static_cast<size_t>(ColumnCount) + 1);
         row.push_back(Cell::of((i - 1) * 50 / 1000.0));
+        if (hiddenSample(run, i)) {   // Predict First: the outcome is not read
+            for (int c = 0; c < ColumnCount; ++c)
+                if (shown[static_cast<size_t>(c)])
+                    row.push_back(Cell::word("?"));
+            continue;
+        }
         auto angle = [&](double a) { return choice.radians ? Cell::of(a, 5, 3) : Cell::of(a * 180.0 / kPi, 4, 1); };
         for (int c = 0; c < ColumnCount; ++c) {
             if (!shown[static_cast<size_t>(c)])

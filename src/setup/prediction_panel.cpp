@@ -33,17 +33,22 @@ PredictionPanel::PredictionPanel(sim::Prediction& p, const sim::SimState& s, con
     setWindowTitle(tr("Predict First"));
     comma_ = QLocale(lang::current()).decimalPoint() == QLatin1String(",");
     build(unit);
-    for (int puck = 0; puck < 2; ++puck) {
-        const sim::PredictedPuck& q = puckOf(p_, puck);
-        if (q.given) {
-            speeds_[static_cast<size_t>(puck)]->setText(number(q.speed, 2));
-            directions_[static_cast<size_t>(puck)]->setText(number(q.direction, 1));
-        }
+    showPrediction();
+    for (int puck = 0; puck < 2; ++puck)
         for (QLineEdit* e : {speeds_[static_cast<size_t>(puck)], directions_[static_cast<size_t>(puck)]})
             connect(e, &QLineEdit::textEdited, this, [this, puck] { read(puck); });
-    }
     connect(reveal_, &QPushButton::clicked, this, &PredictionPanel::revealPressed);
     showState();
+}
+
+void PredictionPanel::showPrediction()
+{
+    for (int puck = 0; puck < 2; ++puck) {
+        const sim::PredictedPuck& q = puckOf(p_, puck);
+        speeds_[static_cast<size_t>(puck)]->setText(q.given ? number(q.speed, 2) : QString());
+        directions_[static_cast<size_t>(puck)]->setText(q.given ? number(q.direction, 1) : QString());
+    }
+    note_->clear();
 }
 
 void PredictionPanel::build(const QString& unit)

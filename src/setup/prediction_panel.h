@@ -21,6 +21,8 @@ public:
 
     // Shows the prediction and the run's stage as they stand now.
     void showState();
+    // The prediction's numbers again, changed elsewhere (the momentum page).
+    void showPrediction();
 
     QLineEdit* speed(int puck) const { return speeds_[static_cast<size_t>(puck)]; }
     QLineEdit* direction(int puck) const { return directions_[static_cast<size_t>(puck)]; }

@@ -65,6 +65,13 @@ void TableWindow::showPredictionPanel()
     }
 }
 
+void TableWindow::showPredictionChange()
+{
+    if (panel_)
+        panel_->showPrediction();
+    redrawTable();
+}
+
 void TableWindow::reveal()
 {
     if (!prediction_.hiding())

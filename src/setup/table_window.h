@@ -86,6 +86,8 @@ public:
     // "Predict First": the class's prediction, and its panel once shown
     sim::Prediction& prediction() { return prediction_; }
     PredictionPanel* predictionPanel() { return panel_.get(); }
+    // The prediction was changed elsewhere: the table and the panel show it.
+    void showPredictionChange();
     // "Reveal": the outcome shown, the run going on from where it was held.
     void reveal();
     // The table drawn again as it stands, nothing recorded (a kept run came or went).

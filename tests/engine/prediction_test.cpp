@@ -4,47 +4,7 @@
 
 #include <memory>
 
-#include "engine/exact_setup.h"
-#include "engine/headless_run.h"
-#include "engine/headless_setup.h"
-#include "engine/prediction.h"
-
-using sim::ExactField;
-
-namespace {
-// Red 2 kg at 5 cm/s from (10, 10) cm head-on into black 2 kg at rest at (20, 10) cm.
-struct HeadOn {
-    std::unique_ptr<sim::SimState> s = std::make_unique<sim::SimState>();
-    sim::HeadlessSetup setup{*s};
-    sim::Prediction p;
-    explicit HeadOn(sim::Interaction mode, double blackMass = 2.0)
-    {
-        setup.rules().chooseInteraction(mode);
-        sim::ExactNumbers n = sim::exactNumbers(setup.model(), *s);
-        const std::pair<ExactField, double> typed[] = {
-            {ExactField::RedMass, 2.0},  {ExactField::RedSpeed, 5.0},       {ExactField::RedDirection, 0.0},
-            {ExactField::RedX, 10.0},    {ExactField::RedY, 10.0},          {ExactField::BlackMass, blackMass},
-            {ExactField::BlackSpeed, 0}, {ExactField::BlackDirection, 0.0}, {ExactField::BlackX, 20.0},
-            {ExactField::BlackY, 10.0}};
-        for (const auto& [f, v] : typed)
-            n[static_cast<size_t>(f)] = v;
-        const sim::ExactPlan plan = sim::planExact(n, setup.model().electroEntry, setup.model(), *s);
-        EXPECT_TRUE(plan.ok());
-        sim::applyExact(plan, setup.rules(), *s);
-        p.on = true;
-    }
-    // Runs as the window does, watching after every event; true when the run was held.
-    bool runToTheOutcome(int lastTick = 600)
-    {
-        sim::HeadlessRun run(*s);
-        run.start();
-        while (s->tick <= lastTick)
-            if (sim::runEvent(*s, run), sim::watchOutcome(p, *s, setup.model()))
-                return true;
-        return false;
-    }
-};
-}   // namespace
+#include "head_on_run.h"
 
 TEST(PredictionTest, OnlyTwoPucksOffTheCircleHaveAnOutcomeToPredict)
 {

@@ -8,6 +8,11 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <cmath>
+
+#include "datawin/data_window.h"
+#include "datawin/ledger_page.h"
+#include "datawin/momentum_page.h"
 #include "engine/exact_setup.h"
 #include "setup/prediction_panel.h"
 
@@ -116,4 +121,28 @@ TEST_F(PredictFirstTest, OneMassOrTheCircleHaveNothingToPredict)
     emit view->aboutToShow();
     EXPECT_FALSE(c().predictFirst1->isEnabled());
     EXPECT_FALSE(c().predictFirst1->toolTip().isEmpty());
+}
+
+TEST_F(PredictFirstTest, TheDataWindowHidesTheOutcomeAndItsArrowsTakeThePrediction)
+{
+    DataWindow data(*window, platform);
+    headOn(sim::Interaction::Elastic);
+    runToTheHold();
+    c().showbt->click();
+    ASSERT_EQ(platform.dialogsShown, 1);
+    LedgerPage& ledger = data.ledgerPage();
+    EXPECT_EQ(ledger.aftergrid->item(1, 2)->text(), "?");   // black's speed after
+    EXPECT_EQ(ledger.beforegrid->item(0, 2)->text(), "5.00");
+
+    MomentumPage& mom = data.momentumPage();
+    MovableShape* head = mom.circle(8);   // the black after arrow's head
+    ASSERT_TRUE(head->isVisibleTo(&data));
+    const QImage before = image().image().copy();
+    emit head->keyMove(10, 0);
+    const sim::PredictedPuck& black = window->prediction().black;
+    EXPECT_TRUE(black.given);
+    EXPECT_GT(black.speed, 0.0);
+    EXPECT_EQ(window->predictionPanel()->speed(1)->text(), QString::number(black.speed, 'f', 2));
+    EXPECT_NE(image().image(), before);   // the table draws it at once
+    EXPECT_EQ(mom.bav->text().toDouble(), std::round(black.speed * 2.0 * 10) / 10);
 }
