@@ -159,6 +159,12 @@ MomentumPage::MomentumPage(PlatformServices& platform, dw::MomentumChoice& choic
             editChanged(le, i % 4 + 1, i >= 4);
         });
         connect(le, &QLineEdit::editingFinished, this, [this, le] { editFinished(le); });
+        // what the class types after, while the outcome is hidden, is its prediction
+        if (i % 2 == 1)
+            connect(le, &QLineEdit::textEdited, this, [this, i] {
+                if (predicting())
+                    typedPrediction(i % 4 + 1);
+            });
     }
     showPlaces();
     connect(acb, &QGroupBox::toggled, this, [this](bool on) { choice_.analyseOwn = on; });
@@ -241,8 +247,6 @@ void MomentumPage::editChanged(QLineEdit* edit, int k, bool angle)
     } else {
         ownMom_[static_cast<size_t>(k)] = v;
     }
-    if ((k == 2 || k == 4) && predicting())
-        typedPrediction(k);
     recomputeArrows();
 }
 
@@ -267,15 +271,17 @@ void MomentumPage::startValues()
     moveTo(circles_[10], {blue.x - 30, blue.y});
     blueHalf_ = {30, 0};
     rbv->setText(f41(first.redSpeed * run_.redMass));
-    rav->setText(f41(last.redSpeed * run_.redMass));
     bbv->setText(f41(first.blackSpeed * run_.blackMass));
-    bav->setText(f41(last.blackSpeed * run_.blackMass));
     rba->setText(f41(momAngle_[1] * 180 / kPi));
-    raa->setText(f41(momAngle_[2] * 180 / kPi));
     bba->setText(f41(momAngle_[3] * 180 / kPi));
-    baa->setText(f41(momAngle_[4] * 180 / kPi));
-    if (predicting())
-        predictedTexts();   // the run's numbers after it are hidden
+    if (predicting()) {
+        predictedTexts();   // the run's numbers after are not shown
+    } else {
+        rav->setText(f41(last.redSpeed * run_.redMass));
+        bav->setText(f41(last.blackSpeed * run_.blackMass));
+        raa->setText(f41(momAngle_[2] * 180 / kPi));
+        baa->setText(f41(momAngle_[4] * 180 / kPi));
+    }
     keepPlaces();
 }
 

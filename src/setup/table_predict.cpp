@@ -2,7 +2,9 @@
 // and "Reveal".
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "engine/prediction.h"
 #include "setup/controls.h"
@@ -16,6 +18,11 @@ void TableWindow::wirePrediction()
     prediction_.on = prefs::predictFirst();
     c_.predictFirst1->setChecked(prediction_.on);
     ops_.runStageChanged = [this] { predictionStageChanged(); };
+    // left on: the panel comes with the window, once it shows
+    QTimer::singleShot(0, this, [this] {
+        if (prediction_.on && isVisible())
+            showPredictionPanel();
+    });
     connect(c_.predictFirst1, &QAction::triggered, this, [this](bool on) {
         prediction_.on = on;
         prefs::setPredictFirst(on);
@@ -60,8 +67,15 @@ void TableWindow::showPredictionPanel()
     }
     panel_->showState();
     if (!panel_->isVisible()) {
+        panel_->adjustSize();
+        // beside the table where the screen has room, else over its right edge
+        QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.setX(std::max(area.left(), std::min(at.x(), area.right() - panel_->width())));
+        }
+        panel_->move(at);
         panel_->show();
-        panel_->move(geometry().topRight() + QPoint(8, 0));
     }
 }
 

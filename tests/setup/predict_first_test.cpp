@@ -128,8 +128,14 @@ TEST_F(PredictFirstTest, TheDataWindowHidesTheOutcomeAndItsArrowsTakeThePredicti
     DataWindow data(*window, platform);
     headOn(sim::Interaction::Elastic);
     runToTheHold();
+    window->prediction().red = {2.5, 60.0, true};
     c().showbt->click();
     ASSERT_EQ(platform.dialogsShown, 1);
+    // the page's after fields show the prediction, and opening it leaves the prediction alone
+    EXPECT_EQ(window->prediction().red.speed, 2.5);
+    EXPECT_EQ(data.momentumPage().rav->text(), "5.0");
+    EXPECT_EQ(data.momentumPage().raa->text(), "60.0");
+    EXPECT_EQ(data.momentumPage().bav->text(), "");
     LedgerPage& ledger = data.ledgerPage();
     EXPECT_EQ(ledger.aftergrid->item(1, 2)->text(), "?");   // black's speed after
     EXPECT_EQ(ledger.beforegrid->item(0, 2)->text(), "5.00");
