@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/exact_setup.h"
@@ -89,8 +91,8 @@ void PredictionPanel::build(const QString& unit)
                                      tr("total momentum (kg %1/s)").arg(unit), tr("kinetic energy kept (%)")});
     table_->setAccessibleName(tr("Prediction against the outcome"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setMinimumHeight(table_->verticalHeader()->length() + table_->horizontalHeader()->height() + 4);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(table_);
 }
 
@@ -120,9 +122,25 @@ void PredictionPanel::showState()
                          : p_.revealed ? tr("The outcome, with your prediction beside it.")
                                        : tr("Start the run: it stops where the pucks begin to act on each other."));
     reveal_->setEnabled(held);
-    table_->setVisible(p_.revealed && p_.hideFrom > 0);
-    if (table_->isVisible())
+    const bool table = p_.revealed && p_.hideFrom > 0;
+    table_->setVisible(table);
+    if (table)
         fillTable();
+    if (isVisible())
+        keepOnScreen();
+}
+
+void PredictionPanel::keepOnScreen()
+{
+    adjustSize();
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QPoint at = pos();
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() - frameGeometry().width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - frameGeometry().height())));
+    move(at);
 }
 
 void PredictionPanel::fillTable()
@@ -140,6 +158,11 @@ void PredictionPanel::fillTable()
             table_->setItem(r, c, item);
         }
     }
+    // the whole table in view: it is short
+    table_->resizeColumnsToContents();
+    const int frame = 2 * table_->frameWidth();
+    table_->setFixedSize(table_->verticalHeader()->width() + table_->horizontalHeader()->length() + frame,
+                         table_->horizontalHeader()->height() + table_->verticalHeader()->length() + frame);
 }
 
 void PredictionPanel::closeEvent(QCloseEvent* event)

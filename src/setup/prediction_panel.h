@@ -21,6 +21,8 @@ public:
 
     // Shows the prediction and the run's stage as they stand now.
     void showState();
+    // Its size to its content, its place within the screen.
+    void keepOnScreen();
     // The prediction's numbers again, changed elsewhere (the momentum page).
     void showPrediction();
 

@@ -67,15 +67,10 @@ void TableWindow::showPredictionPanel()
     }
     panel_->showState();
     if (!panel_->isVisible()) {
-        panel_->adjustSize();
         // beside the table where the screen has room, else over its right edge
-        QPoint at = frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(std::max(area.left(), std::min(at.x(), area.right() - panel_->width())));
-        }
-        panel_->move(at);
+        panel_->move(frameGeometry().topRight() + QPoint(8, 0));
         panel_->show();
+        panel_->keepOnScreen();
     }
 }
 

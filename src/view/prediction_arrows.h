@@ -1,5 +1,5 @@
 #pragma once
-// The class's prediction on the table: a dotted arrow per predicted puck
+// The class's prediction on the table: a dashed arrow per predicted puck
 // from its centre at the contact, reaching where the puck would be a second
 // later at the predicted speed and direction.
 
