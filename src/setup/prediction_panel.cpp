@@ -30,7 +30,7 @@ QString number(double x, int decimals)
 }   // namespace
 
 PredictionPanel::PredictionPanel(sim::Prediction& p, const sim::SimState& s, const QString& unit, QWidget* parent)
-    : QWidget(parent, Qt::Tool), p_(p), s_(s)
+    : QWidget(parent, Qt::Dialog), p_(p), s_(s)   // a tool window would share the table's keys
 {
     setWindowTitle(tr("Predict First"));
     comma_ = QLocale(lang::current()).decimalPoint() == QLatin1String(",");

@@ -1,5 +1,6 @@
 // "Predict First" on the table window: the option, the panel, the held run
 // and "Reveal".
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -48,10 +49,16 @@ void TableWindow::predictionStageChanged()
     if (!sim::runStarted(*state_))
         prediction_.newRun();
     const bool held = prediction_.hiding();
+    const bool justHeld = held && c_.Startbt->isEnabled();   // Start is off only while held
     c_.Startbt->setEnabled(!held);
     if (held) {
         c_.Startbt->setAccessibleDescription(RunControl::predictText());
         showPredictionPanel();
+        if (justHeld) {
+            redrawTable();   // the last pass came before the contact: the prediction's arrows now
+            panel_->activateWindow();   // the keyboard goes where the class is to answer
+            panel_->speed(0)->setFocus();
+        }
     }
     if (panel_)
         panel_->showState();
