@@ -38,6 +38,52 @@ def walk(node, depth=0):
             yield from walk(child, depth + 1)
 
 
+def predict_first(binary, failures):
+    """Predict First left on: its panel comes with the window, every control
+    in it is named, and the held run says what to do and is revealed by the
+    panel's button."""
+    import os
+    import tempfile
+    config = tempfile.mkdtemp()
+    os.makedirs(os.path.join(config, "Slidora"))
+    with open(os.path.join(config, "Slidora", "Slidora.conf"), "w") as f:
+        f.write("[view]\npredict-first=true\n")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config)
+    proc = subprocess.Popen([binary], env=env)
+    try:
+        app = find_app("slidora")
+        if app is None:
+            return
+        time.sleep(1.0)
+        showing = [n for n in walk(app) if n.getState().contains(pyatspi.STATE_SHOWING)]
+        by_name = {n.name: n for n in showing if n.name}
+        for name in ("Red puck's predicted speed", "Black puck's predicted direction", "Reveal"):
+            if name not in by_name:
+                failures.append("the prediction panel has no %r" % name)
+        start = by_name.get("Start")
+        if start is None:
+            return
+        start.queryAction().doAction(0)
+        said = ""
+        for _ in range(40):   # the default pucks meet within a few seconds
+            time.sleep(0.25)
+            said = start.description
+            if said == "Predict the outcome, then press Reveal":
+                break
+        if said != "Predict the outcome, then press Reveal":
+            failures.append("the held run does not say what to do: %r" % said)
+            return
+        reveal = by_name.get("Reveal")
+        if reveal is not None:
+            reveal.queryAction().doAction(0)
+            time.sleep(1.0)
+            if not reveal.getState().contains(pyatspi.STATE_SHOWING) or start.description == said:
+                failures.append("Reveal did not go on with the run: %r" % start.description)
+    finally:
+        proc.terminate()
+        proc.wait(10)
+
+
 def main(binary):
     proc = subprocess.Popen([binary], env=dict(__import__("os").environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     failures = []
@@ -74,6 +120,7 @@ def main(binary):
     finally:
         proc.terminate()
         proc.wait(10)
+    predict_first(binary, failures)
     for f in failures:
         print("FAIL:", f)
     print("checked %d objects" % len(nodes) if 'nodes' in locals() else "")
