@@ -19,6 +19,8 @@
 #include "experiments/experiment_box.h"
 #include "setup/controls.h"
 #include "setup/language_menu.h"
+#include "setup/prediction_panel.h"
+#include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/fake_platform.h"
 
@@ -129,6 +131,33 @@ TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
         EXPECT_EQ(session.experiments().model().stage(), exper::BoxStage::Save) << code;
         EXPECT_EQ(session.experiments().memo()->toPlainText(), "Our own words") << code;
     }
+    session.table().languageMenu().entry(0)->trigger();
+    QApplication::processEvents();
+}
+
+// A run held for a prediction stays held, with the prediction, in the new language.
+TEST(ZoomTest, AHeldPredictionGoesThroughALanguage)
+{
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().controls().predictFirst1->trigger();
+    session.table().controls().Startbt->click();
+    for (int i = 0; i < 3000 && session.table().controls().colltimer->isActive(); ++i)
+        session.table().runControl().timerEvent();
+    ASSERT_TRUE(session.table().prediction().hiding());
+    session.table().prediction().black = {4.0, 10.0, true};
+    const sim::Prediction held = session.table().prediction();
+
+    session.table().languageMenu().entry(2)->trigger();
+    QApplication::processEvents();
+    TableWindow& t = session.table();
+    EXPECT_TRUE(t.prediction().hiding());
+    EXPECT_EQ(t.prediction().hideFrom, held.hideFrom);
+    EXPECT_EQ(t.prediction().black.speed, 4.0);
+    EXPECT_FALSE(t.controls().Startbt->isEnabled());
+    EXPECT_EQ(t.controls().Startbt->accessibleDescription(), "Sage das Ergebnis voraus, dann drücke Aufdecken");
+    ASSERT_NE(t.predictionPanel(), nullptr);
+    EXPECT_TRUE(t.predictionPanel()->isVisible());
     session.table().languageMenu().entry(0)->trigger();
     QApplication::processEvents();
 }
