@@ -33,6 +33,7 @@ PredictionPanel::PredictionPanel(sim::Prediction& p, const sim::SimState& s, con
     : QWidget(parent, Qt::Dialog), p_(p), s_(s)   // a tool window would share the table's keys
 {
     setWindowTitle(tr("Predict First"));
+    setAttribute(Qt::WA_ShowWithoutActivating);   // the keyboard comes here only when the run is held
     comma_ = QLocale(lang::current()).decimalPoint() == QLatin1String(",");
     build(unit);
     showPrediction();
