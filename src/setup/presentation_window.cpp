@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "engine/numbers.h"
 #include "ui/captions.h"
@@ -47,9 +48,13 @@ void PresentationWindow::open()
 
 QString PresentationWindow::captionText() const
 {
-    const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(s_.viewTick)];
+    // held for a prediction: the speeds as they were before the outcome
+    int k = s_.viewTick;
+    if (prediction_ && prediction_->hiding())
+        k = std::max(1, std::min(k, prediction_->hideFrom - 1));
+    const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(k)];
     const char* unit = m_.unitText();
-    const double red = m_.redSpeedAt(v.redSpeed, s_.viewTick);
+    const double red = m_.redSpeedAt(v.redSpeed, k);
     QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(speedCaption(red, unit));
     if (m_.blackOnTable())
         text += QStringLiteral("     ") + tr("Black %1").arg(speedCaption(v.blackSpeed, unit));

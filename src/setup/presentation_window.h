@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "engine/prediction.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 
@@ -15,6 +16,8 @@ public:
     // `table`: the panel whose picture area (with the pucks and handles on
     // it) is shown; `timeLabel`: the table window's time caption.
     PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s, const sim::SetupModel& m);
+    // Predict First: while the outcome is hidden, no speed after it is shown.
+    void setPrediction(const sim::Prediction* p) { prediction_ = p; }
 
     // On a screen of its own when there is one, else an ordinary window.
     void open();
@@ -37,5 +40,6 @@ private:
     QLabel* timeLabel_;
     const sim::SimState& s_;
     const sim::SetupModel& m_;
+    const sim::Prediction* prediction_ = nullptr;
     bool grabbing_ = false;
 };

@@ -271,6 +271,7 @@ void TableWindow::wireClassroom()
             return;
         }
         presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, *state_, model_);
+        presentation_->setPrediction(&prediction_);
         connect(presentation_.get(), &PresentationWindow::closed, this, [this] {
             c_.presentation1->setChecked(false);
             presentation_.release()->deleteLater();

@@ -15,6 +15,7 @@
 #include "datawin/momentum_page.h"
 #include "engine/exact_setup.h"
 #include "setup/prediction_panel.h"
+#include "setup/presentation_window.h"
 
 using sim::ExactField;
 
@@ -73,6 +74,10 @@ TEST_F(PredictFirstTest, TheRunIsHeldAtTheContactWithNothingOfTheOutcomeShown)
     c().letterMarks1->trigger();
     c().letterMarks1->trigger();
     EXPECT_EQ(image().image(), sticking);
+    c().presentation1->trigger();   // what the class sees on the projector: the speeds before
+    ASSERT_NE(window->presentation(), nullptr);
+    EXPECT_TRUE(window->presentation()->captionText().endsWith("Red 5.0 cm/s     Black 0.0 cm/s"))
+        << window->presentation()->captionText().toStdString();
 
     PredictionPanel* panel = window->predictionPanel();
     ASSERT_NE(panel, nullptr);
