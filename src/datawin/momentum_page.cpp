@@ -74,19 +74,7 @@ MomentumPage::MomentumPage(PlatformServices& platform, dw::MomentumChoice& choic
         });
     }
 
-    // while the outcome is hidden the after arrows' heads set the prediction
-    for (int k : {2, 4}) {
-        MovableShape* head = circles_[static_cast<size_t>(2 * k)];
-        connect(head, &MovableShape::mouseMove, this, [this, k](int x, int y) {
-            if (momDragging_)
-                headMove(k, x, y);
-        });
-        connect(head, &MovableShape::mouseDown, this, [this] { shapeDown(); });
-        connect(head, &MovableShape::mouseUp, this, [this] { shapeUp(); });
-        head->setKeyboardMovable(true);
-        connect(head, &MovableShape::keyMove, this,
-                [this, k, head](int dx, int dy) { headMove(k, head->width() / 2 + dx, head->height() / 2 + dy); });
-    }
+    connectHeads();
 
     const int rx = 596;
     auto label = [this](int x, int y, const QString& text) {

@@ -84,6 +84,7 @@ private:
     void keepPlaces();
     std::array<MovableShape*, 7> placed() const;
     // Predict First
+    void connectHeads();
     bool predicting() const;
     double massOf(int arrow) const;
     void predictedArrows();

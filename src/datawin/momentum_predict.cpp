@@ -28,6 +28,23 @@ void MomentumPage::setPrediction(sim::Prediction* p, std::function<void()> chang
     predictionChanged_ = std::move(changed);
 }
 
+void MomentumPage::connectHeads()
+{
+    // while the outcome is hidden the after arrows' heads set the prediction
+    for (int k : {2, 4}) {
+        MovableShape* head = circles_[static_cast<size_t>(2 * k)];
+        connect(head, &MovableShape::mouseMove, this, [this, k](int x, int y) {
+            if (momDragging_)
+                headMove(k, x, y);
+        });
+        connect(head, &MovableShape::mouseDown, this, [this] { shapeDown(); });
+        connect(head, &MovableShape::mouseUp, this, [this] { shapeUp(); });
+        head->setKeyboardMovable(true);
+        connect(head, &MovableShape::keyMove, this,
+                [this, k, head](int dx, int dy) { headMove(k, head->width() / 2 + dx, head->height() / 2 + dy); });
+    }
+}
+
 bool MomentumPage::predicting() const
 {
     return prediction_ && dw::hiddenSample(run_, choice_.time);
