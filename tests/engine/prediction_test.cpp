@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "engine/electrostatics.h"
 #include "head_on_run.h"
 
 TEST(PredictionTest, OnlyTwoPucksOffTheCircleHaveAnOutcomeToPredict)
@@ -77,6 +78,17 @@ TEST(PredictionTest, NothingFromTheContactOnSurvivesTheMask)
             << k;
         ASSERT_TRUE(pa.redX == pb.redX && pa.redY == pb.redY && pa.blackX == pb.blackX && pa.blackY == pb.blackY) << k;
     }
+}
+
+// Charges in reach of 50 px (2.5 cm): the pucks start 10 cm apart, untouched.
+TEST(PredictionTest, ElectrostaticForcesAreHeldWhereTheyAreFirstFelt)
+{
+    HeadOn run(sim::Interaction::Elastic);
+    run.setup.rules().chooseInteraction(sim::Interaction::Electrostatic, 50);
+    ASSERT_TRUE(run.runToTheOutcome());
+    EXPECT_GT(run.p.hideFrom, 20);
+    EXPECT_EQ(run.s->sampleLog.velocities[static_cast<size_t>(run.p.hideFrom - 1)].redSpeed, 5.0);
+    EXPECT_NE(sim::electrostaticImpulse(*run.s), 0.0);
 }
 
 TEST(PredictionTest, TheSpringIsHeldWhereItIsFirstPressed)
