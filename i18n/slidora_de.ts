@@ -949,10 +949,6 @@ Lizenz: %2</translation>
         <translation>Roter Puck</translation>
     </message>
     <message>
-        <source>Black Puck</source>
-        <translation>Schwarzer Puck</translation>
-    </message>
-    <message>
         <source>&amp;Mass (kg)</source>
         <translation>&amp;Masse (kg)</translation>
     </message>
@@ -1099,6 +1095,10 @@ Lizenz: %2</translation>
     <message>
         <source>C&amp;harge</source>
         <translation>&amp;Ladung</translation>
+    </message>
+    <message>
+        <source>Black puck</source>
+        <translation>Schwarzer Puck</translation>
     </message>
 </context>
 <context>

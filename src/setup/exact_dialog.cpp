@@ -53,7 +53,7 @@ void ExactDialog::build(const QList<QPair<QString, int>>& ranges)
 {
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Red puck")), 0, 1);
-    grid->addWidget(new QLabel(tr("Black Puck")), 0, 3);
+    grid->addWidget(new QLabel(tr("Black puck")), 0, 3);
     const QString length = QString::fromLatin1(m_.lengthUnit());
     addRow(1, tr("&Mass (kg)"), ExactField::RedMass, ExactField::BlackMass);
     addRow(2, tr("&Speed (%1/s)").arg(length), ExactField::RedSpeed, ExactField::BlackSpeed);
