@@ -234,7 +234,8 @@ void DataWindow::showLedger()
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
     const sim::KeptRuns& kept = w_.keptRuns();
-    keepRun->setEnabled(!kept.full());
+    // a run held for a prediction is not kept: its trace would show the outcome
+    keepRun->setEnabled(!kept.full() && !w_.prediction().hiding());
     clearKept->setEnabled(!kept.runs().empty());
     const std::optional<sim::PredictionTable> predicted = predictionAt(after);
     if (kept.runs().empty()) {

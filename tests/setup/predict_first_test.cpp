@@ -144,6 +144,7 @@ TEST_F(PredictFirstTest, TheDataWindowHidesTheOutcomeAndItsArrowsTakeThePredicti
     LedgerPage& ledger = data.ledgerPage();
     EXPECT_EQ(ledger.aftergrid->item(1, 2)->text(), "?");   // black's speed after
     EXPECT_EQ(ledger.beforegrid->item(0, 2)->text(), "5.00");
+    EXPECT_FALSE(data.keepRun->isEnabled());   // a kept trace would show the outcome
 
     MomentumPage& mom = data.momentumPage();
     MovableShape* head = mom.circle(8);   // the black after arrow's head
