@@ -10,6 +10,8 @@ HeadlessSetup::HeadlessSetup(SimState& s) : s_(s), rules_(model_, s, *this)
     startUpSetup(rules_, s_, *this);
 }
 
+HeadlessSetup::HeadlessSetup(SimState& s, const SetupModel& m) : s_(s), model_(m), rules_(model_, s, *this) {}
+
 void HeadlessSetup::renderTrace()
 {
     recordPass(s_, {model_.interaction == Interaction::Circle, model_.dimension == 1, model_.mark(ArrowsMark)});

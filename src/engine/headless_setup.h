@@ -12,6 +12,8 @@ class HeadlessSetup : public SetupHost {
 public:
     // Lays the set-up out as the program starts.
     explicit HeadlessSetup(SimState& s);
+    // Takes over a set-up as it stands: `s` holds its state, `m` its settings.
+    HeadlessSetup(SimState& s, const SetupModel& m);
 
     SetupRules& rules() { return rules_; }
     const SetupModel& model() const { return model_; }
