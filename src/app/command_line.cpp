@@ -10,6 +10,9 @@ const char kUsage[] =
     "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
     "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
+    "       slidora --investigate [--experiment FILE | --catalogue K] --vary NAME=FROM:TO:STEP\n"
+    "                             --measure NAME[,NAME...] [--ticks N] [--speed S]\n"
+    "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
     "\n"
     "Without options Slidora opens its table window; with an experiment file\n"
     "it opens the file in the Experiment box, ready to be confirmed with Yes.\n"
@@ -35,6 +38,18 @@ const char kUsage[] =
     "  --format F         csv (comma, point decimal), csv-semicolon (semicolon, comma\n"
     "                     decimal) or tsv (TAB; as shown, exactly \"Copy All Data\")\n"
     "  --full-precision   every number exactly: the shortest text that reads back the same\n"
+    "  --investigate      sweep one setting of the set-up across a range, run every point\n"
+    "                     without a window and write one row per point: the setting,\n"
+    "                     then each measure after the run (as the Before-and-After page)\n"
+    "  --vary NAME=FROM:TO:STEP  the setting, each value taken to its control's step\n"
+    "                     (at most 200 points): mass1, mass2 (kg), speed1, speed2\n"
+    "                     (cm/s), direction1, direction2 (degrees), offset (cm, the\n"
+    "                     black puck across the red one's path), percent, angle (the\n"
+    "                     table angle, or the push in N), spring-k, spring-length (cm),\n"
+    "                     charge1, charge2, range (20, 50, 100 or 1000)\n"
+    "  --measure LIST     from speed1, speed2, direction1, direction2, px1, py1, px2,\n"
+    "                     py2, momentum, energy-kept, restitution, angle-between,\n"
+    "                     contact-time, compression, closest\n"
     "  --output FILE      where it goes (default: standard output)\n"
     "  --help             this text\n"
     "  --version          the program's version\n";
@@ -116,6 +131,12 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
         if (!r.value(&v) || v.isEmpty())
             return QStringLiteral("--compare needs a file name");
         line->compare << v;
+    } else if (a == QLatin1String("--vary")) {
+        if (!r.value(&line->vary) || line->vary.isEmpty())
+            return QStringLiteral("--vary needs NAME=FROM:TO:STEP");
+    } else if (a == QLatin1String("--measure")) {
+        if (!r.value(&line->measures) || line->measures.isEmpty())
+            return QStringLiteral("--measure needs one or more names");
     } else if (a == QLatin1String("--full-precision")) {
         line->fullPrecision = true;
     } else {
@@ -125,15 +146,22 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
 }
 
 // What does not go together, once everything is read.
-QString checkCombination(const CommandLine& line, bool dataOptions, bool anyExportOption)
+QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOptions, bool anyExportOption)
 {
-    const bool exporting = line.exportTrace || line.exportData;
-    if (line.exportTrace && line.exportData)
-        return QStringLiteral("--export-trace and --export-data cannot both be given");
+    const bool exporting = line.exportTrace || line.exportData || line.investigate;
+    if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) > 1)
+        return QStringLiteral("--export-trace, --export-data and --investigate cannot go together");
+    if (line.investigate && (line.vary.isEmpty() || line.measures.isEmpty()))
+        return QStringLiteral("--investigate needs --vary and --measure");
+    if (!line.investigate && (!line.vary.isEmpty() || !line.measures.isEmpty()))
+        return QStringLiteral("--vary and --measure belong to --investigate");
     if (!line.fileToOpen.isEmpty() && exporting)
         return QStringLiteral("unknown argument \"%1\" (an export takes --experiment FILE)").arg(line.fileToOpen);
     if (!exporting && anyExportOption)
         return QStringLiteral("--experiment, --catalogue, --ticks, --speed and --output belong to an export");
+    if (line.investigate && tableOptions)
+        return QStringLiteral("--frequency, --columns, --radians, --every-sample, --ledger and --compare belong to "
+                              "--export-data");
     if (line.exportTrace && dataOptions)
         return QStringLiteral("--frequency, --columns, --radians, --every-sample, --ledger, --compare, --format "
                               "and --full-precision belong to --export-data");
@@ -153,7 +181,7 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool anyExpo
 QString readCommandLine(int argc, char** argv, CommandLine* line)
 {
     Reader r{argc, argv};
-    bool dataOptions = false, anyExportOption = false;
+    bool dataOptions = false, tableOptions = false, anyExportOption = false;
     for (; r.i < argc; ++r.i) {
         const QString a = QString::fromLocal8Bit(argv[r.i]);
         bool known = false;
@@ -165,10 +193,14 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             line->exportTrace = true;
         } else if (a == QLatin1String("--export-data")) {
             line->exportData = true;
+        } else if (a == QLatin1String("--investigate")) {
+            line->investigate = true;
         } else if (const QString error = readExportOption(r, a, line, &known); !error.isEmpty()) {
             return error;
         } else if (known) {
-            anyExportOption = true;
+            anyExportOption = anyExportOption || !isOneOf(a, {"--vary", "--measure"});
+            tableOptions = tableOptions
+                || isOneOf(a, {"--frequency", "--columns", "--radians", "--every-sample", "--ledger", "--compare"});
             dataOptions = dataOptions
                 || isOneOf(a,
                            {"--frequency", "--columns", "--radians", "--every-sample", "--ledger", "--compare",
@@ -181,5 +213,5 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
     }
     if (line->help || line->version)
         return {};
-    return checkCombination(*line, dataOptions, anyExportOption);
+    return checkCombination(*line, dataOptions, tableOptions, anyExportOption);
 }

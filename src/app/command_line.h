@@ -6,7 +6,7 @@
 
 struct CommandLine {
     bool help = false, version = false;
-    bool exportTrace = false, exportData = false;
+    bool exportTrace = false, exportData = false, investigate = false;
     QString fileToOpen;   // an experiment file for the window
     QString experiment, output;
     int catalogue = 0;   // 1..17; 0 none
@@ -18,6 +18,8 @@ struct CommandLine {
     bool radians = false, everySample = false, ledger = false, fullPrecision = false;
     QString format = QStringLiteral("csv");
     QStringList compare;   // --compare: experiment files whose ledgers stand beside the first
+    // --investigate: the setting swept (NAME=FROM:TO:STEP) and what is measured (NAME,NAME...)
+    QString vary, measures;
 };
 
 // Fills `line`; returns an empty string, or the one line an error gets.

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/export_data.h"
+#include "app/export_investigation.h"
 #include "app/headless_job.h"
 #include "engine/numbers.h"
 
@@ -67,12 +68,14 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
         return 0;
     }
     // no window: the toolkit's own notes would only clutter the one line an error gets
-    if (line.exportTrace || line.exportData)
+    if (line.exportTrace || line.exportData || line.investigate)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (line.exportTrace)
         return exportTrace(line);
     if (line.exportData)
         return exportData(line);
+    if (line.investigate)
+        return exportInvestigation(line);
     *fileToOpen = line.fileToOpen;
     return -1;
 }

@@ -25,6 +25,17 @@ std::optional<exper::ExperimentRecord> readExperiment(const QString& path, QStri
 
 QString runJob(const CommandLine& line, HeadlessJob& job)
 {
+    if (QString error = setUpJob(line, job); !error.isEmpty())
+        return error;
+    sim::HeadlessRun run(*job.state, job.setup.model().mark(sim::ArrowsMark));   // the time line stays at 1
+    run.start();
+    run.runThrough(line.ticks);
+    job.timeLineEnd = run.lastShown();
+    return {};
+}
+
+QString setUpJob(const CommandLine& line, HeadlessJob& job)
+{
     sim::SimState& s = *job.state;
     if (!line.experiment.isEmpty()) {
         QString error;
@@ -38,10 +49,6 @@ QString runJob(const CommandLine& line, HeadlessJob& job)
         exper::applyRecord(job.setup.rules(), s, job.setup, *p.record, exper::RecordSource::Catalogue);
     }
     job.setup.rules().chooseComputerSpeed(line.intervalMs);
-    sim::HeadlessRun run(s, job.setup.model().mark(sim::ArrowsMark));   // the time line stays at 1
-    run.start();
-    run.runThrough(line.ticks);
-    job.timeLineEnd = run.lastShown();
     return {};
 }
 

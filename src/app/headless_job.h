@@ -20,6 +20,8 @@ struct HeadlessJob {
 // Sets the table up from the command line's experiment, at its computer
 // speed, and runs its ticks. Returns an empty string, or why it could not.
 QString runJob(const CommandLine& line, HeadlessJob& job);
+// The same set-up, not run.
+QString setUpJob(const CommandLine& line, HeadlessJob& job);
 
 // One line on standard error; the exit status of a failed export.
 int fail(const QString& what);

@@ -133,6 +133,36 @@ TEST_F(DataExportTest, FullPrecisionAndBadArguments)
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-data"));
 }
 
+TEST_F(DataExportTest, InvestigationsFromTheCommandLine)
+{
+    const Outcome sweep = slidora({"--investigate", "--catalogue", "4", "--vary", "mass1=1:3:0.5", "--measure",
+                                   "speed1,speed2,energy-kept", "--ticks", "400", "--format", "tsv"});
+    ASSERT_EQ(sweep.status, 0) << sweep.err.toStdString();
+    const QStringList rows = QString::fromLatin1(sweep.out).trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0], "red mass (kg)\tred speed after (cm/s)\tblack speed after (cm/s)\tkinetic energy kept (%)");
+    EXPECT_TRUE(rows[3].startsWith("2.00\t")) << rows[3].toStdString();
+    const QString out = path(QStringLiteral("sweep.csv"));
+    const QList<QStringList> refused = {
+        {"--investigate", "--vary", "mass9=1:2:0.5", "--measure", "speed1", "--output", out},
+        {"--investigate", "--vary", "mass1=1:2", "--measure", "speed1", "--output", out},
+        {"--investigate", "--vary", "mass1=1:x:0.5", "--measure", "speed1", "--output", out},
+        {"--investigate", "--vary", "mass1=1:2:0.5", "--measure", "speed", "--output", out},
+        {"--investigate", "--vary", "percent=0:100:10", "--measure", "speed1", "--output", out},
+        {"--investigate", "--vary", "mass1=0.1:30:0.1", "--measure", "speed1", "--output", out},
+        {"--investigate", "--vary", "mass1=1:2:0.5", "--output", out},
+        {"--investigate", "--vary", "mass1=1:2:0.5", "--measure", "speed1", "--ledger", "--output", out},
+        {"--export-data", "--vary", "mass1=1:2:0.5", "--output", out},
+    };
+    for (const QStringList& args : refused) {
+        const Outcome r = slidora(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+    EXPECT_TRUE(slidora({"--help"}).out.contains("angle-between"));
+}
+
 // --compare: the ledgers of several runs side by side, each the same numbers
 // as its own --ledger export.
 TEST_F(DataExportTest, LedgersOfSeveralRunsSideBySide)
