@@ -20,7 +20,7 @@ set(plain_files
   experiments/experiment_record experiments/text_encoding experiments/catalogue experiments/record_setup
   experiments/box_model
   datawin/run_data datawin/table_text datawin/graph_values datawin/arrow_geometry datawin/data_sheet datawin/ledger datawin/data_export datawin/data_view_model
-  datawin/ledger_compare datawin/prediction_sheet datawin/investigation datawin/fit)
+  datawin/ledger_compare datawin/prediction_sheet datawin/investigation datawin/fit datawin/textbook)
 set(plain_folders "engine")
 
 set(errors "")

@@ -6,6 +6,7 @@
 
 #include "datawin/investigation.h"
 #include "datawin/ledger.h"
+#include "datawin/textbook.h"
 #include "head_on_run.h"
 
 using dw::Measure;
@@ -85,12 +86,41 @@ TEST(InvestigationTest, HeadOnCollisionsFollowTheTextbookAtEveryPoint)
             const double black = elastic ? 2 * m1 / (m1 + m2) * v : m1 * v / (m1 + m2);
             EXPECT_NEAR(inv.values[i][0], red, 0.005) << m1;
             EXPECT_NEAR(inv.values[i][1], black, 0.005) << m1;
+            // and the line drawn over them is the same formula
+            double line[2] = {};
+            ASSERT_TRUE(dw::textbookValue(dw::headOnOf(baseOf(run)), Vary::RedMass, Measure::RedSpeed, m1, &line[0]));
+            ASSERT_TRUE(dw::textbookValue(dw::headOnOf(baseOf(run)), Vary::RedMass, Measure::BlackSpeed, m1, &line[1]));
+            EXPECT_NEAR(line[0], red, 1e-12);
+            EXPECT_NEAR(line[1], black, 1e-12);
         }
         const dw::Sheet sheet =
             dw::investigationSheet(inv, Vary::RedMass, {Measure::RedSpeed, Measure::BlackSpeed}, run.setup.model());
         EXPECT_EQ(dw::writeSheet(sheet, dw::SheetFormat::Csv, false).substr(0, 67),
                   "red mass (kg),red speed after (cm/s),black speed after (cm/s)\n0.50,");
     }
+}
+
+// Partly elastic head-on: the energy kept at percent e is
+// 1 - (1 - e^2) m1 m2 / (m1 + m2) u^2 / (m1 u^2), against the points.
+TEST(InvestigationTest, EnergyKeptAgainstThePercent)
+{
+    HeadOn run(sim::Interaction::SemiElastic);
+    std::string error;
+    const std::vector<double> percents = dw::sweepValues({Vary::Percent, 0.0, 100.0, 25.0}, baseOf(run), &error);
+    ASSERT_EQ(percents.size(), 5u) << error;
+    const dw::Investigation inv = dw::investigate(baseOf(run), Vary::Percent, percents, {Measure::EnergyKept}, 400, 2);
+    const dw::HeadOnSetUp h = dw::headOnOf(baseOf(run));
+    ASSERT_TRUE(h.headOn);
+    for (size_t i = 0; i < percents.size(); ++i) {
+        const double e = percents[i] / 100.0;
+        double line = 0.0;
+        ASSERT_TRUE(dw::textbookValue(h, Vary::Percent, Measure::EnergyKept, percents[i], &line));
+        EXPECT_NEAR(line, 100.0 * (1.0 - (1.0 - e * e) * 0.5), 1e-9);   // equal masses, black at rest
+        EXPECT_NEAR(inv.values[i][0], line, 0.05) << percents[i];
+    }
+    double none = 0.0;
+    EXPECT_FALSE(dw::textbookValue(h, Vary::RedMass, Measure::EnergyKept, 1.0, &none));
+    EXPECT_FALSE(dw::textbookValue(h, Vary::Offset, Measure::RedSpeed, 1.0, &none));
 }
 
 TEST(InvestigationTest, ACancelledInvestigationStopsBetweenPoints)
