@@ -937,6 +937,10 @@ Lizenz: %2</translation>
         <source>spring</source>
         <translation>Feder</translation>
     </message>
+    <message>
+        <source>&amp;Investigate</source>
+        <translation>&amp;Untersuchen</translation>
+    </message>
 </context>
 <context>
     <name>ExactDialog</name>
@@ -1330,6 +1334,229 @@ Lizenz: %2</translation>
     <message>
         <source>Slidora Guide</source>
         <translation>Slidora-Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>InvestigatePage</name>
+    <message>
+        <source>Red mass (kg)</source>
+        <translation>Masse rot (kg)</translation>
+    </message>
+    <message>
+        <source>Black mass (kg)</source>
+        <translation>Masse schwarz (kg)</translation>
+    </message>
+    <message>
+        <source>Red speed</source>
+        <translation>Geschwindigkeit rot</translation>
+    </message>
+    <message>
+        <source>Black speed</source>
+        <translation>Geschwindigkeit schwarz</translation>
+    </message>
+    <message>
+        <source>Red direction (°)</source>
+        <translation>Richtung rot (°)</translation>
+    </message>
+    <message>
+        <source>Black direction (°)</source>
+        <translation>Richtung schwarz (°)</translation>
+    </message>
+    <message>
+        <source>Impact offset (cm)</source>
+        <translation>Stoßversatz (cm)</translation>
+    </message>
+    <message>
+        <source>Percent (%)</source>
+        <translation>Prozent (%)</translation>
+    </message>
+    <message>
+        <source>Table angle or push</source>
+        <translation>Neigung oder Schub</translation>
+    </message>
+    <message>
+        <source>Spring k (N/m)</source>
+        <translation>Federkonstante k (N/m)</translation>
+    </message>
+    <message>
+        <source>Spring length (cm)</source>
+        <translation>Federlänge (cm)</translation>
+    </message>
+    <message>
+        <source>Red charge</source>
+        <translation>Ladung rot</translation>
+    </message>
+    <message>
+        <source>Black charge</source>
+        <translation>Ladung schwarz</translation>
+    </message>
+    <message>
+        <source>Electrostatic range</source>
+        <translation>Reichweite der Elektrostatik</translation>
+    </message>
+    <message>
+        <source>Red speed after</source>
+        <translation>Geschwindigkeit rot nachher</translation>
+    </message>
+    <message>
+        <source>Black speed after</source>
+        <translation>Geschwindigkeit schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Red direction after</source>
+        <translation>Richtung rot nachher</translation>
+    </message>
+    <message>
+        <source>Black direction after</source>
+        <translation>Richtung schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Red momentum x after</source>
+        <translation>Impuls x rot nachher</translation>
+    </message>
+    <message>
+        <source>Red momentum y after</source>
+        <translation>Impuls y rot nachher</translation>
+    </message>
+    <message>
+        <source>Black momentum x after</source>
+        <translation>Impuls x schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Black momentum y after</source>
+        <translation>Impuls y schwarz nachher</translation>
+    </message>
+    <message>
+        <source>Total momentum after</source>
+        <translation>Gesamtimpuls nachher</translation>
+    </message>
+    <message>
+        <source>Kinetic energy kept (%)</source>
+        <translation>Erhaltene Bewegungsenergie (%)</translation>
+    </message>
+    <message>
+        <source>Coefficient of restitution</source>
+        <translation>Stoßzahl</translation>
+    </message>
+    <message>
+        <source>Angle between the directions after</source>
+        <translation>Winkel zwischen den Richtungen nachher</translation>
+    </message>
+    <message>
+        <source>Time of contact (s)</source>
+        <translation>Zeitpunkt der Berührung (s)</translation>
+    </message>
+    <message>
+        <source>Largest spring compression (cm)</source>
+        <translation>Größte Federstauchung (cm)</translation>
+    </message>
+    <message>
+        <source>Closest approach (cm)</source>
+        <translation>Kleinster Abstand (cm)</translation>
+    </message>
+    <message>
+        <source>Investigation graph</source>
+        <translation>Graph der Untersuchung</translation>
+    </message>
+    <message>
+        <source>Investigation points</source>
+        <translation>Punkte der Untersuchung</translation>
+    </message>
+    <message>
+        <source>&amp;Vary:</source>
+        <translation>&amp;Einstellung:</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>St&amp;ep</source>
+        <translation>Sch&amp;ritt</translation>
+    </message>
+    <message>
+        <source>Measures</source>
+        <translation>Messgrößen</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Points run</source>
+        <translation>Gerechnete Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Export format</source>
+        <translation>Exportformat</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xport...</translation>
+    </message>
+    <message>
+        <source>From, to and step are numbers.</source>
+        <translation>Von, bis und Schritt sind Zahlen.</translation>
+    </message>
+    <message>
+        <source>Choose at least one measure.</source>
+        <translation>Wähle mindestens eine Messgröße.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the page is as it was.</source>
+        <translation>Abgebrochen: Die Seite ist wie vorher.</translation>
+    </message>
+    <message>
+        <source>TAB separated (*.tsv *.txt)</source>
+        <translation>Tabulatorgetrennt (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>Comma separated (*.csv)</source>
+        <translation>Kommagetrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om</source>
+        <translation>v&amp;on</translation>
+    </message>
+    <message>
+        <source>Mea&amp;sure:</source>
+        <translation>&amp;Messen:</translation>
+    </message>
+    <message>
+        <source>Textbook &amp;line</source>
+        <translation>&amp;Lehrbuchkurve</translation>
+    </message>
+    <message>
+        <source>This setting is not used in this set-up.</source>
+        <translation>Diese Einstellung kommt in diesem Aufbau nicht vor.</translation>
+    </message>
+    <message>
+        <source>From must not be above to, and the step must be above 0.</source>
+        <translation>Von darf nicht über bis liegen, und der Schritt muss über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>At most %1 points.</source>
+        <translation>Höchstens %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1 is out of this setting&apos;s range here.</source>
+        <translation>%1 liegt hier außerhalb des Bereichs dieser Einstellung.</translation>
+    </message>
+    <message>
+        <source>Points to run: %1</source>
+        <translation>Zu rechnende Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Points run: %1</source>
+        <translation>Gerechnete Punkte: %1</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,12 @@ int exportInvestigation(const CommandLine& line)
     if (const QString e = setUpJob(line, job); !e.isEmpty())
         return fail(e);
     const dw::BaseSetUp base{job.setup.model(), job.state.get()};
-    std::string why;
-    const std::vector<double> values = dw::sweepValues(sweep, base, &why);
+    dw::SweepError why = dw::SweepError::None;
+    double refused = 0.0;
+    const std::vector<double> values = dw::sweepValues(sweep, base, &why, &refused);
     if (values.empty())
-        return fail(QStringLiteral("--vary: %1").arg(QString::fromStdString(why)));
+        return fail(
+            QStringLiteral("--vary: %1").arg(QString::fromStdString(dw::sweepErrorText(why, sweep.vary, refused))));
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const dw::Investigation inv = dw::investigate(base, sweep.vary, values, measures, line.ticks, cores);
     dw::SheetFormat format = dw::SheetFormat::Csv;

@@ -11,6 +11,7 @@
 
 #include "datawin/arrow_geometry.h"
 #include "datawin/data_export.h"
+#include "datawin/investigation.h"
 #include "datawin/table_text.h"
 
 namespace dw {
@@ -35,6 +36,16 @@ struct MomentumChoice {
     std::array<IPoint, 7> places{{{184, 256}, {272, 256}, {360, 256}, {432, 256}, {296, 144}, {326, 144}, {266, 144}}};
 };
 
+// The Investigate page's choices: the setting, its range as typed, what is
+// measured, the textbook's line, and the export's format.
+struct InvestigateChoice {
+    int vary = 0;   // a Vary
+    std::string from = "1", to = "5", step = "0.5";
+    std::array<bool, kMeasureCount> measures{true, true};   // the speeds after
+    bool textbook = true;
+    int format = 0;   // csv, csv-semicolon, tsv
+};
+
 struct DataViewModel {
     int page = 2;   // the momentum page is in front the first time
     std::array<bool, ColumnCount> columns = TableChoice().columns;
@@ -44,6 +55,7 @@ struct DataViewModel {
     GraphChoice graph;
     MomentumChoice momentum;
     DataExport exportChoice;
+    InvestigateChoice investigate;
 };
 
 }   // namespace dw

@@ -20,6 +20,7 @@
 
 #include "datawin/export_dialog.h"
 #include "datawin/graph_page.h"
+#include "datawin/investigate_page.h"
 #include "datawin/ledger.h"
 #include "datawin/ledger_page.h"
 #include "datawin/momentum_page.h"
@@ -58,10 +59,13 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     momentum_ = new MomentumPage(platform_, view_.momentum);
     momentum_->setPrediction(&w_.prediction(), [this] { w_.showPredictionChange(); });
     ledger_ = new LedgerPage(platform_);
+    investigate_ = new InvestigatePage(platform_, view_.investigate);
+    investigate_->setSource(&w_.model(), &w_.state());
     tabs_->addTab(table_, tr("&Data"));
     tabs_->addTab(graph_, tr("&Graph"));
     tabs_->addTab(momentum_, tr("&Momentum Analysis"));
     tabs_->addTab(ledger_, tr("&Before and After"));
+    tabs_->addTab(investigate_, tr("&Investigate"));
     tabs_->setCurrentIndex(2);   // in front the first time
 
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
@@ -368,6 +372,7 @@ void DataWindow::showViewModel(const dw::DataViewModel& v)
     table_->showView();
     graph_->showChoice();
     momentum_->showPlaces();
+    investigate_->showChoice();
     const QSignalBlocker quietPage(tabs_);
     tabs_->setCurrentIndex(v.page);
 }

@@ -18,6 +18,7 @@ class PlatformServices;
 class TablePage;
 class MomentumPage;
 class LedgerPage;
+class InvestigatePage;
 
 // "Collision Data": the run as a table, as graphs and as momentum arrows.
 // It reads the table window's state and changes none of it.
@@ -43,6 +44,7 @@ public:
     GraphPage& graphPage() { return *graph_; }
     MomentumPage& momentumPage() { return *momentum_; }
     LedgerPage& ledgerPage() { return *ledger_; }
+    InvestigatePage& investigatePage() { return *investigate_; }
     QTabWidget* tabs() const { return tabs_; }
     QAction* copyGraph = nullptr;
     QAction* printGraph = nullptr;
@@ -81,6 +83,7 @@ private:
     GraphPage* graph_ = nullptr;
     MomentumPage* momentum_ = nullptr;
     LedgerPage* ledger_ = nullptr;
+    InvestigatePage* investigate_ = nullptr;
     dw::DataViewModel view_;   // the window's own choices; the export's is offered again
     bool open_ = false;
 };

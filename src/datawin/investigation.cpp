@@ -184,20 +184,33 @@ std::string measureHeader(Measure m, const char* unit)
     }
 }
 
-std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, std::string* error)
+std::string sweepErrorText(SweepError e, Vary v, double refused)
+{
+    switch (e) {
+    case SweepError::NotUsed: return std::string(varyName(v)) + " is not used in this set-up";
+    case SweepError::BadRange: return "a sweep needs FROM <= TO and a STEP above 0";
+    case SweepError::TooMany: return "at most " + std::to_string(kMostPoints) + " points";
+    case SweepError::OutOfRange:
+        return std::string(varyName(v)) + " = " + num::F(refused, 1, 2) + " is out of its range here";
+    default: return {};
+    }
+}
+
+std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, SweepError* error, double* refused)
 {
     std::vector<double> out;
+    *error = SweepError::None;
     if (!usedHere(sw.vary, base.model)) {
-        *error = std::string(varyName(sw.vary)) + " is not used in this set-up";
+        *error = SweepError::NotUsed;
         return out;
     }
     if (!(sw.step > 0.0) || !std::isfinite(sw.from) || !std::isfinite(sw.to) || sw.to < sw.from) {
-        *error = "a sweep needs FROM <= TO and a STEP above 0";
+        *error = SweepError::BadRange;
         return out;
     }
     const double count = std::floor((sw.to - sw.from) / sw.step + 1e-9) + 1.0;
     if (count > kMostPoints) {
-        *error = "at most " + std::to_string(kMostPoints) + " points";
+        *error = SweepError::TooMany;
         return out;
     }
     PointTable t(base);
@@ -205,7 +218,9 @@ std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, std::str
         const double raw = sw.from + k * sw.step;
         sim::ExactPlan plan;
         if (!planFor(t, sw.vary, raw, &plan)) {
-            *error = std::string(varyName(sw.vary)) + " = " + num::F(raw, 1, 2) + " is out of its range here";
+            *error = SweepError::OutOfRange;
+            if (refused)
+                *refused = raw;
             out.clear();
             return out;
         }

@@ -73,11 +73,20 @@ struct BaseSetUp {
     const sim::SimState* state = nullptr;
 };
 
+enum class SweepError {
+    None,
+    NotUsed,   // the setting is not used in this set-up
+    BadRange,   // not FROM <= TO with a STEP above 0
+    TooMany,   // more than kMostPoints
+    OutOfRange,   // a value its control cannot take here
+};
+
 // The sweep's values, each as its control takes it (the nearest step, the
-// nearest aim a handle gives), repeats dropped. Empty, with `error`, when the
-// setting is not used in this set-up, a value is out of its range, the step
-// is not positive or there would be more than kMostPoints.
-std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, std::string* error);
+// nearest aim a handle gives), repeats dropped. Empty, with `error` (and the
+// value refused), when it cannot be swept.
+std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, SweepError* error, double* refused = nullptr);
+// The error in a line of English, for the command line.
+std::string sweepErrorText(SweepError e, Vary v, double refused);
 
 // One point: the value applied as Set Up Exactly applies it, `ticks` ticks
 // run, the measures read at the end (NaN where there is none).

@@ -37,12 +37,12 @@ TEST(InvestigationTest, SweepsTakeTheControlsStepsOrAreRefused)
         {{Vary::Percent, 10.0, 50.0, 10.0}, {}},   // not used by an elastic collision
     };
     for (const auto& c : cases) {
-        std::string error;
+        dw::SweepError error;
         const std::vector<double> v = dw::sweepValues(c.sweep, baseOf(run), &error);
-        ASSERT_EQ(v.size(), c.values.size()) << dw::varyName(c.sweep.vary) << " " << c.sweep.step << " " << error;
+        ASSERT_EQ(v.size(), c.values.size()) << dw::varyName(c.sweep.vary) << " " << c.sweep.step;
         for (size_t i = 0; i < v.size(); ++i)
             EXPECT_NEAR(v[i], c.values[i], 0.011) << dw::varyName(c.sweep.vary);
-        EXPECT_EQ(error.empty(), !c.values.empty()) << error;
+        EXPECT_EQ(error == dw::SweepError::None, !c.values.empty());
     }
 }
 
@@ -74,9 +74,9 @@ TEST(InvestigationTest, HeadOnCollisionsFollowTheTextbookAtEveryPoint)
 {
     for (sim::Interaction mode : {sim::Interaction::Elastic, sim::Interaction::Inelastic}) {
         HeadOn run(mode);
-        std::string error;
+        dw::SweepError error;
         const std::vector<double> masses = dw::sweepValues({Vary::RedMass, 0.5, 6.0, 0.5}, baseOf(run), &error);
-        ASSERT_EQ(masses.size(), 12u) << error;
+        ASSERT_EQ(masses.size(), 12u);
         const dw::Investigation inv =
             dw::investigate(baseOf(run), Vary::RedMass, masses, {Measure::RedSpeed, Measure::BlackSpeed}, 400, 2);
         for (size_t i = 0; i < masses.size(); ++i) {
@@ -105,9 +105,9 @@ TEST(InvestigationTest, HeadOnCollisionsFollowTheTextbookAtEveryPoint)
 TEST(InvestigationTest, EnergyKeptAgainstThePercent)
 {
     HeadOn run(sim::Interaction::SemiElastic);
-    std::string error;
+    dw::SweepError error;
     const std::vector<double> percents = dw::sweepValues({Vary::Percent, 0.0, 100.0, 25.0}, baseOf(run), &error);
-    ASSERT_EQ(percents.size(), 5u) << error;
+    ASSERT_EQ(percents.size(), 5u);
     const dw::Investigation inv = dw::investigate(baseOf(run), Vary::Percent, percents, {Measure::EnergyKept}, 400, 2);
     const dw::HeadOnSetUp h = dw::headOnOf(baseOf(run));
     ASSERT_TRUE(h.headOn);
