@@ -1,0 +1,71 @@
+// The Investigate page's wiring: Run fills the table and the graph from the
+// table window's set-up, Copy takes the sheet, Cancel leaves the page as it was.
+#include "table_fixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include "datawin/data_window.h"
+#include "datawin/investigate_page.h"
+
+class InvestigatePageTest : public TableTest {
+protected:
+    void SetUp() override
+    {
+        TableTest::SetUp();
+        data = std::make_unique<DataWindow>(*window, platform);
+    }
+    InvestigatePage& page() { return data->investigatePage(); }
+    void typeSweep(const char* from, const char* to, const char* step)
+    {
+        page().fromle->setText(QString::fromLatin1(from));
+        page().tole->setText(QString::fromLatin1(to));
+        page().steple->setText(QString::fromLatin1(step));
+    }
+    void waitForTheRun()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (page().running() && clock.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    std::unique_ptr<DataWindow> data;
+};
+
+TEST_F(InvestigatePageTest, RunFillsTheTableAndTheGraphAndCopyTakesThem)
+{
+    typeSweep("1", "3", "0.5");
+    const QImage empty = page().canvas().image().copy();
+    page().runbt->click();
+    EXPECT_FALSE(page().runbt->isEnabled());
+    waitForTheRun();
+    ASSERT_EQ(page().results->rowCount(), 5);
+    EXPECT_EQ(page().results->item(0, 0)->text(), "1.00");
+    EXPECT_EQ(page().results->columnCount(), 3);   // the setting and the two speeds after
+    EXPECT_NE(page().canvas().image(), empty);
+    EXPECT_TRUE(page().runbt->isEnabled());
+    page().copybt->click();
+    EXPECT_EQ(platform.copiedTexts.last(), page().resultText());
+    EXPECT_TRUE(platform.copiedTexts.last().startsWith("red mass (kg)\tred speed after"));
+    EXPECT_EQ(data->viewModel().investigate.from, "1");   // the choices are the window's model
+
+    // a bad range says why and runs nothing
+    typeSweep("3", "1", "0.5");
+    page().runbt->click();
+    EXPECT_FALSE(page().running());
+    EXPECT_FALSE(page().note->text().isEmpty());
+
+    // Cancel: the page keeps the points it had
+    typeSweep("1", "20", "0.1");
+    page().runbt->click();
+    ASSERT_TRUE(page().running());
+    page().cancelbt->click();
+    waitForTheRun();
+    EXPECT_EQ(page().note->text(), "Cancelled: the page is as it was.");
+    EXPECT_EQ(page().results->rowCount(), 5);
+    EXPECT_EQ(page().result().x.size(), 5u);
+}
