@@ -103,7 +103,7 @@ void InvestigatePage::drawPlot()
     for (int t = 0; t <= 4; ++t) {
         const double x = x0 + (x1 - x0) * t / 4.0, y = y0 + (y1 - y0) * t / 4.0;
         cv.line(px(x), kBottom, px(x), kBottom + 4);
-        cv.textOut(px(x) - 12, kBottom + 6, number(x));
+        cv.textOut(std::min(px(x) - 12, cv.width() - 40), kBottom + 6, number(x));
         cv.line(kX0 - 4, py(y), kX0, py(y));
         cv.textOut(2, py(y) - 7, number(y));
     }
@@ -114,7 +114,9 @@ void InvestigatePage::drawPlot()
         for (size_t i = 0; i < result_.x.size(); ++i)
             if (std::isfinite(result_.values[i][m]))
                 mark(cv, static_cast<int>(m), px(result_.x[i]), py(result_.values[i][m]));
-        cv.textOut(kX0 + 10, kTop + 2 + 14 * static_cast<int>(m), results->horizontalHeaderItem(int(m) + 1)->text());
+        const int ly = kTop + 2 + 14 * static_cast<int>(m);   // the legend: its mark, its name
+        mark(cv, static_cast<int>(m), kX0 + 14, ly + 7);
+        cv.textOut(kX0 + 24, ly, results->horizontalHeaderItem(int(m) + 1)->text());
         double y = 0.0;
         if (!choice_.textbook || !dw::textbookValue(headOn, shownVary_, shownMeasures_[m], x0, &y))
             continue;
