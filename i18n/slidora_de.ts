@@ -1328,6 +1328,62 @@ Lizenz: %2</translation>
         <source>Time :%1</source>
         <translation>Zeit :%1</translation>
     </message>
+    <message>
+        <source>Fi&amp;t:</source>
+        <translation>&amp;Kurve:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Line: y = a t + b</source>
+        <translation>Gerade: y = a t + b</translation>
+    </message>
+    <message>
+        <source>Parabola: y = a t² + b t + c</source>
+        <translation>Parabel: y = a t² + b t + c</translation>
+    </message>
+    <message>
+        <source>Black puck</source>
+        <translation>Schwarzer Puck</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Series fitted</source>
+        <translation>Angepasste Reihe</translation>
+    </message>
+    <message>
+        <source>Fit from (s)</source>
+        <translation>Ausgleich von (s)</translation>
+    </message>
+    <message>
+        <source>Fit to (s)</source>
+        <translation>Ausgleich bis (s)</translation>
+    </message>
+    <message>
+        <source>Copy Fit</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Too few points in the stretch for this fit.</source>
+        <translation>Zu wenige Punkte im Bereich für diese Kurve.</translation>
+    </message>
+    <message>
+        <source>a = %1 %2, b = %3 %4</source>
+        <translation>a = %1 %2, b = %3 %4</translation>
+    </message>
+    <message>
+        <source>a = %1 %2, b = %3 %4, c = %5 %6</source>
+        <translation>a = %1 %2, b = %3 %4, c = %5 %6</translation>
+    </message>
+    <message>
+        <source>error of a %1, RMS %2, r² %3</source>
+        <translation>Fehler von a %1, RMS %2, r² %3</translation>
+    </message>
 </context>
 <context>
     <name>GuideWindow</name>

@@ -23,6 +23,11 @@ struct GraphChoice {
     int frequency = 0;
     bool springEnergy = false;
     int time = 1;   // "Draw to", in ticks
+    // a fit over a stretch of the graph: 0 none, 1 a line, 2 a parabola;
+    // of the red puck, the black puck or the total; from and to in seconds
+    int fitModel = 0;
+    int fitSeries = 0;
+    double fitFrom = 0.0, fitTo = 0.0;
 };
 
 struct MomentumChoice {

@@ -56,6 +56,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     tabs_->setGeometry(0, 26, 808, 534);
     table_ = new TablePage(platform_, view_);
     graph_ = new GraphPage(platform_, view_.graph);
+    graph_->setUnit(unit());
     momentum_ = new MomentumPage(platform_, view_.momentum);
     momentum_->setPrediction(&w_.prediction(), [this] { w_.showPredictionChange(); });
     ledger_ = new LedgerPage(platform_);
@@ -196,6 +197,7 @@ void DataWindow::activate()
     view_.momentum.scale = 10;
     table_->setRun(run);
     graph_->setRun(run);
+    graph_->setUnit(unit());
     graph_->setKept(keptSeries());
     momentum_->setRun(run, N);
     // what the modes show: one block in 1-D has no components and no black row

@@ -68,6 +68,7 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
     spcb = new QCheckBox(tr("Plot Spring Energy"), this);
     spcb->setGeometry(615, 312, 180, 20);
     spcb->hide();
+    buildFit();
 
     showChoice();
     // every change, by the user or by code, is the model's; then the drawing follows
@@ -97,6 +98,7 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
         drawGraph();
     });
     connect(graphim, &PictureWidget::mouseDown, this, [this](int x, int y) { readValue(x, y); });
+    connectFit();
     graphim->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(graphim, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup->popup(graphim->mapToGlobal(p)); });
@@ -111,6 +113,7 @@ void GraphPage::showChoice()
     drawcb->setCurrentIndex(choice_.series);
     gfcb->setCurrentIndex(choice_.frequency);
     spcb->setChecked(choice_.springEnergy);
+    showFit();
 }
 
 dw::Quantity GraphPage::quantity() const
@@ -240,6 +243,7 @@ void GraphPage::drawGraph()
             }
         }
     }
+    drawFit(last);
     graphim->update();
 }
 

@@ -3,6 +3,7 @@
 
 #include "datawin/data_view_model.h"
 
+#include "datawin/fit.h"
 #include "datawin/graph_values.h"
 
 #include "ui/canvas.h"
@@ -10,6 +11,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QPushButton;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -62,6 +65,15 @@ public:
     QLabel* xlb = nullptr;
     QCheckBox* spcb = nullptr;
     QMenu* popup = nullptr;
+    // the fit: its kind, its series, its stretch, what it found
+    QComboBox* fitcb = nullptr;
+    QComboBox* fitSeriescb = nullptr;
+    QDoubleSpinBox* fitFrom = nullptr;
+    QDoubleSpinBox* fitTo = nullptr;
+    QLabel* fitlb = nullptr;
+    QPushButton* fitCopybt = nullptr;
+    // The table window's length unit, for the fit's units.
+    void setUnit(const char* unit) { unit_ = unit; }
 
 signals:
     void copyRequested();
@@ -70,6 +82,15 @@ signals:
 private:
     static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
     void drawKept(dw::Quantity q, dw::Series s, int last);
+    void buildFit();
+    void connectFit();
+    void showFit();
+    // the fit over the graph just drawn, and its numbers
+    void drawFit(int last);
+    QString fitText(const dw::Fit& f) const;
+    double timeAt(int x) const;
+    bool dragging_ = false;
+    const char* unit_ = "cm";
 
     PlatformServices& platform_;
     dw::GraphChoice& choice_;

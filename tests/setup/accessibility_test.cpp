@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +28,7 @@ bool internalPart(QWidget* w)
     // parts Qt builds inside its own controls (scroll-area bars, tab scrollers)
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
         if (qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QTabBar*>(p) || qobject_cast<QMenuBar*>(p)
-            || qobject_cast<QComboBox*>(p))
+            || qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p))
             return true;
     return false;
 }
