@@ -1614,6 +1614,54 @@ Lizenz: %2</translation>
         <source>Points run: %1</source>
         <translation>Gerechnete Punkte: %1</translation>
     </message>
+    <message>
+        <source>No fit</source>
+        <translation>Keine Kurve</translation>
+    </message>
+    <message>
+        <source>y = a x + b</source>
+        <translation>y = a x + b</translation>
+    </message>
+    <message>
+        <source>y = a x² + b x + c</source>
+        <translation>y = a x² + b x + c</translation>
+    </message>
+    <message>
+        <source>y = a x</source>
+        <translation>y = a x</translation>
+    </message>
+    <message>
+        <source>y = a / x</source>
+        <translation>y = a / x</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ausgleichskurve</translation>
+    </message>
+    <message>
+        <source>Measure fitted</source>
+        <translation>Angepasste Messgröße</translation>
+    </message>
+    <message>
+        <source>Fit from</source>
+        <translation>Ausgleich von</translation>
+    </message>
+    <message>
+        <source>Fit to</source>
+        <translation>Ausgleich bis</translation>
+    </message>
+    <message>
+        <source>Copy Fit</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Too few points in the stretch for this fit.</source>
+        <translation>Zu wenige Punkte im Bereich für diese Kurve.</translation>
+    </message>
+    <message>
+        <source>error of a %1, RMS %2, r² %3</source>
+        <translation>Fehler von a %1, RMS %2, r² %3</translation>
+    </message>
 </context>
 <context>
     <name>KeptTrace</name>

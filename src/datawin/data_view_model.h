@@ -49,6 +49,11 @@ struct InvestigateChoice {
     std::array<bool, kMeasureCount> measures{true, true};   // the speeds after
     bool textbook = true;
     int format = 0;   // csv, csv-semicolon, tsv
+    // a fit: 0 none, then a FitModel + 1; of the measure shown at `fitMeasure`
+    // (its place in the chosen list); from and to in the setting's units
+    int fitModel = 0;
+    int fitMeasure = 0;
+    double fitFrom = 0.0, fitTo = 0.0;
 };
 
 struct DataViewModel {

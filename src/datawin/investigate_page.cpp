@@ -78,10 +78,11 @@ void InvestigatePage::build()
     plot->setGeometry(4, 4, 520, 290);
     plot->setAccessibleName(tr("Investigation graph"));
     results = new QTableWidget(this);
-    results->setGeometry(4, 300, 520, 196);
+    results->setGeometry(4, 360, 520, 136);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setAccessibleName(tr("Investigation points"));
     buildControls(532);
+    buildFit();
     poll_ = new QTimer(this);
     poll_->setInterval(30);
 }
@@ -152,6 +153,7 @@ void InvestigatePage::showChoice()
     textbookcb->setChecked(choice_.textbook);
     formatcb->setCurrentIndex(std::clamp(choice_.format, 0, 2));
     cancelbt->setEnabled(running());
+    showFitChoice();
 }
 
 void InvestigatePage::connectAll()
@@ -176,6 +178,7 @@ void InvestigatePage::connectAll()
     connect(poll_, &QTimer::timeout, this, &InvestigatePage::poll);
     connect(copybt, &QPushButton::clicked, this, [this] { platform_.copyText(resultText()); });
     connect(exportbt, &QPushButton::clicked, this, &InvestigatePage::exportToFile);
+    connectFit();
 }
 
 std::vector<dw::Measure> InvestigatePage::chosenMeasures() const

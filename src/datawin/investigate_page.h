@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -57,6 +59,12 @@ public:
     QComboBox* formatcb = nullptr;
     QPushButton* exportbt = nullptr;
     PictureWidget* plot = nullptr;
+    QComboBox* fitcb = nullptr;
+    QComboBox* fitMeasurecb = nullptr;
+    QDoubleSpinBox* fitFrom = nullptr;
+    QDoubleSpinBox* fitTo = nullptr;
+    QLabel* fitlb = nullptr;
+    QPushButton* fitCopybt = nullptr;
     QTableWidget* results = nullptr;
     Canvas& canvas() { return canvas_; }
 
@@ -72,6 +80,11 @@ private:
     void showResults();
     void drawPlot();
     void exportToFile();
+    void buildFit();
+    void connectFit();
+    void showFitChoice();
+    // the fit over the points just drawn: the curve, and its numbers
+    void drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py);
     std::vector<dw::Measure> chosenMeasures() const;
     QString whyNot(dw::SweepError e, double refused) const;
 

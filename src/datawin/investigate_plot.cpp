@@ -65,6 +65,7 @@ void InvestigatePage::showResults()
             results->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     results->resizeColumnsToContents();
+    showFitChoice();
     drawPlot();
 }
 
@@ -132,6 +133,7 @@ void InvestigatePage::drawPlot()
         }
     }
     cv.setBrushStyle(Canvas::BrushStyle::Solid);
+    drawFit(px, py);
     plot->update();
 }
 

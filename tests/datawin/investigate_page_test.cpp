@@ -3,6 +3,7 @@
 #include "table_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,19 +40,29 @@ protected:
 TEST_F(InvestigatePageTest, RunFillsTheTableAndTheGraphAndCopyTakesThem)
 {
     typeSweep("1", "3", "0.5");
+    page().measurelist->item(static_cast<int>(dw::Measure::TotalMomentum))->setCheckState(Qt::Checked);
     const QImage empty = page().canvas().image().copy();
     page().runbt->click();
     EXPECT_FALSE(page().runbt->isEnabled());
     waitForTheRun();
     ASSERT_EQ(page().results->rowCount(), 5);
     EXPECT_EQ(page().results->item(0, 0)->text(), "1.00");
-    EXPECT_EQ(page().results->columnCount(), 3);   // the setting and the two speeds after
+    EXPECT_EQ(page().results->columnCount(), 4);   // the setting, the two speeds and the momentum after
     EXPECT_NE(page().canvas().image(), empty);
     EXPECT_TRUE(page().runbt->isEnabled());
     page().copybt->click();
     EXPECT_EQ(platform.copiedTexts.last(), page().resultText());
     EXPECT_TRUE(platform.copiedTexts.last().startsWith("red mass (kg)\tred speed after"));
     EXPECT_EQ(data->viewModel().investigate.from, "1");   // the choices are the window's model
+
+    // a line through the total momentum after: m1 times 5 cm/s
+    const QImage points = page().canvas().image().copy();
+    page().fitMeasurecb->setCurrentIndex(2);
+    page().fitcb->setCurrentIndex(1);
+    EXPECT_TRUE(page().fitlb->text().startsWith("a = 5.000, b = ")) << page().fitlb->text().toStdString();
+    EXPECT_NE(page().canvas().image(), points);
+    page().fitcb->setCurrentIndex(0);
+    EXPECT_EQ(page().canvas().image(), points);
 
     // a bad range says why and runs nothing
     typeSweep("3", "1", "0.5");

@@ -1,0 +1,137 @@
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "datawin/fit.h"
+#include "datawin/investigate_page.h"
+#include "engine/numbers.h"
+#include "ui/platform.h"
+
+// A fit over the investigation's points: a line, a parabola, a proportion
+// or an inverse through one measure over a stretch of the setting, drawn
+// over the points with its numbers. Off until a kind is chosen.
+
+namespace {
+QString number(double v)
+{
+    const double a = std::fabs(v);
+    return QString::fromStdString(num::F(v, 1, a >= 100 ? 2 : a >= 1 ? 3 : 4));
+}
+}   // namespace
+
+void InvestigatePage::buildFit()
+{
+    fitcb = new QComboBox(this);
+    fitcb->setGeometry(4, 298, 150, 24);
+    fitcb->addItems({tr("No fit"), tr("y = a x + b"), tr("y = a x² + b x + c"), tr("y = a x"), tr("y = a / x")});
+    fitcb->setAccessibleName(tr("Fit"));
+    fitMeasurecb = new QComboBox(this);
+    fitMeasurecb->setGeometry(160, 298, 170, 24);
+    fitMeasurecb->setAccessibleName(tr("Measure fitted"));
+    QDoubleSpinBox** ends[2] = {&fitFrom, &fitTo};
+    const QString names[2] = {tr("Fit from"), tr("Fit to")};
+    for (int i = 0; i < 2; ++i) {
+        *ends[i] = new QDoubleSpinBox(this);
+        (*ends[i])->setGeometry(336 + 96 * i, 298, 90, 24);
+        (*ends[i])->setDecimals(2);
+        (*ends[i])->setRange(-1e6, 1e6);
+        (*ends[i])->setAccessibleName(names[i]);
+    }
+    fitlb = new QLabel(this);
+    fitlb->setGeometry(4, 324, 440, 34);
+    fitlb->setWordWrap(true);
+    fitlb->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fitCopybt = new QPushButton(tr("Copy Fit"), this);
+    fitCopybt->setGeometry(448, 328, 76, 26);
+}
+
+void InvestigatePage::showFitChoice()
+{
+    const QSignalBlocker a(fitcb), b(fitMeasurecb), c(fitFrom), d(fitTo);
+    fitcb->setCurrentIndex(std::clamp(choice_.fitModel, 0, 4));
+    fitMeasurecb->clear();
+    for (int m = 1; results->columnCount() > m; ++m)
+        fitMeasurecb->addItem(results->horizontalHeaderItem(m)->text());
+    fitMeasurecb->setCurrentIndex(std::clamp(choice_.fitMeasure, 0, std::max(0, fitMeasurecb->count() - 1)));
+    fitFrom->setValue(choice_.fitFrom);
+    fitTo->setValue(choice_.fitTo);
+    const bool on = choice_.fitModel != 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{fitMeasurecb, fitFrom, fitTo, fitCopybt})
+        w->setEnabled(on);
+    if (!on)
+        fitlb->clear();
+}
+
+void InvestigatePage::connectFit()
+{
+    auto redraw = [this] {
+        showFitChoice();
+        drawPlot();
+    };
+    connect(fitcb, &QComboBox::currentIndexChanged, this, [this, redraw](int i) {
+        choice_.fitModel = i;
+        if (i != 0 && choice_.fitTo <= choice_.fitFrom && !result_.x.empty()) {   // all the points at first
+            choice_.fitFrom = result_.x.front();
+            choice_.fitTo = result_.x.back();
+        }
+        redraw();
+    });
+    connect(fitMeasurecb, &QComboBox::currentIndexChanged, this, [this, redraw](int i) {
+        choice_.fitMeasure = std::max(0, i);
+        redraw();
+    });
+    connect(fitFrom, &QDoubleSpinBox::valueChanged, this, [this, redraw](double v) {
+        choice_.fitFrom = v;
+        redraw();
+    });
+    connect(fitTo, &QDoubleSpinBox::valueChanged, this, [this, redraw](double v) {
+        choice_.fitTo = v;
+        redraw();
+    });
+    connect(fitCopybt, &QPushButton::clicked, this, [this] { platform_.copyText(fitlb->text()); });
+}
+
+void InvestigatePage::drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py)
+{
+    const size_t m = static_cast<size_t>(choice_.fitMeasure);
+    if (choice_.fitModel == 0 || result_.x.empty() || m >= shownMeasures_.size())
+        return;
+    std::vector<double> y;
+    for (const std::vector<double>& row : result_.values)
+        y.push_back(row[m]);
+    const dw::Fit f =
+        dw::fitPoints(result_.x, y, static_cast<dw::FitModel>(choice_.fitModel - 1), choice_.fitFrom, choice_.fitTo);
+    if (!f.ok) {
+        fitlb->setText(tr("Too few points in the stretch for this fit."));
+        return;
+    }
+    static const char* const forms[4] = {"a = %1, b = %2", "a = %1, b = %2, c = %3", "a = %1", "a = %1"};
+    QString text = QString::fromLatin1(forms[choice_.fitModel - 1]);
+    for (int k = 0; k < f.params; ++k)
+        text = text.arg(number(f.p[static_cast<size_t>(k)]));
+    fitlb->setText(text + QStringLiteral("; ")
+                   + tr("error of a %1, RMS %2, r² %3")
+                         .arg(number(f.aError), number(f.rms), QString::fromStdString(num::F(f.r2, 1, 4))));
+    Canvas& cv = canvas_;
+    cv.setPenColor(QColor(0, 150, 0));
+    cv.setPenWidth(2);
+    const double lo = std::max(std::min(choice_.fitFrom, choice_.fitTo), result_.x.front());
+    const double hi = std::min(std::max(choice_.fitFrom, choice_.fitTo), result_.x.back());
+    int lastX = -1, lastY = 0;
+    for (int k = 0; k <= 100; ++k) {
+        const double x = lo + (hi - lo) * k / 100.0;
+        if (choice_.fitModel == 4 && x == 0.0)
+            continue;
+        const int nx = px(x), ny = py(f.at(x));
+        if (lastX >= 0 && std::abs(ny) < 10000 && std::abs(lastY) < 10000)
+            cv.line(lastX, lastY, nx, ny);
+        lastX = nx;
+        lastY = ny;
+    }
+    cv.setPenWidth(1);
+}
