@@ -101,19 +101,31 @@ void InvestigatePage::drawFit(const std::function<int(double)>& px, const std::f
     const size_t m = static_cast<size_t>(choice_.fitMeasure);
     if (choice_.fitModel == 0 || result_.x.empty() || m >= shownMeasures_.size())
         return;
-    std::vector<double> y;
+    std::vector<double> values;
     for (const std::vector<double>& row : result_.values)
-        y.push_back(row[m]);
-    const dw::Fit f =
-        dw::fitPoints(result_.x, y, static_cast<dw::FitModel>(choice_.fitModel - 1), choice_.fitFrom, choice_.fitTo);
+        values.push_back(row[m]);
+    const dw::Fit f = dw::fitPoints(result_.x, values, static_cast<dw::FitModel>(choice_.fitModel - 1), choice_.fitFrom,
+                                    choice_.fitTo);
     if (!f.ok) {
         fitlb->setText(tr("Too few points in the stretch for this fit."));
         return;
     }
-    static const char* const forms[4] = {"a = %1, b = %2", "a = %1, b = %2, c = %3", "a = %1", "a = %1"};
-    QString text = QString::fromLatin1(forms[choice_.fitModel - 1]);
+    // each parameter's unit from the setting's (x) and the measure's (y)
+    const QString x = varyUnit(shownVary_), y = measureUnit(shownMeasures_[m]);
+    auto per = [](const QString& a, const QString& b, const char* power) {
+        const QString top = a.isEmpty() ? QStringLiteral("1") : QStringLiteral("(%1)").arg(a);
+        return b.isEmpty() ? a : top + QStringLiteral("/(%1)").arg(b) + QLatin1String(power);
+    };
+    const QString byX = x.isEmpty() ? y : y.isEmpty() ? x : QStringLiteral("(%1)(%2)").arg(y, x);
+    const QStringList units = choice_.fitModel == 1 ? QStringList{per(y, x, ""), y}
+        : choice_.fitModel == 2                     ? QStringList{per(y, x, "²"), per(y, x, ""), y}
+        : choice_.fitModel == 3                     ? QStringList{per(y, x, "")}
+                                                    : QStringList{byX};
+    const char* names = "abc";
+    QString text;
     for (int k = 0; k < f.params; ++k)
-        text = text.arg(number(f.p[static_cast<size_t>(k)]));
+        text += (k ? QStringLiteral(", ") : QString()) + QLatin1Char(names[k]) + QStringLiteral(" = ")
+            + number(f.p[static_cast<size_t>(k)]) + QLatin1Char(' ') + units[k];
     fitlb->setText(text + QStringLiteral("; ")
                    + tr("error of a %1, RMS %2, r² %3")
                          .arg(number(f.aError), number(f.rms), QString::fromStdString(num::F(f.r2, 1, 4))));

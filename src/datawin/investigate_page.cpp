@@ -20,8 +20,7 @@
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
-namespace {
-const char* const kVaryLabels[dw::kVaryCount] = {
+const char* const InvestigatePage::kVaryLabels[dw::kVaryCount] = {
     QT_TRANSLATE_NOOP("InvestigatePage", "Red mass (kg)"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Black mass (kg)"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Red speed"),
@@ -37,7 +36,7 @@ const char* const kVaryLabels[dw::kVaryCount] = {
     QT_TRANSLATE_NOOP("InvestigatePage", "Black charge"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Electrostatic range"),
 };
-const char* const kMeasureLabels[dw::kMeasureCount] = {
+const char* const InvestigatePage::kMeasureLabels[dw::kMeasureCount] = {
     QT_TRANSLATE_NOOP("InvestigatePage", "Red speed after"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Black speed after"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Red direction after"),
@@ -54,7 +53,6 @@ const char* const kMeasureLabels[dw::kMeasureCount] = {
     QT_TRANSLATE_NOOP("InvestigatePage", "Largest spring compression (cm)"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Closest approach (cm)"),
 };
-}   // namespace
 
 InvestigatePage::InvestigatePage(PlatformServices& platform, dw::InvestigateChoice& choice, QWidget* parent)
     : QWidget(parent), platform_(platform), choice_(choice), canvas_(520, 290)
@@ -229,6 +227,52 @@ void InvestigatePage::run()
         finished_ = true;
     });
     poll_->start();
+}
+
+QString InvestigatePage::varyUnit(dw::Vary v) const
+{
+    const QString u = QString::fromLatin1(baseModel_.lengthUnit());
+    switch (v) {
+    case dw::Vary::RedMass:
+    case dw::Vary::BlackMass: return QStringLiteral("kg");
+    case dw::Vary::RedSpeed:
+    case dw::Vary::BlackSpeed: return u + QStringLiteral("/s");
+    case dw::Vary::RedDirection:
+    case dw::Vary::BlackDirection: return QStringLiteral("°");
+    case dw::Vary::Offset:
+    case dw::Vary::SpringLength: return QStringLiteral("cm");
+    case dw::Vary::Percent: return QStringLiteral("%");
+    case dw::Vary::TableAngle: return baseModel_.dimension == 1 ? QStringLiteral("N") : QStringLiteral("°");
+    case dw::Vary::SpringK: return QStringLiteral("N/m");
+    default: return {};
+    }
+}
+
+QString InvestigatePage::measureUnit(dw::Measure m) const
+{
+    const QString u = QString::fromLatin1(baseModel_.lengthUnit());
+    switch (m) {
+    case dw::Measure::RedSpeed:
+    case dw::Measure::BlackSpeed: return u + QStringLiteral("/s");
+    case dw::Measure::RedDirection:
+    case dw::Measure::BlackDirection:
+    case dw::Measure::AngleBetween: return QStringLiteral("°");
+    case dw::Measure::EnergyKept: return QStringLiteral("%");
+    case dw::Measure::Restitution: return {};
+    case dw::Measure::ContactTime: return QStringLiteral("s");
+    case dw::Measure::MostCompression:
+    case dw::Measure::ClosestApproach: return QStringLiteral("cm");
+    default: return QStringLiteral("kg ") + u + QStringLiteral("/s");
+    }
+}
+
+// The label as the page shows it, with its unit once.
+QString InvestigatePage::shownLabel(const char* label, const QString& unit) const
+{
+    const QString text = tr(label);
+    return unit.isEmpty() || QString::fromLatin1(label).endsWith(QLatin1Char(')'))
+        ? text
+        : text + QStringLiteral(" (%1)").arg(unit);
 }
 
 QString InvestigatePage::whyNot(dw::SweepError e, double refused) const

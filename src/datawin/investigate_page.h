@@ -87,6 +87,12 @@ private:
     void drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py);
     std::vector<dw::Measure> chosenMeasures() const;
     QString whyNot(dw::SweepError e, double refused) const;
+    // units and labels as the page shows them, in the user's language
+    QString varyUnit(dw::Vary v) const;
+    QString measureUnit(dw::Measure m) const;
+    QString shownLabel(const char* label, const QString& unit) const;
+    static const char* const kVaryLabels[dw::kVaryCount];
+    static const char* const kMeasureLabels[dw::kMeasureCount];
 
     PlatformServices& platform_;
     dw::InvestigateChoice& choice_;

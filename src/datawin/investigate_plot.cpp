@@ -52,9 +52,10 @@ void InvestigatePage::showResults()
     results->clear();
     results->setColumnCount(static_cast<int>(sheet.header.size()));
     results->setRowCount(static_cast<int>(sheet.rows.size()));
-    QStringList header;
-    for (const std::string& h : sheet.header)
-        header << QString::fromStdString(h);
+    // the page's own names, in the user's language; Copy and Export keep the sheet's
+    QStringList header{shownLabel(kVaryLabels[static_cast<int>(shownVary_)], varyUnit(shownVary_))};
+    for (dw::Measure m : shownMeasures_)
+        header << shownLabel(kMeasureLabels[static_cast<int>(m)], measureUnit(m));
     results->setHorizontalHeaderLabels(header);
     for (size_t r = 0; r < sheet.rows.size(); ++r)
         for (size_t c = 0; c < sheet.rows[r].size(); ++c) {
