@@ -59,7 +59,8 @@ TEST_F(InvestigatePageTest, RunFillsTheTableAndTheGraphAndCopyTakesThem)
     const QImage points = page().canvas().image().copy();
     page().fitMeasurecb->setCurrentIndex(2);
     page().fitcb->setCurrentIndex(1);
-    EXPECT_TRUE(page().fitlb->text().startsWith("a = 5.000 (kg cm/s)/(kg), b = ")) << page().fitlb->text().toStdString();
+    EXPECT_TRUE(page().fitlb->text().startsWith("a = 5.000 (kg cm/s)/(kg), b = "))
+        << page().fitlb->text().toStdString();
     EXPECT_NE(page().canvas().image(), points);
     page().fitcb->setCurrentIndex(0);
     EXPECT_EQ(page().canvas().image(), points);
