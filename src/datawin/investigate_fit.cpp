@@ -11,6 +11,7 @@
 #include "datawin/investigate_page.h"
 #include "engine/numbers.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
 
 // A fit over the investigation's points: a line, a parabola, a proportion
 // or an inverse through one measure over a stretch of the setting, drawn
@@ -94,6 +95,24 @@ void InvestigatePage::connectFit()
         redraw();
     });
     connect(fitCopybt, &QPushButton::clicked, this, [this] { platform_.copyText(fitlb->text()); });
+    // a drag across the graph chooses the stretch
+    connect(plot, &PictureWidget::mouseDown, this, [this](int x, int) {
+        dragging_ = choice_.fitModel != 0 && settingAt_ != nullptr;
+        if (dragging_)
+            choice_.fitFrom = choice_.fitTo = settingAt_(x);
+    });
+    connect(plot, &PictureWidget::mouseMove, this, [this](int x, int) {
+        if (dragging_)
+            choice_.fitTo = settingAt_(x);
+    });
+    connect(plot, &PictureWidget::mouseUp, this, [this, redraw](int, int) {
+        if (!dragging_)
+            return;
+        dragging_ = false;
+        if (choice_.fitTo < choice_.fitFrom)
+            std::swap(choice_.fitFrom, choice_.fitTo);
+        redraw();
+    });
 }
 
 void InvestigatePage::drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py)

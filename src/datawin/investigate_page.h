@@ -112,4 +112,6 @@ private:
     dw::Investigation result_, pending_;   // shown, and being run
     std::vector<dw::Measure> shownMeasures_;
     dw::Vary shownVary_ = dw::Vary::RedMass;
+    std::function<double(int)> settingAt_;   // the setting at a pixel of the graph, once drawn
+    bool dragging_ = false;
 };

@@ -62,6 +62,12 @@ TEST_F(InvestigatePageTest, RunFillsTheTableAndTheGraphAndCopyTakesThem)
     EXPECT_TRUE(page().fitlb->text().startsWith("a = 5.000 (kg cm/s)/(kg), b = "))
         << page().fitlb->text().toStdString();
     EXPECT_NE(page().canvas().image(), points);
+    // a drag from the left end to the middle of the axis: the stretch 1 to 2 kg
+    emit page().plot->mouseDown(56, 100);
+    emit page().plot->mouseMove(56 + (510 - 56 - 8) / 2, 100);
+    emit page().plot->mouseUp(56 + (510 - 56 - 8) / 2, 100);
+    EXPECT_NEAR(data->viewModel().investigate.fitFrom, 1.0, 1e-9);
+    EXPECT_NEAR(data->viewModel().investigate.fitTo, 2.0, 0.01);
     page().fitcb->setCurrentIndex(0);
     EXPECT_EQ(page().canvas().image(), points);
 
