@@ -1239,6 +1239,21 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>FitControls</name>
+    <message>
+        <source>Copy Fit</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Too few points in the stretch for this fit.</source>
+        <translation>Zu wenige Punkte im Bereich für diese Kurve.</translation>
+    </message>
+    <message>
+        <source>error of a %1, RMS %2, r² %3</source>
+        <translation>Fehler von a %1, RMS %2, r² %3</translation>
+    </message>
+</context>
+<context>
     <name>GraphPage</name>
     <message>
         <source>Copy</source>
@@ -1363,26 +1378,6 @@ Lizenz: %2</translation>
     <message>
         <source>Fit to (s)</source>
         <translation>Ausgleich bis (s)</translation>
-    </message>
-    <message>
-        <source>Copy Fit</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Too few points in the stretch for this fit.</source>
-        <translation>Zu wenige Punkte im Bereich für diese Kurve.</translation>
-    </message>
-    <message>
-        <source>a = %1 %2, b = %3 %4</source>
-        <translation>a = %1 %2, b = %3 %4</translation>
-    </message>
-    <message>
-        <source>a = %1 %2, b = %3 %4, c = %5 %6</source>
-        <translation>a = %1 %2, b = %3 %4, c = %5 %6</translation>
-    </message>
-    <message>
-        <source>error of a %1, RMS %2, r² %3</source>
-        <translation>Fehler von a %1, RMS %2, r² %3</translation>
     </message>
 </context>
 <context>
@@ -1649,18 +1644,6 @@ Lizenz: %2</translation>
     <message>
         <source>Fit to</source>
         <translation>Ausgleich bis</translation>
-    </message>
-    <message>
-        <source>Copy Fit</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Too few points in the stretch for this fit.</source>
-        <translation>Zu wenige Punkte im Bereich für diese Kurve.</translation>
-    </message>
-    <message>
-        <source>error of a %1, RMS %2, r² %3</source>
-        <translation>Fehler von a %1, RMS %2, r² %3</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "datawin/graph_page.h"
 
+#include "datawin/fit_controls.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -98,7 +100,6 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
         drawGraph();
     });
     connect(graphim, &PictureWidget::mouseDown, this, [this](int x, int y) { readValue(x, y); });
-    connectFit();
     graphim->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(graphim, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup->popup(graphim->mapToGlobal(p)); });
@@ -113,7 +114,7 @@ void GraphPage::showChoice()
     drawcb->setCurrentIndex(choice_.series);
     gfcb->setCurrentIndex(choice_.frequency);
     spcb->setChecked(choice_.springEnergy);
-    showFit();
+    fit_->show();
 }
 
 dw::Quantity GraphPage::quantity() const

@@ -83,13 +83,11 @@ private:
     static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
     void drawKept(dw::Quantity q, dw::Series s, int last);
     void buildFit();
-    void connectFit();
-    void showFit();
     // the fit over the graph just drawn, and its numbers
     void drawFit(int last);
-    QString fitText(const dw::Fit& f) const;
+    QString quantityUnit() const;
+    class FitControls* fit_ = nullptr;
     double timeAt(int x) const;
-    bool dragging_ = false;
     const char* unit_ = "cm";
 
     PlatformServices& platform_;

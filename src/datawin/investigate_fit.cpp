@@ -1,118 +1,58 @@
 #include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
 
 #include "datawin/fit.h"
+#include "datawin/fit_controls.h"
 #include "datawin/investigate_page.h"
-#include "engine/numbers.h"
-#include "ui/platform.h"
-#include "ui/widgets.h"
 
 // A fit over the investigation's points: a line, a parabola, a proportion
 // or an inverse through one measure over a stretch of the setting, drawn
 // over the points with its numbers. Off until a kind is chosen.
 
-namespace {
-QString number(double v)
-{
-    const double a = std::fabs(v);
-    return QString::fromStdString(num::F(v, 1, a >= 100 ? 2 : a >= 1 ? 3 : 4));
-}
-}   // namespace
-
 void InvestigatePage::buildFit()
 {
-    fitcb = new QComboBox(this);
-    fitcb->setGeometry(4, 298, 150, 24);
-    fitcb->addItems({tr("No fit"), tr("y = a x + b"), tr("y = a x² + b x + c"), tr("y = a x"), tr("y = a / x")});
-    fitcb->setAccessibleName(tr("Fit"));
-    fitMeasurecb = new QComboBox(this);
-    fitMeasurecb->setGeometry(160, 298, 170, 24);
-    fitMeasurecb->setAccessibleName(tr("Measure fitted"));
-    QDoubleSpinBox** ends[2] = {&fitFrom, &fitTo};
-    const QString names[2] = {tr("Fit from"), tr("Fit to")};
-    for (int i = 0; i < 2; ++i) {
-        *ends[i] = new QDoubleSpinBox(this);
-        (*ends[i])->setGeometry(336 + 96 * i, 298, 90, 24);
-        (*ends[i])->setDecimals(2);
-        (*ends[i])->setRange(-1e6, 1e6);
-        (*ends[i])->setAccessibleName(names[i]);
-    }
-    fitlb = new QLabel(this);
-    fitlb->setGeometry(4, 324, 440, 34);
-    fitlb->setWordWrap(true);
-    fitlb->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    fitCopybt = new QPushButton(tr("Copy Fit"), this);
-    fitCopybt->setGeometry(448, 328, 76, 26);
+    FitLayout l;
+    l.kind = {4, 298, 150, 24};
+    l.source = {160, 298, 170, 24};
+    l.from = {336, 298, 90, 24};
+    l.to = {432, 298, 90, 24};
+    l.result = {4, 324, 440, 34};
+    l.copy = {448, 328, 76, 26};
+    l.kinds = QStringList{tr("No fit"), tr("y = a x + b"), tr("y = a x² + b x + c"), tr("y = a x"), tr("y = a / x")};
+    l.kindName = tr("Fit");
+    l.sourceName = tr("Measure fitted");
+    l.fromName = tr("Fit from");
+    l.toName = tr("Fit to");
+    fit_ = new FitControls(this, platform_, {choice_.fitModel, choice_.fitMeasure, choice_.fitFrom, choice_.fitTo},
+                           plot, l);
+    fitcb = fit_->kind;
+    fitMeasurecb = fit_->source;
+    fitFrom = fit_->from;
+    fitTo = fit_->to;
+    fitlb = fit_->result;
+    fitCopybt = fit_->copy;
+    fit_->redraw = [this] { drawPlot(); };
+    fit_->firstStretch = [this] {   // all the points at first
+        if (!result_.x.empty()) {
+            choice_.fitFrom = result_.x.front();
+            choice_.fitTo = result_.x.back();
+        }
+    };
 }
 
 void InvestigatePage::showFitChoice()
 {
-    const QSignalBlocker a(fitcb), b(fitMeasurecb), c(fitFrom), d(fitTo);
-    fitcb->setCurrentIndex(std::clamp(choice_.fitModel, 0, 4));
-    fitMeasurecb->clear();
-    for (int m = 1; results->columnCount() > m; ++m)
-        fitMeasurecb->addItem(results->horizontalHeaderItem(m)->text());
-    fitMeasurecb->setCurrentIndex(std::clamp(choice_.fitMeasure, 0, std::max(0, fitMeasurecb->count() - 1)));
-    fitFrom->setValue(choice_.fitFrom);
-    fitTo->setValue(choice_.fitTo);
-    const bool on = choice_.fitModel != 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{fitMeasurecb, fitFrom, fitTo, fitCopybt})
-        w->setEnabled(on);
-    if (!on)
-        fitlb->clear();
-}
-
-void InvestigatePage::connectFit()
-{
-    auto redraw = [this] {
-        showFitChoice();
-        drawPlot();
-    };
-    connect(fitcb, &QComboBox::currentIndexChanged, this, [this, redraw](int i) {
-        choice_.fitModel = i;
-        if (i != 0 && choice_.fitTo <= choice_.fitFrom && !result_.x.empty()) {   // all the points at first
-            choice_.fitFrom = result_.x.front();
-            choice_.fitTo = result_.x.back();
-        }
-        redraw();
-    });
-    connect(fitMeasurecb, &QComboBox::currentIndexChanged, this, [this, redraw](int i) {
-        choice_.fitMeasure = std::max(0, i);
-        redraw();
-    });
-    connect(fitFrom, &QDoubleSpinBox::valueChanged, this, [this, redraw](double v) {
-        choice_.fitFrom = v;
-        redraw();
-    });
-    connect(fitTo, &QDoubleSpinBox::valueChanged, this, [this, redraw](double v) {
-        choice_.fitTo = v;
-        redraw();
-    });
-    connect(fitCopybt, &QPushButton::clicked, this, [this] { platform_.copyText(fitlb->text()); });
-    // a drag across the graph chooses the stretch
-    connect(plot, &PictureWidget::mouseDown, this, [this](int x, int) {
-        dragging_ = choice_.fitModel != 0 && settingAt_ != nullptr;
-        if (dragging_)
-            choice_.fitFrom = choice_.fitTo = settingAt_(x);
-    });
-    connect(plot, &PictureWidget::mouseMove, this, [this](int x, int) {
-        if (dragging_)
-            choice_.fitTo = settingAt_(x);
-    });
-    connect(plot, &PictureWidget::mouseUp, this, [this, redraw](int, int) {
-        if (!dragging_)
-            return;
-        dragging_ = false;
-        if (choice_.fitTo < choice_.fitFrom)
-            std::swap(choice_.fitFrom, choice_.fitTo);
-        redraw();
-    });
+    {
+        // the measures to fit are those shown
+        const QSignalBlocker quiet(fitMeasurecb);
+        fitMeasurecb->clear();
+        for (int m = 1; results->columnCount() > m; ++m)
+            fitMeasurecb->addItem(results->horizontalHeaderItem(m)->text());
+    }
+    fit_->show();
 }
 
 void InvestigatePage::drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py)
@@ -125,29 +65,12 @@ void InvestigatePage::drawFit(const std::function<int(double)>& px, const std::f
         values.push_back(row[m]);
     const dw::Fit f = dw::fitPoints(result_.x, values, static_cast<dw::FitModel>(choice_.fitModel - 1), choice_.fitFrom,
                                     choice_.fitTo);
-    if (!f.ok) {
-        fitlb->setText(tr("Too few points in the stretch for this fit."));
+    const QString x = varyUnit(shownVary_);
+    fit_->showFit(f,
+                  fitUnits(static_cast<dw::FitModel>(choice_.fitModel - 1),
+                           x.isEmpty() ? x : QStringLiteral("(%1)").arg(x), measureUnit(shownMeasures_[m])));
+    if (!f.ok)
         return;
-    }
-    // each parameter's unit from the setting's (x) and the measure's (y)
-    const QString x = varyUnit(shownVary_), y = measureUnit(shownMeasures_[m]);
-    auto per = [](const QString& a, const QString& b, const char* power) {
-        const QString top = a.isEmpty() ? QStringLiteral("1") : QStringLiteral("(%1)").arg(a);
-        return b.isEmpty() ? a : top + QStringLiteral("/(%1)").arg(b) + QLatin1String(power);
-    };
-    const QString byX = x.isEmpty() ? y : y.isEmpty() ? x : QStringLiteral("(%1)(%2)").arg(y, x);
-    const QStringList units = choice_.fitModel == 1 ? QStringList{per(y, x, ""), y}
-        : choice_.fitModel == 2                     ? QStringList{per(y, x, "²"), per(y, x, ""), y}
-        : choice_.fitModel == 3                     ? QStringList{per(y, x, "")}
-                                                    : QStringList{byX};
-    const char* names = "abc";
-    QString text;
-    for (int k = 0; k < f.params; ++k)
-        text += (k ? QStringLiteral(", ") : QString()) + QLatin1Char(names[k]) + QStringLiteral(" = ")
-            + number(f.p[static_cast<size_t>(k)]) + QLatin1Char(' ') + units[k];
-    fitlb->setText(text + QStringLiteral("; ")
-                   + tr("error of a %1, RMS %2, r² %3")
-                         .arg(number(f.aError), number(f.rms), QString::fromStdString(num::F(f.r2, 1, 4))));
     Canvas& cv = canvas_;
     cv.setPenColor(QColor(0, 150, 0));
     cv.setPenWidth(2);

@@ -176,7 +176,6 @@ void InvestigatePage::connectAll()
     connect(poll_, &QTimer::timeout, this, &InvestigatePage::poll);
     connect(copybt, &QPushButton::clicked, this, [this] { platform_.copyText(resultText()); });
     connect(exportbt, &QPushButton::clicked, this, &InvestigatePage::exportToFile);
-    connectFit();
 }
 
 std::vector<dw::Measure> InvestigatePage::chosenMeasures() const

@@ -81,7 +81,6 @@ private:
     void drawPlot();
     void exportToFile();
     void buildFit();
-    void connectFit();
     void showFitChoice();
     // the fit over the points just drawn: the curve, and its numbers
     void drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py);
@@ -112,6 +111,5 @@ private:
     dw::Investigation result_, pending_;   // shown, and being run
     std::vector<dw::Measure> shownMeasures_;
     dw::Vary shownVary_ = dw::Vary::RedMass;
-    std::function<double(int)> settingAt_;   // the setting at a pixel of the graph, once drawn
-    bool dragging_ = false;
+    class FitControls* fit_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "datawin/fit_controls.h"
 #include "datawin/investigate_page.h"
 #include "datawin/textbook.h"
 #include "engine/numbers.h"
@@ -101,7 +102,7 @@ void InvestigatePage::drawPlot()
         y1 = y0 + 1.0;
     auto px = [&](double x) { return kX0 + num::Round((x - x0) / (x1 - x0) * (kRight - kX0 - 8)); };
     // and back, for a drag across the axis
-    settingAt_ = [x0, x1](int x) { return std::clamp(x0 + (x - kX0) * (x1 - x0) / (kRight - kX0 - 8), x0, x1); };
+    fit_->valueAt = [x0, x1](int x) { return std::clamp(x0 + (x - kX0) * (x1 - x0) / (kRight - kX0 - 8), x0, x1); };
     auto py = [&](double y) { return kBottom - num::Round((y - y0) / (y1 - y0) * (kBottom - kTop)); };
     cv.setFont(QStringLiteral("arial"), 11, false);
     for (int t = 0; t <= 4; ++t) {
