@@ -60,6 +60,16 @@ protected:
         data->tablePage().copyallbt->click();
         return platform.copiedTexts.last();
     }
+    // Each command line refused: exit 2, one line on standard error, no file.
+    void expectRefused(const QList<QStringList>& refused, const QString& out)
+    {
+        for (const QStringList& args : refused) {
+            const Outcome r = slidora(args);
+            EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+            EXPECT_FALSE(QFile::exists(out));
+        }
+    }
     std::unique_ptr<DataWindow> data;
 };
 
@@ -124,12 +134,7 @@ TEST_F(DataExportTest, FullPrecisionAndBadArguments)
         {"--export-data", "--export-trace", "--output", out},
         {"--export-data", "--experiment", path(QStringLiteral("none.col")), "--output", out},
     };
-    for (const QStringList& args : refused) {
-        const Outcome r = slidora(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(out));
-    }
+    expectRefused(refused, out);
     EXPECT_TRUE(slidora({"--help"}).out.contains("--export-data"));
 }
 
@@ -154,12 +159,7 @@ TEST_F(DataExportTest, InvestigationsFromTheCommandLine)
         {"--investigate", "--vary", "mass1=1:2:0.5", "--measure", "speed1", "--ledger", "--output", out},
         {"--export-data", "--vary", "mass1=1:2:0.5", "--output", out},
     };
-    for (const QStringList& args : refused) {
-        const Outcome r = slidora(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(out));
-    }
+    expectRefused(refused, out);
     EXPECT_TRUE(slidora({"--help"}).out.contains("angle-between"));
 }
 
@@ -202,12 +202,7 @@ TEST_F(DataExportTest, LedgersOfSeveralRunsSideBySide)
         {"--export-data", "--ledger", "--compare", path(QStringLiteral("none.col")), "--output", out},
         {"--export-trace", "--compare", b, "--output", out},
     };
-    for (const QStringList& args : refused) {
-        const Outcome r = slidora(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(out));
-    }
+    expectRefused(refused, out);
 }
 
 // Kept runs stand beside this one on the Before-and-After page and in its export.
