@@ -669,6 +669,113 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>ChallengeDialog</name>
+    <message>
+        <source>Mass of the black puck (1-D)</source>
+        <translation>Masse des schwarzen Pucks (1-D)</translation>
+    </message>
+    <message>
+        <source>Percent of a partly elastic collision (1-D)</source>
+        <translation>Prozent eines teilelastischen Stoßes (1-D)</translation>
+    </message>
+    <message>
+        <source>Launch speed of the red puck (1-D)</source>
+        <translation>Startgeschwindigkeit des roten Pucks (1-D)</translation>
+    </message>
+    <message>
+        <source>Mass of the black puck (2-D, glancing)</source>
+        <translation>Masse des schwarzen Pucks (2-D, streifend)</translation>
+    </message>
+    <message>
+        <source>The collision is elastic and the black puck starts at rest. Find its mass in kg.</source>
+        <translation>Der Stoß ist elastisch, und der schwarze Puck ruht zu Beginn. Bestimme seine Masse in kg.</translation>
+    </message>
+    <message>
+        <source>Both masses are shown. Find the percent of the Semi Elastic bar.</source>
+        <translation>Beide Massen werden angezeigt. Bestimme die Prozentzahl des Reglers für den teilelastischen Stoß.</translation>
+    </message>
+    <message>
+        <source>The collision is elastic; the trace before it is hidden. Find the red puck&apos;s speed in cm/s.</source>
+        <translation>Der Stoß ist elastisch; die Spur davor ist verborgen. Bestimme die Geschwindigkeit des roten Pucks in cm/s.</translation>
+    </message>
+    <message>
+        <source>A glancing elastic collision; the black puck starts at rest. Find its mass in kg.</source>
+        <translation>Ein streifender elastischer Stoß; der schwarze Puck ruht zu Beginn. Bestimme seine Masse in kg.</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Herausforderung</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>A&amp;rt:</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation>&amp;Startzahl:</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startzahl</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>A&amp;ntwort:</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Aufdecken</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Seed %1: %2</source>
+        <translation>Startzahl %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose a kind and a seed, then Set Up.</source>
+        <translation>Wähle eine Art und eine Startzahl, dann Einrichten.</translation>
+    </message>
+    <message>
+        <source>%1 The answer is %2.</source>
+        <translation>%1 Die Antwort ist %2.</translation>
+    </message>
+    <message>
+        <source>Type a number, such as %1.</source>
+        <translation>Gib eine Zahl ein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>within %1 %</source>
+        <translation>innerhalb von %1 %</translation>
+    </message>
+    <message>
+        <source>not yet (%1 of %2 tries used)</source>
+        <translation>noch nicht (%1 von %2 Versuchen verbraucht)</translation>
+    </message>
+    <message>
+        <source>not yet: no tries left; Reveal shows the value</source>
+        <translation>noch nicht: keine Versuche mehr; Aufdecken zeigt den Wert</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>R Speed</source>
@@ -1162,6 +1269,10 @@ Lizenz: %2</translation>
     <message>
         <source>&amp;Ok</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Challenges can&apos;t be saved; note the seed instead</source>
+        <translation>Herausforderungen lassen sich nicht speichern; notiere stattdessen die Startzahl</translation>
     </message>
 </context>
 <context>
@@ -1718,6 +1829,10 @@ Lizenz: %2</translation>
         <source>no collision</source>
         <translation>kein Stoß</translation>
     </message>
+    <message>
+        <source>A challenge is on: these numbers are shown once it is solved or revealed.</source>
+        <translation>Eine Herausforderung läuft: Diese Zahlen erscheinen, sobald sie gelöst oder aufgedeckt ist.</translation>
+    </message>
 </context>
 <context>
     <name>LedgerPage</name>
@@ -2002,6 +2117,14 @@ Lizenz: %2</translation>
     <message>
         <source>Circle friction: (%1)</source>
         <translation>Kreisreibung: (%1)</translation>
+    </message>
+    <message>
+        <source>Mass 2: ? kg</source>
+        <translation>Masse 2: ? kg</translation>
+    </message>
+    <message>
+        <source>?% Elastic collision</source>
+        <translation>?% elastischer Stoß</translation>
     </message>
 </context>
 <context>
@@ -2711,6 +2834,14 @@ Lizenz: %2</translation>
     <message>
         <source>Predict First needs two pucks and a collision, a spring or electrostatic forces, not the circle.</source>
         <translation>Erst vorhersagen braucht zwei Pucks und einen Stoß, eine Feder oder elektrostatische Kräfte, nicht den Kreis.</translation>
+    </message>
+    <message>
+        <source>&amp;Challenge...</source>
+        <translation>&amp;Herausforderung...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Lesson...</source>
+        <translation>&amp;Unterrichtsstunde öffnen...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "engine/challenge.h"
+
 const char kUsage[] =
     "Usage: slidora [FILE.col]\n"
     "       slidora --help | --version\n"
@@ -10,6 +12,9 @@ const char kUsage[] =
     "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
     "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
+    "       slidora --challenge KIND --seed N\n"
+    "       slidora --challenge-key KIND --seeds FROM-TO [--output FILE]\n"
+    "       slidora --lesson FILE\n"
     "       slidora --investigate [--experiment FILE | --catalogue K] --vary NAME=FROM:TO:STEP\n"
     "                             --measure NAME[,NAME...] [--ticks N] [--speed S]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
@@ -50,6 +55,14 @@ const char kUsage[] =
     "  --measure LIST     from speed1, speed2, direction1, direction2, px1, py1, px2,\n"
     "                     py2, momentum, energy-kept, restitution, angle-between,\n"
     "                     contact-time, compression, closest\n"
+    "  --challenge KIND   open the window on a challenge: mass, restitution, speed or\n"
+    "                     glancing, its unknown hidden until it is found or revealed\n"
+    "  --seed N           the challenge's seed, 1 to 9999: each gives its own set-up\n"
+    "  --challenge-key KIND  write the teacher's key as CSV: per seed the set-up and\n"
+    "                     the answer\n"
+    "  --seeds FROM-TO    the key's seeds, 1 to 9999\n"
+    "  --lesson FILE      open the window on a lesson file (see the guide); without it\n"
+    "                     the whole program is there again\n"
     "  --output FILE      where it goes (default: standard output)\n"
     "  --help             this text\n"
     "  --version          the program's version\n";
@@ -88,6 +101,70 @@ QString readNumber(Reader& r, const char* option, int lo, int hi, int* out)
             .arg(lo)
             .arg(hi)
             .arg(v);
+    return {};
+}
+
+QString readKind(Reader& r, const char* option, QString* kind)
+{
+    if (!r.value(kind) || !sim::challengeKindNamed(kind->toStdString()))
+        return QStringLiteral("%1 needs mass, restitution, speed or glancing, not \"%2\"")
+            .arg(QLatin1String(option), *kind);
+    return {};
+}
+
+// The challenges' and the lesson's options; an empty string when it was read.
+QString readLessonOption(Reader& r, const QString& a, CommandLine* line, bool* known)
+{
+    *known = true;
+    if (a == QLatin1String("--challenge"))
+        return readKind(r, "--challenge", &line->challenge);
+    if (a == QLatin1String("--challenge-key")) {
+        line->challengeKey = true;
+        return readKind(r, "--challenge-key", &line->challenge);
+    }
+    if (a == QLatin1String("--seed"))
+        return readNumber(r, "--seed", sim::kFirstSeed, sim::kLastSeed, &line->seed);
+    if (a == QLatin1String("--seeds")) {
+        QString v;
+        const QStringList ends = r.value(&v) ? v.split(QLatin1Char('-')) : QStringList();
+        bool ok1 = false, ok2 = false;
+        if (ends.size() == 2)
+            line->seedFrom = ends[0].toInt(&ok1), line->seedTo = ends[1].toInt(&ok2);
+        if (!ok1 || !ok2 || line->seedFrom < sim::kFirstSeed || line->seedTo > sim::kLastSeed
+            || line->seedFrom > line->seedTo)
+            return QStringLiteral("--seeds needs FROM-TO, two numbers from 1 to 9999 in order, not \"%1\"").arg(v);
+        return {};
+    }
+    if (a == QLatin1String("--lesson")) {
+        if (!r.value(&line->lesson) || line->lesson.isEmpty())
+            return QStringLiteral("--lesson needs a file name");
+        return {};
+    }
+    *known = false;
+    return {};
+}
+
+// What the challenges and the lesson do not go with.
+QString checkLesson(const CommandLine& line, bool exporting, bool anyExportOption)
+{
+    const bool challenge = !line.challenge.isEmpty() && !line.challengeKey;
+    if (challenge && (exporting || anyExportOption))
+        return QStringLiteral("--challenge cannot go with an export: its unknown stays hidden");
+    if (challenge && line.seed == 0)
+        return QStringLiteral("--challenge needs --seed");
+    if (!challenge && line.seed != 0)
+        return QStringLiteral("--seed belongs to --challenge");
+    if (line.challengeKey && line.seedFrom == 0)
+        return QStringLiteral("--challenge-key needs --seeds");
+    if (!line.challengeKey && line.seedFrom != 0)
+        return QStringLiteral("--seeds belongs to --challenge-key");
+    if (line.challengeKey && exporting)
+        return QStringLiteral("--challenge-key cannot go with an export");
+    if (!line.lesson.isEmpty() && (exporting || line.challengeKey || anyExportOption || !line.challenge.isEmpty()))
+        return QStringLiteral("--lesson goes alone: the lesson file names what it opens");
+    if ((challenge || !line.lesson.isEmpty()) && !line.fileToOpen.isEmpty())
+        return QStringLiteral("unknown argument \"%1\" (a challenge or a lesson opens its own set-up)")
+            .arg(line.fileToOpen);
     return {};
 }
 
@@ -149,6 +226,15 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
 QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOptions, bool anyExportOption)
 {
     const bool exporting = line.exportTrace || line.exportData || line.investigate;
+    if (line.challengeKey && !exporting) {   // it writes a file: only --output of the exports' options
+        const bool outputOnly = line.experiment.isEmpty() && line.catalogue == 0 && line.ticks == 9998
+            && line.intervalMs == 10 && !dataOptions && !tableOptions;
+        if (!outputOnly)
+            return QStringLiteral("--challenge-key takes only --seeds and --output");
+        anyExportOption = false;
+    }
+    if (const QString error = checkLesson(line, exporting, anyExportOption); !error.isEmpty())
+        return error;
     if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) > 1)
         return QStringLiteral("--export-trace, --export-data and --investigate cannot go together");
     if (line.investigate && (line.vary.isEmpty() || line.measures.isEmpty()))
@@ -195,6 +281,10 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             line->exportData = true;
         } else if (a == QLatin1String("--investigate")) {
             line->investigate = true;
+        } else if (const QString error = readLessonOption(r, a, line, &known); !error.isEmpty()) {
+            return error;
+        } else if (known) {
+            continue;
         } else if (const QString error = readExportOption(r, a, line, &known); !error.isEmpty()) {
             return error;
         } else if (known) {

@@ -20,6 +20,12 @@ struct CommandLine {
     QStringList compare;   // --compare: experiment files whose ledgers stand beside the first
     // --investigate: the setting swept (NAME=FROM:TO:STEP) and what is measured (NAME,NAME...)
     QString vary, measures;
+    // --challenge KIND --seed N: the window opens on it; --challenge-key KIND
+    // --seeds FROM-TO: the teacher's key; --lesson FILE: the window opens on it
+    QString challenge, lesson;
+    int seed = 0;
+    bool challengeKey = false;
+    int seedFrom = 0, seedTo = 0;
 };
 
 // Fills `line`; returns an empty string, or the one line an error gets.

@@ -8,6 +8,7 @@
 #include "app/export_investigation.h"
 #include "app/headless_job.h"
 #include "engine/numbers.h"
+#include "experiments/challenge_setup.h"
 
 namespace {
 
@@ -52,11 +53,23 @@ int exportTrace(const CommandLine& line)
     return out.finish();
 }
 
+// The teacher's key: no run of the window's, only the seeds' set-ups.
+int exportChallengeKey(const CommandLine& line)
+{
+    const auto kind = sim::challengeKindNamed(line.challenge.toStdString());
+    Output out(line.output);
+    QString error;
+    if (!kind || !out.open(&error))
+        return fail(error);
+    out.put(exper::challengeKey(*kind, line.seedFrom, line.seedTo));
+    return out.finish();
+}
+
 }   // namespace
 
-int runCommandLine(int argc, char** argv, QString* fileToOpen)
+int runCommandLine(int argc, char** argv, CommandLine* result)
 {
-    CommandLine line;
+    CommandLine& line = *result;
     if (const QString error = readCommandLine(argc, argv, &line); !error.isEmpty())
         return fail(error);
     if (line.help) {
@@ -68,7 +81,7 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
         return 0;
     }
     // no window: the toolkit's own notes would only clutter the one line an error gets
-    if (line.exportTrace || line.exportData || line.investigate)
+    if (line.exportTrace || line.exportData || line.investigate || line.challengeKey)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (line.exportTrace)
         return exportTrace(line);
@@ -76,6 +89,7 @@ int runCommandLine(int argc, char** argv, QString* fileToOpen)
         return exportData(line);
     if (line.investigate)
         return exportInvestigation(line);
-    *fileToOpen = line.fileToOpen;
+    if (line.challengeKey)
+        return exportChallengeKey(line);
     return -1;
 }

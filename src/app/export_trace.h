@@ -3,7 +3,9 @@
 
 #include <QStringList>
 
-// Handles the command line when it asks for an export, help or the version;
-// returns the exit status, or -1 when the window is to start, with
-// `fileToOpen` set when an experiment file was named.
-int runCommandLine(int argc, char** argv, QString* fileToOpen);
+struct CommandLine;
+
+// Handles the command line when it asks for an export, a key, help or the
+// version; returns the exit status, or -1 when the window is to start as
+// `line` says (an experiment file, a challenge or a lesson).
+int runCommandLine(int argc, char** argv, CommandLine* line);

@@ -1,7 +1,9 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/export_trace.h"
 #include "app/session.h"
+#include "experiments/challenge_dialog.h"
 #include "experiments/experiment_box.h"
 #include "setup/table_window.h"
 #include "ui/app_identity.h"
@@ -10,8 +12,8 @@
 
 int main(int argc, char** argv)
 {
-    QString file;
-    const int status = runCommandLine(argc, argv, &file);
+    CommandLine line;
+    const int status = runCommandLine(argc, argv, &line);
     if (status >= 0)
         return status;
     QApplication app(argc, argv);
@@ -20,7 +22,11 @@ int main(int argc, char** argv)
     QtPlatformServices platform;
     Session session(platform, Session::rememberedZoom());
     session.table().show();
-    if (!file.isEmpty())
-        session.experiments().preview(file);   // as after "Load": the user confirms with "Yes"
+    if (!line.fileToOpen.isEmpty())
+        session.experiments().preview(line.fileToOpen);   // as after "Load": the user confirms with "Yes"
+    if (const auto kind = sim::challengeKindNamed(line.challenge.toStdString())) {
+        session.experiments().challengeDialog().setUp(*kind, line.seed);
+        session.experiments().challengeDialog().showBesideTable();
+    }
     return app.exec();
 }

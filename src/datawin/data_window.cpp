@@ -157,6 +157,12 @@ dw::RunData DataWindow::runData() const
 {
     dw::RunData r = dw::runDataOf(w_.state(), w_.model());
     r.hiddenFrom = w_.prediction().hiddenFrom();
+    const sim::Challenge& c = w_.challenge();
+    r.challengeHiding = c.hiding();
+    r.blackMassHidden = c.hidesBlackMass();
+    // the launch speed: nothing up to the contact (the sample the run's first answer came in)
+    r.hiddenUpTo =
+        c.hidesRedSpeed() ? std::min(r.collided ? r.collisionTick : sim::kTickCeiling, sim::kTickCeiling) : 0;
     return r;
 }
 
@@ -200,6 +206,12 @@ void DataWindow::activate()
     graph_->setUnit(unit());
     graph_->setKept(keptSeries());
     momentum_->setRun(run, N);
+    // a challenge's unknown is in the arrows and in every sweep
+    const bool kept = w_.challenge().hiding();
+    tabs_->setTabEnabled(tabs_->indexOf(momentum_), !kept);
+    tabs_->setTabEnabled(tabs_->indexOf(investigate_), !kept);
+    if (kept && (tabs_->currentWidget() == momentum_ || tabs_->currentWidget() == investigate_))
+        tabs_->setCurrentWidget(table_);
     // what the modes show: one block in 1-D has no components and no black row
     graph_->plotrg->show();
     graph_->drawcb->show();
@@ -241,7 +253,7 @@ void DataWindow::showLedger()
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
     const sim::KeptRuns& kept = w_.keptRuns();
     // a run held for a prediction is not kept: its trace would show the outcome
-    keepRun->setEnabled(!kept.full() && !w_.prediction().hiding());
+    keepRun->setEnabled(!kept.full() && !w_.prediction().hiding() && !w_.challenge().hiding());
     clearKept->setEnabled(!kept.runs().empty());
     const std::optional<sim::PredictionTable> predicted = predictionAt(after);
     if (kept.runs().empty()) {

@@ -221,9 +221,11 @@ void GraphPage::drawGraph()
     drawKept(q, s, std::min(P, sim::kTickCeiling));
     const int last = std::min(dw::shownUpTo(run_, P), sim::kTickCeiling);
     for (int p = 0; p < count; ++p) {
+        if (run_.blackMassHidden && q != dw::Velocity && plots[p].which != dw::Red)
+            continue;   // they would weigh the challenge's unknown mass
         cv.setPenColor(plots[p].pen);
         int lastX = -1, lastY = 0;
-        for (int i = 1; i <= last; ++i) {
+        for (int i = dw::shownFrom(run_); i <= last; ++i) {
             if ((i - 1) % divisor != 0)
                 continue;
             const double v = dw::sampleValue(run_, q, component(), plots[p].which, i, s == dw::RedPuck);

@@ -39,7 +39,9 @@ GraphExtremes computeGraphExtremes(const RunData& run, Component c, int P)
     if (!run.log)
         return e;
     const int last = std::min(P, sim::kTickCeiling);
-    for (int i = 1; i <= last; ++i) {
+    // what a challenge keeps neither is drawn nor stretches the axes
+    const double black = run.blackMassHidden ? 0.0 : 1.0;
+    for (int i = shownFrom(run); i <= last; ++i) {
         const sim::VelocitySample& v = run.log->velocities[static_cast<size_t>(i)];
         const double push = (i - 1) * run.g;
         // the extremes add the push to every velocity and to both energies before squaring
@@ -47,9 +49,9 @@ GraphExtremes computeGraphExtremes(const RunData& run, Component c, int P)
         const double Ub = v.blackSpeed * factor(c, v.blackDirection);
         const double values[3][3] = {
             {Ur + push, Ub + push, Ur + Ub + push},
-            {0.5 * run.redMass * (Ur + push) * (Ur + push), 0.5 * run.blackMass * (Ub + push) * (Ub + push),
-             0.5 * run.redMass * Ur * Ur + 0.5 * run.blackMass * Ub * Ub},
-            {run.redMass * Ur, run.blackMass * Ub, run.redMass * Ur + run.blackMass * Ub},
+            {0.5 * run.redMass * (Ur + push) * (Ur + push), black * 0.5 * run.blackMass * (Ub + push) * (Ub + push),
+             black * (0.5 * run.redMass * Ur * Ur + 0.5 * run.blackMass * Ub * Ub)},
+            {run.redMass * Ur, black * run.blackMass * Ub, black * (run.redMass * Ur + run.blackMass * Ub)},
         };
         for (int q = 0; q < 3; ++q)
             for (int s = 0; s < 3; ++s) {

@@ -114,7 +114,10 @@ Ledger computeLedger(const RunData& run, int after)
     l.comparable = true;
     l.note = noteFor(run);
     after = std::clamp(after, 1, sim::kTickCeiling);
-    l.hidden = hiddenSample(run, after);
+    l.concealed = run.challengeHiding;
+    if (l.concealed)
+        l.note = TRANSLATABLE("Ledger", "A challenge is on: these numbers are shown once it is solved or revealed.");
+    l.hidden = hiddenSample(run, after) || l.concealed;
     if (l.hidden)
         after = 1;
     const sim::VelocitySample& v1 = run.log->velocities[1];
@@ -176,11 +179,11 @@ Sheet ledgerSheet(const Ledger& l, bool radians, const char* unit)
     for (int i = 0; i < 3; ++i) {
         std::vector<Cell>& row = sheet.rows.emplace_back();
         row.push_back(Cell::word(names[i]));
-        row.push_back(Cell::of(l.before[i].mass));
+        row.push_back(beforeCell(l, Cell::of(l.before[i].mass)));
         for (const PuckLine* p : {&l.before[i], &l.after[i]})
             for (const Cell& c : {Cell::of(p->speed), direction(*p), Cell::of(p->px), Cell::of(p->py), Cell::of(p->p),
                                   Cell::of(p->energy)})
-                row.push_back(p == &l.after[i] ? afterCell(l, c) : c);
+                row.push_back(p == &l.after[i] ? afterCell(l, c) : beforeCell(l, c));
     }
     // the summary's own header, so no spreadsheet files it under "mass (kg)"
     sheet.rows.push_back({Cell::word("quantity"), Cell::word("value or x"), Cell::word("y"), Cell::word("size")});

@@ -35,12 +35,20 @@ struct Ledger {
     // Predict First: "after" is not shown yet; its numbers are the before's,
     // and every view writes "?" for them
     bool hidden = false;
+    // A challenge's unknown is kept: "before" and the masses are "?" too.
+    bool concealed = false;
 };
 
 // A cell of "after", or "?" while it is hidden.
 inline Cell afterCell(const Ledger& l, Cell c)
 {
     return l.hidden ? Cell::word("?") : c;
+}
+
+// A cell of "before" or a mass, or "?" while a challenge keeps them.
+inline Cell beforeCell(const Ledger& l, Cell c)
+{
+    return l.concealed ? Cell::word("?") : c;
 }
 
 // "before" is velocities entry 1, "after" entry `after` (1 .. 9999); a

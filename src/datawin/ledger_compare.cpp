@@ -68,7 +68,7 @@ Sheet ledgersSideBySide(const std::vector<NamedLedger>& runs, bool radians, cons
             for (const NamedLedger& r : runs)
                 for (const PuckLine* p : {&r.ledger.before[i], &r.ledger.after[i]}) {
                     const Cell c = r.ledger.comparable ? quantity(*p, q, radians) : Cell::word("-");
-                    row.push_back(p == &r.ledger.after[i] && q > 0 ? afterCell(r.ledger, c) : c);
+                    row.push_back(p == &r.ledger.after[i] && q > 0 ? afterCell(r.ledger, c) : beforeCell(r.ledger, c));
                 }
         }
     summaryRow(sheet, "change of total momentum (kg " + u + "/s)", runs,

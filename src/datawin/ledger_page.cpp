@@ -72,8 +72,8 @@ void LedgerPage::show(const dw::Ledger& ledger, bool radians, const char* unit, 
     showGrids(true, ledger.comparable);
     if (!ledger.comparable)
         return;
-    showPucks(beforegrid, ledger.before, radians, unit);
-    showPucks(aftergrid, ledger.after, radians, unit, ledger.hidden);
+    showPucks(beforegrid, ledger.before, radians, unit, ledger.concealed, ledger.concealed);
+    showPucks(aftergrid, ledger.after, radians, unit, ledger.hidden, ledger.concealed);
     showSummary(ledger);
 }
 
@@ -82,7 +82,8 @@ void LedgerPage::addPrediction(const sim::PredictionTable& t, const char* unit)
     dw::appendPrediction(sheet_, t, unit);
 }
 
-void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden)
+void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden,
+                           bool massHidden)
 {
     const QString u = QString::fromLatin1(unit);
     g->setHorizontalHeaderLabels({g == beforegrid ? tr("Before") : tr("After"), tr("mass (kg)"), tr("speed"),
@@ -103,7 +104,7 @@ void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radi
         const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
                                  shown(p.py),   shown(p.p),     shown(p.energy)};
         for (int c = 0; c < 7; ++c)
-            put(g, r, c + 1, hidden && c > 0 ? QStringLiteral("?") : cells[c], true);
+            put(g, r, c + 1, hidden && (c > 0 || massHidden) ? QStringLiteral("?") : cells[c], true);
     }
 }
 

@@ -39,7 +39,8 @@ public:
 
 private:
     // `hidden`: every number but the masses reads "?"
-    void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden = false);
+    void showPucks(QTableWidget* grid, const dw::PuckLine* lines, bool radians, const char* unit, bool hidden = false,
+                   bool massHidden = false);
     void showSummary(const dw::Ledger& l);
     void showGrids(bool single, bool comparable);
     QStringList compareLabels(bool radians, const char* unit) const;

@@ -30,7 +30,19 @@ struct RunData {
     std::array<int32_t, 6> divisors{1, 2, 4, 5, 10, 20};
     // Predict First: the samples from this one on are not shown; 0 when all are
     int hiddenFrom = 0;
+    // A challenge, while its unknown is kept: the samples up to this one are
+    // not shown (a launch speed); the black puck's momentum and energy are
+    // not (its mass); the Before-and-After page shows no number at all.
+    int hiddenUpTo = 0;
+    bool blackMassHidden = false;
+    bool challengeHiding = false;
 };
+
+// The first sample that may be shown.
+inline int shownFrom(const RunData& r)
+{
+    return r.hiddenUpTo + 1;
+}
 
 // The last sample of 1 .. `last` that may be shown.
 inline int shownUpTo(const RunData& r, int last)
@@ -41,7 +53,7 @@ inline int shownUpTo(const RunData& r, int last)
 // Whether sample `i`'s numbers are hidden.
 inline bool hiddenSample(const RunData& r, int i)
 {
-    return r.hiddenFrom > 0 && i >= r.hiddenFrom;
+    return (r.hiddenFrom > 0 && i >= r.hiddenFrom) || i <= r.hiddenUpTo;
 }
 
 // What the data pages read of a run and its set-up.

@@ -67,12 +67,13 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
         std::vector<Cell>& row = sheet.rows.emplace_back();
         row.reserve(static_cast<size_t>(ColumnCount) + 1);
         row.push_back(Cell::of((i - 1) * 50 / 1000.0));
-        if (hiddenSample(run, i)) {   // Predict First: the outcome is not read
+        if (hiddenSample(run, i)) {   // an outcome to predict, or a challenge's launch: not read
             for (int c = 0; c < ColumnCount; ++c)
                 if (shown[static_cast<size_t>(c)])
                     row.push_back(Cell::word("?"));
             continue;
         }
+        const bool blackKept = run.blackMassHidden;
         auto angle = [&](double a) { return choice.radians ? Cell::of(a, 5, 3) : Cell::of(a * 180.0 / kPi, 4, 1); };
         for (int c = 0; c < ColumnCount; ++c) {
             if (!shown[static_cast<size_t>(c)])
@@ -84,8 +85,11 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
             case RMom: row.push_back(Cell::of(run.redMass * v.redSpeed)); break;
             case BSpeed: row.push_back(Cell::of(v.blackSpeed)); break;
             case BAngle: row.push_back(angle(v.blackDirection)); break;
-            case BEnergy: row.push_back(Cell::of(0.5 * run.blackMass * v.blackSpeed * v.blackSpeed)); break;
-            case BMom: row.push_back(Cell::of(run.blackMass * v.blackSpeed)); break;
+            case BEnergy:
+                row.push_back(blackKept ? Cell::word("?")
+                                        : Cell::of(0.5 * run.blackMass * v.blackSpeed * v.blackSpeed));
+                break;
+            case BMom: row.push_back(blackKept ? Cell::word("?") : Cell::of(run.blackMass * v.blackSpeed)); break;
             default: row.push_back(Cell::of(run.log->compression[static_cast<size_t>(i)])); break;
             }
         }

@@ -15,6 +15,7 @@
 
 #include "experiments/box_keys.h"
 #include "experiments/catalogue.h"
+#include "experiments/challenge_dialog.h"
 #include "experiments/experiment_record.h"
 #include "experiments/text_encoding.h"
 #include "setup/table_window.h"
@@ -71,7 +72,11 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
     showModel();
 
     connect(table.load, &QAction::triggered, this, [this] { openBox(LoadMode); });
-    connect(table.save, &QAction::triggered, this, [this] { openBox(SaveMode); });
+    connect(table.save, &QAction::triggered, this, [this] {
+        if (!refuseChallenge())
+            openBox(SaveMode);
+    });
+    connect(table.challenge, &QAction::triggered, this, [this] { challengeDialog().showBesideTable(); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
@@ -251,8 +256,26 @@ void ExperimentBox::no()
     showModel();
 }
 
+ChallengeDialog& ExperimentBox::challengeDialog()
+{
+    if (!challenge_)
+        challenge_ = new ChallengeDialog(w_, applier_, platform_);
+    return *challenge_;
+}
+
+// A file would hold the unknown: the seed gives the same challenge again.
+bool ExperimentBox::refuseChallenge()
+{
+    if (!w_.challenge().on)
+        return false;
+    platform_.showMessage(&w_, tr("Challenges can't be saved; note the seed instead"));
+    return true;
+}
+
 void ExperimentBox::saveFile()
 {
+    if (refuseChallenge())
+        return;
     std::vector<std::string> lines;
     for (const QString& l : memo_->toPlainText().split(QLatin1Char('\n')))
         lines.push_back(l.toStdString());

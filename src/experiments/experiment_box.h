@@ -9,6 +9,7 @@ class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
 class TableWindow;
+class ChallengeDialog;
 class PlatformServices;
 namespace exper {
 struct CatalogueEntry;
@@ -56,6 +57,8 @@ public:
     const exper::BoxModel& model() const { return model_; }
     const QString& pendingExperiment() const { return pending_; }
     RecordApplier& applier() { return applier_; }
+    // File > Challenge: made when first asked for
+    ChallengeDialog& challengeDialog();
 
     KeptBox keep() const;
     // As kept, its own texts in the language of the moment.
@@ -72,12 +75,14 @@ private:
     void loadFile();
     void showFile(const QString& path);
     void saveFile();
+    bool refuseChallenge();
     // The whole file, or a message naming it and why it cannot be had.
     bool readFile(const QString& path, QByteArray* bytes);
 
     TableWindow& w_;
     PlatformServices& platform_;
     RecordApplier applier_;
+    ChallengeDialog* challenge_ = nullptr;
     QGroupBox* box_;
     QPlainTextEdit* memo_;
     QPushButton* lsbt_;

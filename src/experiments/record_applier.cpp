@@ -1,5 +1,6 @@
 #include "experiments/record_applier.h"
 
+#include "experiments/challenge_setup.h"
 #include "experiments/record_setup.h"
 #include "setup/model_view.h"
 #include "setup/table_window.h"
@@ -14,8 +15,17 @@ exper::ExperimentRecord RecordApplier::makeRecord() const
 void RecordApplier::apply(const exper::ExperimentRecord& r, Source source,
                           const std::function<void()>& afterViewSettings)
 {
+    w_.endChallenge();
     exper::applyRecord(w_.rules(), w_.state(), w_.setupHost(), r,
                        source == Source::File ? exper::RecordSource::File : exper::RecordSource::Catalogue,
                        afterViewSettings);
     w_.modelView().show();
+}
+
+void RecordApplier::applyChallenge(const sim::ChallengeSet& c)
+{
+    w_.challenge().start(c);
+    exper::applyRecord(w_.rules(), w_.state(), w_.setupHost(), exper::challengeRecord(c),
+                       exper::RecordSource::Catalogue);
+    w_.showChallenge();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "engine/challenge.h"
 #include "experiments/experiment_record.h"
 
 class TableWindow;
@@ -18,7 +19,10 @@ public:
     // they differ in when the percent bar is set. `afterViewSettings` runs
     // once the view flags, circle size and scale are in (the file path
     // hides its boxes there).
+    // A record ends any challenge.
     void apply(const exper::ExperimentRecord& r, Source source, const std::function<void()>& afterViewSettings = {});
+    // A challenge's set-up, its unknown hidden before any control shows it.
+    void applyChallenge(const sim::ChallengeSet& c);
 
 private:
     TableWindow& w_;

@@ -102,6 +102,8 @@ struct Controls {
     QMenu* runExperimentMenu = nullptr;
     QAction* Load1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* challenge1 = nullptr;   // "&Challenge...": a mystery puck from a seed
+    QAction* openLesson1 = nullptr;   // "Open &Lesson..."
     QAction* CopySelect1 = nullptr;
     QAction* PrintCopySelect1 = nullptr;
     QAction* Print1 = nullptr;

@@ -54,7 +54,30 @@ void ModelView::show()
     showPanel();
     showShapes();
     describeShapes();
+    hideUnknown();
     shown_ = m_;
+}
+
+ModelView::Unknown ModelView::unknown() const
+{
+    const sim::Challenge* c = challenge_;
+    return {c && c->hidesBlackMass(), c && c->hidesPercent(), c && c->hidesRedSpeed()};
+}
+
+// Captions that change only with their bar are written again when the unknown goes or comes.
+void ModelView::hideUnknown()
+{
+    const Unknown u = unknown();
+    c_.m2sb->setEnabled(!u.mass);
+    c_.persb->setEnabled(!u.percent);
+    c_.v1sb->setEnabled(!u.speed);
+    const bool hiding = u.mass || u.percent || u.speed;
+    if (hiding == unknownShown_)
+        return;
+    unknownShown_ = hiding;
+    setCaption(c_.m2lb, u.mass ? tr("Mass 2: ? kg") : tr("Mass 2: %1 kg").arg(tenths(m_.blackMass)));
+    setCaption(c_.percentlb,
+               u.percent ? tr("?% Elastic collision") : tr("%1% Elastic collision").arg(m_.elasticPercent));
 }
 
 void ModelView::describeShapes()
@@ -76,14 +99,16 @@ void ModelView::describeShapes()
         const char *puckText, *handleText;
         double direction;
         int speed;
-    } pucks[] = {
-        {c_.puck1, c_.redansh, QT_TR_NOOP("Red puck at %1, moving %2 degrees at %3%4/s"),
-         QT_TR_NOOP("Red velocity handle at %1, aiming the puck at %2 degrees"), s_.red.direction, m_.redSpeed},
-        {c_.puck2, c_.blackansh, QT_TR_NOOP("Black puck at %1, moving %2 degrees at %3%4/s"),
-         QT_TR_NOOP("Black velocity handle at %1, aiming the puck at %2 degrees"), s_.black.direction, m_.blackSpeed}};
+    } pucks[] = {{c_.puck1, c_.redansh, QT_TR_NOOP("Red puck at %1, moving %2 degrees at %3%4/s"),
+                  QT_TR_NOOP("Red velocity handle at %1, aiming the puck at %2 degrees"), s_.red.direction,
+                  unknown().speed ? -1 : m_.redSpeed},
+                 {c_.puck2, c_.blackansh, QT_TR_NOOP("Black puck at %1, moving %2 degrees at %3%4/s"),
+                  QT_TR_NOOP("Black velocity handle at %1, aiming the puck at %2 degrees"), s_.black.direction,
+                  m_.blackSpeed}};
     for (const auto& p : pucks) {
         p.puck->setAccessibleDescription(
-            tr(p.puckText).arg(place(p.puck), degrees(p.direction), tenths(p.speed), unit));
+            tr(p.puckText)
+                .arg(place(p.puck), degrees(p.direction), p.speed < 0 ? QStringLiteral("?") : tenths(p.speed), unit));
         p.handle->setAccessibleDescription(tr(p.handleText).arg(place(p.handle), degrees(p.direction)));
     }
 }
@@ -95,14 +120,15 @@ void ModelView::showBars()
         c_.tableangsb->setMaximum(m_.tableAngleMaximum);
     }
     setBar(c_.tableangsb, m_.tableAngle);
-    setBar(c_.persb, m_.elasticPercent);
+    const Unknown u = unknown();   // an unknown's bar stands at its start
+    setBar(c_.persb, u.percent ? c_.persb->minimum() : m_.elasticPercent);
     setBar(c_.ksb, m_.springK);
     setBar(c_.lsb, m_.springLength);
     setBar(c_.c1sb, m_.redCharge);
     setBar(c_.c2sb, m_.blackCharge);
     setBar(c_.m1sb, m_.redMass);
-    setBar(c_.m2sb, m_.blackMass);
-    setBar(c_.v1sb, m_.redSpeed);
+    setBar(c_.m2sb, u.mass ? c_.m2sb->minimum() : m_.blackMass);
+    setBar(c_.v1sb, u.speed ? c_.v1sb->minimum() : m_.redSpeed);
     setBar(c_.v2sb, m_.blackSpeed);
     if (c_.cbfreq->currentIndex() != m_.frequencyIndex) {
         const QSignalBlocker quiet(c_.cbfreq);
@@ -117,20 +143,21 @@ void ModelView::showCaptions()
 {
     if (m_.redMass != shown_.redMass)
         setCaption(c_.m1lb, tr("Mass 1: %1 kg").arg(tenths(m_.redMass)));
-    if (m_.blackMass != shown_.blackMass)
+    const Unknown u = unknown();
+    if (m_.blackMass != shown_.blackMass && !u.mass)
         setCaption(c_.m2lb, tr("Mass 2: %1 kg").arg(tenths(m_.blackMass)));
     if (m_.redCharge != shown_.redCharge)
         setCaption(c_.c1lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.redCharge / 10.0, 0, 1))));
     if (m_.blackCharge != shown_.blackCharge)
         setCaption(c_.c2lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.blackCharge / 10.0, 0, 1))));
-    if (m_.elasticPercent != shown_.elasticPercent)
+    if (m_.elasticPercent != shown_.elasticPercent && !u.percent)
         setCaption(c_.percentlb, tr("%1% Elastic collision").arg(m_.elasticPercent));
     if (m_.springK != shown_.springK)
         setCaption(c_.klb, tr("k: %1 N/m").arg(m_.springK));
     if (m_.springLength != shown_.springLength)
         setCaption(c_.llb, tr("Length: %1 cm").arg(QString::fromStdString(num::F(m_.springLength / 20.0, 4, 2))));
     const QString unit = QString::fromLatin1(m_.unitText());
-    setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(tenths(m_.redSpeed), unit));
+    setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(u.speed ? QStringLiteral("?") : tenths(m_.redSpeed), unit));
     setCaptionIfNew(c_.v2lb, tr("Velocity 2: %1%2/s").arg(tenths(m_.blackSpeed), unit));
     const int p = m_.tableAngle;
     if (m_.dimension == 1)

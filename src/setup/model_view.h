@@ -4,6 +4,7 @@
 // menu titles and marks, what is shown or switched off, the pucks' shapes.
 // Widgets are updated with their signals blocked, so showing changes nothing.
 
+#include "engine/challenge.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
@@ -15,6 +16,9 @@ public:
     ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c);
 
     void show();
+    // A challenge's unknown: its bar stands at its start, off, and its
+    // caption and the pucks' descriptions read "?". None by default.
+    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
     // What a screen reader hears of the pucks and handles: place and aim in
     // the table's units ("Red puck at 12.3 cm, 8.0 cm, moving 30 degrees at 5.0 cm/s").
     void describeShapes();
@@ -25,10 +29,17 @@ private:
     void showMenus();
     void showPanel();
     void showShapes();
+    void hideUnknown();
+    struct Unknown {
+        bool mass, percent, speed;
+    };
+    Unknown unknown() const;
 
     const sim::SetupModel& m_;
     const sim::SimState& s_;
     Controls& c_;
     // what the bars' captions last showed: they change only when their bar does
     sim::SetupModel shown_;
+    const sim::Challenge* challenge_ = nullptr;
+    bool unknownShown_ = false;   // the captions last showed it hidden
 };

@@ -55,7 +55,10 @@ QString PresentationWindow::captionText() const
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(k)];
     const char* unit = m_.unitText();
     const double red = m_.redSpeedAt(v.redSpeed, k);
-    QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(speedCaption(red, unit));
+    // a launch speed being sought is not read off before the contact
+    const bool kept = challenge_ && challenge_->hidesRedSpeed() && k <= s_.collisionTick;
+    const QString redText = kept ? QStringLiteral("?%1/s").arg(QLatin1String(unit)) : speedCaption(red, unit);
+    QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(redText);
     if (m_.blackOnTable())
         text += QStringLiteral("     ") + tr("Black %1").arg(speedCaption(v.blackSpeed, unit));
     return text;

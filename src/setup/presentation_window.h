@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "engine/challenge.h"
 #include "engine/prediction.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
@@ -18,6 +19,7 @@ public:
     PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s, const sim::SetupModel& m);
     // Predict First: while the outcome is hidden, no speed after it is shown.
     void setPrediction(const sim::Prediction* p) { prediction_ = p; }
+    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
 
     // On a screen of its own when there is one, else an ordinary window.
     void open();
@@ -41,5 +43,6 @@ private:
     const sim::SimState& s_;
     const sim::SetupModel& m_;
     const sim::Prediction* prediction_ = nullptr;
+    const sim::Challenge* challenge_ = nullptr;
     bool grabbing_ = false;
 };

@@ -43,6 +43,8 @@ void TableWindow::buildFileMenu()
     c_.runExperimentMenu = submenu(file, tr("Run Experiment"));
     c_.Load1 = entry(file, tr("&Load an Experiment"), 1);
     c_.Save1 = entry(file, tr("&Save an Experiment"), 2);
+    c_.challenge1 = entry(file, tr("&Challenge..."));
+    c_.openLesson1 = entry(file, tr("Open &Lesson..."));
     file->addSeparator();
     c_.CopySelect1 = entry(file, tr("&Copy Select"), 0, true, false);
     c_.PrintCopySelect1 = entry(file, tr("Print Copy Select"));

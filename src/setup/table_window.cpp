@@ -49,7 +49,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     buildMenu();
     setObjectNames(c_);
 
-    auto settings = [this] { return viewSettingsOf(model_, c_); };
+    auto settings = [this] { return viewSettingsOf(model_, c_, &challenge_); };
     renderer_ = std::make_unique<TraceRenderer>(
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
     renderer_->setKeptRuns(&kept_);
@@ -62,6 +62,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
+    modelView_->setChallenge(&challenge_);
     host_ = std::make_unique<TableHost>(model_, *state_, c_, ops_, *modelView_, *placer_, *reset_);
     rules_ = std::make_unique<sim::SetupRules>(model_, *state_, *host_);
     handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
@@ -131,6 +132,7 @@ KeptTable TableWindow::keep()
     k.page = c_.TabbedNotebook1->currentIndex();
     k.kept = kept_;
     k.prediction = prediction_;
+    k.challenge = challenge_;
     return k;
 }
 
@@ -147,6 +149,8 @@ void TableWindow::restore(const KeptTable& k)
     kept_ = k.kept;
     prediction_ = k.prediction;
     c_.predictFirst1->setChecked(prediction_.on);
+    challenge_ = k.challenge;
+    showChallenge();
     if (k.presenting)
         c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {
@@ -180,8 +184,8 @@ void TableWindow::restore(const KeptTable& k)
 
 TableLinks TableWindow::links() const
 {
-    return {c_.expgb,     c_.Load1,    c_.Save1,   c_.runExperimentMenu, c_.showbt,
-            c_.dotNormal, c_.dotLarge, c_.zoom[0], c_.zoomIn1,           c_.zoomOut1};
+    return {c_.expgb,  c_.Load1,     c_.Save1,    c_.challenge1, c_.openLesson1, c_.runExperimentMenu,
+            c_.showbt, c_.dotNormal, c_.dotLarge, c_.zoom[0],    c_.zoomIn1,     c_.zoomOut1};
 }
 
 sim::SetupHost& TableWindow::setupHost()
@@ -272,6 +276,7 @@ void TableWindow::wireClassroom()
         }
         presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, *state_, model_);
         presentation_->setPrediction(&prediction_);
+        presentation_->setChallenge(&challenge_);
         connect(presentation_.get(), &PresentationWindow::closed, this, [this] {
             c_.presentation1->setChecked(false);
             presentation_.release()->deleteLater();
@@ -302,6 +307,8 @@ void TableWindow::startUp()
 
 void TableWindow::setUpExactly()
 {
+    if (challenge_.hiding())
+        return;   // its numbers would give the unknown away
     QList<QPair<QString, int>> ranges;
     for (QAction* a : c_.electroMenu->actions())
         ranges.append({a->text().remove(QLatin1Char('&')), a->data().toInt()});

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "engine/challenge.h"
 #include "engine/kept_runs.h"
 #include "engine/prediction.h"
 #include "engine/setup_model.h"
@@ -43,6 +44,8 @@ struct TableLinks {
     QGroupBox* experimentBox;
     QAction* load;
     QAction* save;
+    QAction* challenge;   // "&Challenge..."
+    QAction* openLesson;   // "Open &Lesson..."
     QMenu* runExperiment;
     QPushButton* showData;   // "Show Data Table"
     QAction* dotNormal;
@@ -64,6 +67,7 @@ struct KeptTable {
     int page = 0;   // the controls' page in front
     sim::KeptRuns kept;
     sim::Prediction prediction;
+    sim::Challenge challenge;
 };
 
 // The table window: builds the layout and the menu, wires the concerns
@@ -90,6 +94,13 @@ public:
     void showPredictionChange();
     // "Reveal": the outcome shown, the run going on from where it was held.
     void reveal();
+    // "Challenge": the mystery puck being solved; none by default
+    sim::Challenge& challenge() { return challenge_; }
+    // The challenge began, was answered, revealed or ended: the bars, the
+    // menus and the picture follow.
+    void showChallenge();
+    // A new set-up: whatever was hidden is the class's again.
+    void endChallenge();
     // The table drawn again as it stands, nothing recorded (a kept run came or went).
     void redrawTable();
     GuideWindow* guide() { return guide_.get(); }
@@ -176,4 +187,5 @@ private:
     sim::KeptRuns kept_;
     sim::Prediction prediction_;
     std::unique_ptr<PredictionPanel> panel_;
+    sim::Challenge challenge_;
 };

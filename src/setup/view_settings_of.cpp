@@ -2,7 +2,7 @@
 
 #include "ui/widgets.h"
 
-ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c)
+ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c, const sim::Challenge* challenge)
 {
     ViewSettings v;
     v.showGrid = m.mark(sim::ShowGridMark);
@@ -30,5 +30,11 @@ ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c)
     v.letters = m.letterMarks;
     v.redPuck = {c.puck1->x(), c.puck1->y(), c.puck1->width()};
     v.redHandle = {c.redansh->x(), c.redansh->y(), c.redansh->width()};
+    if (challenge && challenge->hidesBlackMass())
+        v.centreOfMass = v.labelMass = false;
+    if (challenge && challenge->hidesRedSpeed()) {
+        v.redBefore = v.blackBefore = false;
+        v.hideBefore = true;
+    }
     return v;
 }

@@ -128,6 +128,8 @@ void TraceRenderer::drawMarks(const sim::SimState& s, const ViewSettings& v)
 
 void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
 {
+    if (v.hideBefore && s.viewTick <= s.collisionTick)
+        return;
     const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(s.viewTick)];
     const sim::Offset g = sim::displayOffset(s, s.viewTick);
     const bool oneD = v.oneD;

@@ -1,0 +1,56 @@
+#pragma once
+#include <QDialog>
+
+#include "engine/challenge.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class PlatformServices;
+class RecordApplier;
+class TableWindow;
+
+// File > Challenge: a kind and a seed set the table up with one value
+// hidden; the class's answer is checked against it, three tries, then it
+// may be revealed. The challenge itself is the table window's.
+class ChallengeDialog : public QDialog {
+    Q_OBJECT
+public:
+    ChallengeDialog(TableWindow& window, RecordApplier& applier, PlatformServices& platform);
+
+    // The table set up for `kind` and `seed`, the dialog showing it.
+    void setUp(sim::ChallengeKind kind, int seed);
+    // The dialog as the challenge stands.
+    void showChallenge();
+    // Shown beside the table where the screen has room, with the keyboard.
+    void showBesideTable();
+
+    QComboBox* kindBox() const { return kind_; }
+    QSpinBox* seedBox() const { return seed_; }
+    QLineEdit* answerField() const { return answer_; }
+    QPushButton* checkButton() const { return check_; }
+    QPushButton* revealButton() const { return reveal_; }
+    QLabel* verdictLabel() const { return verdict_; }
+
+private:
+    void build();
+    void checkAnswer();
+    void reveal();
+    QString valueText() const;
+
+    TableWindow& w_;
+    RecordApplier& applier_;
+    PlatformServices& platform_;
+    QComboBox* kind_ = nullptr;
+    QSpinBox* seed_ = nullptr;
+    QPushButton* setUp_ = nullptr;
+    QLabel* task_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    QLabel* unit_ = nullptr;
+    QPushButton* check_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QPushButton* reveal_ = nullptr;
+    bool comma_ = false;
+};

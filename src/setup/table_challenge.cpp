@@ -1,0 +1,31 @@
+#include "setup/controls.h"
+#include "setup/model_view.h"
+#include "setup/presentation_window.h"
+#include "setup/table_window.h"
+#include "ui/operations.h"
+
+// A challenge in the table window: what it hides, and the picture again
+// whenever that changes.
+
+void TableWindow::showChallenge()
+{
+    const bool mass = challenge_.hidesBlackMass();
+    c_.Centerofmass1->setEnabled(!mass);
+    c_.Labelmass1->setEnabled(!mass);
+    c_.exactSetUp1->setEnabled(!challenge_.hiding());
+    modelView_->show();
+    if (presentation_)
+        presentation_->update();
+    if (sim::runStarted(*state_))
+        redrawTable();
+    else
+        ops_.drawSetUp();
+}
+
+void TableWindow::endChallenge()
+{
+    if (!challenge_.on)
+        return;
+    challenge_ = sim::Challenge{};
+    showChallenge();
+}
