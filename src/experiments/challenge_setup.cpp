@@ -75,7 +75,13 @@ ChallengeDraw::ChallengeDraw(ChallengeKind kind, int seed)
 int ChallengeDraw::between(int lo, int hi)
 {
     state_ = state_ * 1664525u + 1013904223u;
-    return lo + static_cast<int>((state_ >> 16) % static_cast<uint32_t>(hi - lo + 1));
+    uint32_t h = state_;
+    h ^= h >> 16;
+    h *= 0x85ebca6bu;
+    h ^= h >> 13;
+    h *= 0xc2b2ae35u;
+    h ^= h >> 16;
+    return lo + static_cast<int>(h % static_cast<uint32_t>(hi - lo + 1));
 }
 
 sim::ChallengeSet challengeSet(ChallengeKind kind, int seed)

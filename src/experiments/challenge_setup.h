@@ -15,7 +15,9 @@ namespace exper {
 // The generator: the state starts at seed x 8 + the kind's number (mass 0,
 // restitution 1, speed 2, glancing 3); each draw steps it as
 // state = state x 1664525 + 1013904223 (mod 2^32) and gives
-// lo + (state >> 16) mod (hi - lo + 1).
+// lo + mix(state) mod (hi - lo + 1), where mix is MurmurHash3's finaliser
+// (h ^= h >> 16; h *= 0x85ebca6b; h ^= h >> 13; h *= 0xc2b2ae35; h ^= h >> 16),
+// so that neighbouring seeds give unrelated set-ups.
 class ChallengeDraw {
 public:
     ChallengeDraw(sim::ChallengeKind kind, int seed);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -98,3 +99,23 @@ INSTANTIATE_TEST_SUITE_P(Runs, GoldenRun, ::testing::ValuesIn(goldenNames()),
                              std::replace(n.begin(), n.end(), '-', '_');
                              return n;
                          });
+
+// The teacher's key for seeds 1 to 40 of each kind, as kept: a seed must give
+// the same set-up on every machine and in every version.
+TEST(GoldenChallengeKey, EveryKindMatchesItsKeptKey)
+{
+    for (const char* kind : {"mass", "restitution", "speed", "glancing"}) {
+        std::ifstream kept(kData.parent_path() / "challenge-keys" / (std::string(kind) + ".csv"));
+        const std::string want((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(want.empty()) << kind;
+        const std::string command = std::string("'") + SLIDORA_BINARY + "' --challenge-key " + kind + " --seeds 1-40";
+        std::string got;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buf[4096];
+            for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
+                got.append(buf, n);
+            pclose(pipe);
+        }
+        EXPECT_EQ(got, want) << kind;
+    }
+}
