@@ -1274,6 +1274,10 @@ Lizenz: %2</translation>
         <source>Challenges can&apos;t be saved; note the seed instead</source>
         <translation>Herausforderungen lassen sich nicht speichern; notiere stattdessen die Startzahl</translation>
     </message>
+    <message>
+        <source>Lessons (*.ini);;All files (*)</source>
+        <translation>Unterrichtsstunden (*.ini);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>
@@ -1991,6 +1995,65 @@ Lizenz: %2</translation>
     <message>
         <source>%1 after</source>
         <translation>%1 nachher</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>Line %1: there is no built-in experiment %2 (1 to 17).</source>
+        <translation>Zeile %1: Es gibt kein eingebautes Experiment %2 (1 bis 17).</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is neither a built-in experiment (1 to 17) nor a .col file beside the lesson file.</source>
+        <translation>Zeile %1: „%2“ ist weder ein eingebautes Experiment (1 bis 17) noch eine .col-Datei neben der Unterrichtsdatei.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is nothing a lesson can enable.</source>
+        <translation>Zeile %1: „%2“ kann eine Unterrichtsstunde nicht freigeben.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a challenge (mass, restitution, speed or glancing).</source>
+        <translation>Zeile %1: „%2“ ist keine Herausforderung (mass, restitution, speed oder glancing).</translation>
+    </message>
+    <message>
+        <source>Line %1: predict-first takes yes or no, not &quot;%2&quot;.</source>
+        <translation>Zeile %1: predict-first nimmt yes oder no, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Line %1: unknown key &quot;%2&quot;.</source>
+        <translation>Zeile %1: unbekannter Schlüssel „%2“.</translation>
+    </message>
+    <message>
+        <source>The lesson file is larger than 64 KB.</source>
+        <translation>Die Unterrichtsdatei ist größer als 64 KB.</translation>
+    </message>
+    <message>
+        <source>The lesson file is not UTF-8 text.</source>
+        <translation>Die Unterrichtsdatei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Line %1: unknown section &quot;%2&quot;.</source>
+        <translation>Zeile %1: unbekannter Abschnitt „%2“.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not of the form key = value.</source>
+        <translation>Zeile %1: „%2“ hat nicht die Form Schlüssel = Wert.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is given twice.</source>
+        <translation>Zeile %1: „%2“ steht zweimal da.</translation>
+    </message>
+    <message>
+        <source>Line %1: a lesson opens an experiment or a challenge, not both.</source>
+        <translation>Zeile %1: Eine Unterrichtsstunde öffnet ein Experiment oder eine Herausforderung, nicht beides.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; can&apos;t be read: %2</source>
+        <translation>Die Unterrichtsdatei „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

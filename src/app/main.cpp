@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "app/command_line.h"
 #include "app/export_trace.h"
@@ -24,6 +25,14 @@ int main(int argc, char** argv)
     session.table().show();
     if (!line.fileToOpen.isEmpty())
         session.experiments().preview(line.fileToOpen);   // as after "Load": the user confirms with "Yes"
+    if (!line.lesson.isEmpty()) {
+        // a lesson that cannot be opened whole opens nothing: the teacher sees why
+        if (const QString error = session.experiments().openLesson(line.lesson); !error.isEmpty()) {
+            std::fprintf(stderr, "slidora: %s\n", error.toLocal8Bit().constData());
+            platform.showMessage(&session.table(), error);
+            return 2;
+        }
+    }
     if (const auto kind = sim::challengeKindNamed(line.challenge.toStdString())) {
         session.experiments().challengeDialog().setUp(*kind, line.seed);
         session.experiments().challengeDialog().showBesideTable();

@@ -153,19 +153,6 @@ const char* DataWindow::unit() const
     return w_.model().lengthUnit();
 }
 
-dw::RunData DataWindow::runData() const
-{
-    dw::RunData r = dw::runDataOf(w_.state(), w_.model());
-    r.hiddenFrom = w_.prediction().hiddenFrom();
-    const sim::Challenge& c = w_.challenge();
-    r.challengeHiding = c.hiding();
-    r.blackMassHidden = c.hidesBlackMass();
-    // the launch speed: nothing up to the contact (the sample the run's first answer came in)
-    r.hiddenUpTo =
-        c.hidesRedSpeed() ? std::min(r.collided ? r.collisionTick : sim::kTickCeiling, sim::kTickCeiling) : 0;
-    return r;
-}
-
 void DataWindow::showFromTable()
 {
     if (w_.state().tick <= 2)
@@ -206,12 +193,7 @@ void DataWindow::activate()
     graph_->setUnit(unit());
     graph_->setKept(keptSeries());
     momentum_->setRun(run, N);
-    // a challenge's unknown is in the arrows and in every sweep
-    const bool kept = w_.challenge().hiding();
-    tabs_->setTabEnabled(tabs_->indexOf(momentum_), !kept);
-    tabs_->setTabEnabled(tabs_->indexOf(investigate_), !kept);
-    if (kept && (tabs_->currentWidget() == momentum_ || tabs_->currentWidget() == investigate_))
-        tabs_->setCurrentWidget(table_);
+    showAllowedPages();
     // what the modes show: one block in 1-D has no components and no black row
     graph_->plotrg->show();
     graph_->drawcb->show();

@@ -55,6 +55,7 @@ public:
     QAction* closeEntry = nullptr;
 
 private:
+    void showAllowedPages();
     void runModal();
     void pageChanged();
     // the Before-and-After page for the Data page's time

@@ -1,5 +1,6 @@
 #include "experiments/challenge_dialog.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -86,11 +87,11 @@ void ChallengeDialog::build()
     layout->addWidget(verdict_);
     auto* buttons = new QDialogButtonBox(this);
     reveal_ = buttons->addButton(tr("&Reveal"), QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setText(tr("C&lose"));
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    close_ = buttons->addButton(QDialogButtonBox::Close);
+    close_->setText(tr("C&lose"));
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(buttons);
-    for (QPushButton* b : {setUp_, check_, reveal_, close})
+    for (QPushButton* b : {setUp_, check_, reveal_, close_})
         b->setAutoDefault(false);
     setMinimumWidth(420);
 }
@@ -116,14 +117,21 @@ QString ChallengeDialog::valueText() const
 void ChallengeDialog::showChallenge()
 {
     const sim::Challenge& c = w_.challenge();
-    const int kind = static_cast<int>(c.set.kind);
     if (c.on) {
-        kind_->setCurrentIndex(kind);
+        kind_->setCurrentIndex(static_cast<int>(c.set.kind));
         seed_->setValue(c.set.seed);
     }
+    // a lesson's challenge: its kind fixed, the dialog staying
+    const std::optional<sim::Lesson>& lesson = w_.lesson();
+    const bool fixed = lesson && lesson->challenge;
+    if (fixed)
+        kind_->setCurrentIndex(static_cast<int>(*lesson->challenge));
+    kind_->setEnabled(!fixed);
+    close_->setVisible(!fixed);
+    const int kind = kind_->currentIndex();
     task_->setText(c.on ? tr("Seed %1: %2").arg(c.set.seed).arg(tr(kTasks[kind]))
                         : tr("Choose a kind and a seed, then Set Up."));
-    unit_->setText(QString::fromLatin1(sim::challengeUnit(c.set.kind)));
+    unit_->setText(QString::fromLatin1(sim::challengeUnit(static_cast<sim::ChallengeKind>(kind))));
     const bool open = c.on && c.triesLeft() && !c.revealed;
     answer_->setEnabled(open);
     check_->setEnabled(open);
@@ -182,4 +190,18 @@ void ChallengeDialog::showBesideTable()
     }
     raise();
     activateWindow();
+}
+
+void ChallengeDialog::closeEvent(QCloseEvent* event)
+{
+    if (w_.lesson() && w_.lesson()->challenge)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void ChallengeDialog::reject()
+{
+    if (!(w_.lesson() && w_.lesson()->challenge))
+        QDialog::reject();   // Escape closes it, as Close does
 }

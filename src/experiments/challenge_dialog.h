@@ -34,6 +34,11 @@ public:
     QPushButton* revealButton() const { return reveal_; }
     QLabel* verdictLabel() const { return verdict_; }
 
+protected:
+    // a lesson's challenge keeps its dialog: the menu that opens it may be hidden
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
 private:
     void build();
     void checkAnswer();
@@ -52,5 +57,6 @@ private:
     QPushButton* check_ = nullptr;
     QLabel* verdict_ = nullptr;
     QPushButton* reveal_ = nullptr;
+    QPushButton* close_ = nullptr;
     bool comma_ = false;
 };

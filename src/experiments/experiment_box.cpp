@@ -77,6 +77,7 @@ ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
             openBox(SaveMode);
     });
     connect(table.challenge, &QAction::triggered, this, [this] { challengeDialog().showBesideTable(); });
+    connect(table.openLesson, &QAction::triggered, this, [this] { chooseLesson(); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });
@@ -345,7 +346,13 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
 KeptBox ExperimentBox::keep() const
 {
     const QString memo = memo_->toPlainText();
-    return {model_, memo, fileName_, pending_, memo == loadPrompt() || memo == savePrompt(), entry_};
+    return {model_,
+            memo,
+            fileName_,
+            pending_,
+            memo == loadPrompt() || memo == savePrompt(),
+            entry_,
+            challenge_ && challenge_->isVisible()};
 }
 
 void ExperimentBox::restore(const KeptBox& k)
@@ -356,6 +363,8 @@ void ExperimentBox::restore(const KeptBox& k)
     case exper::BoxStage::Entry:
         if (k.entry)
             showEntry(*k.entry);
+        else
+            showNote(k.memo);   // a lesson's note
         break;
     case exper::BoxStage::Load:
     case exper::BoxStage::Confirm:
@@ -370,4 +379,6 @@ void ExperimentBox::restore(const KeptBox& k)
     pending_ = k.pending;
     entry_ = k.entry;
     showModel();
+    if (k.challengeShown || (w_.lesson() && w_.lesson()->challenge))
+        challengeDialog().showBesideTable();
 }

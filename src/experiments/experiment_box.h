@@ -1,7 +1,9 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include "engine/lesson.h"
 #include "experiments/box_model.h"
 #include "experiments/record_applier.h"
 
@@ -22,6 +24,7 @@ struct KeptBox {
     QString memo, fileName, pending;
     bool prompt = false;   // the memo shows the box's own prompt, not words of the user's
     const exper::CatalogueEntry* entry = nullptr;
+    bool challengeShown = false;   // the Challenge dialog was open
 };
 
 // The Experiment box over the table: Load and Save of experiment files with
@@ -59,6 +62,10 @@ public:
     RecordApplier& applier() { return applier_; }
     // File > Challenge: made when first asked for
     ChallengeDialog& challengeDialog();
+    // A lesson file read and checked whole, then opened; else why not.
+    QString openLesson(const QString& path);
+    // File > Open Lesson: the file chosen, opened, or the message why not.
+    void chooseLesson();
 
     KeptBox keep() const;
     // As kept, its own texts in the language of the moment.
@@ -76,6 +83,9 @@ private:
     void showFile(const QString& path);
     void saveFile();
     bool refuseChallenge();
+    void showLessonNote(const sim::Lesson& lesson, const QStringList& lines);
+    // A text in the box that "Ok" only closes.
+    void showNote(const QString& text);
     // The whole file, or a message naming it and why it cannot be had.
     bool readFile(const QString& path, QByteArray* bytes);
 

@@ -133,6 +133,7 @@ KeptTable TableWindow::keep()
     k.kept = kept_;
     k.prediction = prediction_;
     k.challenge = challenge_;
+    k.lesson = lesson_;
     return k;
 }
 
@@ -151,6 +152,8 @@ void TableWindow::restore(const KeptTable& k)
     c_.predictFirst1->setChecked(prediction_.on);
     challenge_ = k.challenge;
     showChallenge();
+    if (k.lesson)
+        setLesson(*k.lesson);
     if (k.presenting)
         c_.presentation1->trigger();
     if (!sim::runStarted(*state_)) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "engine/challenge.h"
 #include "engine/kept_runs.h"
+#include "engine/lesson.h"
 #include "engine/prediction.h"
 #include "engine/setup_model.h"
 #include "engine/setup_rules.h"
@@ -37,6 +39,7 @@ class Printing;
 class NameDialog;
 class LanguageMenu;
 class PredictionPanel;
+class LessonLock;
 
 // The few controls of the table window that the Experiment box and the
 // data window work with; the rest stay the table window's own.
@@ -68,6 +71,7 @@ struct KeptTable {
     sim::KeptRuns kept;
     sim::Prediction prediction;
     sim::Challenge challenge;
+    std::optional<sim::Lesson> lesson;
 };
 
 // The table window: builds the layout and the menu, wires the concerns
@@ -101,6 +105,11 @@ public:
     void showChallenge();
     // A new set-up: whatever was hidden is the class's again.
     void endChallenge();
+    // The lesson the program was opened on, if any; it lasts the session.
+    const std::optional<sim::Lesson>& lesson() const { return lesson_; }
+    // Switches off, and keeps off, what the lesson leaves out; Predict First
+    // forced on where the lesson asks and the set-up has an outcome.
+    void setLesson(const sim::Lesson& lesson);
     // The table drawn again as it stands, nothing recorded (a kept run came or went).
     void redrawTable();
     GuideWindow* guide() { return guide_.get(); }
@@ -188,4 +197,6 @@ private:
     sim::Prediction prediction_;
     std::unique_ptr<PredictionPanel> panel_;
     sim::Challenge challenge_;
+    std::optional<sim::Lesson> lesson_;
+    LessonLock* lock_ = nullptr;
 };

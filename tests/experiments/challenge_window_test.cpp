@@ -142,6 +142,9 @@ TEST_F(ChallengeWindowTest, TheCommandLineRefusesToExportAChallenge)
         {"--challenge-key", "mass", "--seeds", "9-2", "--output", out},
         {"--challenge-key", "mass", "--seeds", "1-2", "--catalogue", "3", "--output", out},
         {"--seed", "4"},
+        {"--lesson", out, "--challenge", "mass", "--seed", "3"},
+        {"--lesson", out, "--export-trace"},
+        {"--lesson"},
     };
     for (const QStringList& args : refused) {
         const Outcome r = slidora(args);

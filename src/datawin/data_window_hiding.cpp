@@ -1,0 +1,48 @@
+#include <QTabWidget>
+#include <algorithm>
+
+#include "datawin/data_window.h"
+#include "datawin/graph_page.h"
+#include "datawin/investigate_page.h"
+#include "datawin/ledger_page.h"
+#include "datawin/momentum_page.h"
+#include "datawin/table_page.h"
+#include "setup/table_window.h"
+
+// What the data window keeps from the class: an outcome to predict, a
+// challenge's unknown, and the pages a lesson leaves out.
+
+dw::RunData DataWindow::runData() const
+{
+    dw::RunData r = dw::runDataOf(w_.state(), w_.model());
+    r.hiddenFrom = w_.prediction().hiddenFrom();
+    const sim::Challenge& c = w_.challenge();
+    r.challengeHiding = c.hiding();
+    r.blackMassHidden = c.hidesBlackMass();
+    // the launch speed: nothing up to the contact (the sample the run's first answer came in)
+    r.hiddenUpTo =
+        c.hidesRedSpeed() ? std::min(r.collided ? r.collisionTick : sim::kTickCeiling, sim::kTickCeiling) : 0;
+    return r;
+}
+
+// The pages a lesson allows; a challenge's unknown is in the arrows and in every sweep.
+void DataWindow::showAllowedPages()
+{
+    using P = sim::LessonPart;
+    const std::optional<sim::Lesson>& lesson = w_.lesson();
+    const bool kept = w_.challenge().hiding();
+    const std::pair<QWidget*, bool> pages[] = {
+        {table_, !lesson || lesson->allowsPage(P::DataPage)},
+        {graph_, !lesson || lesson->allowsPage(P::GraphPage)},
+        {momentum_, !kept && (!lesson || lesson->allowsPage(P::MomentumPage))},
+        {ledger_, !lesson || lesson->allowsPage(P::BeforeAfterPage)},
+        {investigate_, !kept && (!lesson || lesson->allowsPage(P::InvestigatePage))}};
+    for (const auto& [page, on] : pages)
+        tabs_->setTabEnabled(tabs_->indexOf(page), on);
+    if (!tabs_->currentWidget()->isEnabled())
+        for (const auto& [page, on] : pages)
+            if (on) {
+                tabs_->setCurrentWidget(page);
+                break;
+            }
+}

@@ -1,0 +1,125 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "engine/lesson.h"
+#include "experiments/catalogue.h"
+#include "experiments/challenge_dialog.h"
+#include "experiments/experiment_box.h"
+#include "experiments/file_reading.h"
+#include "experiments/text_encoding.h"
+#include "setup/table_window.h"
+#include "ui/platform.h"
+#include "ui/preferences.h"
+
+// Lesson files: read and checked whole, then the experiment or the
+// challenge, the lock, and the teacher's note in the box.
+
+namespace {
+QString lessonMessage(const sim::LessonError& e)
+{
+    QString m = QCoreApplication::translate("Lesson", e.pattern);
+    if (m.contains(QLatin1String("%1")))
+        m = m.arg(e.line);
+    return m.contains(QLatin1String("%2")) ? m.arg(QString::fromStdString(e.word)) : m;
+}
+
+// What a lesson opens, read before anything changes.
+struct LessonPlan {
+    sim::Lesson lesson;
+    std::optional<exper::ExperimentRecord> record;
+    QStringList lines;   // the experiment's explanation
+};
+
+QString planLesson(const QString& path, LessonPlan* plan)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("Lesson", "The lesson file \"%1\" can't be read: %2")
+            .arg(QDir::toNativeSeparators(path), f.errorString());
+    const QByteArray bytes = f.read(static_cast<qint64>(sim::kLessonMaxBytes) + 1);
+    const sim::LessonParse p = sim::parseLesson(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!p.lesson)
+        return lessonMessage(p.error);
+    plan->lesson = *p.lesson;
+    const sim::Lesson& l = plan->lesson;
+    if (l.catalogue > 0) {
+        const exper::CatalogueEntry* e = exper::catalogueExperiment(l.catalogue);
+        plan->record = exper::parseParameterText(e->parameterText()).record;
+        for (int i = 0; i < e->lineCount; ++i)
+            plan->lines << QCoreApplication::translate("Catalogue", e->lines[i]);
+    } else if (!l.file.empty()) {
+        const QString file = QFileInfo(path).dir().filePath(QString::fromStdString(l.file));
+        QByteArray col;
+        QString error;
+        if (!readExperimentBytes(file, &col, &error))
+            return QCoreApplication::translate("Lesson", "Line %1: %2").arg(l.experimentLine).arg(error);
+        const exper::ExperimentFile parsed = exper::parseExperimentFile(std::string_view(col.constData(), col.size()));
+        if (!parsed.record)
+            return QCoreApplication::translate("Lesson", "Line %1: %2")
+                .arg(l.experimentLine)
+                .arg(parseErrorMessage(file, *parsed.error));
+        plan->record = parsed.record;
+        for (const std::string& line : exper::decodeLines(parsed.lines))
+            plan->lines << QString::fromStdString(line);
+    }
+    return {};
+}
+}   // namespace
+
+QString ExperimentBox::openLesson(const QString& path)
+{
+    LessonPlan plan;
+    if (const QString error = planLesson(path, &plan); !error.isEmpty())
+        return error;
+    if (sim::runStarted(w_.state()))
+        w_.ops().reset();
+    if (plan.record)
+        applier_.apply(*plan.record,
+                       plan.lesson.catalogue > 0 ? RecordApplier::Source::Catalogue : RecordApplier::Source::File);
+    w_.setLesson(plan.lesson);
+    showLessonNote(plan.lesson, plan.lines);
+    if (plan.lesson.challenge)
+        challengeDialog().showBesideTable();
+    return {};
+}
+
+// The title over the box, the note above the experiment's own text; "Ok" closes it.
+void ExperimentBox::showLessonNote(const sim::Lesson& lesson, const QStringList& lines)
+{
+    const QString note = QString::fromStdString(lesson.note);
+    if (lesson.title.empty() && note.isEmpty() && lines.isEmpty())
+        return;
+    QStringList text;
+    if (!note.isEmpty())
+        text << note << QString();
+    showNote((text + lines).join(QLatin1Char('\n')));
+}
+
+void ExperimentBox::showNote(const QString& text)
+{
+    if (w_.lesson())
+        box_->setTitle(QString::fromStdString(w_.lesson()->title));
+    memo_->setReadOnly(true);
+    memo_->setPlainText(text);
+    entry_ = nullptr;
+    pending_ = QStringLiteral(" ");   // nothing left to apply
+    model_.entryShown();
+    showModel();
+    box_->raise();
+    cancelbt_->setFocus();
+}
+
+void ExperimentBox::chooseLesson()
+{
+    const QString path = platform_.openFileName(&w_, tr("Lessons (*.ini);;All files (*)"), QStringLiteral("ini"),
+                                                prefs::folder(prefs::Folder::Experiments));
+    if (path.isEmpty())
+        return;
+    if (const QString error = openLesson(path); !error.isEmpty())
+        platform_.showMessage(&w_, error);
+}
