@@ -132,6 +132,16 @@ sim::ExactNumbers ExactDialog::typed() const
     return n;
 }
 
+void ExactDialog::keepUnknown(ExactField f)
+{
+    const size_t i = at(f);
+    unknown_[i] = true;
+    edits_[i]->setText(QStringLiteral("?"));
+    shownAtStart_[i] = edits_[i]->text();   // untouched: the set-up's own value
+    edits_[i]->setReadOnly(true);
+    preview();
+}
+
 int ExactDialog::rangeEntry() const
 {
     return range->count() > 0 ? range->currentData().toInt() : m_.electroEntry;
@@ -182,7 +192,7 @@ void ExactDialog::preview()
         const sim::ExactSpec spec = sim::exactSpec(f, m_);
         QLabel* outcome = outcomes_[static_cast<size_t>(i)];
         double v = 0.0;
-        if (!spec.shown || spec.fixed)
+        if (!spec.shown || spec.fixed || unknown_[static_cast<size_t>(i)])
             outcome->clear();
         else if (!read(f, &v))
             outcome->setText(tr("not a number"));

@@ -28,6 +28,8 @@ public:
 
     // The numbers as typed; a field not shown, or not a number, as the set-up has it.
     sim::ExactNumbers typed() const;
+    // A challenge's unknown: "?", not to be typed over; the set-up keeps it.
+    void keepUnknown(sim::ExactField f);
     int rangeEntry() const;
     void accept() override;
 
@@ -50,4 +52,5 @@ private:
     std::array<QLineEdit*, sim::kExactFieldCount> edits_{};
     std::array<QLabel*, sim::kExactFieldCount> outcomes_{};
     std::array<QString, sim::kExactFieldCount> shownAtStart_{};
+    std::array<bool, sim::kExactFieldCount> unknown_{};
 };

@@ -12,7 +12,6 @@ void TableWindow::showChallenge()
     const bool mass = challenge_.hidesBlackMass();
     c_.Centerofmass1->setEnabled(!mass);
     c_.Labelmass1->setEnabled(!mass);
-    c_.exactSetUp1->setEnabled(!challenge_.hiding());
     modelView_->show();
     if (presentation_)
         presentation_->update();

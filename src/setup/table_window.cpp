@@ -310,12 +310,16 @@ void TableWindow::startUp()
 
 void TableWindow::setUpExactly()
 {
-    if (challenge_.hiding())
-        return;   // its numbers would give the unknown away
     QList<QPair<QString, int>> ranges;
     for (QAction* a : c_.electroMenu->actions())
         ranges.append({a->text().remove(QLatin1Char('&')), a->data().toInt()});
     ExactDialog dialog(model_, *state_, ranges, platform_, this);
+    const std::pair<bool, sim::ExactField> unknowns[] = {{challenge_.hidesBlackMass(), sim::ExactField::BlackMass},
+                                                         {challenge_.hidesPercent(), sim::ExactField::Percent},
+                                                         {challenge_.hidesRedSpeed(), sim::ExactField::RedSpeed}};
+    for (const auto& [hidden, field] : unknowns)
+        if (hidden)
+            dialog.keepUnknown(field);
     if (platform_.execModal(dialog) != QDialog::Accepted)
         return;
     const sim::ExactNumbers typed = dialog.typed();

@@ -71,6 +71,12 @@ protected:
         QStringList t = textsOf(window.get()) + textsOf(data.get()) + textsOf(&box->challengeDialog());
         data->tablePage().copyallbt->click();
         t << platform.copiedTexts.last().split('\n');
+        platform.onModal = [&t](QDialog& d) {   // "Set Up Exactly...", as it opens
+            t << textsOf(&d);
+            return 0;
+        };
+        c().exactSetUp1->trigger();
+        platform.onModal = nullptr;
         // the time column counts every value up to the run's end: not the unknown's doing
         return t.replaceInStrings(QRegularExpression("^ *\\d+\\.\\d\\d\t"), QString());
     }
