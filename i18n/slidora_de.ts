@@ -755,10 +755,6 @@ Lizenz: %2</translation>
         <translation>Wähle eine Art und eine Startzahl, dann Einrichten.</translation>
     </message>
     <message>
-        <source>%1 The answer is %2.</source>
-        <translation>%1 Die Antwort ist %2.</translation>
-    </message>
-    <message>
         <source>Type a number, such as %1.</source>
         <translation>Gib eine Zahl ein, etwa %1.</translation>
     </message>
@@ -773,6 +769,10 @@ Lizenz: %2</translation>
     <message>
         <source>not yet: no tries left; Reveal shows the value</source>
         <translation>noch nicht: keine Versuche mehr; Aufdecken zeigt den Wert</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>Die Antwort ist %1.</translation>
     </message>
 </context>
 <context>

@@ -136,8 +136,9 @@ void ChallengeDialog::showChallenge()
     answer_->setEnabled(open);
     check_->setEnabled(open);
     reveal_->setEnabled(c.on && !c.revealed && !c.triesLeft());
-    if (c.revealed)
-        verdict_->setText(tr("%1 The answer is %2.").arg(verdict_->text(), valueText()).trimmed());
+    const QString answer = tr("The answer is %1.").arg(valueText());
+    if (c.revealed && !verdict_->text().endsWith(answer))
+        verdict_->setText((verdict_->text() + QLatin1Char('\n') + answer).trimmed());
 }
 
 void ChallengeDialog::checkAnswer()

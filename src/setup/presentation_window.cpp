@@ -57,7 +57,8 @@ QString PresentationWindow::captionText() const
     const double red = m_.redSpeedAt(v.redSpeed, k);
     // a launch speed being sought is not read off before the contact
     const bool kept = challenge_ && challenge_->hidesRedSpeed() && k <= s_.collisionTick;
-    const QString redText = kept ? QStringLiteral("?%1/s").arg(QLatin1String(unit)) : speedCaption(red, unit);
+    const QString redText =
+        kept ? QLatin1Char('?') + QLatin1String(unit) + QStringLiteral("/s") : speedCaption(red, unit);
     QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(redText);
     if (m_.blackOnTable())
         text += QStringLiteral("     ") + tr("Black %1").arg(speedCaption(v.blackSpeed, unit));

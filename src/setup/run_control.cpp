@@ -126,5 +126,6 @@ void RunControl::sayRunStatus()
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
         status = sim::runStarted(s_) ? RunStatus::Continued : RunStatus::Started;
     }
-    c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_));
+    const bool kept = challenge_ && challenge_->hidesRedSpeed() && s_.viewTick <= s_.collisionTick;
+    c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_, kept));
 }

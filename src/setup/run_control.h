@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "engine/challenge.h"
 #include "engine/prediction.h"
 #include "engine/run.h"
 #include "engine/setup_model.h"
@@ -34,6 +35,7 @@ public:
 
     // Predict First: the run is held, as by Stop, where its outcome begins.
     void setPrediction(sim::Prediction* p) { prediction_ = p; }
+    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
 
     // What the run says while its outcome is hidden.
     static QString predictText();
@@ -58,4 +60,5 @@ private:
     bool touchedSaid_ = false;
     bool atLimit_ = false;
     sim::Prediction* prediction_ = nullptr;
+    const sim::Challenge* challenge_ = nullptr;
 };

@@ -59,6 +59,7 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     reset_ = std::make_unique<TableReset>(model_, *state_, c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
     run_->setPrediction(&prediction_);
+    run_->setChallenge(&challenge_);
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);

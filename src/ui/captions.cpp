@@ -42,7 +42,7 @@ QString speedCaption(double v, const char* unit)
     return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
 }
 
-QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m)
+QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m, bool redKept)
 {
     const QString time = QString::fromStdString(num::F(s.tick * 0.05, 0, 2)) + QStringLiteral(" s");
     switch (status) {
@@ -53,7 +53,8 @@ QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::Se
     }
     const bool ended = status == RunStatus::Ended;
     const sim::VelocitySample& v = s.sampleLog.velocities[static_cast<size_t>(s.viewTick)];
-    const QString red = speedCaption(m.redSpeedAt(v.redSpeed, s.viewTick), m.unitText());
+    const QString red = redKept ? QLatin1Char('?') + QLatin1String(m.unitText()) + QStringLiteral("/s")
+                                : speedCaption(m.redSpeedAt(v.redSpeed, s.viewTick), m.unitText());
     if (m.blackOnTable())
         return (ended ? QCoreApplication::translate("Captions", "Run ended at its last tick, %1. Red %2, black %3.")
                       : QCoreApplication::translate("Captions", "Run stopped at %1. Red %2, black %3."))

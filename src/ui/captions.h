@@ -24,7 +24,8 @@ QString speedCaption(double v, const char* unit);
 // What the run's status says, for the screen reader on Start: started,
 // continued at a time, or stopped or ended with the speeds shown.
 enum class RunStatus { Started, Continued, Stopped, Ended };
-QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m);
+// `redKept`: a challenge's launch speed, read "?" while it is the red speed shown.
+QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m, bool redKept = false);
 
 // The spring out of reach: "Spring Compressed 0.00 cm", no colon.
 QString springOutOfReachCaption();
