@@ -60,16 +60,6 @@ protected:
         data->tablePage().copyallbt->click();
         return platform.copiedTexts.last();
     }
-    // Each command line refused: exit 2, one line on standard error, no file.
-    void expectRefused(const QList<QStringList>& refused, const QString& out)
-    {
-        for (const QStringList& args : refused) {
-            const Outcome r = slidora(args);
-            EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-            EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-            EXPECT_FALSE(QFile::exists(out));
-        }
-    }
     std::unique_ptr<DataWindow> data;
 };
 

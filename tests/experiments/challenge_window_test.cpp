@@ -154,12 +154,7 @@ TEST_F(ChallengeWindowTest, TheCommandLineRefusesToExportAChallenge)
         {"--lesson", out, "--export-trace"},
         {"--lesson"},
     };
-    for (const QStringList& args : refused) {
-        const Outcome r = slidora(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(out));
-    }
+    expectRefused(refused, out);
     const Outcome key = slidora({"--challenge-key", "speed", "--seeds", "3-3"});
     EXPECT_TRUE(key.out.split('\n').value(1).startsWith("3,3.0,11.3,0,")) << key.out.toStdString();
 }

@@ -30,6 +30,17 @@ struct Outcome {
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
+
+// Each command line refused: exit 2, one line on standard error, no file.
+[[maybe_unused]] void expectRefused(const QList<QStringList>& refused, const QString& out)
+{
+    for (const QStringList& args : refused) {
+        const Outcome r = slidora(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
 }   // namespace
 
 class ExperimentTest : public TableTest {
