@@ -2906,6 +2906,14 @@ Lizenz: %2</translation>
         <source>Open &amp;Lesson...</source>
         <translation>&amp;Unterrichtsstunde öffnen...</translation>
     </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>Bil&amp;d speichern...</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
+    </message>
 </context>
 <context>
     <name>TimeLine</name>

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "engine/challenge.h"
@@ -12,6 +13,8 @@ const char kUsage[] =
     "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
     "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
+    "       slidora --export-image [--experiment FILE | --catalogue K] [--ticks N] [--zoom 1|2|3|4]\n"
+    "                              --output FILE.png|FILE.svg\n"
     "       slidora --challenge KIND --seed N\n"
     "       slidora --challenge-key KIND --seeds FROM-TO [--output FILE]\n"
     "       slidora --lesson FILE\n"
@@ -28,6 +31,9 @@ const char kUsage[] =
     "  --export-data      run an experiment without a window and write what the data\n"
     "                     window shows after the run, its time bar at the end: the\n"
     "                     data table, every sample, or the Before-and-After page\n"
+    "  --export-image     run an experiment without a display and write the table\n"
+    "                     picture at the run's end: PNG as the window holds it, or SVG\n"
+    "  --zoom Z           with --export-image: each pixel a Z x Z block, 1 to 4\n"
     "  --experiment FILE  the set-up of an experiment file (.col)\n"
     "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
     "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
@@ -225,7 +231,15 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
 // What does not go together, once everything is read.
 QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOptions, bool anyExportOption)
 {
-    const bool exporting = line.exportTrace || line.exportData || line.investigate;
+    const bool exporting = line.exportTrace || line.exportData || line.investigate || line.exportImage;
+    if (line.exportImage) {
+        const QString suffix = QFileInfo(line.output).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+            return QStringLiteral("--export-image needs --output FILE.png or FILE.svg");
+        if (dataOptions)
+            return QStringLiteral(
+                "--export-image takes --experiment, --catalogue, --ticks, --speed, --zoom and --output");
+    }
     if (line.challengeKey && !exporting) {   // it writes a file: only --output of the exports' options
         const bool outputOnly = line.experiment.isEmpty() && line.catalogue == 0 && line.ticks == 9998
             && line.intervalMs == 10 && !dataOptions && !tableOptions;
@@ -235,8 +249,8 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
     }
     if (const QString error = checkLesson(line, exporting, anyExportOption); !error.isEmpty())
         return error;
-    if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) > 1)
-        return QStringLiteral("--export-trace, --export-data and --investigate cannot go together");
+    if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) + int(line.exportImage) > 1)
+        return QStringLiteral("--export-trace, --export-data, --export-image and --investigate cannot go together");
     if (line.investigate && (line.vary.isEmpty() || line.measures.isEmpty()))
         return QStringLiteral("--investigate needs --vary and --measure");
     if (!line.investigate && (!line.vary.isEmpty() || !line.measures.isEmpty()))
@@ -267,7 +281,7 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
 QString readCommandLine(int argc, char** argv, CommandLine* line)
 {
     Reader r{argc, argv};
-    bool dataOptions = false, tableOptions = false, anyExportOption = false;
+    bool dataOptions = false, tableOptions = false, anyExportOption = false, zoomGiven = false;
     for (; r.i < argc; ++r.i) {
         const QString a = QString::fromLocal8Bit(argv[r.i]);
         bool known = false;
@@ -281,6 +295,12 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             line->exportData = true;
         } else if (a == QLatin1String("--investigate")) {
             line->investigate = true;
+        } else if (a == QLatin1String("--export-image")) {
+            line->exportImage = true;
+        } else if (a == QLatin1String("--zoom")) {
+            if (const QString error = readNumber(r, "--zoom", 1, 4, &line->zoom); !error.isEmpty())
+                return error;
+            zoomGiven = true;
         } else if (const QString error = readLessonOption(r, a, line, &known); !error.isEmpty()) {
             return error;
         } else if (known) {
@@ -303,5 +323,7 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
     }
     if (line->help || line->version)
         return {};
+    if (zoomGiven && !line->exportImage)
+        return QStringLiteral("--zoom belongs to --export-image");
     return checkCombination(*line, dataOptions, tableOptions, anyExportOption);
 }

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/export_data.h"
+#include "app/export_image.h"
 #include "app/export_investigation.h"
 #include "app/headless_job.h"
 #include "engine/numbers.h"
@@ -81,7 +82,7 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
         return 0;
     }
     // no window: the toolkit's own notes would only clutter the one line an error gets
-    if (line.exportTrace || line.exportData || line.investigate || line.challengeKey)
+    if (line.exportTrace || line.exportData || line.investigate || line.challengeKey || line.exportImage)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (line.exportTrace)
         return exportTrace(line);
@@ -91,5 +92,7 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
         return exportInvestigation(line);
     if (line.challengeKey)
         return exportChallengeKey(line);
+    if (line.exportImage)
+        return exportImage(argc, argv, line);
     return -1;
 }

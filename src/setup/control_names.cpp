@@ -68,6 +68,7 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(Save1);
     SLIDORA_NAME(challenge1);
     SLIDORA_NAME(openLesson1);
+    SLIDORA_NAME(savePicture1);
     SLIDORA_NAME(CopySelect1);
     SLIDORA_NAME(PrintCopySelect1);
     SLIDORA_NAME(Print1);

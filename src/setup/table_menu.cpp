@@ -50,6 +50,7 @@ void TableWindow::buildFileMenu()
     c_.PrintCopySelect1 = entry(file, tr("Print Copy Select"));
     c_.PrintCopySelect1->setEnabled(false);
     c_.Print1 = entry(file, tr("Print"));
+    c_.savePicture1 = entry(file, tr("Save &Picture..."));
     c_.WhoAmI1 = entry(file, tr("&Who Am I:"));
     file->addSeparator();
     c_.Exit1 = entry(file, tr("E&xit"));

@@ -259,6 +259,7 @@ void TableWindow::wire()
     wireZoom();
     wirePrediction();
     connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
+    connect(c_.savePicture1, &QAction::triggered, this, [this] { savePicture(); });
     for (MovableShape* puck : {c_.puck1, c_.puck2})
         connect(puck, &MovableShape::doubleClicked, this, [this] {
             placer_->buttonUp();   // the press began no drag the dialog could end

@@ -128,6 +128,13 @@ public:
     Printing& printing() { return *printing_; }
     LanguageMenu& languageMenu() { return *language_; }
 
+    // The table picture as a PNG (each pixel a zoom x zoom block) and as an
+    // SVG drawing of the same shapes, drawn once more for it.
+    QByteArray picturePng(int zoom = 1) const;
+    QByteArray pictureSvg(int zoom = 1);
+    // File > Save Picture
+    void savePicture();
+
     // The zoom, in per cent, that the Zoom menu shows as chosen.
     void setZoom(int percent);
     // Everything a replacing window needs; a running run is paused first.

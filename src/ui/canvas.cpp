@@ -55,6 +55,8 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     if (!visibleBox(x1, y1, x2, y2))
         return;
+    if (sink_)
+        sink_->rectangle(x1, y1, x2, y2, pen(), brush());
     if (penWidth_ == 1 && penStyle_ == PenStyle::Solid) {
         // fast path: outline and fill straight into the pixels
         const int cx1 = std::max(x1, 0), cx2 = std::min(x2, img_.width());
@@ -163,6 +165,8 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     if (!visibleBox(x1, y1, x2, y2))
         return;
+    if (sink_)
+        sink_->ellipse(x1, y1, x2, y2, pen(), brush());
     const int64_t w64 = int64_t{x2} - x1, h64 = int64_t{y2} - y1;
     if (w64 > 2 * kFar || h64 > 2 * kFar) {
         // an outline far larger than the picture: the painter in real numbers
@@ -198,10 +202,15 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 void Canvas::polygon(const int* xy, int points)
 {
     if (brushStyle_ == BrushStyle::Clear && penWidth_ == 1 && points > 1) {
+        if (sink_)
+            sink_->polygon(xy, points, pen(), brush());
+        CanvasSink* const told = sink_;
+        sink_ = nullptr;   // its lines are the polygon's, told once
         // a hollow outline is its closed line path: no painter, no allocation
         moveTo(xy[0], xy[1]);
         for (int i = 1; i <= points; ++i)
             lineTo(xy[2 * (i % points)], xy[2 * (i % points) + 1]);
+        sink_ = told;
         return;
     }
     int x1 = xy[0], y1 = xy[1], x2 = xy[0], y2 = xy[1];
@@ -213,6 +222,8 @@ void Canvas::polygon(const int* xy, int points)
     }
     if (points < 1 || outside(x1, y1, x2, y2))
         return;
+    if (sink_)
+        sink_->polygon(xy, points, pen(), brush());
     QPolygon poly;
     for (int i = 0; i < points; ++i)
         poly << QPoint(xy[2 * i], xy[2 * i + 1]);
@@ -230,6 +241,8 @@ void Canvas::arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     double span = a2 - a1;
     while (span <= 0.0)
         span += 360.0;
+    if (sink_)
+        sink_->arc(x1, y1, x2, y2, x3, y3, x4, y4, pen());
     QPainter p(&img_);
     setupPainter(p);
     p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), static_cast<int>(std::lround(a1 * 16)),
@@ -291,6 +304,8 @@ void Canvas::thinLine(int x1, int y1, int x2, int y2)
 
 void Canvas::lineTo(int x, int y)
 {
+    if (sink_)
+        sink_->line(curX_, curY_, x, y, pen());
     const bool axisAligned = (x == curX_) != (y == curY_);
     if (penWidth_ <= 1) {
         thinLine(curX_, curY_, x, y);
@@ -357,6 +372,9 @@ void Canvas::textOut(int x, int y, const QString& text)
     f.setPixelSize(fontPixelSize_);
     f.setBold(fontBold_);
     const QFontMetrics fm(f);
+    if (sink_)
+        sink_->text(x, y, text, fontFamily_, fontPixelSize_, fontBold_, brush(), fm.horizontalAdvance(text),
+                    fm.height());
     QPainter p(&img_);
     p.setFont(f);
     if (brushStyle_ == BrushStyle::Solid)
@@ -368,12 +386,16 @@ void Canvas::textOut(int x, int y, const QString& text)
 
 void Canvas::copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& src, int sx1, int sy1, int sx2, int sy2)
 {
+    if (sink_)
+        sink_->image(dx1, dy1, src.img_.copy(sx1, sy1, sx2 - sx1, sy2 - sy1).scaled(dx2 - dx1, dy2 - dy1));
     QPainter p(&img_);
     p.drawImage(QRect(dx1, dy1, dx2 - dx1, dy2 - dy1), src.img_, QRect(sx1, sy1, sx2 - sx1, sy2 - sy1));
 }
 
 void Canvas::copyRect(int x1, int y1, int x2, int y2, const QImage& src)
 {
+    if (sink_)
+        sink_->image(x1, y1, src.copy(x1, y1, x2 - x1, y2 - y1));
     if (src.size() == img_.size() && x1 == 0 && y1 == 0 && x2 == img_.width() && y2 == img_.height()
         && src.format() == img_.format()) {
         // whole-picture copy, row by row, without a painter

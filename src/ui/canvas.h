@@ -10,6 +10,8 @@
 #include <array>
 #include <vector>
 
+#include "ui/canvas_sink.h"
+
 class Canvas {
 public:
     enum class PenStyle { Solid, Dotted };
@@ -64,6 +66,9 @@ public:
 
     QRgb pixel(int x, int y) const { return img_.pixel(x, y) | 0xff000000u; }
 
+    // Every primitive from now on told to `sink` as well; null for none.
+    void setSink(CanvasSink* sink) { sink_ = sink; }
+
 private:
     static constexpr int kStampSide = 48;
     // Coordinates further than this beyond the picture are clipped before
@@ -115,4 +120,7 @@ private:
     std::array<Stamp, 12> stamps_{};
     int nextStamp_ = 0;
     std::array<const Stamp*, 4> recent_{};
+    CanvasSink* sink_ = nullptr;
+    CanvasSink::Pen pen() const { return {penColor_, penWidth_, penStyle_ == PenStyle::Dotted}; }
+    CanvasSink::Brush brush() const { return {brushColor_, brushStyle_ == BrushStyle::Clear}; }
 };

@@ -168,29 +168,38 @@ void TraceRenderer::renderTrace()
     // the controls are read only when something is to be done
     if (s_.stepPhase != 0 && !pushShown_())
         return;
-    const ViewSettings v = settings_();
     if (s_.stepPhase == 0) {
-        const sim::SimState* s = &s_;
-        if (prediction_ && prediction_->hiding()) {
-            if (!shown_)
-                shown_ = std::make_unique<sim::SimState>();
-            *shown_ = s_;
-            sim::maskOutcome(*shown_, prediction_->hideFrom);
-            s = shown_.get();
-        }
-        drawBackground(*s, v);
-        if (kept_)
-            drawKeptRuns(cv_, *kept_, v.strobeIndex);
-        drawTrace(*s, v);
-        if (prediction_ && !v.circle)
-            drawPrediction(cv_, *s, *prediction_);
-        picture_->update();
+        drawPicture();
+        return;
     }
     // the pushing force is drawn at every event, between ticks too
+    const ViewSettings v = settings_();
     if (v.oneD && v.massCount == 1) {
         drawForce(cv_, s_, v);
         picture_->update();
     }
+}
+
+void TraceRenderer::drawPicture()
+{
+    const ViewSettings v = settings_();
+    const sim::SimState* s = &s_;
+    if (prediction_ && prediction_->hiding()) {
+        if (!shown_)
+            shown_ = std::make_unique<sim::SimState>();
+        *shown_ = s_;
+        sim::maskOutcome(*shown_, prediction_->hideFrom);
+        s = shown_.get();
+    }
+    drawBackground(*s, v);
+    if (kept_)
+        drawKeptRuns(cv_, *kept_, v.strobeIndex);
+    drawTrace(*s, v);
+    if (prediction_ && !v.circle)
+        drawPrediction(cv_, *s, *prediction_);
+    if (v.oneD && v.massCount == 1)
+        drawForce(cv_, s_, v);
+    picture_->update();
 }
 
 void TraceRenderer::drawBackground(const sim::SimState& s, const ViewSettings& v)

@@ -28,6 +28,8 @@ public:
     // Draws the trace for the state as it stands: the caller records the
     // sample first (sim::recordPass), as a run does.
     void renderTrace();
+    // The whole picture drawn again as the last pass left it, between ticks too.
+    void drawPicture();
     // The runs kept beside this one, drawn under it; none by default.
     void setKeptRuns(const sim::KeptRuns* kept) { kept_ = kept; }
     // Predict First: while the outcome is hidden only what came before it
