@@ -2914,6 +2914,18 @@ Lizenz: %2</translation>
         <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
     </message>
+    <message>
+        <source>Save &amp;Animation...</source>
+        <translation>&amp;Animation speichern...</translation>
+    </message>
+    <message>
+        <source>Start a run first: the animation shows it tick by tick.</source>
+        <translation>Starte zuerst einen Lauf: Die Animation zeigt ihn Schritt für Schritt.</translation>
+    </message>
+    <message>
+        <source>GIF animation (*.gif)</source>
+        <translation>GIF-Animation (*.gif)</translation>
+    </message>
 </context>
 <context>
     <name>TimeLine</name>

@@ -15,6 +15,8 @@ const char kUsage[] =
     "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
     "       slidora --export-image [--experiment FILE | --catalogue K] [--ticks N] [--zoom 1|2|3|4]\n"
     "                              --output FILE.png|FILE.svg\n"
+    "       slidora --export-animation [--experiment FILE | --catalogue K] [--ticks N] [--every K]\n"
+    "                                  [--zoom 1|2|3|4] --output FILE.gif\n"
     "       slidora --challenge KIND --seed N\n"
     "       slidora --challenge-key KIND --seeds FROM-TO [--output FILE]\n"
     "       slidora --lesson FILE\n"
@@ -33,7 +35,11 @@ const char kUsage[] =
     "                     data table, every sample, or the Before-and-After page\n"
     "  --export-image     run an experiment without a display and write the table\n"
     "                     picture at the run's end: PNG as the window holds it, or SVG\n"
-    "  --zoom Z           with --export-image: each pixel a Z x Z block, 1 to 4\n"
+    "  --export-animation run an experiment without a display and write it as an\n"
+    "                     animated GIF: a frame every K ticks, in real time, looping\n"
+    "  --every K          with --export-animation: ticks between frames, 1 to 9998\n"
+    "  --zoom Z           with --export-image or --export-animation: each pixel a Z x Z\n"
+    "                     block, 1 to 4\n"
     "  --experiment FILE  the set-up of an experiment file (.col)\n"
     "  --catalogue K      the set-up of built-in experiment K, 1 to 17 in menu order\n"
     "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
@@ -231,14 +237,17 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
 // What does not go together, once everything is read.
 QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOptions, bool anyExportOption)
 {
-    const bool exporting = line.exportTrace || line.exportData || line.investigate || line.exportImage;
-    if (line.exportImage) {
+    const bool pictures = line.exportImage || line.exportAnimation;
+    const bool exporting = line.exportTrace || line.exportData || line.investigate || pictures;
+    if (pictures) {
         const QString suffix = QFileInfo(line.output).suffix().toLower();
-        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+        if (line.exportImage && suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
             return QStringLiteral("--export-image needs --output FILE.png or FILE.svg");
+        if (line.exportAnimation && suffix != QLatin1String("gif"))
+            return QStringLiteral("--export-animation needs --output FILE.gif");
         if (dataOptions)
-            return QStringLiteral(
-                "--export-image takes --experiment, --catalogue, --ticks, --speed, --zoom and --output");
+            return QStringLiteral("pictures take --experiment, --catalogue, --ticks, --speed, --zoom, --every and "
+                                  "--output");
     }
     if (line.challengeKey && !exporting) {   // it writes a file: only --output of the exports' options
         const bool outputOnly = line.experiment.isEmpty() && line.catalogue == 0 && line.ticks == 9998
@@ -249,8 +258,11 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
     }
     if (const QString error = checkLesson(line, exporting, anyExportOption); !error.isEmpty())
         return error;
-    if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) + int(line.exportImage) > 1)
-        return QStringLiteral("--export-trace, --export-data, --export-image and --investigate cannot go together");
+    if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) + int(line.exportImage)
+            + int(line.exportAnimation)
+        > 1)
+        return QStringLiteral("--export-trace, --export-data, --export-image, --export-animation and --investigate "
+                              "cannot go together");
     if (line.investigate && (line.vary.isEmpty() || line.measures.isEmpty()))
         return QStringLiteral("--investigate needs --vary and --measure");
     if (!line.investigate && (!line.vary.isEmpty() || !line.measures.isEmpty()))
@@ -281,7 +293,7 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
 QString readCommandLine(int argc, char** argv, CommandLine* line)
 {
     Reader r{argc, argv};
-    bool dataOptions = false, tableOptions = false, anyExportOption = false, zoomGiven = false;
+    bool dataOptions = false, tableOptions = false, anyExportOption = false, zoomGiven = false, everyGiven = false;
     for (; r.i < argc; ++r.i) {
         const QString a = QString::fromLocal8Bit(argv[r.i]);
         bool known = false;
@@ -297,6 +309,12 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             line->investigate = true;
         } else if (a == QLatin1String("--export-image")) {
             line->exportImage = true;
+        } else if (a == QLatin1String("--export-animation")) {
+            line->exportAnimation = true;
+        } else if (a == QLatin1String("--every")) {
+            if (const QString error = readNumber(r, "--every", 1, 9998, &line->every); !error.isEmpty())
+                return error;
+            everyGiven = true;
         } else if (a == QLatin1String("--zoom")) {
             if (const QString error = readNumber(r, "--zoom", 1, 4, &line->zoom); !error.isEmpty())
                 return error;
@@ -323,7 +341,9 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
     }
     if (line->help || line->version)
         return {};
-    if (zoomGiven && !line->exportImage)
-        return QStringLiteral("--zoom belongs to --export-image");
+    if (zoomGiven && !line->exportImage && !line->exportAnimation)
+        return QStringLiteral("--zoom belongs to --export-image and --export-animation");
+    if (everyGiven && !line->exportAnimation)
+        return QStringLiteral("--every belongs to --export-animation");
     return checkCombination(*line, dataOptions, tableOptions, anyExportOption);
 }

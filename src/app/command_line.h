@@ -8,6 +8,8 @@ struct CommandLine {
     bool help = false, version = false;
     bool exportTrace = false, exportData = false, investigate = false, exportImage = false;
     int zoom = 1;   // --export-image: each pixel a zoom x zoom block
+    bool exportAnimation = false;
+    int every = 1;   // --export-animation: a frame every this many ticks
     QString fileToOpen;   // an experiment file for the window
     QString experiment, output;
     int catalogue = 0;   // 1..17; 0 none

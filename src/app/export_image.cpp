@@ -40,9 +40,12 @@ int exportImage(int argc, char** argv, const CommandLine& line)
         table.runControl().timerEvent();
     if (c.colltimer->isActive())
         c.Startbt->click();
+    QString error;
     const bool svg = QFileInfo(line.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    const QByteArray bytes = svg ? table.pictureSvg(line.zoom) : table.picturePng(line.zoom);
-    if (const QString error = writePictureFile(line.output, bytes); !error.isEmpty())
-        return fail(error);
-    return 0;
+    const QByteArray bytes = line.exportAnimation ? table.animationGif(line.every, line.zoom, &error)
+        : svg                                     ? table.pictureSvg(line.zoom)
+                                                  : table.picturePng(line.zoom);
+    if (error.isEmpty())
+        error = writePictureFile(line.output, bytes);
+    return error.isEmpty() ? 0 : fail(error);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// `slidora --export-image`: the table picture after a run, as PNG or SVG,
-// drawn by the table window itself with no display.
+// `slidora --export-image` and `--export-animation`: the table picture after
+// a run, as PNG or SVG, or the run as an animated GIF, drawn by the table
+// window itself with no display.
 
 struct CommandLine;
 

@@ -82,7 +82,8 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
         return 0;
     }
     // no window: the toolkit's own notes would only clutter the one line an error gets
-    if (line.exportTrace || line.exportData || line.investigate || line.challengeKey || line.exportImage)
+    if (line.exportTrace || line.exportData || line.investigate || line.challengeKey || line.exportImage
+        || line.exportAnimation)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (line.exportTrace)
         return exportTrace(line);
@@ -92,7 +93,7 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
         return exportInvestigation(line);
     if (line.challengeKey)
         return exportChallengeKey(line);
-    if (line.exportImage)
+    if (line.exportImage || line.exportAnimation)
         return exportImage(argc, argv, line);
     return -1;
 }

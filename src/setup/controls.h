@@ -104,6 +104,7 @@ struct Controls {
     QAction* Save1 = nullptr;
     QAction* challenge1 = nullptr;   // "&Challenge...": a mystery puck from a seed
     QAction* openLesson1 = nullptr;   // "Open &Lesson..."
+    QAction* saveAnimation1 = nullptr;   // "Save &Animation...": the run as an animated GIF
     QAction* savePicture1 = nullptr;   // "Save &Picture...": the trace as PNG or SVG
     QAction* CopySelect1 = nullptr;
     QAction* PrintCopySelect1 = nullptr;

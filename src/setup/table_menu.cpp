@@ -51,6 +51,7 @@ void TableWindow::buildFileMenu()
     c_.PrintCopySelect1->setEnabled(false);
     c_.Print1 = entry(file, tr("Print"));
     c_.savePicture1 = entry(file, tr("Save &Picture..."));
+    c_.saveAnimation1 = entry(file, tr("Save &Animation..."));
     c_.WhoAmI1 = entry(file, tr("&Who Am I:"));
     file->addSeparator();
     c_.Exit1 = entry(file, tr("E&xit"));

@@ -1,9 +1,11 @@
 #include <QFileInfo>
+#include <algorithm>
 
 #include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
+#include "view/gif_writer.h"
 #include "view/picture_file.h"
 #include "view/svg_picture.h"
 #include "view/trace_renderer.h"
@@ -39,5 +41,49 @@ void TableWindow::savePicture()
     prefs::rememberFileIn(prefs::Folder::Exports, path);
     const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
     if (const QString error = writePictureFile(path, svg ? pictureSvg() : picturePng()); !error.isEmpty())
+        platform_.showMessage(this, error);
+}
+
+QImage TableWindow::pictureAt(int tick)
+{
+    const int shown = state_->viewTick;
+    state_->viewTick = std::clamp(tick, 1, std::max(1, state_->timeLineEnd));
+    if (model_.interaction == sim::Interaction::Circle)
+        ops_.circleStep();
+    else
+        renderer_->drawPicture();
+    state_->viewTick = shown;
+    return table_.image().copy();
+}
+
+QByteArray TableWindow::animationGif(int every, int zoom, QString* error)
+{
+    every = std::max(1, every);
+    GifWriter gif(table_.width() * zoom, table_.height() * zoom);
+    const int last = std::max(1, state_->timeLineEnd);
+    for (int tick = 1; tick <= last; tick += every)
+        gif.frame(zoomedPicture(pictureAt(tick), zoom), every * 5);   // a tick is 0.05 s; GIF counts 1/100 s
+    pictureAt(state_->viewTick);   // the window's own picture again
+    return gif.finish(error);
+}
+
+void TableWindow::saveAnimation()
+{
+    if (!sim::runStarted(*state_)) {
+        platform_.showMessage(this, tr("Start a run first: the animation shows it tick by tick."));
+        return;
+    }
+    const QString path = platform_.saveFileName(this, tr("GIF animation (*.gif)"), QStringLiteral("gif"),
+                                                prefs::folder(prefs::Folder::Exports));
+    if (path.isEmpty())
+        return;
+    prefs::rememberFileIn(prefs::Folder::Exports, path);
+    QString error;
+    // every tick of a short run; a long one in at most about 400 frames
+    const int every = std::max(1, (state_->timeLineEnd + 399) / 400);
+    const QByteArray gif = animationGif(every, 1, &error);
+    if (error.isEmpty())
+        error = writePictureFile(path, gif);
+    if (!error.isEmpty())
         platform_.showMessage(this, error);
 }

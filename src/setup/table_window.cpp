@@ -260,6 +260,7 @@ void TableWindow::wire()
     wirePrediction();
     connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
     connect(c_.savePicture1, &QAction::triggered, this, [this] { savePicture(); });
+    connect(c_.saveAnimation1, &QAction::triggered, this, [this] { saveAnimation(); });
     for (MovableShape* puck : {c_.puck1, c_.puck2})
         connect(puck, &MovableShape::doubleClicked, this, [this] {
             placer_->buttonUp();   // the press began no drag the dialog could end

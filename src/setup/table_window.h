@@ -134,6 +134,14 @@ public:
     QByteArray pictureSvg(int zoom = 1);
     // File > Save Picture
     void savePicture();
+    // The picture as the time line shows it at `tick` (the window's own is
+    // drawn again where it stood afterwards by the caller's last call).
+    QImage pictureAt(int tick);
+    // An animated GIF of the run: frame j the picture at tick 1 + j x every,
+    // shown for the simulated time to the next; empty with the reason on failure.
+    QByteArray animationGif(int every, int zoom, QString* error);
+    // File > Save Animation
+    void saveAnimation();
 
     // The zoom, in per cent, that the Zoom menu shows as chosen.
     void setZoom(int percent);

@@ -1,4 +1,8 @@
+#include <gif_lib.h>
+
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <cstring>
 
 #include "engine/sim_state.h"
 #include "experiment_fixture.h"
@@ -81,9 +85,79 @@ TEST_F(PictureExportTest, BadPictureCommandLinesWriteNothing)
                    {"--export-image", "--catalogue", "3", "--zoom", "5", "--output", out},
                    {"--export-image", "--catalogue", "3", "--columns", "all", "--output", out},
                    {"--export-trace", "--catalogue", "3", "--zoom", "2", "--output", out},
-                   {"--export-image", "--experiment", path("missing.col"), "--output", out}},
+                   {"--export-image", "--experiment", path("missing.col"), "--output", out},
+                   {"--export-animation", "--catalogue", "3", "--output", out},
+                   {"--export-animation", "--catalogue", "3", "--every", "0", "--output", path("bad.gif")},
+                   {"--export-image", "--catalogue", "3", "--every", "2", "--output", out}},
                   out);
     EXPECT_FALSE(QFile::exists(path("bad.gif")));
+}
+
+}   // namespace
+
+namespace {
+
+// The frames a GIF shows, each drawn over the one before.
+std::vector<QImage> decodeGif(const QByteArray& bytes, std::vector<int>* delays)
+{
+    struct Reader {
+        const QByteArray* bytes;
+        int at = 0;
+    } reader{&bytes};
+    auto read = [](GifFileType* g, GifByteType* to, int n) {
+        auto* r = static_cast<Reader*>(g->UserData);
+        n = std::min(n, static_cast<int>(r->bytes->size()) - r->at);
+        std::memcpy(to, r->bytes->constData() + r->at, static_cast<size_t>(n));
+        r->at += n;
+        return n;
+    };
+    int error = 0;
+    GifFileType* gif = DGifOpen(&reader, read, &error);
+    std::vector<QImage> frames;
+    if (!gif || DGifSlurp(gif) == GIF_ERROR)
+        return frames;
+    QImage screen(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& f = gif->SavedImages[i];
+        const ColorMapObject* map = f.ImageDesc.ColorMap ? f.ImageDesc.ColorMap : gif->SColorMap;
+        for (int y = 0; y < f.ImageDesc.Height; ++y)
+            for (int x = 0; x < f.ImageDesc.Width; ++x) {
+                const GifColorType c = map->Colors[f.RasterBits[y * f.ImageDesc.Width + x]];
+                screen.setPixel(f.ImageDesc.Left + x, f.ImageDesc.Top + y, qRgb(c.Red, c.Green, c.Blue));
+            }
+        GraphicsControlBlock gcb;
+        DGifSavedExtensionToGCB(gif, i, &gcb);
+        delays->push_back(gcb.DelayTime);
+        frames.push_back(screen.copy());
+    }
+    DGifCloseFile(gif, &error);
+    return frames;
+}
+
+TEST_F(PictureExportTest, TheAnimationsFramesAreThePicturesAtTheirTicks)
+{
+    runEntry(16);
+    runAndPause(200);
+    QString error;
+    const QByteArray gif = window->animationGif(5, 1, &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(gif.contains("NETSCAPE2.0"));   // it loops
+    std::vector<int> delays;
+    const std::vector<QImage> frames = decodeGif(gif, &delays);
+    ASSERT_EQ(frames.size(), 40u);   // ticks 1, 6, ..., 196
+    for (size_t j = 0; j < frames.size(); j += 13)
+        EXPECT_EQ(frames[j], window->pictureAt(1 + 5 * static_cast<int>(j)).convertToFormat(QImage::Format_RGB32)) << j;
+    EXPECT_EQ(delays.front(), 25);   // five ticks of 0.05 s
+    const QString out = path("run.gif");
+    ASSERT_EQ(
+        slidora({"--export-animation", "--catalogue", "16", "--ticks", "200", "--every", "5", "--output", out}).status,
+        0);
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), gif);
+    // a whole run, every fifth tick
+    ASSERT_EQ(slidora({"--export-animation", "--catalogue", "16", "--every", "5", "--output", out}).status, 0);
+    EXPECT_LE(QFileInfo(out).size(), 2 * 1024 * 1024);
 }
 
 }   // namespace

@@ -38,7 +38,7 @@ done
 gzip -t "$root/usr/share/man/man1/slidora.1.gz" "$root/usr/share/doc/slidora/changelog.gz" || fail "gzip"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6 fonts-liberation; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libgif7 libc6 fonts-liberation; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 # the zoom uses Qt's private scale factor: the package holds to the exact Qt it was built with
