@@ -158,6 +158,15 @@ TEST_F(PictureExportTest, TheAnimationsFramesAreThePicturesAtTheirTicks)
     // a whole run, every fifth tick
     ASSERT_EQ(slidora({"--export-animation", "--catalogue", "16", "--every", "5", "--output", out}).status, 0);
     EXPECT_LE(QFileInfo(out).size(), 2 * 1024 * 1024);
+
+    // the File menu's entries write the same through the save dialog
+    platform.saveAnswers = {path("menu.gif"), path("menu.svg")};
+    c().saveAnimation1->trigger();
+    c().savePicture1->trigger();
+    QFile menuGif(path("menu.gif")), menuSvg(path("menu.svg"));
+    ASSERT_TRUE(menuGif.open(QIODevice::ReadOnly) && menuSvg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(decodeGif(menuGif.readAll(), &delays).size(), 200u);   // a short run: every tick
+    EXPECT_EQ(menuSvg.readAll(), window->pictureSvg());
 }
 
 }   // namespace
