@@ -1769,6 +1769,25 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>LabSheet</name>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Before and after</source>
+        <translation>Vorher und nachher</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -2475,6 +2494,13 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>TablePage</name>
     <message>
         <source>Red puck</source>
@@ -2925,6 +2951,10 @@ Lizenz: %2</translation>
     <message>
         <source>GIF animation (*.gif)</source>
         <translation>GIF-Animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>Lab &amp;Sheet...</source>
+        <translation>Lab&amp;orblatt...</translation>
     </message>
 </context>
 <context>

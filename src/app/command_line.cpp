@@ -17,6 +17,7 @@ const char kUsage[] =
     "                              --output FILE.png|FILE.svg\n"
     "       slidora --export-animation [--experiment FILE | --catalogue K] [--ticks N] [--every K]\n"
     "                                  [--zoom 1|2|3|4] --output FILE.gif\n"
+    "       slidora --lab-sheet [--experiment FILE | --catalogue K] [--ticks N] --output FILE.pdf\n"
     "       slidora --challenge KIND --seed N\n"
     "       slidora --challenge-key KIND --seeds FROM-TO [--output FILE]\n"
     "       slidora --lesson FILE\n"
@@ -37,6 +38,8 @@ const char kUsage[] =
     "                     picture at the run's end: PNG as the window holds it, or SVG\n"
     "  --export-animation run an experiment without a display and write it as an\n"
     "                     animated GIF: a frame every K ticks, in real time, looping\n"
+    "  --lab-sheet        run an experiment without a display and write its one-page\n"
+    "                     lab sheet as PDF: name, date, trace, Before-and-After, graph\n"
     "  --every K          with --export-animation: ticks between frames, 1 to 9998\n"
     "  --zoom Z           with --export-image or --export-animation: each pixel a Z x Z\n"
     "                     block, 1 to 4\n"
@@ -237,7 +240,7 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
 // What does not go together, once everything is read.
 QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOptions, bool anyExportOption)
 {
-    const bool pictures = line.exportImage || line.exportAnimation;
+    const bool pictures = line.exportImage || line.exportAnimation || line.labSheet;
     const bool exporting = line.exportTrace || line.exportData || line.investigate || pictures;
     if (pictures) {
         const QString suffix = QFileInfo(line.output).suffix().toLower();
@@ -245,6 +248,8 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
             return QStringLiteral("--export-image needs --output FILE.png or FILE.svg");
         if (line.exportAnimation && suffix != QLatin1String("gif"))
             return QStringLiteral("--export-animation needs --output FILE.gif");
+        if (line.labSheet && suffix != QLatin1String("pdf"))
+            return QStringLiteral("--lab-sheet needs --output FILE.pdf");
         if (dataOptions)
             return QStringLiteral("pictures take --experiment, --catalogue, --ticks, --speed, --zoom, --every and "
                                   "--output");
@@ -259,7 +264,7 @@ QString checkCombination(const CommandLine& line, bool dataOptions, bool tableOp
     if (const QString error = checkLesson(line, exporting, anyExportOption); !error.isEmpty())
         return error;
     if (int(line.exportTrace) + int(line.exportData) + int(line.investigate) + int(line.exportImage)
-            + int(line.exportAnimation)
+            + int(line.exportAnimation) + int(line.labSheet)
         > 1)
         return QStringLiteral("--export-trace, --export-data, --export-image, --export-animation and --investigate "
                               "cannot go together");
@@ -311,6 +316,8 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
             line->exportImage = true;
         } else if (a == QLatin1String("--export-animation")) {
             line->exportAnimation = true;
+        } else if (a == QLatin1String("--lab-sheet")) {
+            line->labSheet = true;
         } else if (a == QLatin1String("--every")) {
             if (const QString error = readNumber(r, "--every", 1, 9998, &line->every); !error.isEmpty())
                 return error;

@@ -8,7 +8,7 @@ struct CommandLine {
     bool help = false, version = false;
     bool exportTrace = false, exportData = false, investigate = false, exportImage = false;
     int zoom = 1;   // --export-image: each pixel a zoom x zoom block
-    bool exportAnimation = false;
+    bool exportAnimation = false, labSheet = false;
     int every = 1;   // --export-animation: a frame every this many ticks
     QString fileToOpen;   // an experiment file for the window
     QString experiment, output;

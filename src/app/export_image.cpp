@@ -7,6 +7,8 @@
 
 #include "app/command_line.h"
 #include "app/headless_job.h"
+#include "app/lab_sheet.h"
+#include "app/session.h"
 #include "experiments/catalogue.h"
 #include "experiments/experiment_box.h"
 #include "setup/controls.h"
@@ -14,38 +16,71 @@
 #include "setup/table_window.h"
 #include "ui/app_identity.h"
 #include "ui/language.h"
+#include "ui/preferences.h"
 #include "ui/silent_platform.h"
 #include "view/picture_file.h"
 
-int exportImage(int argc, char** argv, const CommandLine& line)
+namespace {
+void noDisplayNeeded()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");   // no display needed
-    QApplication app(argc, argv);
-    setAppIdentity();
-    lang::install(lang::startLanguage());
-    SilentPlatform platform;
-    TableWindow table(platform);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The experiment as the Experiment box applies it, then the run as the
+// window makes it, paused after tick N.
+QString setUpAndRun(TableWindow& table, ExperimentBox& box, SilentPlatform& platform, const CommandLine& line)
+{
     Controls& c = table.controls();
     c.delaytimer1->stop();
-    ExperimentBox box(table, platform);
     if (!line.experiment.isEmpty() && !box.applyFile(line.experiment))
-        return fail(platform.message);
-    if (line.catalogue != 0)
-        box.applyExperiment(QString::fromStdString(exper::catalogueExperiment(line.catalogue)->parameterText()));
+        return platform.message;
+    if (line.catalogue != 0) {
+        box.showEntry(*exper::catalogueExperiment(line.catalogue));
+        box.cancelOrOk();   // its "Ok"
+    }
     table.rules().chooseComputerSpeed(line.intervalMs);
-    // the run as the window makes it, paused after tick N
     c.Startbt->click();
     while (c.colltimer->isActive() && table.state().tick <= line.ticks)
         table.runControl().timerEvent();
     if (c.colltimer->isActive())
         c.Startbt->click();
-    QString error;
+    return {};
+}
+}   // namespace
+
+int exportImage(int argc, char** argv, const CommandLine& line)
+{
+    noDisplayNeeded();
+    QApplication app(argc, argv);
+    setAppIdentity();
+    lang::install(lang::startLanguage());
+    SilentPlatform platform;
+    TableWindow table(platform);
+    ExperimentBox box(table, platform);
+    QString error = setUpAndRun(table, box, platform, line);
+    if (!error.isEmpty())
+        return fail(error);
     const bool svg = QFileInfo(line.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
     const QByteArray bytes = line.exportAnimation ? table.animationGif(line.every, line.zoom, &error)
         : svg                                     ? table.pictureSvg(line.zoom)
                                                   : table.picturePng(line.zoom);
     if (error.isEmpty())
         error = writePictureFile(line.output, bytes);
+    return error.isEmpty() ? 0 : fail(error);
+}
+
+int exportLabSheet(int argc, char** argv, const CommandLine& line)
+{
+    noDisplayNeeded();
+    QApplication app(argc, argv);
+    setAppIdentity();
+    lang::install(lang::startLanguage());
+    SilentPlatform platform;
+    Session session(platform, 100);
+    QString error = setUpAndRun(session.table(), session.experiments(), platform, line);
+    if (error.isEmpty())
+        error = writeLabSheet(line.output,
+                              gatherLabSheet(session.table(), session.data(), session.experiments(), prefs::name()));
     return error.isEmpty() ? 0 : fail(error);
 }

@@ -6,3 +6,5 @@
 struct CommandLine;
 
 int exportImage(int argc, char** argv, const CommandLine& line);
+// `slidora --lab-sheet`: the lab sheet of a run as PDF, with no display.
+int exportLabSheet(int argc, char** argv, const CommandLine& line);

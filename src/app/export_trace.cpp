@@ -83,7 +83,7 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
     }
     // no window: the toolkit's own notes would only clutter the one line an error gets
     if (line.exportTrace || line.exportData || line.investigate || line.challengeKey || line.exportImage
-        || line.exportAnimation)
+        || line.exportAnimation || line.labSheet)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (line.exportTrace)
         return exportTrace(line);
@@ -95,5 +95,7 @@ int runCommandLine(int argc, char** argv, CommandLine* result)
         return exportChallengeKey(line);
     if (line.exportImage || line.exportAnimation)
         return exportImage(argc, argv, line);
+    if (line.labSheet)
+        return exportLabSheet(argc, argv, line);
     return -1;
 }

@@ -5,10 +5,13 @@
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
 
+#include "app/lab_sheet.h"
 #include "datawin/data_window.h"
 #include "experiments/experiment_box.h"
+#include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/language.h"
+#include "ui/platform.h"
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
 
@@ -57,6 +60,7 @@ void Session::makeWindows()
     data_ = std::make_unique<DataWindow>(*table_, platform_);
     experiments_ = std::make_unique<ExperimentBox>(*table_, platform_);
     table_->setZoom(zoom_);
+    connect(table_->controls().labSheet1, &QAction::triggered, this, [this] { saveLabSheet(); });
     // not from inside a menu's own handler: its window is about to go
     connect(table_.get(), &TableWindow::zoomChosen, this, [this](int percent) {
         QMetaObject::invokeMethod(
@@ -131,4 +135,16 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
 int Session::rememberedZoom()
 {
     return prefs::zoom();
+}
+
+void Session::saveLabSheet()
+{
+    const QString path = platform_.saveFileName(table_.get(), tr("PDF document (*.pdf)"), QStringLiteral("pdf"),
+                                                prefs::folder(prefs::Folder::Exports));
+    if (path.isEmpty())
+        return;
+    prefs::rememberFileIn(prefs::Folder::Exports, path);
+    const QString error = writeLabSheet(path, gatherLabSheet(*table_, *data_, *experiments_, nameDialog_->name()));
+    if (!error.isEmpty())
+        platform_.showMessage(table_.get(), error);
 }

@@ -41,6 +41,8 @@ public:
 
 private:
     void makeWindows();
+    // File > Lab Sheet: the page as PDF, where the user chooses
+    void saveLabSheet();
     void dropWindows();
     // The windows made again, the set-up, the run, the data window's and the
     // box's state kept; `change` runs between the old windows and the new.

@@ -31,6 +31,9 @@ public:
     void showFromTable();
     // Every page rebuilt from the log, as each time the window opens.
     void activate();
+    // The pages filled for a lab sheet: as an opening fills them, unless the
+    // window is open, and the graph drawn as its page would draw it.
+    void prepareForSheet();
     // The window's own choices, to hand to the window that replaces it.
     const dw::DataViewModel& viewModel() const { return view_; }
     void showViewModel(const dw::DataViewModel& v);

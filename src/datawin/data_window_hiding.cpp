@@ -46,3 +46,10 @@ void DataWindow::showAllowedPages()
                 break;
             }
 }
+
+void DataWindow::prepareForSheet()
+{
+    if (!open_)
+        activate();
+    graph_->drawGraph();
+}

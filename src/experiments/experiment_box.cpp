@@ -237,6 +237,11 @@ bool ExperimentBox::applyFile(const QString& path)
         platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
         return false;
     }
+    title_ = QFileInfo(path).completeBaseName();
+    QStringList lines;
+    for (const std::string& l : exper::decodeLines(file.lines))
+        lines << QString::fromStdString(l);
+    text_ = lines.join(QLatin1Char('\n'));
     applier_.apply(*file.record, RecordApplier::Source::File, [this] {
         model_.close();
         showModel();
@@ -328,8 +333,11 @@ void ExperimentBox::cancelOrOk()
     const bool ok = model_.okApplies();
     model_.close();
     showModel();
-    if (ok && pending_ != QStringLiteral(" "))
+    if (ok && pending_ != QStringLiteral(" ")) {
+        title_ = entry_ ? QCoreApplication::translate("Catalogue", entry_->caption) : QString();
+        text_ = memo_->toPlainText();
         applyExperiment(pending_);
+    }
 }
 
 bool ExperimentBox::applyExperiment(const QString& parameterText)

@@ -62,6 +62,10 @@ public:
     RecordApplier& applier() { return applier_; }
     // File > Challenge: made when first asked for
     ChallengeDialog& challengeDialog();
+    // The experiment last applied: its name (the catalogue's caption, or the
+    // file's name) and its explanation, for a lab sheet.
+    const QString& experimentTitle() const { return title_; }
+    const QString& experimentText() const { return text_; }
     // A lesson file read and checked whole, then opened; else why not.
     QString openLesson(const QString& path);
     // File > Open Lesson: the file chosen, opened, or the message why not.
@@ -93,6 +97,7 @@ private:
     PlatformServices& platform_;
     RecordApplier applier_;
     ChallengeDialog* challenge_ = nullptr;
+    QString title_, text_;
     QGroupBox* box_;
     QPlainTextEdit* memo_;
     QPushButton* lsbt_;

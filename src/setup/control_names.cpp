@@ -70,6 +70,7 @@ void setObjectNames(Controls& c)
     SLIDORA_NAME(openLesson1);
     SLIDORA_NAME(savePicture1);
     SLIDORA_NAME(saveAnimation1);
+    SLIDORA_NAME(labSheet1);
     SLIDORA_NAME(CopySelect1);
     SLIDORA_NAME(PrintCopySelect1);
     SLIDORA_NAME(Print1);

@@ -105,6 +105,7 @@ struct Controls {
     QAction* challenge1 = nullptr;   // "&Challenge...": a mystery puck from a seed
     QAction* openLesson1 = nullptr;   // "Open &Lesson..."
     QAction* saveAnimation1 = nullptr;   // "Save &Animation...": the run as an animated GIF
+    QAction* labSheet1 = nullptr;   // "Lab &Sheet...": one page as PDF
     QAction* savePicture1 = nullptr;   // "Save &Picture...": the trace as PNG or SVG
     QAction* CopySelect1 = nullptr;
     QAction* PrintCopySelect1 = nullptr;

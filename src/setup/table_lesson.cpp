@@ -40,7 +40,8 @@ void TableWindow::setLesson(const sim::Lesson& lesson)
                 lock_->lock(w);
     if (!lesson.allows(P::Ruler) && !lesson.allows(P::Protractor))
         lock_->lock(c_.measurecb);
-    for (QAction* a : {c_.Print1, c_.PrintCopySelect1, c_.CopySelect1, c_.savePicture1, c_.saveAnimation1})
+    for (QAction* a :
+         {c_.Print1, c_.PrintCopySelect1, c_.CopySelect1, c_.savePicture1, c_.saveAnimation1, c_.labSheet1})
         if (!lesson.allows(P::Print))
             lock_->lock(a);
     if (!lesson.allows(P::Pucks))

@@ -52,6 +52,7 @@ void TableWindow::buildFileMenu()
     c_.Print1 = entry(file, tr("Print"));
     c_.savePicture1 = entry(file, tr("Save &Picture..."));
     c_.saveAnimation1 = entry(file, tr("Save &Animation..."));
+    c_.labSheet1 = entry(file, tr("Lab &Sheet..."));
     c_.WhoAmI1 = entry(file, tr("&Who Am I:"));
     file->addSeparator();
     c_.Exit1 = entry(file, tr("E&xit"));

@@ -88,7 +88,9 @@ TEST_F(PictureExportTest, BadPictureCommandLinesWriteNothing)
                    {"--export-image", "--experiment", path("missing.col"), "--output", out},
                    {"--export-animation", "--catalogue", "3", "--output", out},
                    {"--export-animation", "--catalogue", "3", "--every", "0", "--output", path("bad.gif")},
-                   {"--export-image", "--catalogue", "3", "--every", "2", "--output", out}},
+                   {"--export-image", "--catalogue", "3", "--every", "2", "--output", out},
+                   {"--lab-sheet", "--catalogue", "3", "--output", out},
+                   {"--lab-sheet", "--catalogue", "3", "--zoom", "2", "--output", path("bad.pdf")}},
                   out);
     EXPECT_FALSE(QFile::exists(path("bad.gif")));
 }

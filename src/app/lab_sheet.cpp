@@ -1,0 +1,149 @@
+#include "app/lab_sheet.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTableWidget>
+
+#include "datawin/data_window.h"
+#include "datawin/graph_page.h"
+#include "datawin/ledger_page.h"
+#include "experiments/experiment_box.h"
+#include "setup/table_window.h"
+#include "ui/language.h"
+#include "view/picture_file.h"
+
+namespace {
+LabSheet::Grid gridOf(const QTableWidget* g)
+{
+    LabSheet::Grid grid;
+    for (int c = 0; c < g->columnCount(); ++c)
+        grid.header << (g->horizontalHeaderItem(c) ? g->horizontalHeaderItem(c)->text() : QString());
+    for (int r = 0; r < g->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < g->columnCount(); ++c)
+            row << (g->item(r, c) ? g->item(r, c)->text().trimmed() : QString());
+        grid.rows << row;
+    }
+    return grid;
+}
+
+// A table of text in `area`, each column as wide as its widest cell; returns its height.
+int drawGrid(QPainter& p, const LabSheet::Grid& g, const QRect& area)
+{
+    const QFontMetrics fm = p.fontMetrics();
+    QList<int> widths(g.header.size(), 0);
+    QList<QStringList> all{g.header};
+    all += g.rows;
+    for (const QStringList& row : all)
+        for (int c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], fm.horizontalAdvance(row[c]) + fm.height() / 2);
+    int y = area.top();
+    for (int r = 0; r < all.size(); ++r) {
+        int x = area.left();
+        for (int c = 0; c < all[r].size() && c < widths.size(); ++c) {
+            p.drawText(QRect(x, y, widths[c], fm.height()), c == 0 ? Qt::AlignLeft : Qt::AlignRight, all[r][c]);
+            x += widths[c];
+        }
+        y += fm.height();
+        if (r == 0)
+            p.drawLine(area.left(), y, x, y);
+    }
+    return y - area.top();
+}
+
+QFont font(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+}   // namespace
+
+LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box, const QString& name)
+{
+    LabSheet s;
+    s.name = name;
+    s.date = QLocale(lang::current()).toString(QDate::currentDate(), QLocale::LongFormat);
+    s.title = box.experimentTitle();
+    s.explanation = box.experimentText();
+    s.trace = table.tableCanvas().image().copy();
+    data.prepareForSheet();
+    s.graph = data.graphPage().canvas().image().copy();
+    s.graphTitle = data.graphPage().GroupBox2->title();
+    LedgerPage& ledger = data.ledgerPage();
+    if (ledger.comparegrid->isVisibleTo(&ledger))
+        s.grids.push_back(gridOf(ledger.comparegrid));
+    else
+        for (const QTableWidget* g : {ledger.beforegrid, ledger.aftergrid, ledger.summarygrid})
+            s.grids.push_back(gridOf(g));
+    s.units = ledger.unitslb->text();
+    return s;
+}
+
+QString writeLabSheet(const QString& path, const LabSheet& s)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        const bool inches = QLocale(lang::current()).measurementSystem() == QLocale::ImperialUSSystem;
+        writer.setPageSize(QPageSize(inches ? QPageSize::Letter : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(s.title);
+        writer.setCreator(QStringLiteral("Slidora"));
+        QPainter p(&writer);
+        p.setRenderHint(QPainter::LosslessImageRendering);   // line art: no JPEG blur
+        const QRect page =
+            writer.pageLayout().paintRectPixels(300).translated(-writer.pageLayout().paintRectPixels(300).topLeft());
+        int y = 0;
+        p.setFont(font(15, true));
+        p.drawText(QRect(0, y, page.width(), p.fontMetrics().height()), Qt::AlignLeft, s.title);
+        y += p.fontMetrics().height();
+        p.setFont(font(10));
+        p.drawText(QRect(0, y, page.width(), p.fontMetrics().height()), Qt::AlignLeft,
+                   QCoreApplication::translate("LabSheet", "Name: %1").arg(s.name) + QStringLiteral("        ")
+                       + QCoreApplication::translate("LabSheet", "Date: %1").arg(s.date));
+        y += p.fontMetrics().height() * 3 / 2;
+        p.setFont(font(8));
+        const QRect text =
+            p.boundingRect(QRect(0, y, page.width(), page.height() / 8), Qt::TextWordWrap, s.explanation);
+        p.drawText(QRect(0, y, page.width(), page.height() / 8), Qt::TextWordWrap, s.explanation);
+        y += std::min(text.height(), page.height() / 8) + 30;
+        // the trace, three screen pixels to each of its own, sharp when printed
+        const QImage trace = zoomedPicture(s.trace, 3);
+        const int traceHeight = page.width() * trace.height() / trace.width();
+        p.drawImage(QRect(0, y, page.width(), traceHeight), trace);
+        p.drawRect(QRect(0, y, page.width(), traceHeight));
+        y += traceHeight + 40;
+        const int half = page.width() * 55 / 100;
+        p.setFont(font(9, true));
+        p.drawText(0, y + p.fontMetrics().ascent(), QCoreApplication::translate("LabSheet", "Before and after"));
+        p.drawText(half + 40, y + p.fontMetrics().ascent(), s.graphTitle);
+        y += p.fontMetrics().height() + 10;
+        p.setFont(font(6.5));
+        int left = y;
+        for (const LabSheet::Grid& g : s.grids)
+            left += drawGrid(p, g, QRect(0, left, half, page.height() - left)) + 20;
+        p.drawText(QRect(0, left, half, page.height() - left), Qt::TextWordWrap, s.units);
+        const int graphWidth = page.width() - half - 40;
+        const int graphHeight = graphWidth * std::max(1, s.graph.height()) / std::max(1, s.graph.width());
+        p.drawImage(QRect(half + 40, y, graphWidth, graphHeight), zoomedPicture(s.graph, 3));
+        // ruled lines for the answers, under the graph
+        p.setFont(font(9, true));
+        int line = y + graphHeight + 60;
+        p.drawText(half + 40, line, QCoreApplication::translate("LabSheet", "Answers"));
+        for (line += 90; line < page.height(); line += 90)
+            p.drawLine(half + 40, line, page.width(), line);
+    }
+    return writePictureFile(path, pdf);
+}

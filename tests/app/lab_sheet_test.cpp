@@ -1,0 +1,50 @@
+// File > Lab Sheet: one PDF page whose words stay text and whose trace is a picture.
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/session.h"
+#include "app/session_runs.h"
+#include "experiments/catalogue.h"
+#include "experiments/experiment_box.h"
+#include "private_settings.h"
+#include "ui/fake_platform.h"
+#include "view/name_dialog.h"
+
+namespace {
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+}   // namespace
+
+TEST(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
+{
+    PrivateSettings settings;
+    QTemporaryDir dir;
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.table().findChild<NameDialog*>()->nameField()->setText(QStringLiteral("Ada Lovelace"));
+    session.experiments().showEntry(*exper::catalogueExperiment(14));
+    session.experiments().cancelOrOk();
+    pauseAfter(session.table(), 200);
+    const QString pdf = dir.filePath(QStringLiteral("lab.pdf"));
+    platform.saveAnswers.push_back(pdf);
+    session.table().controls().labSheet1->trigger();
+
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const char* words : {"Ada Lovelace", "TEC", "Before and after", "Answers"})
+        EXPECT_TRUE(text.contains(QLatin1String(words))) << words << "\n" << text.toStdString();
+    // the ledger's numbers, as the page shows them: the red puck before the collision
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("red\\s+2\\.00\\s+5\\.00\\s+21\\.3"))))
+        << text.toStdString();
+    // the trace, three pixels to each of the window's, losslessly
+    const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_TRUE(images.contains(QRegularExpression(QStringLiteral("image\\s+2277\\s+1101\\s+rgb.*\\bimage\\b"))))
+        << images.toStdString();
+}
