@@ -1786,6 +1786,10 @@ Lizenz: %2</translation>
         <source>Answers</source>
         <translation>Antworten</translation>
     </message>
+    <message>
+        <source>Predicted and actual</source>
+        <translation>Vorhergesagt und tatsächlich</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>

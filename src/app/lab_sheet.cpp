@@ -15,18 +15,25 @@
 #include "datawin/graph_page.h"
 #include "datawin/ledger_page.h"
 #include "experiments/experiment_box.h"
+#include "setup/prediction_panel.h"
 #include "setup/table_window.h"
 #include "ui/language.h"
 #include "view/picture_file.h"
 
 namespace {
+// A table as shown; its row labels, where it has them, first.
 LabSheet::Grid gridOf(const QTableWidget* g)
 {
     LabSheet::Grid grid;
+    const bool rowLabels = g->verticalHeaderItem(0) != nullptr;
+    if (rowLabels)
+        grid.header << QString();
     for (int c = 0; c < g->columnCount(); ++c)
         grid.header << (g->horizontalHeaderItem(c) ? g->horizontalHeaderItem(c)->text() : QString());
     for (int r = 0; r < g->rowCount(); ++r) {
         QStringList row;
+        if (rowLabels)
+            row << (g->verticalHeaderItem(r) ? g->verticalHeaderItem(r)->text() : QString());
         for (int c = 0; c < g->columnCount(); ++c)
             row << (g->item(r, c) ? g->item(r, c)->text().trimmed() : QString());
         grid.rows << row;
@@ -85,6 +92,9 @@ LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box
         for (const QTableWidget* g : {ledger.beforegrid, ledger.aftergrid, ledger.summarygrid})
             s.grids.push_back(gridOf(g));
     s.units = ledger.unitslb->text();
+    const sim::Prediction& predicted = table.prediction();
+    if (predicted.on && predicted.revealed && table.predictionPanel())
+        s.prediction = gridOf(table.predictionPanel()->table());
     return s;
 }
 
@@ -138,9 +148,16 @@ QString writeLabSheet(const QString& path, const LabSheet& s)
         const int graphWidth = page.width() - half - 40;
         const int graphHeight = graphWidth * std::max(1, s.graph.height()) / std::max(1, s.graph.width());
         p.drawImage(QRect(half + 40, y, graphWidth, graphHeight), zoomedPicture(s.graph, 3));
+        int line = y + graphHeight + 60;
+        if (s.prediction) {
+            p.setFont(font(9, true));
+            p.drawText(half + 40, line, QCoreApplication::translate("LabSheet", "Predicted and actual"));
+            p.setFont(font(6.5));
+            line += 20 + drawGrid(p, *s.prediction, QRect(half + 40, line + 20, graphWidth, page.height() - line));
+            line += 60;
+        }
         // ruled lines for the answers, under the graph
         p.setFont(font(9, true));
-        int line = y + graphHeight + 60;
         p.drawText(half + 40, line, QCoreApplication::translate("LabSheet", "Answers"));
         for (line += 90; line < page.height(); line += 90)
             p.drawLine(half + 40, line, page.width(), line);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class DataWindow;
@@ -22,6 +23,7 @@ struct LabSheet {
         QList<QStringList> rows;
     };
     std::vector<Grid> grids;   // the Before-and-After page's tables, as it shows them
+    std::optional<Grid> prediction;   // Predict First's table, once revealed
 };
 
 // What the windows show now; the data window's pages are filled from the run first.

@@ -10,6 +10,8 @@
 #include "experiments/catalogue.h"
 #include "experiments/experiment_box.h"
 #include "private_settings.h"
+#include "setup/controls.h"
+#include "setup/table_window.h"
 #include "ui/fake_platform.h"
 #include "view/name_dialog.h"
 
@@ -47,4 +49,26 @@ TEST(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
     const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
     EXPECT_TRUE(images.contains(QRegularExpression(QStringLiteral("image\\s+2277\\s+1101\\s+rgb.*\\bimage\\b"))))
         << images.toStdString();
+}
+
+TEST(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
+{
+    PrivateSettings settings;
+    QTemporaryDir dir;
+    FakePlatform platform;
+    Session session(platform, 100);
+    TableWindow& w = session.table();
+    session.experiments().showEntry(*exper::catalogueExperiment(9));
+    session.experiments().cancelOrOk();
+    w.controls().predictFirst1->trigger();
+    pauseAfter(w, 200);   // held at the contact
+    w.reveal();
+    pauseAfter(w, 40);
+    const QString pdf = dir.filePath(QStringLiteral("predicted.pdf"));
+    platform.saveAnswers.push_back(pdf);
+    w.controls().labSheet1->trigger();
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Predicted and actual"))));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("black speed \\(cm/s\\)\\s+\\S+\\s+5\\.00"))))
+        << text.toStdString();
 }
