@@ -1790,6 +1790,10 @@ Lizenz: %2</translation>
         <source>Predicted and actual</source>
         <translation>Vorhergesagt und tatsächlich</translation>
     </message>
+    <message>
+        <source>Challenge &quot;%1&quot;, seed %2</source>
+        <translation>Herausforderung „%1“, Startzahl %2</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>

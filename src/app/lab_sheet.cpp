@@ -81,6 +81,12 @@ LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box
     s.date = QLocale(lang::current()).toString(QDate::currentDate(), QLocale::LongFormat);
     s.title = box.experimentTitle();
     s.explanation = box.experimentText();
+    if (const sim::Challenge& c = table.challenge(); c.on) {   // not the experiment before it
+        s.title = QCoreApplication::translate("LabSheet", "Challenge \"%1\", seed %2")
+                      .arg(QString::fromLatin1(sim::challengeKindName(c.set.kind)))
+                      .arg(c.set.seed);
+        s.explanation.clear();
+    }
     s.trace = table.tableCanvas().image().copy();
     data.prepareForSheet();
     s.graph = data.graphPage().canvas().image().copy();

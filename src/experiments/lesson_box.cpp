@@ -83,6 +83,8 @@ QString ExperimentBox::openLesson(const QString& path)
                        plan.lesson.catalogue > 0 ? RecordApplier::Source::Catalogue : RecordApplier::Source::File);
     w_.setLesson(plan.lesson);
     showLessonNote(plan.lesson, plan.lines);
+    title_ = QString::fromStdString(plan.lesson.title);   // what a lab sheet is headed with
+    text_ = memo_->toPlainText();
     if (plan.lesson.challenge)
         challengeDialog().showBesideTable();
     return {};

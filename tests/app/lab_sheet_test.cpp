@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/session_runs.h"
 #include "experiments/catalogue.h"
+#include "experiments/challenge_dialog.h"
 #include "experiments/experiment_box.h"
 #include "private_settings.h"
 #include "setup/controls.h"
@@ -71,4 +72,23 @@ TEST(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Predicted and actual"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("black speed \\(cm/s\\)\\s+\\S+\\s+5\\.00"))))
         << text.toStdString();
+}
+
+TEST(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
+{
+    PrivateSettings settings;
+    QTemporaryDir dir;
+    FakePlatform platform;
+    Session session(platform, 100);
+    session.experiments().showEntry(*exper::catalogueExperiment(14));
+    session.experiments().cancelOrOk();
+    session.experiments().challengeDialog().setUp(sim::ChallengeKind::Mass, 3);   // the black puck: 5.7 kg
+    pauseAfter(session.table(), 300);
+    const QString pdf = dir.filePath(QStringLiteral("challenge.pdf"));
+    platform.saveAnswers.push_back(pdf);
+    session.table().controls().labSheet1->trigger();
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QLatin1String("Challenge \"mass\", seed 3"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1String("TEC")));
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(?<![\\d.])5\\.70?(?!\\d)")))) << text.toStdString();
 }
