@@ -21,11 +21,23 @@
 #include "view/picture_file.h"
 
 namespace {
-void noDisplayNeeded()
+int noDisplayNeeded(int argc)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
 }
+
+// The toolkit with no display, in the user's language.
+struct Offscreen {
+    int argc;   // the application keeps a reference to it
+    QApplication app;
+    Offscreen(int c, char** argv) : argc(noDisplayNeeded(c)), app(argc, argv)
+    {
+        setAppIdentity();
+        lang::install(lang::startLanguage());
+    }
+};
 
 // The experiment as the Experiment box applies it, then the run as the
 // window makes it, paused after tick N.
@@ -51,10 +63,7 @@ QString setUpAndRun(TableWindow& table, ExperimentBox& box, SilentPlatform& plat
 
 int exportImage(int argc, char** argv, const CommandLine& line)
 {
-    noDisplayNeeded();
-    QApplication app(argc, argv);
-    setAppIdentity();
-    lang::install(lang::startLanguage());
+    Offscreen toolkit(argc, argv);
     SilentPlatform platform;
     TableWindow table(platform);
     ExperimentBox box(table, platform);
@@ -72,10 +81,7 @@ int exportImage(int argc, char** argv, const CommandLine& line)
 
 int exportLabSheet(int argc, char** argv, const CommandLine& line)
 {
-    noDisplayNeeded();
-    QApplication app(argc, argv);
-    setAppIdentity();
-    lang::install(lang::startLanguage());
+    Offscreen toolkit(argc, argv);
     SilentPlatform platform;
     Session session(platform, 100);
     QString error = setUpAndRun(session.table(), session.experiments(), platform, line);

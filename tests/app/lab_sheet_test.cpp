@@ -24,23 +24,36 @@ QString run(const QString& program, const QStringList& args)
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
-}   // namespace
 
-TEST(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
-{
+class LabSheetTest : public ::testing::Test {
+protected:
+    void entry(int k)
+    {
+        session.experiments().showEntry(*exper::catalogueExperiment(k));
+        session.experiments().cancelOrOk();
+    }
+    // File > Lab Sheet into `name`, and its text as pdftotext reads it
+    QString sheet(const QString& name)
+    {
+        pdf = dir.filePath(name);
+        platform.saveAnswers.push_back(pdf);
+        session.table().controls().labSheet1->trigger();
+        return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    }
     PrivateSettings settings;
     QTemporaryDir dir;
     FakePlatform platform;
-    Session session(platform, 100);
-    session.table().findChild<NameDialog*>()->nameField()->setText(QStringLiteral("Ada Lovelace"));
-    session.experiments().showEntry(*exper::catalogueExperiment(14));
-    session.experiments().cancelOrOk();
-    pauseAfter(session.table(), 200);
-    const QString pdf = dir.filePath(QStringLiteral("lab.pdf"));
-    platform.saveAnswers.push_back(pdf);
-    session.table().controls().labSheet1->trigger();
+    Session session{platform, 100};
+    QString pdf;
+};
+}   // namespace
 
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+TEST_F(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
+{
+    session.table().findChild<NameDialog*>()->nameField()->setText(QStringLiteral("Ada Lovelace"));
+    entry(14);
+    pauseAfter(session.table(), 200);
+    const QString text = sheet(QStringLiteral("lab.pdf"));
     for (const char* words : {"Ada Lovelace", "TEC", "Before and after", "Answers"})
         EXPECT_TRUE(text.contains(QLatin1String(words))) << words << "\n" << text.toStdString();
     // the ledger's numbers, as the page shows them: the red puck before the collision
@@ -52,42 +65,26 @@ TEST(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
         << images.toStdString();
 }
 
-TEST(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
+TEST_F(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
 {
-    PrivateSettings settings;
-    QTemporaryDir dir;
-    FakePlatform platform;
-    Session session(platform, 100);
     TableWindow& w = session.table();
-    session.experiments().showEntry(*exper::catalogueExperiment(9));
-    session.experiments().cancelOrOk();
+    entry(9);
     w.controls().predictFirst1->trigger();
     pauseAfter(w, 200);   // held at the contact
     w.reveal();
     pauseAfter(w, 40);
-    const QString pdf = dir.filePath(QStringLiteral("predicted.pdf"));
-    platform.saveAnswers.push_back(pdf);
-    w.controls().labSheet1->trigger();
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Predicted and actual"))));
+    const QString text = sheet(QStringLiteral("predicted.pdf"));
+    EXPECT_TRUE(text.contains(QLatin1String("Predicted and actual")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("black speed \\(cm/s\\)\\s+\\S+\\s+5\\.00"))))
         << text.toStdString();
 }
 
-TEST(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
+TEST_F(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
 {
-    PrivateSettings settings;
-    QTemporaryDir dir;
-    FakePlatform platform;
-    Session session(platform, 100);
-    session.experiments().showEntry(*exper::catalogueExperiment(14));
-    session.experiments().cancelOrOk();
+    entry(14);
     session.experiments().challengeDialog().setUp(sim::ChallengeKind::Mass, 3);   // the black puck: 5.7 kg
     pauseAfter(session.table(), 300);
-    const QString pdf = dir.filePath(QStringLiteral("challenge.pdf"));
-    platform.saveAnswers.push_back(pdf);
-    session.table().controls().labSheet1->trigger();
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = sheet(QStringLiteral("challenge.pdf"));
     EXPECT_TRUE(text.contains(QLatin1String("Challenge \"mass\", seed 3"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QLatin1String("TEC")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(?<![\\d.])5\\.70?(?!\\d)")))) << text.toStdString();
