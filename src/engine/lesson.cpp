@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "engine/translatable.h"
+#include "engine/utf8.h"
 
 namespace sim {
 
@@ -23,19 +24,17 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-bool isUtf8(std::string_view s)
+// Well-formed and free of NUL, which would cut a message short.
+bool isLessonText(std::string_view s)
 {
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int more = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (more < 0 || (more > 0 && i + static_cast<size_t>(more) >= s.size()))
-            return false;
-        for (int k = 1; k <= more; ++k)
-            if ((static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) >> 6) != 2)
-                return false;
-        i += static_cast<size_t>(more) + 1;
-    }
-    return true;
+    return isWellFormedUtf8(s) && s.find('\0') == std::string_view::npos;
+}
+
+bool isLessonSection(std::string_view s)
+{
+    std::string lower(s);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    return lower == "[lesson]";
 }
 
 std::string withBreaks(std::string_view v)
@@ -52,9 +51,10 @@ std::string withBreaks(std::string_view v)
     return out;
 }
 
+// A quoted word is cut short: a whole line could be 64 KB.
 LessonError fault(int line, const char* pattern, std::string_view word = {})
 {
-    return {line, pattern, std::string(word)};
+    return {line, pattern, shortQuote(word)};
 }
 
 // The experiment a lesson names: a built-in number, or a file beside it.
@@ -122,7 +122,8 @@ std::optional<LessonError> readLine(Lesson& l, std::string_view key, std::string
     } else if (key == "enable") {
         return readEnable(l, v, line);
     } else {
-        return fault(line, TRANSLATABLE("Lesson", "Line %1: unknown key \"%2\"."), key);
+        return fault(line, TRANSLATABLE("Lesson", "Line %1: unknown key \"%2\" (a lesson knows title, note, experiment, "
+                                          "challenge, predict-first and enable)."), key);
     }
     return std::nullopt;
 }
@@ -154,7 +155,7 @@ LessonParse parseLesson(std::string_view bytes)
         return {std::nullopt, fault(0, TRANSLATABLE("Lesson", "The lesson file is larger than 64 KB."))};
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
-    if (!isUtf8(bytes))
+    if (!isLessonText(bytes))
         return {std::nullopt, fault(0, TRANSLATABLE("Lesson", "The lesson file is not UTF-8 text."))};
     Lesson l;
     std::vector<std::string> seen;
@@ -164,7 +165,7 @@ LessonParse parseLesson(std::string_view bytes)
         const std::string_view text = trimmed(bytes.substr(from, end - from));
         from = end + 1;
         ++line;
-        if (text.empty() || text.front() == '#' || text.front() == ';' || text == "[lesson]")
+        if (text.empty() || text.front() == '#' || text.front() == ';' || isLessonSection(text))
             continue;
         if (text.front() == '[')
             return {std::nullopt, fault(line, TRANSLATABLE("Lesson", "Line %1: unknown section \"%2\"."), text)};

@@ -27,6 +27,15 @@ struct KeptBox {
     bool challengeShown = false;   // the Challenge dialog was open
 };
 
+// A lesson file read and checked whole, nothing applied yet.
+struct LessonPlan {
+    sim::Lesson lesson;
+    std::optional<exper::ExperimentRecord> record;
+    QStringList lines;   // the experiment's explanation
+};
+// The plan of the lesson at `path`, or the message why it cannot be opened.
+QString planLesson(const QString& path, LessonPlan* plan);
+
 // The Experiment box over the table: Load and Save of experiment files with
 // their explanation, and the catalogue under "Run Experiment".
 class ExperimentBox : public QObject {
@@ -68,6 +77,7 @@ public:
     const QString& experimentText() const { return text_; }
     // A lesson file read and checked whole, then opened; else why not.
     QString openLesson(const QString& path);
+    void openLesson(const LessonPlan& plan);
     // File > Open Lesson: the file chosen, opened, or the message why not.
     void chooseLesson();
 

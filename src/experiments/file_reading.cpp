@@ -1,7 +1,8 @@
 #include "experiments/file_reading.h"
 
 #include <QCoreApplication>
-#include <QFile>
+
+#include "ui/file_read.h"
 
 namespace {
 QString tr(const char* text)
@@ -12,21 +13,7 @@ QString tr(const char* text)
 
 bool readExperimentBytes(const QString& path, QByteArray* bytes, QString* error)
 {
-    QFile f(path);
-    if (!f.exists()) {
-        *error = QCoreApplication::translate("FileReading", "\"%1\": File not found").arg(path);
-        return false;
-    }
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("\"%1\": %2").arg(path, f.errorString());
-        return false;
-    }
-    *bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("\"%1\": %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    return files::readRegularFile(path, files::kExperimentLimit, bytes, error);
 }
 
 QString readErrorText(const std::string& message)

@@ -13,6 +13,7 @@
 #include "experiments/file_reading.h"
 #include "experiments/text_encoding.h"
 #include "setup/table_window.h"
+#include "ui/file_read.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
 
@@ -20,31 +21,33 @@
 // challenge, the lock, and the teacher's note in the box.
 
 namespace {
-QString lessonMessage(const sim::LessonError& e)
+QString inLesson(const QString& path, const QString& what)
+{
+    return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), what);
+}
+
+// "\"<file>\": Line N: ..." in the user's language.
+QString lessonMessage(const QString& path, const sim::LessonError& e)
 {
     QString m = QCoreApplication::translate("Lesson", e.pattern);
     if (m.contains(QLatin1String("%1")))
         m = m.arg(e.line);
-    return m.contains(QLatin1String("%2")) ? m.arg(QString::fromStdString(e.word)) : m;
+    if (m.contains(QLatin1String("%2")))
+        m = m.arg(QString::fromStdString(e.word));
+    return inLesson(path, m);
 }
 
-// What a lesson opens, read before anything changes.
-struct LessonPlan {
-    sim::Lesson lesson;
-    std::optional<exper::ExperimentRecord> record;
-    QStringList lines;   // the experiment's explanation
-};
+}   // namespace
 
 QString planLesson(const QString& path, LessonPlan* plan)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("Lesson", "The lesson file \"%1\" can't be read: %2")
-            .arg(QDir::toNativeSeparators(path), f.errorString());
-    const QByteArray bytes = f.read(static_cast<qint64>(sim::kLessonMaxBytes) + 1);
+    QByteArray bytes;
+    QString error;
+    if (!files::readRegularFile(path, files::kLessonLimit, &bytes, &error))
+        return QCoreApplication::translate("Lesson", "The lesson file can't be read: %1").arg(error);
     const sim::LessonParse p = sim::parseLesson(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (!p.lesson)
-        return lessonMessage(p.error);
+        return lessonMessage(path, p.error);
     plan->lesson = *p.lesson;
     const sim::Lesson& l = plan->lesson;
     if (l.catalogue > 0) {
@@ -57,25 +60,30 @@ QString planLesson(const QString& path, LessonPlan* plan)
         QByteArray col;
         QString error;
         if (!readExperimentBytes(file, &col, &error))
-            return QCoreApplication::translate("Lesson", "Line %1: %2").arg(l.experimentLine).arg(error);
+            return inLesson(path, QCoreApplication::translate("Lesson", "Line %1: %2").arg(l.experimentLine).arg(error));
         const exper::ExperimentFile parsed = exper::parseExperimentFile(std::string_view(col.constData(), col.size()));
         if (!parsed.record)
-            return QCoreApplication::translate("Lesson", "Line %1: %2")
-                .arg(l.experimentLine)
-                .arg(parseErrorMessage(file, *parsed.error));
+            return inLesson(path, QCoreApplication::translate("Lesson", "Line %1: %2")
+                                      .arg(l.experimentLine)
+                                      .arg(parseErrorMessage(file, *parsed.error)));
         plan->record = parsed.record;
         for (const std::string& line : exper::decodeLines(parsed.lines))
             plan->lines << QString::fromStdString(line);
     }
     return {};
 }
-}   // namespace
 
 QString ExperimentBox::openLesson(const QString& path)
 {
     LessonPlan plan;
     if (const QString error = planLesson(path, &plan); !error.isEmpty())
         return error;
+    openLesson(plan);
+    return {};
+}
+
+void ExperimentBox::openLesson(const LessonPlan& plan)
+{
     if (sim::runStarted(w_.state()))
         w_.ops().reset();
     if (plan.record)
@@ -87,7 +95,6 @@ QString ExperimentBox::openLesson(const QString& path)
     text_ = memo_->toPlainText();
     if (plan.lesson.challenge)
         challengeDialog().showBesideTable();
-    return {};
 }
 
 // The title over the box, the note above the experiment's own text; "Ok" closes it.

@@ -3,7 +3,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/utf8.h"
+
 namespace exper {
+
+using sim::appendUtf8;
+using sim::nextUtf8;
 
 namespace {
 
@@ -13,62 +18,6 @@ constexpr char32_t kHigh[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The next code point of valid UTF-8 at i, or nothing.
-std::optional<char32_t> nextUtf8(std::string_view s, size_t& i)
-{
-    const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = b(i);
-    int extra = 0;
-    char32_t cp = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    if (c >= 0xC2 && c <= 0xDF) {
-        extra = 1;
-        cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        extra = 2;
-        cp = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        extra = 3;
-        cp = c & 0x07;
-    } else
-        return std::nullopt;
-    if (i + static_cast<size_t>(extra) >= s.size())
-        return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-        const unsigned char cc = b(i + static_cast<size_t>(k));
-        if ((cc & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    // no overlong forms, surrogates or values past U+10FFFF
-    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    i += static_cast<size_t>(extra) + 1;
-    return cp;
-}
 
 std::optional<unsigned char> toCp1252(char32_t c)
 {
@@ -84,11 +33,7 @@ std::optional<unsigned char> toCp1252(char32_t c)
 
 bool isValidUtf8(std::string_view s)
 {
-    size_t i = 0;
-    while (i < s.size())
-        if (!nextUtf8(s, i))
-            return false;
-    return true;
+    return sim::isWellFormedUtf8(s);
 }
 
 std::vector<std::string> decodeLines(const std::vector<std::string>& raw)

@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QSettings>
 
+#include "engine/utf8.h"
+#include "ui/file_read.h"
+
 namespace prefs {
 namespace {
 // No sound settings file comes near this; past it a file is set aside.
@@ -35,11 +38,33 @@ QStringList systemPaths()
     return out;
 }
 
-// A file that is safe to read: missing, or a regular file of a sound size.
-// A FIFO or a device would block the start or never end.
-bool readable(const QFileInfo& f)
+// INI text as the settings write it: sections, keys and comments, in UTF-8.
+// Anything else is damage that would be read as garbage and written back.
+bool soundText(const QByteArray& bytes)
 {
-    return !f.exists() || (f.isFile() && f.size() <= kFileLimit);
+    if (!sim::isWellFormedUtf8(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        return false;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        for (char c : raw)
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r')
+                return false;
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[') ? !line.endsWith(']') : line.indexOf('=') <= 0)
+            return false;
+    }
+    return true;
+}
+
+// A settings file that can be used as it is. A FIFO or a device is never
+// opened: it would block the start or never end.
+bool sound(const QString& path)
+{
+    QByteArray bytes;
+    QString why;
+    return files::readRegularFile(path, kFileLimit, &bytes, &why) && soundText(bytes)
+        && QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
 }
 
 // Values remembered for this session only, while the user's file cannot be used.
@@ -51,17 +76,17 @@ QHash<QString, QVariant>& sessionValues()
 
 // The user's file when it can be read and written. A damaged or oversized
 // regular file is kept aside as "Slidora.conf.damaged" and a fresh one
-// started; anything else in its place is left alone.
+// started; anything else in its place is left alone, a dangling link too
+// (writing through it would make a file where the link points).
 QString usableUserPath()
 {
     const QString path = userPath();
     if (path.isEmpty())
         return QString();
     const QFileInfo f(path);
-    bool sound = readable(f);
-    if (sound && f.exists())
-        sound = QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
-    if (sound) {
+    if (f.isSymLink() && !f.exists())
+        return QString();
+    if (!f.exists() || sound(path)) {
         sessionValues().clear();
         return path;
     }
@@ -82,8 +107,8 @@ QVariant value(const QString& key)
         return s.value(key);
     }
     for (const QString& path : systemPaths())
-        if (readable(QFileInfo(path)))
-            if (QSettings s(path, QSettings::IniFormat); s.status() == QSettings::NoError && s.contains(key))
+        if (QFileInfo::exists(path) && sound(path))
+            if (QSettings s(path, QSettings::IniFormat); s.contains(key))
                 return s.value(key);
     return QVariant();
 }

@@ -44,7 +44,9 @@ TEST(LessonTest, EveryFaultNamesItsLineAndNothingIsRead)
         int line;
         const char* message;
     } cases[] = {
-        {"title = a\ncolour = red\n", 2, "Line 2: unknown key \"colour\"."},
+        {"title = a\ncolour = red\n", 2,
+         "Line 2: unknown key \"colour\" (a lesson knows title, note, experiment, challenge, predict-first and "
+         "enable)."},
         {"title = a\ntitle = b\n", 2, "Line 2: \"title\" is given twice."},
         {"experiment = 18\n", 1, "Line 1: there is no built-in experiment 18 (1 to 17)."},
         {"experiment = ../x.col\n", 1,
@@ -59,6 +61,11 @@ TEST(LessonTest, EveryFaultNamesItsLineAndNothingIsRead)
         {"# fine\njust words\n", 2, "Line 2: \"just words\" is not of the form key = value."},
         {"title = \xC3\x28\n", 0, "The lesson file is not UTF-8 text."},
         {"title = \xE2\x82\n", 0, "The lesson file is not UTF-8 text."},
+        {"title = \xC0\xAF\n", 0, "The lesson file is not UTF-8 text."},   // an overlong "/"
+        {"title = \xE0\x80\xAF\n", 0, "The lesson file is not UTF-8 text."},
+        {"title = \xED\xA0\x80\n", 0, "The lesson file is not UTF-8 text."},   // a surrogate
+        {"title = \xF4\x90\x80\x80\n", 0, "The lesson file is not UTF-8 text."},   // past U+10FFFF
+        {"title = \xF8\x88\x80\x80\x80\n", 0, "The lesson file is not UTF-8 text."},
     };
     for (const auto& c : cases) {
         const sim::LessonParse p = sim::parseLesson(c.text);
@@ -67,6 +74,21 @@ TEST(LessonTest, EveryFaultNamesItsLineAndNothingIsRead)
         EXPECT_EQ(sim::lessonErrorText(p.error), c.message);
     }
     EXPECT_FALSE(sim::parseLesson(std::string(sim::kLessonMaxBytes + 1, '#')).lesson);
+    // a NUL would cut the name short in every message
+    EXPECT_FALSE(sim::parseLesson(std::string("title = Ma\0x\n", 13)).lesson);
+}
+
+TEST(LessonTest, ALongBadLineIsQuotedShortAndTheSectionIsReadInAnyCase)
+{
+    const std::string word = "\xC3\xBC" + std::string(60000, 'x');
+    const sim::LessonParse p = sim::parseLesson("Title = a\n" + word + "\n");
+    ASSERT_FALSE(p.lesson);
+    EXPECT_EQ(p.error.word, "Title");
+    const sim::LessonParse q = sim::parseLesson("[Lesson]\ntitle = a\n" + word + "\n");
+    ASSERT_FALSE(q.lesson);
+    EXPECT_EQ(q.error.line, 3);
+    EXPECT_EQ(q.error.word, "\xC3\xBC" + std::string(79, 'x') + "\xE2\x80\xA6");   // 80 characters and an ellipsis
+    EXPECT_TRUE(sim::parseLesson("[LESSON]\ntitle = a\n").lesson);
 }
 
 }   // namespace

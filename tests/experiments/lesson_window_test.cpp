@@ -79,11 +79,13 @@ TEST_F(LessonWindowTest, ALessonOpensAFileBesideItAChallengeOrNothingAtAll)
         QString error;
     } refused[] = {
         {"title = x\nexperiment = gone.col\n", "Line 2: "},
-        {"experiment = 3\ncolour = red\n", "Line 2: unknown key \"colour\"."},
+        {"experiment = 3\ncolour = red\n", "Line 2: unknown key \"colour\" (a lesson knows title,"},
         {"predict-first = often\n", "Line 1: predict-first takes yes or no, not \"often\"."},
     };
     for (const auto& r : refused) {
-        EXPECT_TRUE(open(r.text).startsWith(r.error)) << open(r.text).toStdString();
+        // the file first, then what is wrong with it
+        const QString named = QStringLiteral("\"%1\": ").arg(path("class.ini"));
+        EXPECT_TRUE(open(r.text).startsWith(named + r.error)) << open(r.text).toStdString();
         EXPECT_EQ(now(), before);
         EXPECT_EQ(menus().size(), 4);
     }

@@ -50,7 +50,8 @@ bool mountPrivateFolders(const QString& base)
         return false;
     }
     if (mknod(dev + "/null", S_IFCHR | 0666, makedev(1, 3)) != 0
-        || mknod(dev + "/full", S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        || mknod(dev + "/full", S_IFCHR | 0666, makedev(1, 7)) != 0
+        || mknod(dev + "/zero", S_IFCHR | 0666, makedev(1, 5)) != 0) {
         gWhyNot = QStringLiteral("cannot make device nodes: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
@@ -183,7 +184,25 @@ TEST(FullDisk, DevicesAreWrittenInPlaceNeverReplaced)
     EXPECT_EQ(null.status, 0) << null.err.constData();
     EXPECT_TRUE(isCharDevice(gDevices + "/full"));
     EXPECT_TRUE(isCharDevice(gDevices + "/null"));
-    EXPECT_EQ(QDir(gDevices).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList({"full", "null"}));
+    EXPECT_EQ(QDir(gDevices).entryList(QDir::Files | QDir::System | QDir::Hidden),
+              QStringList({"full", "null", "zero"}));
+}
+
+// An endless device named as the experiment, directly or through a link, is
+// refused before a byte is read (it once grew to 2 GB).
+TEST(FullDisk, AnEndlessDeviceIsNeverReadAsAnExperiment)
+{
+    NEEDS_PRIVATE_MOUNTS();
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("zero.col"));
+    ASSERT_TRUE(QFile::link(gDevices + "/zero", link));
+    for (const QString& experiment : {gDevices + "/zero", link}) {
+        QProcess p;
+        p.start(QStringLiteral(SLIDORA_BINARY), {"--export-trace", "--experiment", experiment, "--ticks", "5"});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        EXPECT_EQ(p.exitCode(), 2);
+        EXPECT_EQ(p.readAllStandardError(), "slidora: \"" + QFile::encodeName(experiment) + "\": not a regular file\n");
+    }
 }
 
 TEST(DirectWrite, AFifoGetsTheWholeExportAndStaysAFifo)

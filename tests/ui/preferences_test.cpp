@@ -159,6 +159,38 @@ TEST(Preferences, SettingsThatNeverBlockOrGrow)
     EXPECT_EQ(prefs::name(), "");
 }
 
+// Garbage is set aside whatever its size, never read and written back; a
+// dangling link is left alone and its target never made.
+TEST(Preferences, ADamagedFileIsSetAsideAndALinkNeverFollowedToNothing)
+{
+    const QByteArray damaged[] = {
+        QByteArray("\x00\x01\xff\xfe[[[=\n=\n[General\nzoom", 24),
+        "[General]\nname=Sam\n\xC0\xAF\n",
+        "[General\nzoom=150\n",
+        "just words\n",
+    };
+    for (const QByteArray& bytes : damaged) {
+        writeFile(userFile(), bytes);
+        prefs::setZoom(150);
+        EXPECT_EQ(prefs::zoom(), 150);
+        QFile kept(userFile() + QStringLiteral(".damaged"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << bytes.toStdString();
+        EXPECT_EQ(kept.readAll(), bytes);
+        QFile fresh(userFile());
+        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
+        EXPECT_EQ(fresh.readAll(), "[General]\nzoom=150\n");
+        QFile::remove(kept.fileName());
+    }
+    QFile::remove(userFile());
+    const QString target = QFileInfo(userFile()).absolutePath() + QStringLiteral("/elsewhere.conf");
+    ASSERT_TRUE(QFile::link(target, userFile()));
+    prefs::setName(QStringLiteral("Sam"));
+    EXPECT_EQ(prefs::name(), "Sam");   // for this session
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_TRUE(QFileInfo(userFile()).isSymLink());
+    QFile::remove(userFile());
+}
+
 TEST(Preferences, ASchoolsPresetsGiveWayToTheUsersOwn)
 {
     QTemporaryDir shared;
