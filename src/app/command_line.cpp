@@ -75,7 +75,7 @@ const char kUsage[] =
     "  --seed N           the challenge's seed, 1 to 9999: each gives its own set-up\n"
     "  --challenge-key KIND  write the teacher's key as CSV: per seed the set-up and\n"
     "                     the answer\n"
-    "  --seeds FROM-TO    the key's seeds, 1 to 9999\n"
+    "  --seeds FROM-TO    the key's seeds, 1 to 9999 (or one seed alone)\n"
     "  --lesson FILE      open the window on a lesson file (see the guide); without it\n"
     "                     the whole program is there again\n"
     "  --output FILE      where it goes (default: standard output)\n"
@@ -145,9 +145,11 @@ QString readLessonOption(Reader& r, const QString& a, CommandLine* line, bool* k
         bool ok1 = false, ok2 = false;
         if (ends.size() == 2)
             line->seedFrom = ends[0].toInt(&ok1), line->seedTo = ends[1].toInt(&ok2);
+        else if (ends.size() == 1)   // one seed alone
+            line->seedFrom = line->seedTo = ends[0].toInt(&ok1), ok2 = ok1;
         if (!ok1 || !ok2 || line->seedFrom < sim::kFirstSeed || line->seedTo > sim::kLastSeed
             || line->seedFrom > line->seedTo)
-            return QStringLiteral("--seeds needs FROM-TO, two numbers from 1 to 9999 in order, not \"%1\"").arg(v);
+            return QStringLiteral("--seeds needs FROM-TO or one seed, numbers from 1 to 9999 in order, not \"%1\"").arg(v);
         return {};
     }
     if (a == QLatin1String("--lesson")) {

@@ -1,12 +1,12 @@
 #include "app/export_investigation.h"
 
-#include <QLocale>
 #include <QStringList>
 #include <thread>
 
 #include "app/headless_job.h"
 #include "datawin/data_export.h"
 #include "datawin/investigation.h"
+#include "engine/exact_setup.h"
 
 namespace {
 // NAME=FROM:TO:STEP, the numbers plain decimals; false with the message.
@@ -20,8 +20,8 @@ bool readSweep(const QString& text, dw::Sweep* sweep, QString* error)
     }
     double* into[3] = {&sweep->from, &sweep->to, &sweep->step};
     bool ok = numbers.size() == 3;
-    for (int i = 0; ok && i < 3; ++i)
-        *into[i] = QLocale::c().toDouble(numbers[i], &ok);
+    for (int i = 0; ok && i < 3; ++i)   // no "inf", "nan" or exponents
+        ok = sim::parseTyped(numbers[i].toStdString(), false, into[i]);
     if (!ok)
         *error = QStringLiteral("--vary needs NAME=FROM:TO:STEP with plain numbers, not \"%1\"").arg(text);
     return ok;
@@ -57,7 +57,7 @@ int exportInvestigation(const CommandLine& line)
     const std::vector<double> values = dw::sweepValues(sweep, base, &why, &refused);
     if (values.empty())
         return fail(
-            QStringLiteral("--vary: %1").arg(QString::fromStdString(dw::sweepErrorText(why, sweep.vary, refused))));
+            QStringLiteral("--vary: %1").arg(QString::fromStdString(dw::sweepErrorText(why, sweep.vary, refused, base.model))));
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const dw::Investigation inv = dw::investigate(base, sweep.vary, values, measures, line.ticks, cores);
     dw::SheetFormat format = dw::SheetFormat::Csv;

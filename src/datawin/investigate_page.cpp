@@ -205,7 +205,7 @@ void InvestigatePage::run()
     if (!numbers || values_.empty() || measures_.empty()) {
         note->setText(!numbers                ? tr("From, to and step are numbers.")
                           : measures_.empty() ? tr("Choose at least one measure.")
-                                              : whyNot(why, refused));
+                                              : whyNot(why, sweep.vary, refused));
         return;
     }
     vary_ = sweep.vary;
@@ -274,13 +274,19 @@ QString InvestigatePage::shownLabel(const char* label, const QString& unit) cons
         : text + QStringLiteral(" (%1)").arg(unit);
 }
 
-QString InvestigatePage::whyNot(dw::SweepError e, double refused) const
+QString InvestigatePage::whyNot(dw::SweepError e, dw::Vary v, double refused) const
 {
     switch (e) {
     case dw::SweepError::NotUsed: return tr("This setting is not used in this set-up.");
     case dw::SweepError::BadRange: return tr("From must not be above to, and the step must be above 0.");
     case dw::SweepError::TooMany: return tr("At most %1 points.").arg(dw::kMostPoints);
-    default: return tr("%1 is out of this setting's range here.").arg(QLocale(lang::current()).toString(refused));
+    default:
+        if (const auto r = dw::varyRange(v, baseModel_)) {
+            const QLocale l(lang::current());
+            return tr("%1 is out of this setting's range: it takes %2 to %3.")
+                .arg(l.toString(refused), l.toString(r->min, 'f', r->decimals), l.toString(r->max, 'f', r->decimals));
+        }
+        return tr("%1 is out of this setting's range here.").arg(QLocale(lang::current()).toString(refused));
     }
 }
 

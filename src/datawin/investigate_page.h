@@ -85,7 +85,7 @@ private:
     // the fit over the points just drawn: the curve, and its numbers
     void drawFit(const std::function<int(double)>& px, const std::function<int(double)>& py);
     std::vector<dw::Measure> chosenMeasures() const;
-    QString whyNot(dw::SweepError e, double refused) const;
+    QString whyNot(dw::SweepError e, dw::Vary v, double refused) const;
     // units and labels as the page shows them, in the user's language
     QString varyUnit(dw::Vary v) const;
     QString measureUnit(dw::Measure m) const;

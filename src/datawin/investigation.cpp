@@ -184,14 +184,28 @@ std::string measureHeader(Measure m, const char* unit)
     }
 }
 
-std::string sweepErrorText(SweepError e, Vary v, double refused)
+std::optional<sim::ExactSpec> varyRange(Vary v, const sim::SetupModel& m)
 {
+    const sim::ExactSpec spec = sim::exactSpec(kVary[static_cast<int>(v)].field, m);
+    if (v == Vary::Offset || v == Vary::Range || spec.step == 0.0)
+        return std::nullopt;   // these follow from the table's edges or a list
+    return spec;
+}
+
+std::string sweepErrorText(SweepError e, Vary v, double refused, const sim::SetupModel& m)
+{
+    const std::string name = varyName(v);
     switch (e) {
-    case SweepError::NotUsed: return std::string(varyName(v)) + " is not used in this set-up";
+    case SweepError::NotUsed: return name + " is not used in this set-up";
     case SweepError::BadRange: return "a sweep needs FROM <= TO and a STEP above 0";
     case SweepError::TooMany: return "at most " + std::to_string(kMostPoints) + " points";
     case SweepError::OutOfRange:
-        return std::string(varyName(v)) + " = " + num::F(refused, 1, 2) + " is out of its range here";
+        if (const auto r = varyRange(v, m)) {
+            const std::string unit = *r->unit ? std::string(" ") + r->unit : std::string();
+            return name + " = " + num::F(refused, 1, r->decimals) + " is out of its range: " + name + " takes "
+                + num::F(r->min, 1, r->decimals) + unit + " to " + num::F(r->max, 1, r->decimals) + unit;
+        }
+        return name + " = " + num::F(refused, 1, 2) + " is out of its range here";
     default: return {};
     }
 }
@@ -204,7 +218,8 @@ std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, SweepErr
         *error = SweepError::NotUsed;
         return out;
     }
-    if (!(sw.step > 0.0) || !std::isfinite(sw.from) || !std::isfinite(sw.to) || sw.to < sw.from) {
+    if (!(sw.step > 0.0) || !std::isfinite(sw.step) || !std::isfinite(sw.from) || !std::isfinite(sw.to)
+        || sw.to < sw.from) {
         *error = SweepError::BadRange;
         return out;
     }

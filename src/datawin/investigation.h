@@ -4,11 +4,13 @@
 // the Before-and-After page calls "after" measured at each.
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "datawin/data_sheet.h"
+#include "engine/exact_setup.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 
@@ -85,8 +87,11 @@ enum class SweepError {
 // nearest aim a handle gives), repeats dropped. Empty, with `error` (and the
 // value refused), when it cannot be swept.
 std::vector<double> sweepValues(const Sweep& sw, const BaseSetUp& base, SweepError* error, double* refused = nullptr);
+// The range a setting's control takes in this set-up, when it is one
+// range of steps (not the offset, the range's list or a direction).
+std::optional<sim::ExactSpec> varyRange(Vary v, const sim::SetupModel& m);
 // The error in a line of English, for the command line.
-std::string sweepErrorText(SweepError e, Vary v, double refused);
+std::string sweepErrorText(SweepError e, Vary v, double refused, const sim::SetupModel& m);
 
 // One point: the value applied as Set Up Exactly applies it, `ticks` ticks
 // run, the measures read at the end (NaN where there is none).

@@ -151,6 +151,21 @@ TEST_F(DataExportTest, InvestigationsFromTheCommandLine)
     };
     expectRefused(refused, out);
     EXPECT_TRUE(slidora({"--help"}).out.contains("angle-between"));
+    // a refusal names what was typed, or the range the setting takes
+    const struct {
+        const char* vary;
+        const char* says;
+    } told[] = {
+        {"mass1=0.5:6:inf", "--vary needs NAME=FROM:TO:STEP with plain numbers, not \"mass1=0.5:6:inf\""},
+        {"mass1=nan:6:1", "--vary needs NAME=FROM:TO:STEP with plain numbers, not \"mass1=nan:6:1\""},
+        {"mass1=1e1:20:1", "--vary needs NAME=FROM:TO:STEP with plain numbers, not \"mass1=1e1:20:1\""},
+        {"mass2=18:25:1", "--vary: mass2 = 21.0 is out of its range: mass2 takes 0.1 kg to 20.0 kg"},
+        {"spring-k=0:10:1", "--vary: spring-k is not used in this set-up"},
+    };
+    for (const auto& t : told) {
+        const Outcome r = slidora({"--investigate", "--catalogue", "4", "--vary", t.vary, "--measure", "speed1"});
+        EXPECT_EQ(r.err.toStdString(), std::string("slidora: ") + t.says + "\n");
+    }
 }
 
 // --compare: the ledgers of several runs side by side, each the same numbers

@@ -157,6 +157,7 @@ TEST_F(ChallengeWindowTest, TheCommandLineRefusesToExportAChallenge)
     expectRefused(refused, out);
     const Outcome key = slidora({"--challenge-key", "speed", "--seeds", "3-3"});
     EXPECT_TRUE(key.out.split('\n').value(1).startsWith("3,3.0,11.3,0,")) << key.out.toStdString();
+    EXPECT_EQ(slidora({"--challenge-key", "speed", "--seeds", "3"}).out, key.out);   // one seed alone
 }
 
 }   // namespace
