@@ -70,7 +70,10 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     tabs_->setCurrentIndex(2);   // in front the first time
 
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
-    auto print = [this] { w_.printing().printImage(graph_->canvas().image()); };
+    auto print = [this] {
+        if (printGraph->isEnabled())   // the graph's own menu too
+            w_.printing().printImage(graph_->canvas().image());
+    };
     connect(copyGraph, &QAction::triggered, this, copy);
     connect(graph_, &GraphPage::copyRequested, this, copy);
     connect(printGraph, &QAction::triggered, this, print);

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -25,20 +26,29 @@ dw::RunData DataWindow::runData() const
     return r;
 }
 
-// The pages a lesson allows; a challenge's unknown is in the arrows and in every sweep.
+// The pages a lesson allows; a challenge's unknown is in the arrows and in
+// every sweep, and a held outcome in every sweep. A page that is not offered
+// leaves the tab bar too: a screen reader offers a greyed tab as usable.
 void DataWindow::showAllowedPages()
 {
     using P = sim::LessonPart;
     const std::optional<sim::Lesson>& lesson = w_.lesson();
     const bool kept = w_.challenge().hiding();
+    const bool held = w_.prediction().hiding();
     const std::pair<QWidget*, bool> pages[] = {
         {table_, !lesson || lesson->allowsPage(P::DataPage)},
         {graph_, !lesson || lesson->allowsPage(P::GraphPage)},
         {momentum_, !kept && (!lesson || lesson->allowsPage(P::MomentumPage))},
         {ledger_, !lesson || lesson->allowsPage(P::BeforeAfterPage)},
-        {investigate_, !kept && (!lesson || lesson->allowsPage(P::InvestigatePage))}};
-    for (const auto& [page, on] : pages)
+        {investigate_, !kept && !held && (!lesson || lesson->allowsPage(P::InvestigatePage))}};
+    for (const auto& [page, on] : pages) {
         tabs_->setTabEnabled(tabs_->indexOf(page), on);
+        tabs_->setTabVisible(tabs_->indexOf(page), on);
+    }
+    // a lesson that leaves out printing leaves out the files and the printer here too
+    const bool print = !lesson || lesson->allows(P::Print);
+    for (QAction* a : {printGraph, printerSetup, exportData})
+        a->setEnabled(print);
     if (!tabs_->currentWidget()->isEnabled())
         for (const auto& [page, on] : pages)
             if (on) {

@@ -53,9 +53,15 @@ void TableWindow::setLesson(const sim::Lesson& lesson)
         if (!lesson.allows(menuParts[i]) && menus[i]->menu())
             lock_->hide(menus[i]->menu());
     lock_->lock(c_.openLesson1);   // restarting without the lesson gives the whole program
-    if (lesson.predictFirst && c_.predictFirst1->isEnabled()) {
-        if (!c_.predictFirst1->isChecked())
-            c_.predictFirst1->trigger();
+    if (lesson.predictFirst) {
+        // whatever the lesson leaves usable, and for this lesson only: never
+        // into the user's own settings
+        prediction_.on = true;
+        c_.predictFirst1->setChecked(true);
         lock_->lock(c_.predictFirst1);
+        if (isVisible())
+            showPredictionPanel();
+        predictionStageChanged();
+        redrawTable();
     }
 }

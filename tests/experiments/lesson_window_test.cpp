@@ -8,6 +8,7 @@
 #include "experiment_fixture.h"
 #include "experiments/challenge_dialog.h"
 #include "experiments/record_setup.h"
+#include "ui/preferences.h"
 
 namespace {
 
@@ -120,4 +121,35 @@ TEST_F(LessonWindowTest, ALessonsChallengeKeepsItsKindAndItsDialog)
     EXPECT_TRUE(window->challenge().hiding());
 }
 
+}   // namespace
+
+namespace {
+// A lesson's Predict First holds the run whatever else the lesson leaves
+// usable, lasts only while the lesson does, and nothing the class can open
+// computes the held outcome; a lesson without printing leaves the data
+// window's files and printer out, and its pages out of the tab bar.
+TEST_F(LessonWindowTest, ALessonsPredictFirstHoldsWhateverItLeavesUsable)
+{
+    write(QStringLiteral("bounce.col"),
+          "A bounce\r\nSTART EXPERIMENT DATA\r\n189 183 287 204\r\n379 183 329 204\r\n"
+          "0 10 50 100\r\n100 20 50\r\n100 20 0\r\n1 3 0 2\r\n2\r\n0 20 120 0\r\n");
+    ASSERT_EQ(open("experiment = bounce.col\nenable = start, data-table, graph, investigate\npredict-first = yes\n"),
+              QString());
+    EXPECT_EQ(menus(), QStringList({"&Help"}));
+    EXPECT_FALSE(prefs::predictFirst());   // never the user's own setting
+    runAndPause(400);
+    ASSERT_TRUE(window->prediction().hiding());
+    EXPECT_FALSE(c().Startbt->isEnabled());
+    DataWindow data(*window, platform);
+    c().showbt->click();
+    for (int page = 0; page < data.tabs()->count(); ++page)
+        EXPECT_EQ(data.tabs()->isTabVisible(page), page == 1) << page;   // held: no sweep of the outcome
+    EXPECT_FALSE(data.keepRun->isEnabled());
+    for (QAction* a : {data.printGraph, data.printerSetup, data.exportData})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    window->reveal();
+    c().showbt->click();
+    for (int page = 0; page < data.tabs()->count(); ++page)
+        EXPECT_EQ(data.tabs()->isTabVisible(page), page == 1 || page == 4) << page;
+}
 }   // namespace
