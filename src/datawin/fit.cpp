@@ -91,9 +91,12 @@ Fit fitPoints(const std::vector<double>& x, const std::vector<double>& y, FitMod
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c)
             fit.p[r] += ata[r][c] * aty[c];
+    // A fit through the origin is measured against y = 0, not the mean:
+    // against the mean it can fall below 0, which no class can read.
+    const bool throughOrigin = model == FitModel::Proportional || model == FitModel::Inverse;
     double ssr = 0.0, mean = 0.0, sst = 0.0;
     for (size_t i : used)
-        mean += y[i] / static_cast<double>(used.size());
+        mean += throughOrigin ? 0.0 : y[i] / static_cast<double>(used.size());
     for (size_t i : used) {
         const double e = y[i] - fit.at(x[i]);
         ssr += e * e;
@@ -102,7 +105,7 @@ Fit fitPoints(const std::vector<double>& x, const std::vector<double>& y, FitMod
     const double m = static_cast<double>(used.size());
     fit.aError = std::sqrt(ssr / (m - n) * ata[0][0]);
     fit.rms = std::sqrt(ssr / m);
-    fit.r2 = sst > 0.0 ? 1.0 - ssr / sst : (ssr == 0.0 ? 1.0 : 0.0);
+    fit.r2 = sst > 0.0 ? std::clamp(1.0 - ssr / sst, 0.0, 1.0) : (ssr == 0.0 ? 1.0 : 0.0);
     fit.ok = true;
     return fit;
 }

@@ -22,7 +22,9 @@ struct Fit {
     int params = 2;
     double aError = 0.0;   // the standard error of a: the slope of a line
     double rms = 0.0;   // root of the mean squared residual
-    double r2 = 0.0;   // 1 - residual / total sum of squares about the mean
+    // 1 - residual / total sum of squares about the mean, or about 0 for a
+    // fit through the origin: always from 0 to 1
+    double r2 = 0.0;
     double at(double x) const;
 };
 

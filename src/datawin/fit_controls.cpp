@@ -24,7 +24,7 @@ QStringList fitUnits(dw::FitModel model, const QString& x, const QString& y)
 {
     auto per = [&](const char* power) {
         const QString top = y.isEmpty() ? QStringLiteral("1") : QStringLiteral("(%1)").arg(y);
-        return x.isEmpty() ? y : top + QLatin1Char('/') + x + QLatin1String(power);
+        return x.isEmpty() ? y : top + QLatin1Char('/') + x + QString::fromUtf8(power);
     };
     const QString byX = x.isEmpty() ? y : y.isEmpty() ? x : QStringLiteral("(%1)%2").arg(y, x);
     switch (model) {

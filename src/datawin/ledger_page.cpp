@@ -155,7 +155,7 @@ QStringList LedgerPage::compareLabels(bool radians, const char* unit) const
                               tr("kg %1/s").arg(u),
                               tr("kg %1/s").arg(u),
                               tr("kg %1/s").arg(u),
-                              tr("kg %1/s²").arg(u)};
+                              tr("kg %1/s²").arg(u + QStringLiteral("²"))};   // "%1²" would read as %12
     const char* quantities[7] = {QT_TR_NOOP("mass"),       QT_TR_NOOP("speed"),      QT_TR_NOOP("direction"),
                                  QT_TR_NOOP("momentum x"), QT_TR_NOOP("momentum y"), QT_TR_NOOP("momentum"),
                                  QT_TR_NOOP("energy")};

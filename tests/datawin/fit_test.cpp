@@ -59,6 +59,21 @@ TEST(FitTest, TheErrorsOfAHandWorkedLine)
     EXPECT_FALSE(dw::fitPoints({0, 0, 0}, {1, 2, 3}, FitModel::Inverse, 0, 5).ok);
 }
 
+// Through the origin, r^2 is measured about 0, so a poor fit reads near 0,
+// never below: (1, 10), (2, 10), (3, 10) gives a = 30/7, residuals 40/7,
+// 10/7, -20/7, SSR = 300/7 against 300 about 0 (it was -inf about the mean).
+TEST(FitTest, AFitThroughTheOriginReadsFromZeroToOne)
+{
+    const dw::Fit f = dw::fitPoints({1, 2, 3}, {10, 10, 10}, FitModel::Proportional, 0.0, 5.0);
+    ASSERT_TRUE(f.ok);
+    EXPECT_NEAR(f.p[0], 30.0 / 7.0, 1e-12);
+    EXPECT_NEAR(f.r2, 1.0 - (300.0 / 7.0) / 300.0, 1e-12);
+    const dw::Fit g = dw::fitPoints({1, 2, 4}, {4.1, 1.9, 1.0}, FitModel::Inverse, 0.0, 5.0);
+    ASSERT_TRUE(g.ok);
+    EXPECT_GT(g.r2, 0.99);
+    EXPECT_LE(g.r2, 1.0);
+}
+
 // The pushed 1-D block: 3.0 N on 2.0 kg is 1.5 m/s^2, the engine's push
 // acceleration; the fitted slope of its velocity against time is that. (A
 // tilted 2-D table leaves the logged speeds as on a level one: the tilt only

@@ -2,6 +2,9 @@
 // block's velocity reads its acceleration; a drag chooses the stretch.
 #include "table_fixture.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -10,6 +13,8 @@
 
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
+#include "datawin/investigate_page.h"
+#include "shown_texts.h"
 
 class GraphFitTest : public TableTest {};
 
@@ -46,4 +51,32 @@ TEST_F(GraphFitTest, ALineThroughThePushedBlocksVelocityReadsItsAcceleration)
 
     g.fitcb->setCurrentIndex(0);
     EXPECT_EQ(g.canvas().image(), plain);   // off: the picture as before
+}
+
+// A unit with a power reads "²" wherever it stands, never a character
+// decoded twice; an energy is in kg cm²/s², not a force's unit.
+TEST_F(GraphFitTest, EveryUnitReadsAsWrittenOnEveryPage)
+{
+    DataWindow data(*window, platform);
+    runAndPause(300);
+    c().showbt->click();
+    data.keepRun->trigger();
+    data.graphPage().fitcb->setCurrentIndex(2);   // a parabola's a has a squared unit
+    InvestigatePage& sweep = data.investigatePage();
+    sweep.fromle->setText(QStringLiteral("1"));
+    sweep.tole->setText(QStringLiteral("3"));
+    sweep.steple->setText(QStringLiteral("0.5"));
+    sweep.runbt->click();
+    QElapsedTimer clock;
+    clock.start();
+    while (sweep.running() && clock.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    sweep.fitcb->setCurrentIndex(2);
+    EXPECT_TRUE(data.graphPage().fitlb->text().contains("a = 0.0509 (cm/s)/s²,")) << data.graphPage().fitlb->text().toStdString();
+    const QStringList texts = shownTexts(data);
+    EXPECT_TRUE(texts.contains("total energy (kg cm²/s²)"));
+    for (const QString& t : texts + shownTexts(*window)) {
+        EXPECT_FALSE(t.contains(QChar(0xC2))) << t.toStdString();
+        EXPECT_FALSE(t.contains("energy (kg cm/s²)")) << t.toStdString();
+    }
 }
