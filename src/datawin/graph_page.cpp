@@ -1,5 +1,7 @@
 #include "datawin/graph_page.h"
 
+#include "datawin/axis_ticks.h"
+
 #include "datawin/fit_controls.h"
 
 #include <QCheckBox>
@@ -164,12 +166,16 @@ void GraphPage::drawGraph()
     cv.line(a.X0, a.bottom < 0 ? H : a.Y0, a.X0, 0);
     cv.line(a.X0, a.yz, W, a.yz);
     cv.setFontBold(false);
-    const int ticks = num::Round(2.0 * P / 20.0);
+    // a label every second while they stand apart, else every 2, 5, 10, ... s;
+    // a tick halfway between; none cut off at the right edge
+    const double S = dw::tickStep(20.0 * a.sx, cv.textWidth(QString::number(P / 20)) + 8.0, 1.0);
+    const int ticks = num::Round(2.0 * P / (20.0 * S));
     for (int j = 1; j <= ticks; ++j) {
-        const int x = a.X0 + num::Round(10.0 * j * a.sx);
+        const int x = a.X0 + num::Round(10.0 * S * j * a.sx);
         cv.line(x, a.yz, x, a.yz + 4);
-        if (j % 2 == 0)
-            cv.textOut(x, a.yz + 8, QString::number(j / 2));
+        const QString label = QString::number(j / 2 * static_cast<long long>(S));
+        if (j % 2 == 0 && x + cv.textWidth(label) <= W)
+            cv.textOut(x, a.yz + 8, label);
     }
     for (int sign : {1, -1}) {
         for (int j = sign > 0 ? 0 : 1; j <= 2 * a.n; ++j) {

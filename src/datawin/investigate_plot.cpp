@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "datawin/axis_ticks.h"
 #include "datawin/fit_controls.h"
 #include "datawin/investigate_page.h"
 #include "datawin/textbook.h"
@@ -35,6 +36,23 @@ void mark(Canvas& cv, int k, int x, int y)
         cv.line(x - 3, y + 3, x + 4, y - 4);
         break;
     default: cv.line(x - 4, y, x + 5, y); cv.line(x, y - 4, x, y + 5);
+    }
+}
+// Ticks at steps of 1, 2 or 5 times a power of ten, their labels apart.
+template <typename Px, typename Py>
+void drawTicks(Canvas& cv, double x0, double x1, double y0, double y1, Px px, Py py)
+{
+    const double xStep = dw::tickStep((kRight - kX0 - 8) / (x1 - x0), 56.0);
+    const double yStep = dw::tickStep((kBottom - kTop) / (y1 - y0), 24.0);
+    for (double x : dw::ticksBetween(x0, x1, xStep)) {
+        const QString label = number(x, dw::tickDecimals(xStep));
+        cv.line(px(x), kBottom, px(x), kBottom + 4);
+        cv.textOut(std::min(px(x) - cv.textWidth(label) / 2, cv.width() - cv.textWidth(label) - 2), kBottom + 6,
+                   label);
+    }
+    for (double y : dw::ticksBetween(y0, y1, yStep)) {
+        cv.line(kX0 - 4, py(y), kX0, py(y));
+        cv.textOut(2, py(y) - 7, number(y, dw::tickDecimals(yStep)));
     }
 }
 }   // namespace
@@ -105,13 +123,7 @@ void InvestigatePage::drawPlot()
     fit_->valueAt = [x0, x1](int x) { return std::clamp(x0 + (x - kX0) * (x1 - x0) / (kRight - kX0 - 8), x0, x1); };
     auto py = [&](double y) { return kBottom - num::Round((y - y0) / (y1 - y0) * (kBottom - kTop)); };
     cv.setFont(QStringLiteral("arial"), 11, false);
-    for (int t = 0; t <= 4; ++t) {
-        const double x = x0 + (x1 - x0) * t / 4.0, y = y0 + (y1 - y0) * t / 4.0;
-        cv.line(px(x), kBottom, px(x), kBottom + 4);
-        cv.textOut(std::min(px(x) - 12, cv.width() - 40), kBottom + 6, number(x));
-        cv.line(kX0 - 4, py(y), kX0, py(y));
-        cv.textOut(2, py(y) - 7, number(y));
-    }
+    drawTicks(cv, x0, x1, y0, y1, px, py);
     cv.textOut(kX0, kBottom + 22, results->horizontalHeaderItem(0)->text());
     for (size_t m = 0; m < shownMeasures_.size(); ++m) {
         cv.setPenColor(kColours[m % 6]);

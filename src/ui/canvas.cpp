@@ -306,6 +306,14 @@ void Canvas::wideLine(int x1, int y1, int x2, int y2)
     p.drawLine(QPointF(x1 + t0 * dx, y1 + t0 * dy), QPointF(x1 + t1 * dx, y1 + t1 * dy));
 }
 
+int Canvas::textWidth(const QString& text) const
+{
+    QFont f(fontFamily_);
+    f.setPixelSize(fontPixelSize_);
+    f.setBold(fontBold_);
+    return QFontMetrics(f).horizontalAdvance(text);
+}
+
 void Canvas::textOut(int x, int y, const QString& text)
 {
     QFont f(fontFamily_);

@@ -61,6 +61,8 @@ public:
         lineTo(x2, y2);
     }
     void textOut(int x, int y, const QString& text);
+    // How wide `text` stands in the current font.
+    int textWidth(const QString& text) const;
     void copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& src, int sx1, int sy1, int sx2, int sy2);
     void copyRect(int x1, int y1, int x2, int y2, const QImage& src);
 
