@@ -52,6 +52,10 @@ const char* const InvestigatePage::kMeasureLabels[dw::kMeasureCount] = {
     QT_TRANSLATE_NOOP("InvestigatePage", "Time of contact (s)"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Largest spring compression (cm)"),
     QT_TRANSLATE_NOOP("InvestigatePage", "Closest approach (cm)"),
+    QT_TRANSLATE_NOOP("InvestigatePage", "Red velocity x after"),
+    QT_TRANSLATE_NOOP("InvestigatePage", "Red velocity y after"),
+    QT_TRANSLATE_NOOP("InvestigatePage", "Black velocity x after"),
+    QT_TRANSLATE_NOOP("InvestigatePage", "Black velocity y after"),
 };
 
 InvestigatePage::InvestigatePage(PlatformServices& platform, dw::InvestigateChoice& choice, QWidget* parent)
@@ -252,7 +256,11 @@ QString InvestigatePage::measureUnit(dw::Measure m) const
     const QString u = QString::fromLatin1(baseModel_.lengthUnit());
     switch (m) {
     case dw::Measure::RedSpeed:
-    case dw::Measure::BlackSpeed: return u + QStringLiteral("/s");
+    case dw::Measure::BlackSpeed:
+    case dw::Measure::RedVx:
+    case dw::Measure::RedVy:
+    case dw::Measure::BlackVx:
+    case dw::Measure::BlackVy: return u + QStringLiteral("/s");
     case dw::Measure::RedDirection:
     case dw::Measure::BlackDirection:
     case dw::Measure::AngleBetween: return QStringLiteral("°");

@@ -42,7 +42,8 @@ const VaryInfo kVary[kVaryCount] = {
 };
 const char* const kMeasureNames[kMeasureCount] = {
     "speed1",   "speed2",      "direction1",  "direction2",    "px1",          "py1",         "px2",    "py2",
-    "momentum", "energy-kept", "restitution", "angle-between", "contact-time", "compression", "closest"};
+    "momentum", "energy-kept", "restitution", "angle-between", "contact-time", "compression", "closest",
+    "vx1",      "vy1",         "vx2",         "vy2"};
 
 // A point's own table, reset to the base's start.
 struct PointTable {
@@ -180,6 +181,10 @@ std::string measureHeader(Measure m, const char* unit)
     case Measure::AngleBetween: return "angle between the directions after (degrees)";
     case Measure::ContactTime: return "time of contact (s)";
     case Measure::MostCompression: return "largest spring compression (cm)";
+    case Measure::RedVx: return "red velocity x after (" + v + ")";
+    case Measure::RedVy: return "red velocity y after (" + v + ")";
+    case Measure::BlackVx: return "black velocity x after (" + v + ")";
+    case Measure::BlackVy: return "black velocity y after (" + v + ")";
     default: return "closest approach (cm)";
     }
 }
@@ -261,6 +266,10 @@ double measured(Measure m, const Ledger& l, const sim::SimState& s, int end)
     case Measure::BlackPx: return l.after[1].px;
     case Measure::BlackPy: return l.after[1].py;
     case Measure::TotalMomentum: return l.after[2].p;
+    case Measure::RedVx: return l.after[0].speed * std::cos(l.after[0].direction);
+    case Measure::RedVy: return l.after[0].speed * std::sin(l.after[0].direction);
+    case Measure::BlackVx: return l.after[1].speed * std::cos(l.after[1].direction);
+    case Measure::BlackVy: return l.after[1].speed * std::sin(l.after[1].direction);
     case Measure::EnergyKept: return l.energyKept;
     case Measure::Restitution: return l.restitutionGap ? kNone : l.restitution;
     case Measure::AngleBetween: {

@@ -50,8 +50,12 @@ enum class Measure {
     ContactTime,
     MostCompression,
     ClosestApproach,
+    RedVx,   // the velocity's components after, signed as the momentum's are
+    RedVy,
+    BlackVx,
+    BlackVy,
 };
-inline constexpr int kMeasureCount = 15;
+inline constexpr int kMeasureCount = 19;
 
 // The command line's names ("mass1", "energy-kept") and the sheet's headers with units.
 const char* varyName(Vary v);

@@ -7,6 +7,14 @@
 
 namespace dw {
 
+namespace {
+bool velocityMeasure(Measure m)
+{
+    return m == Measure::RedSpeed || m == Measure::BlackSpeed || m == Measure::RedVx || m == Measure::RedVy
+        || m == Measure::BlackVx || m == Measure::BlackVy;
+}
+}   // namespace
+
 HeadOnSetUp headOnOf(const BaseSetUp& base)
 {
     using sim::ExactField;
@@ -24,6 +32,7 @@ HeadOnSetUp headOnOf(const BaseSetUp& base)
     h.u1 = at(ExactField::RedSpeed);
     h.u2 = at(ExactField::BlackSpeed) * std::cos(b - a);
     h.mode = m.interaction;
+    h.path = a;
     const bool along = at(ExactField::BlackSpeed) == 0.0 || std::fabs(std::sin(b - a)) < 1e-6;
     h.headOn = m.blackOnTable() && std::fabs(across) < 0.01 && along && !m.pushed();
     return h;
@@ -46,7 +55,7 @@ bool textbookValue(const HeadOnSetUp& base, Vary v, Measure m, double x, double*
     const bool energy = v == Vary::Percent;
     if (energy != (m == Measure::EnergyKept) || (energy && h.mode != sim::Interaction::SemiElastic)
         || (!energy && h.mode != sim::Interaction::Elastic && h.mode != sim::Interaction::Inelastic)
-        || (!energy && m != Measure::RedSpeed && m != Measure::BlackSpeed) || h.m1 + h.m2 <= 0.0)
+        || (!energy && !velocityMeasure(m)) || h.m1 + h.m2 <= 0.0)
         return false;
     const double M = h.m1 + h.m2, rel = h.u1 - h.u2;
     if (energy) {
@@ -59,7 +68,14 @@ bool textbookValue(const HeadOnSetUp& base, Vary v, Measure m, double x, double*
     }
     // along the path: v1 = u1 - (1 + e) m2 / M rel, v2 = u2 + (1 + e) m1 / M rel
     const double v1 = h.u1 - (1.0 + e) * h.m2 / M * rel, v2 = h.u2 + (1.0 + e) * h.m1 / M * rel;
-    *y = std::fabs(m == Measure::RedSpeed ? v1 : v2);
+    switch (m) {
+    case Measure::RedSpeed: *y = std::fabs(v1); break;
+    case Measure::BlackSpeed: *y = std::fabs(v2); break;
+    case Measure::RedVx: *y = v1 * std::cos(h.path); break;
+    case Measure::RedVy: *y = v1 * std::sin(h.path); break;
+    case Measure::BlackVx: *y = v2 * std::cos(h.path); break;
+    default: *y = v2 * std::sin(h.path); break;
+    }
     return true;
 }
 

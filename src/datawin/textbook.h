@@ -13,6 +13,7 @@ namespace dw {
 struct HeadOnSetUp {
     bool headOn = false;   // the black puck on the red one's path, moving along it
     double m1 = 0.0, m2 = 0.0, u1 = 0.0, u2 = 0.0;
+    double path = 0.0;   // the red puck's direction, radians (y up)
     sim::Interaction mode = sim::Interaction::Elastic;
 };
 

@@ -122,6 +122,12 @@ PredictionTable predictionTable(const Prediction& p, const SimState& s, int afte
     const bool moving = before > 0.0;
     t[EnergyKept] = lineOf(moving ? 100.0 * energy(p.red.speed, p.black.speed) / before : 0.0, both && moving,
                            moving ? 100.0 * energy(vN.redSpeed, vN.blackSpeed) / before : 0.0, moving);
+    auto components = [&](int first, const PredictedPuck& q, double speed, double direction) {
+        t[first] = lineOf(q.speed * std::cos(q.direction * rad), q.given, speed * std::cos(direction), true);
+        t[first + 1] = lineOf(q.speed * std::sin(q.direction * rad), q.given, speed * std::sin(direction), true);
+    };
+    components(RedVx, p.red, vN.redSpeed, vN.redDirection);
+    components(BlackVx, p.black, vN.blackSpeed, vN.blackDirection);
     return t;
 }
 

@@ -6,6 +6,7 @@
 // the same one.
 
 #include <array>
+#include <iterator>
 
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
@@ -61,8 +62,15 @@ enum PredictedValue {
     BlackMomentum,
     TotalMomentum,
     EnergyKept,
+    RedVx,   // each velocity's components, signed: in 1-D the way it goes
+    RedVy,
+    BlackVx,
+    BlackVy,
     PredictedValueCount
 };
+// The decimals each is shown with.
+inline constexpr int kPredictedDecimals[] = {2, 1, 2, 2, 1, 2, 2, 1, 2, 2, 2, 2};
+static_assert(std::size(kPredictedDecimals) == PredictedValueCount);
 
 struct PredictionLine {
     double predicted = 0.0, actual = 0.0, difference = 0.0;   // difference = predicted - actual

@@ -89,7 +89,9 @@ void PredictionPanel::build(const QString& unit)
     table_->setVerticalHeaderLabels({tr("red speed (%1/s)").arg(unit), tr("red direction (°)"),
                                      tr("red momentum (kg %1/s)").arg(unit), tr("black speed (%1/s)").arg(unit),
                                      tr("black direction (°)"), tr("black momentum (kg %1/s)").arg(unit),
-                                     tr("total momentum (kg %1/s)").arg(unit), tr("kinetic energy kept (%)")});
+                                     tr("total momentum (kg %1/s)").arg(unit), tr("kinetic energy kept (%)"),
+                                     tr("red velocity x (%1/s)").arg(unit), tr("red velocity y (%1/s)").arg(unit),
+                                     tr("black velocity x (%1/s)").arg(unit), tr("black velocity y (%1/s)").arg(unit)});
     table_->setAccessibleName(tr("Prediction against the outcome"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,7 +149,7 @@ void PredictionPanel::keepOnScreen()
 void PredictionPanel::fillTable()
 {
     const sim::PredictionTable t = sim::predictionTable(p_, s_, s_.timeLineEnd);
-    const int decimals[sim::PredictedValueCount] = {2, 1, 2, 2, 1, 2, 2, 1};
+    const auto& decimals = sim::kPredictedDecimals;
     for (int r = 0; r < sim::PredictedValueCount; ++r) {
         const sim::PredictionLine& l = t[static_cast<size_t>(r)];
         const QString cells[3] = {l.hasPredicted ? number(l.predicted, decimals[r]) : QStringLiteral("-"),

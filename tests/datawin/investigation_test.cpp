@@ -100,6 +100,30 @@ TEST(InvestigationTest, HeadOnCollisionsFollowTheTextbookAtEveryPoint)
     }
 }
 
+// Signed, the red puck's velocity after goes through zero at m1 = m2 as the
+// textbook's line does, where its speed folds back into a V.
+TEST(InvestigationTest, TheVelocityAfterIsSignedAndCrossesZero)
+{
+    HeadOn run(sim::Interaction::Elastic);
+    const std::vector<double> masses = {1.0, 2.0, 3.0};
+    const std::vector<Measure> measures = {Measure::RedVx, Measure::RedVy, Measure::BlackVx, Measure::RedSpeed};
+    const dw::Investigation inv = dw::investigate(baseOf(run), Vary::RedMass, masses, measures, 400, 2);
+    const dw::HeadOnSetUp h = dw::headOnOf(baseOf(run));
+    for (size_t i = 0; i < masses.size(); ++i) {
+        const double m1 = masses[i], v1 = (m1 - 2.0) / (m1 + 2.0) * 5.0, v2 = 2 * m1 / (m1 + 2.0) * 5.0;
+        const double expected[] = {v1 * std::cos(h.path), v1 * std::sin(h.path), v2 * std::cos(h.path)};
+        for (size_t k = 0; k < 3; ++k) {
+            double line = 0.0;
+            ASSERT_TRUE(dw::textbookValue(h, Vary::RedMass, measures[k], m1, &line));
+            EXPECT_NEAR(line, expected[k], 1e-12);
+            EXPECT_NEAR(inv.values[i][k], expected[k], 0.005) << m1 << " " << dw::measureName(measures[k]);
+        }
+        EXPECT_NEAR(inv.values[i][3], std::fabs(v1), 0.005);
+    }
+    EXPECT_LT(inv.values[0][0] * inv.values[2][0], 0.0);   // one each side of zero
+    EXPECT_EQ(dw::measureHeader(Measure::BlackVy, "cm"), "black velocity y after (cm/s)");
+}
+
 // Partly elastic head-on: the energy kept at percent e is
 // 1 - (1 - e^2) m1 m2 / (m1 + m2) u^2 / (m1 u^2), against the points.
 TEST(InvestigationTest, EnergyKeptAgainstThePercent)

@@ -2,6 +2,8 @@
 // and the prediction against what happened.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <memory>
 
 #include "engine/electrostatics.h"
@@ -122,6 +124,16 @@ TEST(PredictionTest, TheTableOfAHandWorkedPrediction)
     EXPECT_NEAR(t[sim::TotalMomentum].actual, 10.0, 1e-9);
     EXPECT_NEAR(t[sim::EnergyKept].actual, 100.0, 1e-7);
     EXPECT_NEAR(t[sim::EnergyKept].predicted, 144.0, 1e-9);
+    // signed: a prediction that the red puck bounces back reads below zero
+    run.p.red = {2.0, 180.0, true};
+    const sim::PredictionTable b = sim::predictionTable(run.p, *run.s, run.p.hideFrom);
+    EXPECT_NEAR(b[sim::RedVx].predicted, -2.0, 1e-12);
+    EXPECT_NEAR(b[sim::RedVx].actual, 0.0, 1e-9);
+    EXPECT_NEAR(b[sim::BlackVx].actual, 5.0 * std::cos(run.s->sampleLog.velocities[run.p.hideFrom].blackDirection),
+                1e-12);
+    EXPECT_NEAR(b[sim::BlackVx].predicted, 6.0 * std::cos(10.0 * M_PI / 180.0), 1e-12);
+    EXPECT_NEAR(b[sim::BlackVy].predicted, 6.0 * std::sin(10.0 * M_PI / 180.0), 1e-12);
+    run.p.red = {0.0, 0.0, true};
 
     // directions wrap: 350 predicted against 10 is 20 off, not 340
     run.p.black = {5.0, -10.0, true};
