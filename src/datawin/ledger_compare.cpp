@@ -1,6 +1,7 @@
 #include "datawin/ledger_compare.h"
 
 #include "engine/numbers.h"
+#include "engine/translatable.h"
 
 namespace dw {
 
@@ -73,6 +74,19 @@ Sheet ledgersSideBySide(const std::vector<NamedLedger>& runs, bool radians, cons
         }
     summaryRow(sheet, "change of total momentum (kg " + u + "/s)", runs,
                [](const Ledger& l) { return Cell::of(l.dP); });
+    // each puck's change of momentum, as the single ledger has it
+    summaryRow(sheet, "impulse on red x (kg " + u + "/s)", runs,
+               [](const Ledger& l) { return Cell::of(l.impulseRed[0]); });
+    summaryRow(sheet, "impulse on red y (kg " + u + "/s)", runs,
+               [](const Ledger& l) { return Cell::of(l.impulseRed[1]); });
+    summaryRow(sheet, "impulse on black x (kg " + u + "/s)", runs,
+               [](const Ledger& l) { return Cell::of(l.impulseBlack[0]); });
+    summaryRow(sheet, "impulse on black y (kg " + u + "/s)", runs,
+               [](const Ledger& l) { return Cell::of(l.impulseBlack[1]); });
+    summaryRow(sheet, "red's impulse is minus black's", runs,
+               [](const Ledger& l) { 
+        return Cell::word(l.impulsesBalance ? TRANSLATABLE("Ledger", "yes") : TRANSLATABLE("Ledger", "no"));
+    });
     summaryRow(sheet, "kinetic energy after / before (%)", runs,
                [](const Ledger& l) { return Cell::of(l.energyKept, 4, 1); });
     summaryRow(sheet, "coefficient of restitution", runs, [](const Ledger& l) {

@@ -164,8 +164,9 @@ QStringList LedgerPage::compareLabels(bool radians, const char* unit) const
     for (const char* puck : pucks)
         for (int q = 0; q < 7; ++q)
             labels << tr("%1 %2 (%3)").arg(tr(puck), tr(quantities[q]), units[q]);
-    labels << tr("change of total momentum") << tr("kinetic energy after / before") << tr("coefficient of restitution")
-           << tr("collision");
+    labels << tr("change of total momentum") << tr("impulse on red x") << tr("impulse on red y")
+           << tr("impulse on black x") << tr("impulse on black y") << tr("red's impulse is minus black's")
+           << tr("kinetic energy after / before") << tr("coefficient of restitution") << tr("collision");
     return labels;
 }
 

@@ -148,8 +148,11 @@ bool meetsCleanly(const sim::ChallengeSet& c)
 
 std::string challengeKey(ChallengeKind kind, int from, int to)
 {
-    std::string out = "seed,red mass (kg),red speed (cm/s),red direction (deg),red x (cm),red y (cm),black mass (kg),"
-                      "black speed (cm/s),black direction (deg),black x (cm),black y (cm),percent,answer (";
+    // places are the pucks' centres, y from the top as Set Up Exactly has it;
+    // the radius tells the glancing kind's large pucks from the small
+    std::string out = "seed,red mass (kg),red speed (cm/s),red direction (deg),red x (cm),red y (cm),red radius (cm),"
+                      "black mass (kg),black speed (cm/s),black direction (deg),black x (cm),black y (cm),"
+                      "black radius (cm),percent,answer (";
     out += sim::challengeUnit(kind);
     out += ")\n";
     for (int seed = std::max(from, sim::kFirstSeed); seed <= std::min(to, sim::kLastSeed); ++seed) {
@@ -157,11 +160,11 @@ std::string challengeKey(ChallengeKind kind, int from, int to)
         const double r = side(c) / 2.0;
         auto cm = [](double px) { return px / kScale; };
         char line[256];
-        std::snprintf(line, sizeof line, "%d,%.1f,%.1f,0,%.2f,%.2f,%.1f,0.0,0,%.2f,%.2f,%d,%.*f\n", seed,
+        std::snprintf(line, sizeof line, "%d,%.1f,%.1f,0,%.2f,%.2f,%.2f,%.1f,0.0,0,%.2f,%.2f,%.2f,%d,%.*f\n", seed,
                       c.redMass / 10.0, c.redSpeed / 10.0, cm(c.redLeft + r - sim::kImageLeft),
-                      cm(c.redTop + r - sim::kImageTop), c.blackMass / 10.0, cm(c.blackLeft + r - sim::kImageLeft),
-                      cm(c.blackTop + r - sim::kImageTop), c.percent, kind == ChallengeKind::Restitution ? 0 : 1,
-                      sim::challengeAnswer(c));
+                      cm(c.redTop + r - sim::kImageTop), cm(r), c.blackMass / 10.0,
+                      cm(c.blackLeft + r - sim::kImageLeft), cm(c.blackTop + r - sim::kImageTop), cm(r), c.percent,
+                      kind == ChallengeKind::Restitution ? 0 : 1, sim::challengeAnswer(c));
         out += line;
     }
     return out;

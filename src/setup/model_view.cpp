@@ -83,10 +83,11 @@ void ModelView::hideUnknown()
 void ModelView::describeShapes()
 {
     const QString unit = QString::fromLatin1(m_.unitText());
-    // a widget's centre on the table, across from the left and up from the bottom
+    // a widget's centre on the table, across from the left and down from the
+    // top, as Set Up Exactly and the challenge key measure it
     auto place = [&](const QWidget* w) {
         const double x = (w->x() + w->width() / 2.0 - sim::kImageLeft) / s_.scale;
-        const double y = (c_.tableim->height() - (w->y() + w->height() / 2.0 - sim::kImageTop)) / s_.scale;
+        const double y = (w->y() + w->height() / 2.0 - sim::kImageTop) / s_.scale;
         return tr("%1%2, %3%2")
             .arg(QString::fromStdString(num::F(x, 0, 1)), unit, QString::fromStdString(num::F(y, 0, 1)));
     };

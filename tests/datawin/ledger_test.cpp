@@ -7,6 +7,7 @@
 
 #include "datawin/data_sheet.h"
 #include "datawin/ledger.h"
+#include "datawin/ledger_compare.h"
 #include "datawin/table_text.h"
 #include "engine/headless_run.h"
 #include "engine/headless_setup.h"
@@ -54,6 +55,18 @@ TEST(LedgerTest, EqualMassesElasticHandOverTheirMomentum)
     EXPECT_TRUE(l.touched);
     EXPECT_DOUBLE_EQ(l.restitution, 1.0);
     EXPECT_EQ(l.verdict, Verdict::Elastic);
+}
+
+// Side by side, each run keeps the impulse rows of its own ledger.
+TEST(LedgerTest, LedgersSideBySideKeepTheImpulses)
+{
+    const dw::Ledger a = TwoPucks(2, 2, {5, 0, 0, 0}, {0, 0, 5, 0}).ledger();
+    const dw::Ledger b = TwoPucks(1, 3, {4, 0, 0, 0}, {2, kPi, 2, 0}).ledger();
+    const std::string text =
+        dw::writeSheet(dw::ledgersSideBySide({{"A", "", a}, {"B", "", b}}, false, "cm"), dw::SheetFormat::Csv, false);
+    for (const char* row : {"\nimpulse on red x (kg cm/s),,-10.00,,-6.00\n", "\nimpulse on red y (kg cm/s),,0.00,,0.00\n",
+                            "\nimpulse on black x (kg cm/s),,10.00,,6.00\n", "\nred's impulse is minus black's,,yes,,yes\n"})
+        EXPECT_NE(text.find(row), std::string::npos) << row << "\n" << text;
 }
 
 TEST(LedgerTest, StickingEqualMassesKeepHalfTheEnergy)
