@@ -240,7 +240,7 @@ TEST_F(DataExportTest, AKeptRunStandsBesideThisOne)
     EXPECT_TRUE(grid->horizontalHeaderItem(2)->toolTip().endsWith(", elastic"));
     EXPECT_EQ(grid->item(29, 2)->text(), "1.00");   // the coefficient of restitution of each, after the impulses
     EXPECT_EQ(grid->item(29, 4)->text(), "0.50");
-    EXPECT_EQ(grid->item(24, 0)->text(), "impulse on red x");
+    EXPECT_EQ(grid->item(23, 0)->text(), "impulse on red x");
     platform.saveAnswers.push_back(path(QStringLiteral("both.csv")));
     platform.onModal = [](QDialog& d) {
         auto* dialog = qobject_cast<ExportDialog*>(&d);
