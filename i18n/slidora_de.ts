@@ -34,7 +34,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Spring Compressed 0.00 cm</source>
-        <translation>Feder gestaucht 0.00 cm</translation>
+        <translation>Feder gestaucht 0,00 cm</translation>
     </message>
     <message>
         <source>Run started.</source>
@@ -1325,10 +1325,6 @@ Lizenz: %2</translation>
 <context>
     <name>FileReading</name>
     <message>
-        <source>&quot;%1&quot;: File not found</source>
-        <translation>&quot;%1&quot;: Datei nicht gefunden</translation>
-    </message>
-    <message>
         <source>Invalid numeric input in number %1 of the experiment</source>
         <translation>Ungültige Zahl an Stelle %1 des Experiments</translation>
     </message>
@@ -1351,6 +1347,18 @@ Lizenz: %2</translation>
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 KB, too large for this kind of file</source>
+        <translation>größer als %1 KB, zu groß für diese Art Datei</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -1444,7 +1452,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Draw to 0.00 s</source>
-        <translation>Zeichnen bis 0.00 s</translation>
+        <translation>Zeichnen bis 0,00 s</translation>
     </message>
     <message>
         <source>Plot Spring Energy</source>
@@ -1760,6 +1768,26 @@ Lizenz: %2</translation>
         <source>Fit to</source>
         <translation>Ausgleich bis</translation>
     </message>
+    <message>
+        <source>Red velocity x after</source>
+        <translation>Geschwindigkeit Rot x nachher</translation>
+    </message>
+    <message>
+        <source>Red velocity y after</source>
+        <translation>Geschwindigkeit Rot y nachher</translation>
+    </message>
+    <message>
+        <source>Black velocity x after</source>
+        <translation>Geschwindigkeit Schwarz x nachher</translation>
+    </message>
+    <message>
+        <source>Black velocity y after</source>
+        <translation>Geschwindigkeit Schwarz y nachher</translation>
+    </message>
+    <message>
+        <source>%1 is out of this setting&apos;s range: it takes %2 to %3.</source>
+        <translation>%1 liegt außerhalb des Bereichs dieser Einstellung: sie reicht von %2 bis %3.</translation>
+    </message>
 </context>
 <context>
     <name>KeptTrace</name>
@@ -1798,12 +1826,12 @@ Lizenz: %2</translation>
 <context>
     <name>LanguageMenu</name>
     <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
         <source>As the &amp;System</source>
         <translation>Wie das &amp;System</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Sprache</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1891,14 @@ Lizenz: %2</translation>
     <message>
         <source>A challenge is on: these numbers are shown once it is solved or revealed.</source>
         <translation>Eine Herausforderung läuft: Diese Zahlen erscheinen, sobald sie gelöst oder aufgedeckt ist.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -2023,6 +2059,22 @@ Lizenz: %2</translation>
         <source>%1 after</source>
         <translation>%1 nachher</translation>
     </message>
+    <message>
+        <source>impulse on red x</source>
+        <translation>Kraftstoß auf Rot x</translation>
+    </message>
+    <message>
+        <source>impulse on red y</source>
+        <translation>Kraftstoß auf Rot y</translation>
+    </message>
+    <message>
+        <source>impulse on black x</source>
+        <translation>Kraftstoß auf Schwarz x</translation>
+    </message>
+    <message>
+        <source>impulse on black y</source>
+        <translation>Kraftstoß auf Schwarz y</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -2045,10 +2097,6 @@ Lizenz: %2</translation>
     <message>
         <source>Line %1: predict-first takes yes or no, not &quot;%2&quot;.</source>
         <translation>Zeile %1: predict-first nimmt yes oder no, nicht „%2“.</translation>
-    </message>
-    <message>
-        <source>Line %1: unknown key &quot;%2&quot;.</source>
-        <translation>Zeile %1: unbekannter Schlüssel „%2“.</translation>
     </message>
     <message>
         <source>The lesson file is larger than 64 KB.</source>
@@ -2075,12 +2123,16 @@ Lizenz: %2</translation>
         <translation>Zeile %1: Eine Unterrichtsstunde öffnet ein Experiment oder eine Herausforderung, nicht beides.</translation>
     </message>
     <message>
-        <source>The lesson file &quot;%1&quot; can&apos;t be read: %2</source>
-        <translation>Die Unterrichtsdatei „%1“ lässt sich nicht lesen: %2</translation>
-    </message>
-    <message>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: unknown key &quot;%2&quot; (a lesson knows title, note, experiment, challenge, predict-first and enable).</source>
+        <translation>Zeile %1: unbekannter Schlüssel „%2“ (eine Lektion kennt title, note, experiment, challenge, predict-first und enable).</translation>
+    </message>
+    <message>
+        <source>The lesson file can&apos;t be read: %1</source>
+        <translation>Die Lektionsdatei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2091,7 +2143,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Angle: 0.0° or 180.0°</source>
-        <translation>Winkel: 0.0° oder 180.0°</translation>
+        <translation>Winkel: 0,0° oder 180,0°</translation>
     </message>
     <message>
         <source>Length: %1%2</source>
@@ -2162,7 +2214,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Angle: 0.0</source>
-        <translation>Winkel: 0.0</translation>
+        <translation>Winkel: 0,0</translation>
     </message>
     <message>
         <source>Table Angle: %1</source>
@@ -2429,6 +2481,22 @@ Lizenz: %2</translation>
         <source>Re&amp;d puck after:</source>
         <translation>&amp;Roter Puck nachher:</translation>
     </message>
+    <message>
+        <source>red velocity x (%1/s)</source>
+        <translation>Geschwindigkeit Rot x (%1/s)</translation>
+    </message>
+    <message>
+        <source>red velocity y (%1/s)</source>
+        <translation>Geschwindigkeit Rot y (%1/s)</translation>
+    </message>
+    <message>
+        <source>black velocity x (%1/s)</source>
+        <translation>Geschwindigkeit Schwarz x (%1/s)</translation>
+    </message>
+    <message>
+        <source>black velocity y (%1/s)</source>
+        <translation>Geschwindigkeit Schwarz y (%1/s)</translation>
+    </message>
 </context>
 <context>
     <name>PresentationWindow</name>
@@ -2490,7 +2558,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>S&amp;topp</translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -2548,7 +2616,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Time: 0.00 s</source>
-        <translation>Zeit: 0.00 s</translation>
+        <translation>Zeit: 0,00 s</translation>
     </message>
     <message>
         <source>Copy All Data</source>
@@ -2563,7 +2631,7 @@ Lizenz: %2</translation>
     <name>TableReset</name>
     <message>
         <source>Time: 0.00 s</source>
-        <translation>Zeit: 0.00 s</translation>
+        <translation>Zeit: 0,00 s</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -2622,7 +2690,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Table Angle: 0.00</source>
-        <translation>Neigung: 0.00</translation>
+        <translation>Neigung: 0,00</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2638,7 +2706,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Length: 2.50 cm</source>
-        <translation>Länge: 2.50 cm</translation>
+        <translation>Länge: 2,50 cm</translation>
     </message>
     <message>
         <source>Spring Compressed: 0 cm</source>
@@ -2650,19 +2718,19 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Mass 1: 0.1 kg</source>
-        <translation>Masse 1: 0.1 kg</translation>
+        <translation>Masse 1: 0,1 kg</translation>
     </message>
     <message>
         <source>Mass 2: 0.1 kg</source>
-        <translation>Masse 2: 0.1 kg</translation>
+        <translation>Masse 2: 0,1 kg</translation>
     </message>
     <message>
         <source>Velocity 1: 0.0 cm/s</source>
-        <translation>Geschw. 1: 0.0 cm/s</translation>
+        <translation>Geschw. 1: 0,0 cm/s</translation>
     </message>
     <message>
         <source>Velocity 2: 0.0 cm/s</source>
-        <translation>Geschw. 2: 0.0 cm/s</translation>
+        <translation>Geschw. 2: 0,0 cm/s</translation>
     </message>
     <message>
         <source>&amp;Ruler</source>
@@ -2779,10 +2847,6 @@ Lizenz: %2</translation>
     <message>
         <source>&amp;Colour-Blind Friendly</source>
         <translation>&amp;Farbenblind-freundlich</translation>
-    </message>
-    <message>
-        <source>&amp;Presentation Window</source>
-        <translation>&amp;Präsentationsfenster</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
@@ -2921,24 +2985,12 @@ Lizenz: %2</translation>
         <translation>&amp;Messen</translation>
     </message>
     <message>
-        <source>Set Up &amp;Exactly...</source>
-        <translation>&amp;Genau einstellen...</translation>
-    </message>
-    <message>
         <source>&amp;Predict First</source>
         <translation>&amp;Erst vorhersagen</translation>
     </message>
     <message>
         <source>Predict First needs two pucks and a collision, a spring or electrostatic forces, not the circle.</source>
         <translation>Erst vorhersagen braucht zwei Pucks und einen Stoß, eine Feder oder elektrostatische Kräfte, nicht den Kreis.</translation>
-    </message>
-    <message>
-        <source>&amp;Challenge...</source>
-        <translation>&amp;Herausforderung...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Lesson...</source>
-        <translation>&amp;Unterrichtsstunde öffnen...</translation>
     </message>
     <message>
         <source>Save &amp;Picture...</source>
@@ -2961,8 +3013,24 @@ Lizenz: %2</translation>
         <translation>GIF-Animation (*.gif)</translation>
     </message>
     <message>
-        <source>Lab &amp;Sheet...</source>
-        <translation>Lab&amp;orblatt...</translation>
+        <source>C&amp;hallenge...</source>
+        <translation>&amp;Herausforderung...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>Lekti&amp;on öffnen...</translation>
+    </message>
+    <message>
+        <source>La&amp;b Sheet...</source>
+        <translation>&amp;Protokollblatt...</translation>
+    </message>
+    <message>
+        <source>Prese&amp;ntation Window</source>
+        <translation>&amp;Präsentationsfenster</translation>
+    </message>
+    <message>
+        <source>Set &amp;Up Exactly...</source>
+        <translation>Ge&amp;nau einstellen...</translation>
     </message>
 </context>
 <context>

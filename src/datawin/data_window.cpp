@@ -1,4 +1,5 @@
 #include "datawin/data_window.h"
+#include "ui/language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -302,10 +303,10 @@ std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
 QString DataWindow::setUpText(const sim::SetupModel& m) const
 {
     const QString v = QString::fromLatin1(m.unitText()).trimmed() + QStringLiteral("/s");
-    QString text = tr("red %1 kg at %2 %3").arg(m.redMass / 10.0, 0, 'f', 1).arg(m.redSpeed / 10.0, 0, 'f', 1).arg(v);
+    QString text = tr("red %1 kg at %2 %3").arg(lang::shown(num::F(m.redMass / 10.0, 0, 1)), lang::shown(num::F(m.redSpeed / 10.0, 0, 1)), v);
     if (m.blackOnTable())
         text +=
-            tr(", black %1 kg at %2 %3").arg(m.blackMass / 10.0, 0, 'f', 1).arg(m.blackSpeed / 10.0, 0, 'f', 1).arg(v);
+            tr(", black %1 kg at %2 %3").arg(lang::shown(num::F(m.blackMass / 10.0, 0, 1)), lang::shown(num::F(m.blackSpeed / 10.0, 0, 1)), v);
     const char* kinds[] = {"",
                            QT_TR_NOOP("elastic"),
                            QT_TR_NOOP("sticking"),

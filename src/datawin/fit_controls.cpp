@@ -11,12 +11,13 @@
 #include "engine/numbers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 namespace {
 QString number(double v)
 {
     const double a = std::fabs(v);
-    return QString::fromStdString(num::F(v, 1, a >= 100 ? 2 : a >= 1 ? 3 : 4));
+    return lang::shown(num::F(v, 1, a >= 100 ? 2 : a >= 1 ? 3 : 4));
 }
 }   // namespace
 
@@ -147,5 +148,5 @@ void FitControls::showFit(const dw::Fit& f, const QStringList& units)
             + number(f.p[static_cast<size_t>(k)]) + QLatin1Char(' ') + units[k];
     result->setText(text + QLatin1Char('\n')
                     + tr("error of a %1, RMS %2, r² %3")
-                          .arg(number(f.aError), number(f.rms), QString::fromStdString(num::F(f.r2, 1, 4))));
+                          .arg(number(f.aError), number(f.rms), lang::shown(num::F(f.r2, 1, 4))));
 }

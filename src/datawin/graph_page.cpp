@@ -18,6 +18,7 @@
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/kept_trace.h"
+#include "ui/language.h"
 
 namespace {
 const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kGreen(0, 128, 0);
@@ -97,7 +98,7 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
         });
     connect(tgsb, &QScrollBar::valueChanged, this, [this](int v) {
         choice_.time = v;
-        tglb->setText(tr("Draw to %1 s").arg(QString::fromStdString(num::F((v - 1) / 20.0, 4, 2))));
+        tglb->setText(tr("Draw to %1 s").arg(lang::shown(num::F((v - 1) / 20.0, 4, 2))));
         computeGraphExtremes();
         drawGraph();
     });
@@ -189,10 +190,14 @@ void GraphPage::drawGraph()
         }
     }
     cv.setFontBold(true);
-    // a longer word (in another language) is spaced closer to stay on the picture
-    const int step = std::min<int>(30, (H - 60) / std::max<int>(1, static_cast<int>(name.size())));
-    for (int k = 1; k <= name.size(); ++k)
-        cv.textOut(5, step * k + 30, name.mid(k - 1, 1));
+    // a letter a line; a word too long for that (in another language) is
+    // turned to read upwards along the axis instead of filling its height
+    if (30 * name.size() + 44 <= a.Y0) {
+        for (int k = 1; k <= name.size(); ++k)
+            cv.textOut(5, 30 * k + 30, name.mid(k - 1, 1));
+    } else {
+        cv.textUp(4, (a.Y0 + cv.textWidth(name)) / 2, name);
+    }
     cv.setFontBold(false);
 
     cv.setPenWidth(1);
@@ -281,8 +286,8 @@ void GraphPage::readValue(int x, int y)
     if (x <= a.X0 || y >= a.Y0)
         return;
     ylb->setText(GroupBox2->title() + QLatin1Char(':')
-                 + QString::fromStdString(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
-    xlb->setText(tr("Time :%1").arg(QString::fromStdString(num::F((x - a.X0) / a.sx / 20.0, 4, 1))));
+                 + lang::shown(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
+    xlb->setText(tr("Time :%1").arg(lang::shown(num::F((x - a.X0) / a.sx / 20.0, 4, 1))));
 }
 
 void GraphPage::drawKept(dw::Quantity q, dw::Series s, int last)

@@ -11,6 +11,7 @@
 #include "ui/platform.h"
 #include "ui/safe_save.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 // The page's points: the table under the graph, the graph with a colour and
 // a mark per measure, the textbook's line over them, and the sheet out.
@@ -22,7 +23,7 @@ constexpr int kX0 = 56, kTop = 14, kBottom = 250, kRight = 510;
 
 QString number(double v, int decimals = 2)
 {
-    return QString::fromStdString(num::F(v, 1, decimals));
+    return lang::shown(num::F(v, 1, decimals));
 }
 
 // A mark of its own per measure: a ring, a square, a cross, a plus, ...

@@ -9,11 +9,12 @@
 #include "datawin/prediction_sheet.h"
 #include "engine/numbers.h"
 #include "ui/platform.h"
+#include "ui/language.h"
 
 namespace {
 QString shown(double v, int w = 4, int d = 2)
 {
-    return QString::fromStdString(num::F(v, w, d)).trimmed();
+    return lang::shown(num::F(v, w, d)).trimmed();
 }
 
 QTableWidget* grid(QWidget* parent, int y, int rows, const QStringList& header)

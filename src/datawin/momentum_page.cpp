@@ -12,6 +12,7 @@
 #include "ui/captions.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 namespace {
 using num::kPi;
@@ -20,7 +21,7 @@ constexpr int kSurfaceX = 2, kSurfaceY = 18;   // the drawing surface inside the
 
 QString f41(double x)
 {
-    return QString::fromStdString(num::F(x, 4, 1));
+    return lang::shown(num::F(x, 4, 1));
 }
 
 // A number as typed: plain decimal, optional sign, exponent and blanks;
@@ -28,7 +29,7 @@ QString f41(double x)
 bool parseNumber(const QString& text, double* value)
 {
     bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    const double v = QLocale::c().toDouble(lang::typed(text.trimmed()), &ok);
     ok = ok && std::isfinite(v);
     if (ok)
         *value = v;

@@ -5,6 +5,7 @@
 #include "datawin/momentum_page.h"
 #include "engine/numbers.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 // Predict First on the momentum page: while the outcome is hidden the
 // after arrows are the class's prediction. Their heads can be dragged, and
@@ -18,7 +19,7 @@ sim::PredictedPuck& puckOf(sim::Prediction& p, int arrow)
 
 QString f41(double x)
 {
-    return QString::fromStdString(num::F(x, 4, 1)).trimmed();
+    return lang::shown(num::F(x, 4, 1)).trimmed();
 }
 }   // namespace
 
@@ -104,7 +105,8 @@ void MomentumPage::typedPrediction(int k)
     QLineEdit* mom = k == 2 ? rav : bav;
     QLineEdit* angle = k == 2 ? raa : baa;
     bool okP = false, okA = false;
-    const double p = mom->text().trimmed().toDouble(&okP), a = angle->text().trimmed().toDouble(&okA);
+    const double p = lang::typed(mom->text().trimmed()).toDouble(&okP);
+    const double a = lang::typed(angle->text().trimmed()).toDouble(&okA);
     sim::PredictedPuck& q = puckOf(*prediction_, k);
     q.given = okP && okA && std::isfinite(p) && std::isfinite(a) && p >= 0.0 && massOf(k) > 0.0;
     q.speed = q.given ? p / massOf(k) : 0.0;

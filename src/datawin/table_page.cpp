@@ -1,4 +1,5 @@
 #include "datawin/table_page.h"
+#include "ui/language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,14 +122,15 @@ dw::TableChoice TablePage::choice() const
 
 void TablePage::buildTable()
 {
-    // the numbers are ASCII; only the header line is looked up in the user's language
+    // the numbers are ASCII, written as the language writes them; only the
+    // header line is looked up in the user's language
     const std::string text = dw::buildTableText(run_, choice());
     const size_t eol = std::min(text.find('\n'), text.size());
     QStringList header = QString::fromLatin1(text.data(), static_cast<qsizetype>(eol)).split(QLatin1Char('\t'));
     for (QString& h : header)
         h = QCoreApplication::translate("DataTable", h.toLatin1().constData());
     datamem->setPlainText(header.join(QLatin1Char('\t'))
-                          + QString::fromLatin1(text.data() + eol, static_cast<qsizetype>(text.size() - eol)));
+                          + lang::shown(QString::fromLatin1(text.data() + eol, static_cast<qsizetype>(text.size() - eol))));
 }
 
 void TablePage::copySelection()

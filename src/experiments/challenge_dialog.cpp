@@ -110,7 +110,7 @@ QString ChallengeDialog::valueText() const
 {
     const sim::Challenge& c = w_.challenge();
     const bool percent = c.set.kind == sim::ChallengeKind::Restitution;
-    return QString::fromStdString(num::F(sim::challengeAnswer(c.set), 1, percent ? 0 : 1)) + QLatin1Char(' ')
+    return lang::shown(num::F(sim::challengeAnswer(c.set), 1, percent ? 0 : 1)) + QLatin1Char(' ')
         + QString::fromLatin1(sim::challengeUnit(c.set.kind));
 }
 

@@ -102,10 +102,10 @@ struct Controls {
     QMenu* runExperimentMenu = nullptr;
     QAction* Load1 = nullptr;
     QAction* Save1 = nullptr;
-    QAction* challenge1 = nullptr;   // "&Challenge...": a mystery puck from a seed
-    QAction* openLesson1 = nullptr;   // "Open &Lesson..."
+    QAction* challenge1 = nullptr;   // "C&hallenge...": a mystery puck from a seed
+    QAction* openLesson1 = nullptr;   // "&Open Lesson..."
     QAction* saveAnimation1 = nullptr;   // "Save &Animation...": the run as an animated GIF
-    QAction* labSheet1 = nullptr;   // "Lab &Sheet...": one page as PDF
+    QAction* labSheet1 = nullptr;   // "La&b Sheet...": one page as PDF
     QAction* savePicture1 = nullptr;   // "Save &Picture...": the trace as PNG or SVG
     QAction* CopySelect1 = nullptr;
     QAction* PrintCopySelect1 = nullptr;
@@ -133,7 +133,7 @@ struct Controls {
     QAction* ShowGrid1 = nullptr;
     QAction* Labelmass1 = nullptr;
     // for the classroom, beyond the original menu
-    QAction* presentation1 = nullptr;   // "&Presentation Window"
+    QAction* presentation1 = nullptr;   // "Prese&ntation Window"
     QAction* predictFirst1 = nullptr;   // "&Predict First": the outcome hidden until revealed
     QAction* fullScreen1 = nullptr;   // "F&ull Screen", F11
     QAction* letterMarks1 = nullptr;   // "&Colour-Blind Friendly": letters and shapes too
@@ -175,7 +175,7 @@ struct Controls {
     QAction* dotLarge = nullptr;
     QMenu* frictionMenu = nullptr;
     QAction* friction[5] = {};
-    QAction* exactSetUp1 = nullptr;   // "Set Up &Exactly..."
+    QAction* exactSetUp1 = nullptr;   // "Set &Up Exactly..."
 
     // menu: Help
     QAction* guide1 = nullptr;   // "Slidora &Guide", F1

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "engine/numbers.h"
 #include "engine/sim_state.h"
 #include "ui/language.h"
 #include "ui/platform.h"
@@ -38,7 +39,7 @@ ExactDialog::ExactDialog(const sim::SetupModel& m, const sim::SimState& s, const
         const ExactField field = static_cast<ExactField>(f);
         const sim::ExactSpec spec = sim::exactSpec(field, m);
         QLineEdit* e = edits_[static_cast<size_t>(f)];
-        e->setText(userLocale().toString(now_[static_cast<size_t>(f)], 'f', spec.decimals));
+        e->setText(lang::shown(num::F(now_[static_cast<size_t>(f)], 1, spec.decimals)));
         shownAtStart_[static_cast<size_t>(f)] = e->text();
         e->setAccessibleName(nameOf(field));
         e->setReadOnly(spec.fixed);
@@ -157,7 +158,7 @@ QString ExactDialog::unitOf(ExactField f) const
 
 QString ExactDialog::shown(ExactField f, double value) const
 {
-    const QString number = userLocale().toString(value, 'f', sim::exactSpec(f, m_).decimals);
+    const QString number = lang::shown(num::F(value, 1, sim::exactSpec(f, m_).decimals));
     const QString unit = unitOf(f);
     const bool close = unit == QLatin1String("%") || unit == QChar(0xB0) || unit == QChar(0xBA);   // 30.0°, 50%
     return unit.isEmpty() ? number : number + (close ? QString() : QStringLiteral(" ")) + unit;

@@ -11,7 +11,7 @@ const char* const kNames[3] = {"languageSystem", "languageEnglish", "languageGer
 }   // namespace
 
 LanguageMenu::LanguageMenu(QMenu* options, std::function<void(const QString&)> chosen)
-    : chosen_(std::move(chosen)), menu_(options->addMenu(tr("&Language")))
+    : chosen_(std::move(chosen)), menu_(options->addMenu(tr("Lan&guage")))
 {
     menu_->setObjectName(QStringLiteral("languageMenu"));
     // each language in its own words, so it can be found whatever is shown

@@ -6,6 +6,7 @@
 #include "engine/numbers.h"
 #include "ui/canvas.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 using num::Trunc;
 
@@ -152,7 +153,7 @@ void MeasureTools::drawRuler()
     const double length = std::hypot(mx - ax, my - ay) / Trunc(s_.scale);
     setCaption(
         c_.anslb,
-        tr("Length: %1%2").arg(QString::fromStdString(num::F(length, 4, 2)), QString::fromLatin1(m_.unitText())));
+        tr("Length: %1%2").arg(lang::shown(num::F(length, 4, 2)), QString::fromLatin1(m_.unitText())));
 }
 
 void MeasureTools::drawProtractor()
@@ -171,8 +172,8 @@ void MeasureTools::drawProtractor()
     const double deg = 180.0 / sim::kPi;
     setCaption(c_.anslb,
                tr("Angle: %1° or %2°")
-                   .arg(QString::fromStdString(num::F(phi * deg, 4, 1)),
-                        QString::fromStdString(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))));
+                   .arg(lang::shown(num::F(phi * deg, 4, 1)),
+                        lang::shown(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))));
 
     cv_.setPenColor(QColor(128, 128, 128));
     cv_.setPenWidth(1);

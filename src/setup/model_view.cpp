@@ -6,11 +6,12 @@
 #include "engine/numbers.h"
 #include "setup/view_marks.h"
 #include "ui/widgets.h"
+#include "ui/language.h"
 
 namespace {
 QString tenths(int position)
 {
-    return QString::number(position / 10) + QLatin1Char('.') + QString::number(position % 10);
+    return QString::number(position / 10) + QLatin1Char(lang::decimalComma() ? ',' : '.') + QString::number(position % 10);
 }
 
 void setBar(QScrollBar* bar, int value)
@@ -89,11 +90,11 @@ void ModelView::describeShapes()
         const double x = (w->x() + w->width() / 2.0 - sim::kImageLeft) / s_.scale;
         const double y = (w->y() + w->height() / 2.0 - sim::kImageTop) / s_.scale;
         return tr("%1%2, %3%2")
-            .arg(QString::fromStdString(num::F(x, 0, 1)), unit, QString::fromStdString(num::F(y, 0, 1)));
+            .arg(lang::shown(num::F(x, 0, 1)), unit, lang::shown(num::F(y, 0, 1)));
     };
     auto degrees = [](double a) {
         const double d = std::fmod(std::fmod(a * 180.0 / sim::kPi, 360.0) + 360.0, 360.0);
-        return QString::fromStdString(num::F(d, 0, 0));
+        return lang::shown(num::F(d, 0, 0));
     };
     const struct {
         QWidget *puck, *handle;
@@ -148,26 +149,26 @@ void ModelView::showCaptions()
     if (m_.blackMass != shown_.blackMass && !u.mass)
         setCaption(c_.m2lb, tr("Mass 2: %1 kg").arg(tenths(m_.blackMass)));
     if (m_.redCharge != shown_.redCharge)
-        setCaption(c_.c1lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.redCharge / 10.0, 0, 1))));
+        setCaption(c_.c1lb, tr("Charge: %1").arg(lang::shown(num::F(m_.redCharge / 10.0, 0, 1))));
     if (m_.blackCharge != shown_.blackCharge)
-        setCaption(c_.c2lb, tr("Charge: %1").arg(QString::fromStdString(num::F(m_.blackCharge / 10.0, 0, 1))));
+        setCaption(c_.c2lb, tr("Charge: %1").arg(lang::shown(num::F(m_.blackCharge / 10.0, 0, 1))));
     if (m_.elasticPercent != shown_.elasticPercent && !u.percent)
         setCaption(c_.percentlb, tr("%1% Elastic collision").arg(m_.elasticPercent));
     if (m_.springK != shown_.springK)
         setCaption(c_.klb, tr("k: %1 N/m").arg(m_.springK));
     if (m_.springLength != shown_.springLength)
-        setCaption(c_.llb, tr("Length: %1 cm").arg(QString::fromStdString(num::F(m_.springLength / 20.0, 4, 2))));
+        setCaption(c_.llb, tr("Length: %1 cm").arg(lang::shown(num::F(m_.springLength / 20.0, 4, 2))));
     const QString unit = QString::fromLatin1(m_.unitText());
     setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(u.speed ? QStringLiteral("?") : tenths(m_.redSpeed), unit));
     setCaptionIfNew(c_.v2lb, tr("Velocity 2: %1%2/s").arg(tenths(m_.blackSpeed), unit));
     const int p = m_.tableAngle;
     if (m_.dimension == 1)
-        setCaptionIfNew(c_.tableanglb, tr("Force: %1 N [R]").arg(QString::fromStdString(num::F(p / 10.0, 3, 1))));
+        setCaptionIfNew(c_.tableanglb, tr("Force: %1 N [R]").arg(lang::shown(num::F(p / 10.0, 3, 1))));
     else if (m_.angleCaptionPlain)
         setCaptionIfNew(c_.tableanglb, tr("Angle: 0.0") + QChar(0xBA));
     else
         setCaptionIfNew(c_.tableanglb,
-                        tr("Table Angle: %1").arg(QString::fromStdString(num::F(p / 100.0, 4, 2))) + QChar(0xBA));
+                        tr("Table Angle: %1").arg(lang::shown(num::F(p / 100.0, 4, 2))) + QChar(0xBA));
 }
 
 void ModelView::showMenus()

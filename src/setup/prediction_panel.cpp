@@ -25,7 +25,7 @@ sim::PredictedPuck& puckOf(sim::Prediction& p, int puck)
 
 QString number(double x, int decimals)
 {
-    return QString::fromStdString(num::F(x, 1, decimals));
+    return lang::shown(num::F(x, 1, decimals));
 }
 }   // namespace
 

@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "ui/captions.h"
+#include "ui/language.h"
 #include "ui/widgets.h"
 
 RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops)
@@ -16,7 +17,7 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     char buf[40];
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
         const int n = num::formatFixed(buf, sizeof buf, t * 0.05, 5, 2);
-        timeTexts_.push_back(head + QLatin1String(buf, n) + tail);
+        timeTexts_.push_back(head + lang::shown(QString::fromLatin1(buf, n)) + tail);
     }
     // The spring shows at most its full length, 200 px or 10.00 cm.
     springTexts_.reserve(1001);

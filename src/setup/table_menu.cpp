@@ -43,8 +43,8 @@ void TableWindow::buildFileMenu()
     c_.runExperimentMenu = submenu(file, tr("Run Experiment"));
     c_.Load1 = entry(file, tr("&Load an Experiment"), 1);
     c_.Save1 = entry(file, tr("&Save an Experiment"), 2);
-    c_.challenge1 = entry(file, tr("&Challenge..."));
-    c_.openLesson1 = entry(file, tr("Open &Lesson..."));
+    c_.challenge1 = entry(file, tr("C&hallenge..."));
+    c_.openLesson1 = entry(file, tr("&Open Lesson..."));
     file->addSeparator();
     c_.CopySelect1 = entry(file, tr("&Copy Select"), 0, true, false);
     c_.PrintCopySelect1 = entry(file, tr("Print Copy Select"));
@@ -52,7 +52,7 @@ void TableWindow::buildFileMenu()
     c_.Print1 = entry(file, tr("Print"));
     c_.savePicture1 = entry(file, tr("Save &Picture..."));
     c_.saveAnimation1 = entry(file, tr("Save &Animation..."));
-    c_.labSheet1 = entry(file, tr("Lab &Sheet..."));
+    c_.labSheet1 = entry(file, tr("La&b Sheet..."));
     c_.WhoAmI1 = entry(file, tr("&Who Am I:"));
     file->addSeparator();
     c_.Exit1 = entry(file, tr("E&xit"));
@@ -79,7 +79,7 @@ void TableWindow::buildViewMenu()
     c_.letterMarks1 = entry(view, tr("&Colour-Blind Friendly"), 0, true, false);
     c_.predictFirst1 = entry(view, tr("&Predict First"), 0, true, false);
     view->setToolTipsVisible(true);   // why Predict First is off, where it is
-    c_.presentation1 = entry(view, tr("&Presentation Window"), 0, true, false);
+    c_.presentation1 = entry(view, tr("Prese&ntation Window"), 0, true, false);
     c_.fullScreen1 = entry(view, tr("F&ull Screen"), 0, true, false);
     c_.fullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
     c_.zoomMenu = submenu(view, tr("&Zoom"));
@@ -143,6 +143,6 @@ void TableWindow::buildOptionsMenu()
     for (int i = 0; i < 5; ++i)
         c_.friction[i] = entry(c_.frictionMenu, QString::number(i), i);
     options->addSeparator();
-    c_.exactSetUp1 = entry(options, tr("Set Up &Exactly..."));
+    c_.exactSetUp1 = entry(options, tr("Set &Up Exactly..."));
     language_ = std::make_unique<LanguageMenu>(options, [this](const QString& code) { emit languageChosen(code); });
 }

@@ -47,8 +47,8 @@ struct TableLinks {
     QGroupBox* experimentBox;
     QAction* load;
     QAction* save;
-    QAction* challenge;   // "&Challenge..."
-    QAction* openLesson;   // "Open &Lesson..."
+    QAction* challenge;   // "C&hallenge..."
+    QAction* openLesson;   // "&Open Lesson..."
     QMenu* runExperiment;
     QPushButton* showData;   // "Show Data Table"
     QAction* dotNormal;

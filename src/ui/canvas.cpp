@@ -306,6 +306,22 @@ void Canvas::wideLine(int x1, int y1, int x2, int y2)
     p.drawLine(QPointF(x1 + t0 * dx, y1 + t0 * dy), QPointF(x1 + t1 * dx, y1 + t1 * dy));
 }
 
+void Canvas::textUp(int x, int y, const QString& text)
+{
+    QFont f(fontFamily_);
+    f.setPixelSize(fontPixelSize_);
+    f.setBold(fontBold_);
+    const QFontMetrics fm(f);
+    if (sink_)
+        sink_->textUp(x, y, text, fontFamily_, fontPixelSize_, fontBold_, fm.horizontalAdvance(text));
+    QPainter p(&img_);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.translate(x, y);
+    p.rotate(-90.0);
+    p.drawText(0, fm.ascent(), text);
+}
+
 int Canvas::textWidth(const QString& text) const
 {
     QFont f(fontFamily_);

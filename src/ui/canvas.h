@@ -61,6 +61,8 @@ public:
         lineTo(x2, y2);
     }
     void textOut(int x, int y, const QString& text);
+    // Black text turned to read upwards, starting at (x, y), no box behind it.
+    void textUp(int x, int y, const QString& text);
     // How wide `text` stands in the current font.
     int textWidth(const QString& text) const;
     void copyRect(int dx1, int dy1, int dx2, int dy2, const Canvas& src, int sx1, int sy1, int sx2, int sy2);

@@ -28,5 +28,9 @@ public:
     // Black text with its top-left at (x, y), on a box of the brush unless clear.
     virtual void text(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
                       const Brush& brush, int boxWidth, int boxHeight) = 0;
+    // The same, turned to read upwards, its start at (x, y): the box runs
+    // from x to x + boxHeight across and from y - boxWidth to y down.
+    virtual void textUp(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
+                        int boxWidth) = 0;
     virtual void image(int x, int y, const QImage& part) = 0;
 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "engine/numbers.h"
+#include "ui/language.h"
 
 QString timeCaptionPattern()
 {
@@ -11,7 +12,7 @@ QString timeCaptionPattern()
 
 QString timeCaption(int position, int width)
 {
-    return timeCaptionPattern().arg(QString::fromStdString(num::F((position - 1) * 0.05, width, 2)));
+    return timeCaptionPattern().arg(lang::shown(num::F((position - 1) * 0.05, width, 2)));
 }
 
 namespace {
@@ -34,17 +35,17 @@ QString figureIn(const QString& shown, const QString& pattern)
 
 QString springCaption(double cm)
 {
-    return springCaptionPattern().arg(QString::fromStdString(num::F(cm, 4, 2)));
+    return springCaptionPattern().arg(lang::shown(num::F(cm, 4, 2)));
 }
 
 QString speedCaption(double v, const char* unit)
 {
-    return QString::fromStdString(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
+    return lang::shown(num::F(v, 0, 1)) + QLatin1String(unit) + QStringLiteral("/s");
 }
 
 QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m, bool redKept)
 {
-    const QString time = QString::fromStdString(num::F(s.tick * 0.05, 0, 2)) + QStringLiteral(" s");
+    const QString time = lang::shown(num::F(s.tick * 0.05, 0, 2)) + QStringLiteral(" s");
     switch (status) {
     case RunStatus::Started: return QCoreApplication::translate("Captions", "Run started.");
     case RunStatus::Continued: return QCoreApplication::translate("Captions", "Run continued at %1.").arg(time);

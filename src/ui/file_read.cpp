@@ -19,14 +19,20 @@ QString said(const QString& path, const QString& why)
     return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(path), why);
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileReading", text);
-}
-
 QString tooLarge(qint64 limit)
 {
-    return tr("larger than %1 KB, too large for this kind of file").arg(limit / 1024);
+    return QCoreApplication::translate("FileReading", "larger than %1 KB, too large for this kind of file")
+        .arg(limit / 1024);
+}
+
+QString notFound()
+{
+    return QCoreApplication::translate("FileReading", "File not found");
+}
+
+QString notRegular()
+{
+    return QCoreApplication::translate("FileReading", "not a regular file");
 }
 
 // Opened without blocking (a FIFO swapped in after the check would wait for a
@@ -36,13 +42,13 @@ bool openChecked(const QString& path, qint64 limit, QFile* f, QString* error)
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        *error = said(path, errno == ENOENT ? tr("File not found") : qt_error_string(errno));
+        *error = said(path, errno == ENOENT ? notFound() : qt_error_string(errno));
         return false;
     }
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
         ::close(fd);
-        *error = said(path, S_ISREG(st.st_mode) ? tooLarge(limit) : tr("not a regular file"));
+        *error = said(path, S_ISREG(st.st_mode) ? tooLarge(limit) : notRegular());
         return false;
     }
     if (!f->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -66,12 +72,12 @@ bool readRegularFile(const QString& path, qint64 limit, QByteArray* bytes, QStri
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = said(path, tr("File not found"));
+        *error = said(path, notFound());
         return false;
     }
     // devices are never opened: opening some has effects of its own
     if (!info.isFile()) {
-        *error = said(path, tr("not a regular file"));
+        *error = said(path, notRegular());
         return false;
     }
     if (info.size() > limit) {

@@ -64,4 +64,30 @@ QString current()
     return installed;
 }
 
+bool decimalComma()
+{
+    return installed == QLatin1String("de");
+}
+
+QString shown(const QString& fixed)
+{
+    if (!decimalComma())
+        return fixed;
+    QString out = fixed;
+    return out.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString typed(const QString& text)
+{
+    if (!decimalComma())
+        return text;
+    QString out = text;
+    return out.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+QString shown(const std::string& fixed)
+{
+    return shown(QString::fromStdString(fixed));
+}
+
 }   // namespace lang

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <string>
 
 namespace lang {
 
@@ -18,5 +19,14 @@ bool install(const QString& code);
 
 // The language installed now.
 QString current();
+
+// Whether its numbers are written with a decimal comma (German).
+bool decimalComma();
+// A number written with a point, as the language writes it on the screen;
+// exports and copies keep the point.
+QString shown(const std::string& fixed);
+QString shown(const QString& fixed);
+// A number typed in the language: a decimal comma read as the point.
+QString typed(const QString& text);
 
 }   // namespace lang

@@ -93,6 +93,20 @@ void SvgPicture::line(int x1, int y1, int x2, int y2, const Pen& pen)
                  .arg(at(x1 + 0.5), at(y1 + 0.5), at(x2 + 0.5), at(y2 + 0.5), stroke(pen));
 }
 
+void SvgPicture::textUp(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
+                        int boxWidth)
+{
+    Q_UNUSED(boxWidth);
+    body_ += QStringLiteral("<text x=\"%1\" y=\"%2\" transform=\"rotate(-90 %1 %2)\" font-family=\"%3\" "
+                            "font-size=\"%4\"%5 dominant-baseline=\"text-before-edge\" fill=\"#000000\">%6</text>\n")
+                 .arg(x)
+                 .arg(y)
+                 .arg(escaped(family))
+                 .arg(pixelSize)
+                 .arg(bold ? QStringLiteral(" font-weight=\"bold\"") : QString())
+                 .arg(escaped(text));
+}
+
 void SvgPicture::text(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
                       const Brush& brush, int boxWidth, int boxHeight)
 {

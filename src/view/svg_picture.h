@@ -21,6 +21,8 @@ public:
     void polygon(const int* xy, int points, const Pen& pen, const Brush& brush) override;
     void arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, const Pen& pen) override;
     void line(int x1, int y1, int x2, int y2, const Pen& pen) override;
+    void textUp(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
+                int boxWidth) override;
     void text(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold, const Brush& brush,
               int boxWidth, int boxHeight) override;
     void image(int x, int y, const QImage& part) override;

@@ -8,6 +8,7 @@
 #include "ui/widgets.h"
 #include "view/kept_trace.h"
 #include "view/prediction_arrows.h"
+#include "ui/language.h"
 
 using num::Trunc;
 
@@ -140,7 +141,7 @@ void TraceRenderer::drawPucks(const sim::SimState& s, const ViewSettings& v)
         const double Y = p == 1 ? e.redY : e.blackY;
         const int r = puck.radius;
         if (v.labelMass) {
-            const QString label = QString::fromStdString(num::F(puck.mass, 3, 1)) + QStringLiteral(" kg");
+            const QString label = lang::shown(num::F(puck.mass, 3, 1)) + QStringLiteral(" kg");
             cv_.textOut(Trunc(X) - 12, Trunc(Y) - 5, label);
         }
         cv_.setPenColor(p == 1 ? kRed : kBlack);

@@ -297,16 +297,18 @@ TEST_F(TranslationTest, GermanLeavesNoTranslatedTextInEnglish)
         for (const Entry& e : entries)
             found += isEnglish(text, e);
     EXPECT_GT(found, 150);
-    EXPECT_TRUE(german.contains(QStringLiteral("Masse 1: 3.5 kg")));
-    // one rule for every window: the decimal point, as the guide says
-    // one rule for every window's times: the decimal point, as the guide says
+    EXPECT_TRUE(german.contains(QStringLiteral("Masse 1: 3,5 kg")));
+    // one rule for every window: the decimal comma, as German schoolbooks write it
     const QRegularExpression time(QStringLiteral("Zeit: +[0-9]+([.,])[0-9]{2} s"));
+    const QRegularExpression point(QStringLiteral("[0-9]\\.[0-9]"));
     int times = 0;
-    for (const QString& t : german)
+    for (const QString& t : german) {
         for (const QRegularExpressionMatch& m : time.globalMatch(t)) {
             ++times;
-            EXPECT_EQ(m.captured(1), ".") << t.toStdString();
+            EXPECT_EQ(m.captured(1), ",") << t.toStdString();
         }
+        EXPECT_FALSE(point.match(t).hasMatch()) << t.toStdString();
+    }
     EXPECT_GE(times, 4);
     EXPECT_TRUE(
         std::any_of(german.begin(), german.end(), [](const QString& t) { return t.startsWith("Feder gestaucht"); }));
@@ -377,4 +379,58 @@ TEST_F(TranslationTest, GermanAccessKeysCollideNoMoreThanTheEnglish)
     const QSet<QString> german = both(QStringLiteral("de"));
     for (const QString& pair : german)
         EXPECT_TRUE(english.contains(pair)) << "one Alt+letter for " << pair.toStdString();
+}
+
+namespace {
+// Within each menu, the entries that answer to the same letter, by text.
+QString sharedMenuKeys(QWidget* window)
+{
+    QStringList out;
+    auto letter = [](const QString& text) {
+        const qsizetype i = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        return i < 0 ? QChar() : text.at(i + 1).toLower();
+    };
+    for (QMenu* m : window->findChildren<QMenu*>()) {
+        const QList<QAction*> entries = m->actions();
+        for (int i = 0; i < entries.size(); ++i)
+            for (int j = i + 1; j < entries.size(); ++j)
+                if (entries[i]->isVisible() && entries[j]->isVisible() && !letter(entries[i]->text()).isNull()
+                    && letter(entries[i]->text()) == letter(entries[j]->text()))
+                    out << QString(entries[i]->text() + QStringLiteral(" / ") + entries[j]->text())
+                               .replace(QRegularExpression(QStringLiteral("[12]-D")), QStringLiteral("N-D"));
+    }
+    out.sort();
+    return out.join(QStringLiteral("; "));
+}
+}   // namespace
+
+// Every entry of a menu has a key of its own, in both languages; in English
+// only the two pairs whose captions are the program's fixed texts share one.
+TEST_F(TranslationTest, EveryMenuEntryHasItsOwnKey)
+{
+    windowsIn(QStringLiteral("en"));
+    EXPECT_EQ(sharedMenuKeys(window.get()).toStdString(), "&Type: N-D / &Trace Centers; B&lack After / &Label mass");
+    windowsIn(QStringLiteral("de"));
+    EXPECT_EQ(sharedMenuKeys(window.get()).toStdString(), "");
+}
+
+// "Geschwindigkeit" a letter a line would fill the graph's height: it reads
+// upwards instead, and the English titles stay a letter a line.
+TEST_F(TranslationTest, ALongGraphTitleReadsUpwards)
+{
+    auto titleHeight = [this](const QString& code) {
+        windowsIn(code);
+        data->graphPage().drawGraph();
+        const QImage& img = data->graphPage().canvas().image();
+        int top = img.height(), bottom = 0;
+        for (int y = 0; y < img.height() - 30; ++y)
+            for (int x = 0; x < 18; ++x)   // left of the value labels
+                if (qGray(img.pixel(x, y)) < 100) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return bottom - top;
+    };
+    EXPECT_GT(titleHeight(QStringLiteral("en")), 200);   // "Velocity", 30 px a letter
+    EXPECT_LT(titleHeight(QStringLiteral("de")), 150);
 }
