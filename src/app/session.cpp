@@ -2,8 +2,10 @@
 
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
+#include <cmath>
 
 #include "app/lab_sheet.h"
 #include "datawin/data_window.h"
@@ -12,6 +14,7 @@
 #include "setup/table_window.h"
 #include "ui/language.h"
 #include "ui/platform.h"
+#include "ui/placement.h"
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
 
@@ -23,11 +26,13 @@ void keepOnScreen(QWidget& w)
     const QScreen* screen = w.screen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
+    QRect area = screen->availableGeometry();
+    // at a scale such as 1.5 a logical pixel's edge rounds either way on the
+    // screen: one pixel in hand keeps the last row on it
+    if (w.devicePixelRatioF() != std::floor(w.devicePixelRatioF()))
+        area.adjust(0, 0, -1, -1);
     const QRect frame = w.frameGeometry();
-    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
-    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
-    w.move(w.pos() + QPoint(x - frame.left(), y - frame.top()));
+    w.move(w.pos() + (place::onScreen(area, frame) - frame.topLeft()));
 }
 }   // namespace
 
@@ -125,6 +130,8 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
     if (shown) {
         table_->show();
         keepOnScreen(*table_);
+        // once more when the window manager has framed it: the frame grows then
+        QTimer::singleShot(100, table_.get(), [this] { keepOnScreen(*table_); });
         table_->activateWindow();   // the keys go on to the new window, as they went to the old
     }
     if (reopenData)

@@ -1,5 +1,6 @@
 #include "datawin/data_window.h"
 #include "ui/language.h"
+#include "ui/placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
@@ -179,6 +181,13 @@ void DataWindow::reopen(dw::DataViewModel v)
 
 void DataWindow::runModal()
 {
+    // over the table as always, but clear of Predict First's panel and the Challenge dialog
+    if (const QScreen* screen = w_.screen()) {
+        QRect preferred(QPoint(), frameGeometry().size());
+        preferred.moveCenter(w_.frameGeometry().center());
+        const QPoint at = place::clearOf(screen->availableGeometry(), preferred, place::shownBeside(w_, this));
+        move(pos() + (at - frameGeometry().topLeft()));
+    }
     open_ = true;
     platform_.execModal(*this);
     open_ = false;

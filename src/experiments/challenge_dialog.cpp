@@ -20,6 +20,7 @@
 #include "experiments/record_applier.h"
 #include "setup/table_window.h"
 #include "ui/language.h"
+#include "ui/placement.h"
 #include "ui/platform.h"
 
 namespace {
@@ -180,14 +181,7 @@ void ChallengeDialog::showBesideTable()
     showChallenge();
     if (!isVisible()) {
         adjustSize();
-        QPoint at = w_.frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* screen = w_.screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(std::min(at.x(), area.right() + 1 - frameGeometry().width()));
-            at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frameGeometry().height())));
-        }
-        move(at);
-        show();
+        place::showBeside(*this, w_);   // clear of the table and of Predict First's panel
     }
     raise();
     activateWindow();

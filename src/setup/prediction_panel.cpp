@@ -16,6 +16,7 @@
 #include "engine/exact_setup.h"
 #include "engine/numbers.h"
 #include "ui/language.h"
+#include "ui/placement.h"
 
 namespace {
 sim::PredictedPuck& puckOf(sim::Prediction& p, int puck)
@@ -133,17 +134,18 @@ void PredictionPanel::showState()
         keepOnScreen();
 }
 
+// Grown by its table: placed again where it covers neither the screen's
+// edge nor the table window.
 void PredictionPanel::keepOnScreen()
 {
     adjustSize();
     const QScreen* screen = this->screen();
-    if (!screen)
+    QWidget* table = parentWidget();
+    if (!screen || !table)
         return;
-    const QRect area = screen->availableGeometry();
-    QPoint at = pos();
-    at.setX(std::max(area.left(), std::min(at.x(), area.right() - frameGeometry().width())));
-    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - frameGeometry().height())));
-    move(at);
+    const QRect frame = frameGeometry();
+    if (!screen->availableGeometry().contains(frame) || frame.intersects(table->frameGeometry()))
+        place::showBeside(*this, *table);
 }
 
 void PredictionPanel::fillTable()

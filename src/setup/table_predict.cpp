@@ -12,6 +12,7 @@
 #include "setup/prediction_panel.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
+#include "ui/placement.h"
 #include "ui/preferences.h"
 
 void TableWindow::wirePrediction()
@@ -74,9 +75,9 @@ void TableWindow::showPredictionPanel()
     }
     panel_->showState();
     if (!panel_->isVisible()) {
-        // beside the table where the screen has room, else over its right edge
-        panel_->move(frameGeometry().topRight() + QPoint(8, 0));
-        panel_->show();
+        // beside the table, clear of it and of the Challenge dialog
+        panel_->adjustSize();
+        place::showBeside(*panel_, *this);
         panel_->keepOnScreen();
     }
 }

@@ -1,5 +1,7 @@
 #include "setup/table_window.h"
 
+#include "ui/placement.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -79,12 +81,13 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     startUp();
     nameControls();
 
-    // fixed size, centred on the screen
+    // fixed size, centred on the screen; one larger than the screen keeps its
+    // menu bar on it
     adjustSize();
     setFixedSize(sizeHint());
     if (QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
+        move(place::onScreen(area, QRect(area.center() - rect().center(), size())));
     }
 }
 
