@@ -41,6 +41,8 @@ const char kUsage[] =
     "  --lab-sheet        run an experiment without a display and write its one-page\n"
     "                     lab sheet as PDF: name, date, trace, Before-and-After, graph\n"
     "  --every K          with --export-animation: ticks between frames, 1 to 9998\n"
+    "                     (by default every tick of a short run, a long one in about\n"
+    "                     400 frames)\n"
     "  --zoom Z           with --export-image or --export-animation: each pixel a Z x Z\n"
     "                     block, 1 to 4\n"
     "  --experiment FILE  the set-up of an experiment file (.col)\n"

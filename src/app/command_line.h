@@ -9,7 +9,7 @@ struct CommandLine {
     bool exportTrace = false, exportData = false, investigate = false, exportImage = false;
     int zoom = 1;   // --export-image: each pixel a zoom x zoom block
     bool exportAnimation = false, labSheet = false;
-    int every = 1;   // --export-animation: a frame every this many ticks
+    int every = 0;   // --export-animation: a frame every this many ticks; 0: as the window chooses
     QString fileToOpen;   // an experiment file for the window
     QString experiment, output;
     int catalogue = 0;   // 1..17; 0 none

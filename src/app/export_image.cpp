@@ -1,5 +1,8 @@
 #include "app/export_image.h"
 
+#include <cstdio>
+#include <unistd.h>
+#include <functional>
 #include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
@@ -59,6 +62,17 @@ QString setUpAndRun(TableWindow& table, ExperimentBox& box, SilentPlatform& plat
         c.Startbt->click();
     return {};
 }
+// "frame N of M" on standard error while it is a terminal: a long
+// animation takes a while and should say so.
+std::function<void(int, int)> progressOnTerminal()
+{
+    if (!isatty(STDERR_FILENO))
+        return {};
+    return [](int done, int frames) {
+        if (done == frames || done % 10 == 0)
+            std::fprintf(stderr, "\rslidora: frame %d of %d%s", done, frames, done == frames ? "\n" : "");
+    };
+}
 }   // namespace
 
 int exportImage(int argc, char** argv, const CommandLine& line)
@@ -71,7 +85,8 @@ int exportImage(int argc, char** argv, const CommandLine& line)
     if (!error.isEmpty())
         return fail(error);
     const bool svg = QFileInfo(line.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    const QByteArray bytes = line.exportAnimation ? table.animationGif(line.every, line.zoom, &error)
+    const int every = line.every > 0 ? line.every : TableWindow::framesEvery(table.state().timeLineEnd);
+    const QByteArray bytes = line.exportAnimation ? table.animationGif(every, line.zoom, &error, progressOnTerminal())
         : svg                                     ? table.pictureSvg(line.zoom)
                                                   : table.picturePng(line.zoom);
     if (error.isEmpty())

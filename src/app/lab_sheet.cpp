@@ -10,6 +10,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTableWidget>
+#include <cstdint>
+#ifdef __GLIBC__
+#include <langinfo.h>
+#include <locale.h>
+#endif
 
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
@@ -74,6 +79,25 @@ QFont font(double points, bool bold = false)
 }
 }   // namespace
 
+QPageSize::PageSizeId paperFor(int heightMm, int widthMm)
+{
+    return heightMm == 279 && widthMm == 216 ? QPageSize::Letter : QPageSize::A4;
+}
+
+// The system's paper setting (LC_PAPER), whatever language the windows speak.
+QPageSize::PageSizeId systemPaper()
+{
+#ifdef __GLIBC__
+    if (locale_t paper = newlocale(LC_PAPER_MASK, "", locale_t(nullptr))) {
+        const auto height = static_cast<int>(reinterpret_cast<intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, paper)));
+        const auto width = static_cast<int>(reinterpret_cast<intptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, paper)));
+        freelocale(paper);
+        return paperFor(height, width);
+    }
+#endif
+    return QPageSize::A4;
+}
+
 LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box, const QString& name)
 {
     LabSheet s;
@@ -111,8 +135,7 @@ QString writeLabSheet(const QString& path, const LabSheet& s)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        const bool inches = QLocale(lang::current()).measurementSystem() == QLocale::ImperialUSSystem;
-        writer.setPageSize(QPageSize(inches ? QPageSize::Letter : QPageSize::A4));
+        writer.setPageSize(QPageSize(systemPaper()));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setTitle(s.title);

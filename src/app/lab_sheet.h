@@ -3,6 +3,7 @@
 // report, as a PDF whose words stay text: the name, the date, the
 // experiment, the trace, the Before-and-After table, a graph and ruled lines.
 
+#include <QPageSize>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -32,3 +33,7 @@ LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box
 // The page as PDF through the safe save: A4, or Letter where the user's
 // locale measures in inches. An empty string, or why not.
 QString writeLabSheet(const QString& path, const LabSheet& sheet);
+
+// Letter for the paper setting 279 x 216 mm, else A4.
+QPageSize::PageSizeId paperFor(int heightMm, int widthMm);
+QPageSize::PageSizeId systemPaper();

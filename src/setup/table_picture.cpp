@@ -56,13 +56,18 @@ QImage TableWindow::pictureAt(int tick)
     return table_.image().copy();
 }
 
-QByteArray TableWindow::animationGif(int every, int zoom, QString* error)
+QByteArray TableWindow::animationGif(int every, int zoom, QString* error,
+                                     const std::function<void(int, int)>& progress)
 {
     every = std::max(1, every);
     GifWriter gif(table_.width() * zoom, table_.height() * zoom);
     const int last = std::max(1, state_->timeLineEnd);
-    for (int tick = 1; tick <= last; tick += every)
+    const int frames = (last - 1) / every + 1;
+    for (int tick = 1; tick <= last; tick += every) {
         gif.frame(zoomedPicture(pictureAt(tick), zoom), every * 5);   // a tick is 0.05 s; GIF counts 1/100 s
+        if (progress)
+            progress((tick - 1) / every + 1, frames);
+    }
     pictureAt(state_->viewTick);   // the window's own picture again
     return gif.finish(error);
 }
@@ -79,9 +84,7 @@ void TableWindow::saveAnimation()
         return;
     prefs::rememberFileIn(prefs::Folder::Exports, path);
     QString error;
-    // every tick of a short run; a long one in at most about 400 frames
-    const int every = std::max(1, (state_->timeLineEnd + 399) / 400);
-    const QByteArray gif = animationGif(every, 1, &error);
+    const QByteArray gif = animationGif(framesEvery(state_->timeLineEnd), 1, &error);
     if (error.isEmpty())
         error = writePictureFile(path, gif);
     if (!error.isEmpty())

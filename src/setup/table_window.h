@@ -1,5 +1,7 @@
 #pragma once
 #include <QMainWindow>
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -139,7 +141,11 @@ public:
     QImage pictureAt(int tick);
     // An animated GIF of the run: frame j the picture at tick 1 + j x every,
     // shown for the simulated time to the next; empty with the reason on failure.
-    QByteArray animationGif(int every, int zoom, QString* error);
+    // `progress` (if any) is told each frame done and their number.
+    QByteArray animationGif(int every, int zoom, QString* error,
+                            const std::function<void(int done, int frames)>& progress = {});
+    // A frame every tick of a short run; a long one in about 400 frames, as the window's own.
+    static int framesEvery(int lastTick) { return std::max(1, (lastTick + 399) / 400); }
     // File > Save Animation
     void saveAnimation();
 

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/lab_sheet.h"
 #include "app/session.h"
 #include "app/session_runs.h"
 #include "experiments/catalogue.h"
@@ -88,4 +89,21 @@ TEST_F(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
     EXPECT_TRUE(text.contains(QLatin1String("Challenge \"mass\", seed 3"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QLatin1String("TEC")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(?<![\\d.])5\\.70?(?!\\d)")))) << text.toStdString();
+}
+
+// The sheet's paper is the system's paper setting, A4 unless it says Letter,
+// whatever language the windows speak (the C locale's paper is A4).
+TEST_F(LabSheetTest, ThePaperIsTheSystemsPaper)
+{
+    EXPECT_EQ(paperFor(279, 216), QPageSize::Letter);
+    EXPECT_EQ(paperFor(297, 210), QPageSize::A4);
+    EXPECT_EQ(paperFor(0, 0), QPageSize::A4);
+    qputenv("LC_PAPER", "C");
+    qunsetenv("LC_ALL");
+    EXPECT_EQ(systemPaper(), QPageSize::A4);
+    entry(14);
+    pauseAfter(session.table(), 20);
+    sheet(QStringLiteral("paper.pdf"));
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842")))) << info.toStdString();
 }

@@ -160,6 +160,15 @@ TEST_F(PictureExportTest, TheAnimationsFramesAreThePicturesAtTheirTicks)
     // a whole run, every fifth tick
     ASSERT_EQ(slidora({"--export-animation", "--catalogue", "16", "--every", "5", "--output", out}).status, 0);
     EXPECT_LE(QFileInfo(out).size(), 2 * 1024 * 1024);
+    // without --every a whole run keeps near the window's 400 frames
+    const Outcome whole = slidora({"--export-animation", "--catalogue", "16", "--output", out});
+    ASSERT_EQ(whole.status, 0);
+    EXPECT_TRUE(whole.err.isEmpty());   // no progress but on a terminal
+    QFile wholeGif(out);
+    ASSERT_TRUE(wholeGif.open(QIODevice::ReadOnly));
+    const size_t frames = decodeGif(wholeGif.readAll(), &delays).size();
+    EXPECT_LE(frames, 400u);
+    EXPECT_GT(frames, 300u);
 
     // the File menu's entries write the same through the save dialog
     platform.saveAnswers = {path("menu.gif"), path("menu.svg")};
