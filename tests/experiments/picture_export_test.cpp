@@ -166,9 +166,9 @@ TEST_F(PictureExportTest, TheAnimationsFramesAreThePicturesAtTheirTicks)
     EXPECT_TRUE(whole.err.isEmpty());   // no progress but on a terminal
     QFile wholeGif(out);
     ASSERT_TRUE(wholeGif.open(QIODevice::ReadOnly));
-    const size_t frames = decodeGif(wholeGif.readAll(), &delays).size();
-    EXPECT_LE(frames, 400u);
-    EXPECT_GT(frames, 300u);
+    const size_t count = decodeGif(wholeGif.readAll(), &delays).size();
+    EXPECT_LE(count, 400u);
+    EXPECT_GT(count, 300u);
 
     // the File menu's entries write the same through the save dialog
     platform.saveAnswers = {path("menu.gif"), path("menu.svg")};
