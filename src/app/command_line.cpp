@@ -152,7 +152,8 @@ QString readLessonOption(Reader& r, const QString& a, CommandLine* line, bool* k
             line->seedFrom = line->seedTo = ends[0].toInt(&ok1), ok2 = ok1;
         if (!ok1 || !ok2 || line->seedFrom < sim::kFirstSeed || line->seedTo > sim::kLastSeed
             || line->seedFrom > line->seedTo)
-            return QStringLiteral("--seeds needs FROM-TO or one seed, numbers from 1 to 9999 in order, not \"%1\"").arg(v);
+            return QStringLiteral("--seeds needs FROM-TO or one seed, numbers from 1 to 9999 in order, not \"%1\"")
+                .arg(v);
         return {};
     }
     if (a == QLatin1String("--lesson")) {

@@ -1,12 +1,12 @@
 #include "app/export_image.h"
 
-#include <cstdio>
-#include <unistd.h>
-#include <functional>
 #include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
 
 #include "app/command_line.h"
 #include "app/headless_job.h"

@@ -56,8 +56,8 @@ int exportInvestigation(const CommandLine& line)
     double refused = 0.0;
     const std::vector<double> values = dw::sweepValues(sweep, base, &why, &refused);
     if (values.empty())
-        return fail(
-            QStringLiteral("--vary: %1").arg(QString::fromStdString(dw::sweepErrorText(why, sweep.vary, refused, base.model))));
+        return fail(QStringLiteral("--vary: %1")
+                        .arg(QString::fromStdString(dw::sweepErrorText(why, sweep.vary, refused, base.model))));
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const dw::Investigation inv = dw::investigate(base, sweep.vary, values, measures, line.ticks, cores);
     dw::SheetFormat format = dw::SheetFormat::Csv;

@@ -3,9 +3,9 @@
 // report, as a PDF whose words stay text: the name, the date, the
 // experiment, the trace, the Before-and-After table, a graph and ruled lines.
 
-#include <QPageSize>
 #include <QImage>
 #include <QList>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <optional>

@@ -13,8 +13,8 @@
 #include "setup/controls.h"
 #include "setup/table_window.h"
 #include "ui/language.h"
-#include "ui/platform.h"
 #include "ui/placement.h"
+#include "ui/platform.h"
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
 

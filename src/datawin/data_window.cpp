@@ -12,9 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
@@ -312,10 +312,13 @@ std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
 QString DataWindow::setUpText(const sim::SetupModel& m) const
 {
     const QString v = QString::fromLatin1(m.unitText()).trimmed() + QStringLiteral("/s");
-    QString text = tr("red %1 kg at %2 %3").arg(lang::shown(num::F(m.redMass / 10.0, 0, 1)), lang::shown(num::F(m.redSpeed / 10.0, 0, 1)), v);
+    QString text =
+        tr("red %1 kg at %2 %3")
+            .arg(lang::shown(num::F(m.redMass / 10.0, 0, 1)), lang::shown(num::F(m.redSpeed / 10.0, 0, 1)), v);
     if (m.blackOnTable())
         text +=
-            tr(", black %1 kg at %2 %3").arg(lang::shown(num::F(m.blackMass / 10.0, 0, 1)), lang::shown(num::F(m.blackSpeed / 10.0, 0, 1)), v);
+            tr(", black %1 kg at %2 %3")
+                .arg(lang::shown(num::F(m.blackMass / 10.0, 0, 1)), lang::shown(num::F(m.blackSpeed / 10.0, 0, 1)), v);
     const char* kinds[] = {"",
                            QT_TR_NOOP("elastic"),
                            QT_TR_NOOP("sticking"),

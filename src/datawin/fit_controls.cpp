@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "engine/numbers.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
-#include "ui/language.h"
 
 namespace {
 QString number(double v)
@@ -146,7 +146,7 @@ void FitControls::showFit(const dw::Fit& f, const QStringList& units)
     for (int k = 0; k < f.params && k < units.size(); ++k)
         text += (k ? QStringLiteral(", ") : QString()) + QLatin1Char("abc"[k]) + QStringLiteral(" = ")
             + number(f.p[static_cast<size_t>(k)]) + QLatin1Char(' ') + units[k];
-    result->setText(text + QLatin1Char('\n')
-                    + tr("error of a %1, RMS %2, r² %3")
-                          .arg(number(f.aError), number(f.rms), lang::shown(num::F(f.r2, 1, 4))));
+    result->setText(
+        text + QLatin1Char('\n')
+        + tr("error of a %1, RMS %2, r² %3").arg(number(f.aError), number(f.rms), lang::shown(num::F(f.r2, 1, 4))));
 }

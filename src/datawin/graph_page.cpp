@@ -15,10 +15,10 @@
 #include <algorithm>
 
 #include "engine/numbers.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 #include "view/kept_trace.h"
-#include "ui/language.h"
 
 namespace {
 const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kBlue(0, 0, 255), kWhite(255, 255, 255), kGreen(0, 128, 0);
@@ -285,8 +285,7 @@ void GraphPage::readValue(int x, int y)
     const dw::GraphAxes& a = axes_;
     if (x <= a.X0 || y >= a.Y0)
         return;
-    ylb->setText(GroupBox2->title() + QLatin1Char(':')
-                 + lang::shown(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
+    ylb->setText(GroupBox2->title() + QLatin1Char(':') + lang::shown(num::F((a.Y0 - y) / a.sy + a.bottom, 6, 1)));
     xlb->setText(tr("Time :%1").arg(lang::shown(num::F((x - a.X0) / a.sx / 20.0, 4, 1))));
 }
 

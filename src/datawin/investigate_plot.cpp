@@ -8,10 +8,10 @@
 #include "datawin/investigate_page.h"
 #include "datawin/textbook.h"
 #include "engine/numbers.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/safe_save.h"
 #include "ui/widgets.h"
-#include "ui/language.h"
 
 // The page's points: the table under the graph, the graph with a colour and
 // a mark per measure, the textbook's line over them, and the sheet out.
@@ -40,16 +40,14 @@ void mark(Canvas& cv, int k, int x, int y)
     }
 }
 // Ticks at steps of 1, 2 or 5 times a power of ten, their labels apart.
-template <typename Px, typename Py>
-void drawTicks(Canvas& cv, double x0, double x1, double y0, double y1, Px px, Py py)
+template <typename Px, typename Py> void drawTicks(Canvas& cv, double x0, double x1, double y0, double y1, Px px, Py py)
 {
     const double xStep = dw::tickStep((kRight - kX0 - 8) / (x1 - x0), 56.0);
     const double yStep = dw::tickStep((kBottom - kTop) / (y1 - y0), 24.0);
     for (double x : dw::ticksBetween(x0, x1, xStep)) {
         const QString label = number(x, dw::tickDecimals(xStep));
         cv.line(px(x), kBottom, px(x), kBottom + 4);
-        cv.textOut(std::min(px(x) - cv.textWidth(label) / 2, cv.width() - cv.textWidth(label) - 2), kBottom + 6,
-                   label);
+        cv.textOut(std::min(px(x) - cv.textWidth(label) / 2, cv.width() - cv.textWidth(label) - 2), kBottom + 6, label);
     }
     for (double y : dw::ticksBetween(y0, y1, yStep)) {
         cv.line(kX0 - 4, py(y), kX0, py(y));

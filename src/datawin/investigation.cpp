@@ -41,9 +41,9 @@ const VaryInfo kVary[kVaryCount] = {
     {"range", "electrostatic range", ExactField::BlackCharge},
 };
 const char* const kMeasureNames[kMeasureCount] = {
-    "speed1",   "speed2",      "direction1",  "direction2",    "px1",          "py1",         "px2",    "py2",
-    "momentum", "energy-kept", "restitution", "angle-between", "contact-time", "compression", "closest",
-    "vx1",      "vy1",         "vx2",         "vy2"};
+    "speed1",   "speed2",      "direction1",  "direction2",    "px1",          "py1",         "px2",     "py2",
+    "momentum", "energy-kept", "restitution", "angle-between", "contact-time", "compression", "closest", "vx1",
+    "vy1",      "vx2",         "vy2"};
 
 // A point's own table, reset to the base's start.
 struct PointTable {

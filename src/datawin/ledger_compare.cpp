@@ -83,8 +83,7 @@ Sheet ledgersSideBySide(const std::vector<NamedLedger>& runs, bool radians, cons
                [](const Ledger& l) { return Cell::of(l.impulseBlack[0]); });
     summaryRow(sheet, "impulse on black y (kg " + u + "/s)", runs,
                [](const Ledger& l) { return Cell::of(l.impulseBlack[1]); });
-    summaryRow(sheet, "red's impulse is minus black's", runs,
-               [](const Ledger& l) { 
+    summaryRow(sheet, "red's impulse is minus black's", runs, [](const Ledger& l) {
         return Cell::word(l.impulsesBalance ? TRANSLATABLE("Ledger", "yes") : TRANSLATABLE("Ledger", "no"));
     });
     summaryRow(sheet, "kinetic energy after / before (%)", runs,

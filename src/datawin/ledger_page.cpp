@@ -8,8 +8,8 @@
 
 #include "datawin/prediction_sheet.h"
 #include "engine/numbers.h"
-#include "ui/platform.h"
 #include "ui/language.h"
+#include "ui/platform.h"
 
 namespace {
 QString shown(double v, int w = 4, int d = 2)

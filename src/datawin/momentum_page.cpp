@@ -10,9 +10,9 @@
 
 #include "engine/numbers.h"
 #include "ui/captions.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
-#include "ui/language.h"
 
 namespace {
 using num::kPi;

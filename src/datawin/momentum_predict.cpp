@@ -4,8 +4,8 @@
 
 #include "datawin/momentum_page.h"
 #include "engine/numbers.h"
-#include "ui/widgets.h"
 #include "ui/language.h"
+#include "ui/widgets.h"
 
 // Predict First on the momentum page: while the outcome is hidden the
 // after arrows are the class's prediction. Their heads can be dragged, and

@@ -13,9 +13,9 @@ void appendPrediction(Sheet& sheet, const sim::PredictionTable& t, const char* u
 {
     const std::string u = unit;
     const std::string names[sim::PredictedValueCount] = {
-        "red speed (" + u + "/s)",         "red direction (degrees)",   "red momentum (kg " + u + "/s)",
-        "black speed (" + u + "/s)",       "black direction (degrees)", "black momentum (kg " + u + "/s)",
-        "total momentum (kg " + u + "/s)", "kinetic energy kept (%)",   "red velocity x (" + u + "/s)",
+        "red speed (" + u + "/s)",         "red direction (degrees)",        "red momentum (kg " + u + "/s)",
+        "black speed (" + u + "/s)",       "black direction (degrees)",      "black momentum (kg " + u + "/s)",
+        "total momentum (kg " + u + "/s)", "kinetic energy kept (%)",        "red velocity x (" + u + "/s)",
         "red velocity y (" + u + "/s)",    "black velocity x (" + u + "/s)", "black velocity y (" + u + "/s)"};
     const auto& decimals = sim::kPredictedDecimals;
     sheet.rows.push_back(

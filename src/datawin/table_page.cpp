@@ -129,8 +129,9 @@ void TablePage::buildTable()
     QStringList header = QString::fromLatin1(text.data(), static_cast<qsizetype>(eol)).split(QLatin1Char('\t'));
     for (QString& h : header)
         h = QCoreApplication::translate("DataTable", h.toLatin1().constData());
-    datamem->setPlainText(header.join(QLatin1Char('\t'))
-                          + lang::shown(QString::fromLatin1(text.data() + eol, static_cast<qsizetype>(text.size() - eol))));
+    datamem->setPlainText(
+        header.join(QLatin1Char('\t'))
+        + lang::shown(QString::fromLatin1(text.data() + eol, static_cast<qsizetype>(text.size() - eol))));
 }
 
 void TablePage::copySelection()

@@ -122,8 +122,11 @@ std::optional<LessonError> readLine(Lesson& l, std::string_view key, std::string
     } else if (key == "enable") {
         return readEnable(l, v, line);
     } else {
-        return fault(line, TRANSLATABLE("Lesson", "Line %1: unknown key \"%2\" (a lesson knows title, note, experiment, "
-                                          "challenge, predict-first and enable)."), key);
+        return fault(line,
+                     TRANSLATABLE("Lesson",
+                                  "Line %1: unknown key \"%2\" (a lesson knows title, note, experiment, "
+                                  "challenge, predict-first and enable)."),
+                     key);
     }
     return std::nullopt;
 }

@@ -60,12 +60,14 @@ QString planLesson(const QString& path, LessonPlan* plan)
         QByteArray col;
         QString error;
         if (!readExperimentBytes(file, &col, &error))
-            return inLesson(path, QCoreApplication::translate("Lesson", "Line %1: %2").arg(l.experimentLine).arg(error));
+            return inLesson(path,
+                            QCoreApplication::translate("Lesson", "Line %1: %2").arg(l.experimentLine).arg(error));
         const exper::ExperimentFile parsed = exper::parseExperimentFile(std::string_view(col.constData(), col.size()));
         if (!parsed.record)
-            return inLesson(path, QCoreApplication::translate("Lesson", "Line %1: %2")
-                                      .arg(l.experimentLine)
-                                      .arg(parseErrorMessage(file, *parsed.error)));
+            return inLesson(path,
+                            QCoreApplication::translate("Lesson", "Line %1: %2")
+                                .arg(l.experimentLine)
+                                .arg(parseErrorMessage(file, *parsed.error)));
         plan->record = parsed.record;
         for (const std::string& line : exper::decodeLines(parsed.lines))
             plan->lines << QString::fromStdString(line);

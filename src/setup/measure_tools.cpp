@@ -5,8 +5,8 @@
 
 #include "engine/numbers.h"
 #include "ui/canvas.h"
-#include "ui/widgets.h"
 #include "ui/language.h"
+#include "ui/widgets.h"
 
 using num::Trunc;
 
@@ -151,9 +151,7 @@ void MeasureTools::drawRuler()
     cv_.line(ax + Trunc(15 * pc), ay + Trunc(15 * ps), ax + Trunc(-15 * pc), ay + Trunc(-15 * ps));
     cv_.setPenWidth(1);
     const double length = std::hypot(mx - ax, my - ay) / Trunc(s_.scale);
-    setCaption(
-        c_.anslb,
-        tr("Length: %1%2").arg(lang::shown(num::F(length, 4, 2)), QString::fromLatin1(m_.unitText())));
+    setCaption(c_.anslb, tr("Length: %1%2").arg(lang::shown(num::F(length, 4, 2)), QString::fromLatin1(m_.unitText())));
 }
 
 void MeasureTools::drawProtractor()
@@ -170,10 +168,10 @@ void MeasureTools::drawProtractor()
     if (phi > sim::kPi)
         phi -= sim::kPi;
     const double deg = 180.0 / sim::kPi;
-    setCaption(c_.anslb,
-               tr("Angle: %1° or %2°")
-                   .arg(lang::shown(num::F(phi * deg, 4, 1)),
-                        lang::shown(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))));
+    setCaption(
+        c_.anslb,
+        tr("Angle: %1° or %2°")
+            .arg(lang::shown(num::F(phi * deg, 4, 1)), lang::shown(num::F(std::fabs(phi - sim::kPi) * deg, 4, 1))));
 
     cv_.setPenColor(QColor(128, 128, 128));
     cv_.setPenWidth(1);

@@ -5,13 +5,14 @@
 
 #include "engine/numbers.h"
 #include "setup/view_marks.h"
-#include "ui/widgets.h"
 #include "ui/language.h"
+#include "ui/widgets.h"
 
 namespace {
 QString tenths(int position)
 {
-    return QString::number(position / 10) + QLatin1Char(lang::decimalComma() ? ',' : '.') + QString::number(position % 10);
+    return QString::number(position / 10) + QLatin1Char(lang::decimalComma() ? ',' : '.')
+        + QString::number(position % 10);
 }
 
 void setBar(QScrollBar* bar, int value)
@@ -89,8 +90,7 @@ void ModelView::describeShapes()
     auto place = [&](const QWidget* w) {
         const double x = (w->x() + w->width() / 2.0 - sim::kImageLeft) / s_.scale;
         const double y = (w->y() + w->height() / 2.0 - sim::kImageTop) / s_.scale;
-        return tr("%1%2, %3%2")
-            .arg(lang::shown(num::F(x, 0, 1)), unit, lang::shown(num::F(y, 0, 1)));
+        return tr("%1%2, %3%2").arg(lang::shown(num::F(x, 0, 1)), unit, lang::shown(num::F(y, 0, 1)));
     };
     auto degrees = [](double a) {
         const double d = std::fmod(std::fmod(a * 180.0 / sim::kPi, 360.0) + 360.0, 360.0);
@@ -167,8 +167,7 @@ void ModelView::showCaptions()
     else if (m_.angleCaptionPlain)
         setCaptionIfNew(c_.tableanglb, tr("Angle: 0.0") + QChar(0xBA));
     else
-        setCaptionIfNew(c_.tableanglb,
-                        tr("Table Angle: %1").arg(lang::shown(num::F(p / 100.0, 4, 2))) + QChar(0xBA));
+        setCaptionIfNew(c_.tableanglb, tr("Table Angle: %1").arg(lang::shown(num::F(p / 100.0, 4, 2))) + QChar(0xBA));
 }
 
 void ModelView::showMenus()

@@ -56,8 +56,7 @@ QImage TableWindow::pictureAt(int tick)
     return table_.image().copy();
 }
 
-QByteArray TableWindow::animationGif(int every, int zoom, QString* error,
-                                     const std::function<void(int, int)>& progress)
+QByteArray TableWindow::animationGif(int every, int zoom, QString* error, const std::function<void(int, int)>& progress)
 {
     every = std::max(1, every);
     GifWriter gif(table_.width() * zoom, table_.height() * zoom);

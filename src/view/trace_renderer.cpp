@@ -5,10 +5,10 @@
 #include "engine/motion.h"
 #include "engine/numbers.h"
 #include "ui/canvas.h"
+#include "ui/language.h"
 #include "ui/widgets.h"
 #include "view/kept_trace.h"
 #include "view/prediction_arrows.h"
-#include "ui/language.h"
 
 using num::Trunc;
 

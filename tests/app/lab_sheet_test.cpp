@@ -105,5 +105,6 @@ TEST_F(LabSheetTest, ThePaperIsTheSystemsPaper)
     pauseAfter(session.table(), 20);
     sheet(QStringLiteral("paper.pdf"));
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 842"))))
+        << info.toStdString();
 }

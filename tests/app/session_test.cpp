@@ -1,7 +1,6 @@
 // View > Zoom: the windows made again at a new scale, the set-up and the run
 // kept, the pictures crisp, the zoom remembered. A process of its own, as
 // the scale is the whole program's.
-#include <cstdio>
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
@@ -16,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>

@@ -10,10 +10,8 @@ TEST(AxisTicksTest, StepsOfOneTwoOrFiveStandApart)
     } cases[] = {
         {71.0, 26.0, 1.0, 1.0},   // a short run: a label every second, as always
         {1.42, 26.0, 1.0, 20.0},   // a whole run of 500 s
-        {3.0, 26.0, 1.0, 10.0},
-        {62.5, 56.0, 0.0, 1.0},
-        {446.0 / 0.07, 56.0, 0.0, 0.01},
-        {446.0 / 7000.0, 56.0, 0.0, 1000.0},
+        {3.0, 26.0, 1.0, 10.0},          {62.5, 56.0, 0.0, 1.0},
+        {446.0 / 0.07, 56.0, 0.0, 0.01}, {446.0 / 7000.0, 56.0, 0.0, 1000.0},
         {0.0, 56.0, 0.0, 1.0},   // no width to share: one step
     };
     for (const auto& c : cases) {

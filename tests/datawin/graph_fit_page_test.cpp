@@ -72,7 +72,8 @@ TEST_F(GraphFitTest, EveryUnitReadsAsWrittenOnEveryPage)
     while (sweep.running() && clock.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     sweep.fitcb->setCurrentIndex(2);
-    EXPECT_TRUE(data.graphPage().fitlb->text().contains("a = 0.0509 (cm/s)/s²,")) << data.graphPage().fitlb->text().toStdString();
+    EXPECT_TRUE(data.graphPage().fitlb->text().contains("a = 0.0509 (cm/s)/s²,"))
+        << data.graphPage().fitlb->text().toStdString();
     const QStringList texts = shownTexts(data);
     EXPECT_TRUE(texts.contains("total energy (kg cm²/s²)"));
     for (const QString& t : texts + shownTexts(*window)) {

@@ -64,8 +64,9 @@ TEST(LedgerTest, LedgersSideBySideKeepTheImpulses)
     const dw::Ledger b = TwoPucks(1, 3, {4, 0, 0, 0}, {2, kPi, 2, 0}).ledger();
     const std::string text =
         dw::writeSheet(dw::ledgersSideBySide({{"A", "", a}, {"B", "", b}}, false, "cm"), dw::SheetFormat::Csv, false);
-    for (const char* row : {"\nimpulse on red x (kg cm/s),,-10.00,,-6.00\n", "\nimpulse on red y (kg cm/s),,0.00,,0.00\n",
-                            "\nimpulse on black x (kg cm/s),,10.00,,6.00\n", "\nred's impulse is minus black's,,yes,,yes\n"})
+    for (const char* row :
+         {"\nimpulse on red x (kg cm/s),,-10.00,,-6.00\n", "\nimpulse on red y (kg cm/s),,0.00,,0.00\n",
+          "\nimpulse on black x (kg cm/s),,10.00,,6.00\n", "\nred's impulse is minus black's,,yes,,yes\n"})
         EXPECT_NE(text.find(row), std::string::npos) << row << "\n" << text;
 }
 
