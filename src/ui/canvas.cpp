@@ -306,11 +306,17 @@ void Canvas::wideLine(int x1, int y1, int x2, int y2)
     p.drawLine(QPointF(x1 + t0 * dx, y1 + t0 * dy), QPointF(x1 + t1 * dx, y1 + t1 * dy));
 }
 
-void Canvas::textUp(int x, int y, const QString& text)
+QFont Canvas::font() const
 {
     QFont f(fontFamily_);
     f.setPixelSize(fontPixelSize_);
     f.setBold(fontBold_);
+    return f;
+}
+
+void Canvas::textUp(int x, int y, const QString& text)
+{
+    const QFont f = font();
     const QFontMetrics fm(f);
     if (sink_)
         sink_->textUp(x, y, text, fontFamily_, fontPixelSize_, fontBold_, fm.horizontalAdvance(text));
@@ -324,17 +330,12 @@ void Canvas::textUp(int x, int y, const QString& text)
 
 int Canvas::textWidth(const QString& text) const
 {
-    QFont f(fontFamily_);
-    f.setPixelSize(fontPixelSize_);
-    f.setBold(fontBold_);
-    return QFontMetrics(f).horizontalAdvance(text);
+    return QFontMetrics(font()).horizontalAdvance(text);
 }
 
 void Canvas::textOut(int x, int y, const QString& text)
 {
-    QFont f(fontFamily_);
-    f.setPixelSize(fontPixelSize_);
-    f.setBold(fontBold_);
+    const QFont f = font();
     const QFontMetrics fm(f);
     if (sink_)
         sink_->text(x, y, text, fontFamily_, fontPixelSize_, fontBold_, brush(), fm.horizontalAdvance(text),

@@ -107,6 +107,7 @@ private:
         return x2 < -m || y2 < -m || x1 > img_.width() + m || y1 > img_.height() + m;
     }
     void setupPainter(class QPainter& p) const;
+    class QFont font() const;
     const Stamp& ellipseStamp(int w, int h);
     void remember(const Stamp* s);
 

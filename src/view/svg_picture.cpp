@@ -97,14 +97,21 @@ void SvgPicture::textUp(int x, int y, const QString& text, const QString& family
                         int boxWidth)
 {
     Q_UNUSED(boxWidth);
-    body_ += QStringLiteral("<text x=\"%1\" y=\"%2\" transform=\"rotate(-90 %1 %2)\" font-family=\"%3\" "
-                            "font-size=\"%4\"%5 dominant-baseline=\"text-before-edge\" fill=\"#000000\">%6</text>\n")
-                 .arg(x)
-                 .arg(y)
-                 .arg(escaped(family))
-                 .arg(pixelSize)
-                 .arg(bold ? QStringLiteral(" font-weight=\"bold\"") : QString())
-                 .arg(escaped(text));
+    body_ += textElement(x, y, text, family, pixelSize, bold,
+                         QStringLiteral(" transform=\"rotate(-90 %1 %2)\"").arg(x).arg(y));
+}
+
+QString SvgPicture::textElement(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
+                                const QString& turn)
+{
+    return QStringLiteral("<text x=\"%1\" y=\"%2\"%7 font-family=\"%3\" font-size=\"%4\"%5 "
+                          "dominant-baseline=\"text-before-edge\" fill=\"#000000\">%6</text>\n")
+        .arg(x)
+        .arg(y)
+        .arg(escaped(family))
+        .arg(pixelSize)
+        .arg(bold ? QStringLiteral(" font-weight=\"bold\"") : QString())
+        .arg(escaped(text), turn);
 }
 
 void SvgPicture::text(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
@@ -117,14 +124,7 @@ void SvgPicture::text(int x, int y, const QString& text, const QString& family, 
                      .arg(boxWidth)
                      .arg(boxHeight)
                      .arg(fill(brush));
-    body_ += QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"%3\" font-size=\"%4\"%5 "
-                            "dominant-baseline=\"text-before-edge\" fill=\"#000000\">%6</text>\n")
-                 .arg(x)
-                 .arg(y)
-                 .arg(escaped(family))
-                 .arg(pixelSize)
-                 .arg(bold ? QStringLiteral(" font-weight=\"bold\"") : QString())
-                 .arg(escaped(text));
+    body_ += textElement(x, y, text, family, pixelSize, bold, QString());
 }
 
 void SvgPicture::image(int x, int y, const QImage& part)

@@ -28,6 +28,9 @@ public:
     void image(int x, int y, const QImage& part) override;
 
 private:
+    // A <text> element, turned by `turn` (a transform attribute) when not empty.
+    static QString textElement(int x, int y, const QString& text, const QString& family, int pixelSize, bool bold,
+                               const QString& turn);
     QString stroke(const Pen& pen) const;
     QString fill(const Brush& brush) const;
 
