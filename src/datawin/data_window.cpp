@@ -248,7 +248,7 @@ void DataWindow::showLedger()
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
     const sim::KeptRuns& kept = w_.keptRuns();
     // a run held for a prediction is not kept: its trace would show the outcome
-    keepRun->setEnabled(!kept.full() && !w_.prediction().hiding() && !w_.challenge().hiding());
+    keepRun->setEnabled(!kept.full() && disclosure().mayKeep);
     clearKept->setEnabled(!kept.runs().empty());
     const std::optional<sim::PredictionTable> predicted = predictionAt(after);
     if (kept.runs().empty()) {

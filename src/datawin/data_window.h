@@ -7,6 +7,7 @@
 #include "datawin/graph_page.h"
 #include "datawin/ledger_compare.h"
 #include "datawin/run_data.h"
+#include "engine/disclosure.h"
 #include "engine/kept_runs.h"
 #include "engine/prediction.h"
 
@@ -67,6 +68,8 @@ private:
     void exportToFile();
     void nameControls();
     dw::RunData runData() const;
+    // What the class may see now, as the one rule has it.
+    sim::Disclosure disclosure() const;
     // the kept runs' ledgers and this run's, "after" at the Data page's time
     std::vector<dw::NamedLedger> sideBySide(int after) const;
     std::vector<GraphPage::KeptSeries> keptSeries() const;

@@ -13,16 +13,19 @@
 // What the data window keeps from the class: an outcome to predict, a
 // challenge's unknown, and the pages a lesson leaves out.
 
+sim::Disclosure DataWindow::disclosure() const
+{
+    return sim::disclose(w_.challenge(), w_.prediction(), w_.lesson(), w_.state());
+}
+
 dw::RunData DataWindow::runData() const
 {
     dw::RunData r = dw::runDataOf(w_.state(), w_.model());
-    r.hiddenFrom = w_.prediction().hiddenFrom();
-    const sim::Challenge& c = w_.challenge();
-    r.challengeHiding = c.hiding();
-    r.blackMassHidden = c.hidesBlackMass();
-    // the launch speed: nothing up to the contact (the sample the run's first answer came in)
-    r.hiddenUpTo =
-        c.hidesRedSpeed() ? std::min(r.collided ? r.collisionTick : sim::kTickCeiling, sim::kTickCeiling) : 0;
+    const sim::Disclosure d = disclosure();
+    r.hiddenFrom = d.hiddenFrom;
+    r.challengeHiding = d.unknownHidden;
+    r.blackMassHidden = d.blackMassHidden;
+    r.hiddenUpTo = d.launchHiddenUpTo;   // the launch speed, up to the contact
     return r;
 }
 
@@ -31,24 +34,20 @@ dw::RunData DataWindow::runData() const
 // leaves the tab bar too: a screen reader offers a greyed tab as usable.
 void DataWindow::showAllowedPages()
 {
-    using P = sim::LessonPart;
-    const std::optional<sim::Lesson>& lesson = w_.lesson();
-    const bool kept = w_.challenge().hiding();
-    const bool held = w_.prediction().hiding();
-    const std::pair<QWidget*, bool> pages[] = {
-        {table_, !lesson || lesson->allowsPage(P::DataPage)},
-        {graph_, !lesson || lesson->allowsPage(P::GraphPage)},
-        {momentum_, !kept && (!lesson || lesson->allowsPage(P::MomentumPage))},
-        {ledger_, !lesson || lesson->allowsPage(P::BeforeAfterPage)},
-        {investigate_, !kept && !held && (!lesson || lesson->allowsPage(P::InvestigatePage))}};
+    using P = sim::Page;
+    const sim::Disclosure d = disclosure();
+    const std::pair<QWidget*, bool> pages[] = {{table_, d.offers(P::Table)},
+                                               {graph_, d.offers(P::Graph)},
+                                               {momentum_, d.offers(P::Momentum)},
+                                               {ledger_, d.offers(P::BeforeAfter)},
+                                               {investigate_, d.offers(P::Investigate)}};
     for (const auto& [page, on] : pages) {
         tabs_->setTabEnabled(tabs_->indexOf(page), on);
         tabs_->setTabVisible(tabs_->indexOf(page), on);
     }
     // a lesson that leaves out printing leaves out the files and the printer here too
-    const bool print = !lesson || lesson->allows(P::Print);
     for (QAction* a : {printGraph, printerSetup, exportData})
-        a->setEnabled(print);
+        a->setEnabled(d.mayPrint);
     if (!tabs_->currentWidget()->isEnabled())
         for (const auto& [page, on] : pages)
             if (on) {
