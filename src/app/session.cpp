@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
-#include <cmath>
 
 #include "app/lab_sheet.h"
 #include "datawin/data_window.h"
@@ -17,24 +16,6 @@
 #include "ui/platform.h"
 #include "ui/preferences.h"
 #include "view/name_dialog.h"
-
-namespace {
-// Moves a window whose frame runs past its screen's available area back onto
-// it; one larger than the area keeps its top-left corner in the area's.
-void keepOnScreen(QWidget& w)
-{
-    const QScreen* screen = w.screen();
-    if (!screen)
-        return;
-    QRect area = screen->availableGeometry();
-    // at a scale such as 1.5 a logical pixel's edge rounds either way on the
-    // screen: one pixel in hand keeps the last row on it
-    if (w.devicePixelRatioF() != std::floor(w.devicePixelRatioF()))
-        area.adjust(0, 0, -1, -1);
-    const QRect frame = w.frameGeometry();
-    w.move(w.pos() + (place::onScreen(area, frame) - frame.topLeft()));
-}
-}   // namespace
 
 Session::Session(PlatformServices& platform, int percent)
     : platform_(platform), userScale_(qgetenv("QT_SCALE_FACTOR")), zoom_(prefs::validZoom(percent)), who_(prefs::name())
@@ -129,9 +110,9 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
     experiments_->restore(box);
     if (shown) {
         table_->show();
-        keepOnScreen(*table_);
+        place::keepOnScreen(*table_);
         // once more when the window manager has framed it: the frame grows then
-        QTimer::singleShot(100, table_.get(), [this] { keepOnScreen(*table_); });
+        QTimer::singleShot(100, table_.get(), [this] { place::keepOnScreen(*table_); });
         table_->activateWindow();   // the keys go on to the new window, as they went to the old
     }
     if (reopenData)

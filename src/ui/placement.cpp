@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace place {
@@ -76,6 +77,20 @@ QPoint clearOf(const QRect& area, const QRect& preferred, const QList<QRect>& ta
         if (fits(area, QRect(p, preferred.size()), taken))
             return p;
     return start;
+}
+
+void keepOnScreen(QWidget& w)
+{
+    const QScreen* screen = w.screen();
+    if (!screen)
+        return;
+    QRect area = screen->availableGeometry();
+    // at a scale such as 1.5 a logical pixel's edge rounds either way on the
+    // screen: one pixel in hand keeps the last row on it
+    if (w.devicePixelRatioF() != std::floor(w.devicePixelRatioF()))
+        area.adjust(0, 0, -1, -1);
+    const QRect frame = w.frameGeometry();
+    w.move(w.pos() + (onScreen(area, frame) - frame.topLeft()));
 }
 
 QList<QRect> shownBeside(const QWidget& table, const QWidget* except)

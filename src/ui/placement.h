@@ -30,6 +30,10 @@ Beside besideTable(const QRect& area, const QRect& table, const QSize& size, con
 // `preferred` moved as little as it must to stand clear of `taken` on `area`.
 QPoint clearOf(const QRect& area, const QRect& preferred, const QList<QRect>& taken);
 
+// Moves a window whose frame runs past its screen's available area back
+// onto it; one larger than the area keeps its top-left corner in it.
+void keepOnScreen(QWidget& w);
+
 // The frames of the windows shown beside `table` (its own top-level
 // windows), `except` left out.
 QList<QRect> shownBeside(const QWidget& table, const QWidget* except);

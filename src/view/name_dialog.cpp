@@ -1,5 +1,6 @@
 #include "view/name_dialog.h"
 
+#include "ui/placement.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -49,7 +50,9 @@ QString NameDialog::name() const
 void NameDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (QScreen* screen = QApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(place::onScreen(area, QRect(area.center() - rect().center(), size())));
+    }
     Iam_->setFocus();
 }
