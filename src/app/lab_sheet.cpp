@@ -105,7 +105,7 @@ LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box
     s.date = QLocale(lang::current()).toString(QDate::currentDate(), QLocale::LongFormat);
     s.title = box.experimentTitle();
     s.explanation = box.experimentText();
-    if (const sim::Challenge& c = table.challenge(); c.on) {   // not the experiment before it
+    if (const sim::Challenge& c = table.room().challenge(); c.on) {   // not the experiment before it
         s.title = QCoreApplication::translate("LabSheet", "Challenge \"%1\", seed %2")
                       .arg(QString::fromLatin1(sim::challengeKindName(c.set.kind)))
                       .arg(c.set.seed);
@@ -122,7 +122,7 @@ LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box
         for (const QTableWidget* g : {ledger.beforegrid, ledger.aftergrid, ledger.summarygrid})
             s.grids.push_back(gridOf(g));
     s.units = ledger.unitslb->text();
-    const sim::Prediction& predicted = table.prediction();
+    const sim::Prediction& predicted = table.room().prediction();
     if (predicted.on && predicted.revealed && table.predictionPanel())
         s.prediction = gridOf(table.predictionPanel()->table());
     return s;

@@ -39,7 +39,7 @@ Session::~Session()
 
 void Session::makeWindows()
 {
-    table_ = std::make_unique<TableWindow>(platform_);
+    table_ = std::make_unique<TableWindow>(platform_, classroom_);
     nameDialog_ = std::make_unique<NameDialog>(table_.get());
     nameDialog_->nameField()->setText(who_);
     table_->setNameDialog(nameDialog_.get());
@@ -95,7 +95,7 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
         return;
     }
     who_ = nameDialog_->name();
-    KeptTable kept = table_->keep();
+    KeptTable kept = table_->keep();   // the classroom stays: only the window's own
     const dw::DataViewModel dataView = data_->viewModel();
     const KeptBox box = experiments_->keep();
     const bool shown = table_->isVisible();

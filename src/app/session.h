@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/classroom_hub.h"
+
 class DataWindow;
 class ExperimentBox;
 class NameDialog;
@@ -24,6 +26,8 @@ public:
     DataWindow& data() { return *data_; }
     ExperimentBox& experiments() { return *experiments_; }
     int zoom() const { return zoom_; }
+    // The lesson at the table: it outlasts every window made over it.
+    ClassroomHub& classroom() { return classroom_; }
 
     // Makes the windows again at `percent`, keeping the set-up and the run,
     // and remembers the zoom for the next start.
@@ -53,6 +57,7 @@ private:
     QByteArray userScale_;   // QT_SCALE_FACTOR as the program started
     int zoom_ = 100;
     QString who_;   // "Who Am I", kept across a zoom's new windows
+    ClassroomHub classroom_;
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<NameDialog> nameDialog_;
     std::unique_ptr<DataWindow> data_;

@@ -61,7 +61,9 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     graph_ = new GraphPage(platform_, view_.graph);
     graph_->setUnit(unit());
     momentum_ = new MomentumPage(platform_, view_.momentum);
-    momentum_->setPrediction(&w_.prediction(), [this] { w_.showPredictionChange(); });
+    momentum_->setPrediction(&w_.room().prediction(), [this](int puck, const sim::PredictedPuck& q) {
+        w_.classroom().run(&sim::Classroom::predict, puck, q);
+    });
     ledger_ = new LedgerPage(platform_);
     investigate_ = new InvestigatePage(platform_, view_.investigate);
     investigate_->setSource(&w_.model(), &w_.state());
@@ -85,13 +87,11 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(closeEntry, &QAction::triggered, this, &QDialog::close);
     connect(exportData, &QAction::triggered, this, [this] { exportToFile(); });
     connect(keepRun, &QAction::triggered, this, [this] {
-        w_.keptRuns().keep(w_.state(), w_.model());
-        w_.redrawTable();
+        w_.classroom().run(&sim::Classroom::keepRun);
         showKept();
     });
     connect(clearKept, &QAction::triggered, this, [this] {
-        w_.keptRuns().clear();
-        w_.redrawTable();
+        w_.classroom().run(&sim::Classroom::clearKeptRuns);
         showKept();
     });
     view_.exportChoice = rememberedExport();
@@ -246,7 +246,7 @@ void DataWindow::showLedger()
     const int after = view_.tableTime;
     const dw::TableChoice choice = table_->choice();
     const dw::Ledger ledger = dw::computeLedger(runData(), after);
-    const sim::KeptRuns& kept = w_.keptRuns();
+    const sim::KeptRuns& kept = w_.room().kept();
     // a run held for a prediction is not kept: its trace would show the outcome
     keepRun->setEnabled(!kept.full() && disclosure().mayKeep);
     clearKept->setEnabled(!kept.runs().empty());
@@ -272,9 +272,9 @@ void DataWindow::showLedger()
 
 std::optional<sim::PredictionTable> DataWindow::predictionAt(int after) const
 {
-    if (!dw::hasPrediction(w_.prediction()))
+    if (!dw::hasPrediction(w_.room().prediction()))
         return std::nullopt;
-    return sim::predictionTable(w_.prediction(), w_.state(), after);
+    return sim::predictionTable(w_.room().prediction(), w_.state(), after);
 }
 
 QString DataWindow::runName(const sim::KeptRun& r)
@@ -285,7 +285,7 @@ QString DataWindow::runName(const sim::KeptRun& r)
 std::vector<GraphPage::KeptSeries> DataWindow::keptSeries() const
 {
     std::vector<GraphPage::KeptSeries> kept;
-    for (const sim::KeptRun& r : w_.keptRuns().runs())
+    for (const sim::KeptRun& r : w_.room().kept().runs())
         kept.push_back({dw::runDataOf(*r.state, r.model), r.end, runName(r)});
     return kept;
 }
@@ -302,7 +302,7 @@ void DataWindow::showKept()
 std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
 {
     std::vector<dw::NamedLedger> runs;
-    for (const sim::KeptRun& r : w_.keptRuns().runs())
+    for (const sim::KeptRun& r : w_.room().kept().runs())
         runs.push_back({std::string("Run ") + r.letter, setUpText(r.model).toStdString(),
                         dw::computeLedger(dw::runDataOf(*r.state, r.model), r.end)});
     runs.push_back({"This run", setUpText(w_.model()).toStdString(), dw::computeLedger(runData(), after)});
@@ -347,7 +347,7 @@ void DataWindow::exportToFile()
         return;
     prefs::rememberFileIn(prefs::Folder::Exports, path);
     const bool sideBySideLedgers =
-        view_.exportChoice.content == dw::ExportContent::Ledger && !w_.keptRuns().runs().empty();
+        view_.exportChoice.content == dw::ExportContent::Ledger && !w_.room().kept().runs().empty();
     const std::optional<sim::PredictionTable> predicted = predictionAt(view_.tableTime);
     dw::Sheet compared;
     if (sideBySideLedgers) {

@@ -15,7 +15,7 @@
 
 sim::Disclosure DataWindow::disclosure() const
 {
-    return sim::disclose(w_.challenge(), w_.prediction(), w_.lesson(), w_.state());
+    return sim::disclose(w_.room().challenge(), w_.room().prediction(), w_.room().lesson(), w_.state());
 }
 
 dw::RunData DataWindow::runData() const

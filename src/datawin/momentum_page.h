@@ -42,8 +42,9 @@ public:
     void recomputeResultant();
     void setDotSize(int side);
     // Predict First: the prediction the after arrows show while the outcome
-    // is hidden; `changed` is told when a drag or a typed value changes it.
-    void setPrediction(sim::Prediction* p, std::function<void()> changed);
+    // is hidden; `predict` sends a puck's (1 red, 2 black) new prediction
+    // when a drag or a typed value changes it.
+    void setPrediction(const sim::Prediction* p, std::function<void(int, const sim::PredictedPuck&)> predict);
 
     // The drag reactions of the seven draggable shapes; a shape's value is
     // the number of its arrow's tail circle (1, 3, 5, 7, 9), 10 for s10.
@@ -108,6 +109,6 @@ private:
     int snapArrow_ = 1;
     bool movingSquare_ = false;
     int draggedBlueEnd_ = 0;
-    sim::Prediction* prediction_ = nullptr;
-    std::function<void()> predictionChanged_;
+    const sim::Prediction* prediction_ = nullptr;
+    std::function<void(int, const sim::PredictedPuck&)> predict_;
 };

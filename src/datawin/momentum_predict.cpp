@@ -12,7 +12,7 @@
 // the after fields typed, to change it.
 
 namespace {
-sim::PredictedPuck& puckOf(sim::Prediction& p, int arrow)
+const sim::PredictedPuck& puckOf(const sim::Prediction& p, int arrow)
 {
     return arrow == 2 ? p.red : p.black;
 }
@@ -23,10 +23,10 @@ QString f41(double x)
 }
 }   // namespace
 
-void MomentumPage::setPrediction(sim::Prediction* p, std::function<void()> changed)
+void MomentumPage::setPrediction(const sim::Prediction* p, std::function<void(int, const sim::PredictedPuck&)> predict)
 {
     prediction_ = p;
-    predictionChanged_ = std::move(changed);
+    predict_ = std::move(predict);
 }
 
 void MomentumPage::connectHeads()
@@ -107,12 +107,12 @@ void MomentumPage::typedPrediction(int k)
     bool okP = false, okA = false;
     const double p = lang::typed(mom->text().trimmed()).toDouble(&okP);
     const double a = lang::typed(angle->text().trimmed()).toDouble(&okA);
-    sim::PredictedPuck& q = puckOf(*prediction_, k);
+    sim::PredictedPuck q;
     q.given = okP && okA && std::isfinite(p) && std::isfinite(a) && p >= 0.0 && massOf(k) > 0.0;
     q.speed = q.given ? p / massOf(k) : 0.0;
     q.direction = q.given ? a : 0.0;
-    if (predictionChanged_)
-        predictionChanged_();
+    if (predict_)
+        predict_(k == 2 ? 1 : 2, q);
 }
 
 void MomentumPage::headMove(int k, int x, int y)
@@ -127,11 +127,9 @@ void MomentumPage::headMove(int k, int x, int y)
     double a = std::atan2(vy, vx) * 180.0 / num::kPi;
     if (a < 0.0)
         a += 360.0;
-    sim::PredictedPuck& q = puckOf(*prediction_, k);
-    q = {p / massOf(k), p > 0.0 ? a : 0.0, true};
+    if (predict_)
+        predict_(k == 2 ? 1 : 2, {p / massOf(k), p > 0.0 ? a : 0.0, true});
     moveTo(handles_[static_cast<size_t>(k)], {(tail.x + to.x) / 2, (tail.y + to.y) / 2});
     predictedTexts();
     recomputeArrows();
-    if (predictionChanged_)
-        predictionChanged_();
 }

@@ -109,7 +109,7 @@ void ChallengeDialog::setUp(sim::ChallengeKind kind, int seed)
 
 QString ChallengeDialog::valueText() const
 {
-    const sim::Challenge& c = w_.challenge();
+    const sim::Challenge& c = w_.room().challenge();
     const bool percent = c.set.kind == sim::ChallengeKind::Restitution;
     return lang::shown(num::F(sim::challengeAnswer(c.set), 1, percent ? 0 : 1)) + QLatin1Char(' ')
         + QString::fromLatin1(sim::challengeUnit(c.set.kind));
@@ -117,13 +117,13 @@ QString ChallengeDialog::valueText() const
 
 void ChallengeDialog::showChallenge()
 {
-    const sim::Challenge& c = w_.challenge();
+    const sim::Challenge& c = w_.room().challenge();
     if (c.on) {
         kind_->setCurrentIndex(static_cast<int>(c.set.kind));
         seed_->setValue(c.set.seed);
     }
     // a lesson's challenge: its kind fixed, the dialog staying
-    const std::optional<sim::Lesson>& lesson = w_.lesson();
+    const std::optional<sim::Lesson>& lesson = w_.room().lesson();
     const bool fixed = lesson && lesson->challenge;
     if (fixed)
         kind_->setCurrentIndex(static_cast<int>(*lesson->challenge));
@@ -144,7 +144,7 @@ void ChallengeDialog::showChallenge()
 
 void ChallengeDialog::checkAnswer()
 {
-    sim::Challenge& c = w_.challenge();
+    const sim::Challenge& c = w_.room().challenge();
     double v = 0.0;
     if (!c.hiding() || !c.triesLeft())
         return;
@@ -153,25 +153,23 @@ void ChallengeDialog::checkAnswer()
         return;
     }
     const int percent = static_cast<int>(sim::challengeTolerance(c.set.kind) * 100.0 + 0.5);
-    switch (c.check(v)) {
+    sim::Verdict verdict = sim::Verdict::NotYet;
+    w_.classroom().run(&sim::Classroom::answer, v, &verdict);
+    switch (verdict) {
     case sim::Verdict::Within: verdict_->setText(tr("within %1 %").arg(percent)); break;
     case sim::Verdict::NotYet:
         verdict_->setText(tr("not yet (%1 of %2 tries used)").arg(c.tries).arg(sim::kChallengeTries));
         break;
     case sim::Verdict::NoTriesLeft: verdict_->setText(tr("not yet: no tries left; Reveal shows the value")); break;
     }
-    if (c.revealed)
-        w_.showChallenge();
     showChallenge();
 }
 
 void ChallengeDialog::reveal()
 {
-    sim::Challenge& c = w_.challenge();
-    if (!c.on)
+    if (!w_.room().challenge().on)
         return;
-    c.revealed = true;
-    w_.showChallenge();
+    w_.classroom().run(&sim::Classroom::revealChallenge);
     verdict_->clear();
     showChallenge();
 }
@@ -189,7 +187,7 @@ void ChallengeDialog::showBesideTable()
 
 void ChallengeDialog::closeEvent(QCloseEvent* event)
 {
-    if (w_.lesson() && w_.lesson()->challenge)
+    if (w_.room().lesson() && w_.room().lesson()->challenge)
         event->ignore();
     else
         QDialog::closeEvent(event);
@@ -197,6 +195,6 @@ void ChallengeDialog::closeEvent(QCloseEvent* event)
 
 void ChallengeDialog::reject()
 {
-    if (!(w_.lesson() && w_.lesson()->challenge))
+    if (!(w_.room().lesson() && w_.room().lesson()->challenge))
         QDialog::reject();   // Escape closes it, as Close does
 }

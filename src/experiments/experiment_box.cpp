@@ -272,7 +272,7 @@ ChallengeDialog& ExperimentBox::challengeDialog()
 // A file would hold the unknown: the seed gives the same challenge again.
 bool ExperimentBox::refuseChallenge()
 {
-    if (!w_.challenge().on)
+    if (!w_.room().challenge().on)
         return false;
     platform_.showMessage(&w_, tr("Challenges can't be saved; note the seed instead"));
     return true;
@@ -387,6 +387,6 @@ void ExperimentBox::restore(const KeptBox& k)
     pending_ = k.pending;
     entry_ = k.entry;
     showModel();
-    if (k.challengeShown || (w_.lesson() && w_.lesson()->challenge))
+    if (k.challengeShown || (w_.room().lesson() && w_.room().lesson()->challenge))
         challengeDialog().showBesideTable();
 }

@@ -91,7 +91,7 @@ void ExperimentBox::openLesson(const LessonPlan& plan)
     if (plan.record)
         applier_.apply(*plan.record,
                        plan.lesson.catalogue > 0 ? RecordApplier::Source::Catalogue : RecordApplier::Source::File);
-    w_.setLesson(plan.lesson);
+    w_.classroom().run(&sim::Classroom::openLesson, plan.lesson);
     showLessonNote(plan.lesson, plan.lines);
     title_ = QString::fromStdString(plan.lesson.title);   // what a lab sheet is headed with
     text_ = memo_->toPlainText();
@@ -113,8 +113,8 @@ void ExperimentBox::showLessonNote(const sim::Lesson& lesson, const QStringList&
 
 void ExperimentBox::showNote(const QString& text)
 {
-    if (w_.lesson())
-        box_->setTitle(QString::fromStdString(w_.lesson()->title));
+    if (w_.room().lesson())
+        box_->setTitle(QString::fromStdString(w_.room().lesson()->title));
     memo_->setReadOnly(true);
     memo_->setPlainText(text);
     entry_ = nullptr;

@@ -15,7 +15,7 @@ exper::ExperimentRecord RecordApplier::makeRecord() const
 void RecordApplier::apply(const exper::ExperimentRecord& r, Source source,
                           const std::function<void()>& afterViewSettings)
 {
-    w_.endChallenge();
+    w_.classroom().run(&sim::Classroom::endChallenge);
     exper::applyRecord(w_.rules(), w_.state(), w_.setupHost(), r,
                        source == Source::File ? exper::RecordSource::File : exper::RecordSource::Catalogue,
                        afterViewSettings);
@@ -24,8 +24,9 @@ void RecordApplier::apply(const exper::ExperimentRecord& r, Source source,
 
 void RecordApplier::applyChallenge(const sim::ChallengeSet& c)
 {
-    w_.challenge().start(c);
+    // shown once the set-up is the challenge's
+    const sim::Changes started = w_.classroom().commands().startChallenge(c);
     exper::applyRecord(w_.rules(), w_.state(), w_.setupHost(), exper::challengeRecord(c),
                        exper::RecordSource::Catalogue);
-    w_.showChallenge();
+    w_.classroom().tell(started);
 }

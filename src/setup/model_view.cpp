@@ -46,7 +46,8 @@ void setShown(std::initializer_list<QWidget*> widgets, bool shown)
 }
 }   // namespace
 
-ModelView::ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c) : m_(m), s_(s), c_(c), shown_(m) {}
+// the layout shows a fresh set-up, whatever the model holds
+ModelView::ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c) : m_(m), s_(s), c_(c), shown_() {}
 
 void ModelView::show()
 {

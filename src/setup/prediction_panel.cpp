@@ -19,7 +19,7 @@
 #include "ui/placement.h"
 
 namespace {
-sim::PredictedPuck& puckOf(sim::Prediction& p, int puck)
+const sim::PredictedPuck& puckOf(const sim::Prediction& p, int puck)
 {
     return puck == 0 ? p.red : p.black;
 }
@@ -30,8 +30,9 @@ QString number(double x, int decimals)
 }
 }   // namespace
 
-PredictionPanel::PredictionPanel(sim::Prediction& p, const sim::SimState& s, const QString& unit, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), p_(p), s_(s)   // a tool window would share the table's keys
+PredictionPanel::PredictionPanel(ClassroomHub& classroom, const QString& unit, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), hub_(classroom), p_(classroom.room().prediction()),
+      s_(classroom.room().state())   // a tool window would share the table's keys
 {
     setWindowTitle(tr("Predict First"));
     setAttribute(Qt::WA_ShowWithoutActivating);   // the keyboard comes here only when the run is held
@@ -42,6 +43,10 @@ PredictionPanel::PredictionPanel(sim::Prediction& p, const sim::SimState& s, con
         for (QLineEdit* e : {speeds_[static_cast<size_t>(puck)], directions_[static_cast<size_t>(puck)]})
             connect(e, &QLineEdit::textEdited, this, [this, puck] { read(puck); });
     connect(reveal_, &QPushButton::clicked, this, &PredictionPanel::revealPressed);
+    connect(&hub_, &ClassroomHub::changed, this, [this](unsigned bits) {
+        if (!sending_ && sim::Changes::fromBits(bits).has(sim::Part::Prediction))
+            showPrediction();
+    });
     showState();
 }
 
@@ -104,7 +109,7 @@ void PredictionPanel::read(int puck)
 {
     const QString text[2] = {speeds_[static_cast<size_t>(puck)]->text().trimmed(),
                              directions_[static_cast<size_t>(puck)]->text().trimmed()};
-    sim::PredictedPuck& q = puckOf(p_, puck);
+    sim::PredictedPuck q;
     double v[2] = {0.0, 0.0};
     QString wrong;
     for (int i = 0; i < 2; ++i) {
@@ -116,7 +121,9 @@ void PredictionPanel::read(int puck)
     q.speed = q.given ? v[0] : 0.0;
     q.direction = q.given ? v[1] : 0.0;
     note_->setText(wrong);
-    emit predictionChanged();
+    sending_ = true;
+    hub_.run(&sim::Classroom::predict, puck + 1, q);
+    sending_ = false;
 }
 
 void PredictionPanel::showState()

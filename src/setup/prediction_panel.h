@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/prediction.h"
+#include "ui/classroom_hub.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,13 +12,13 @@ class QTableWidget;
 
 // Predict First's panel: each puck's speed and direction after the
 // interaction as the class predicts them, "Reveal", and then the prediction
-// against what happened. It shows the prediction and changes it; the run
-// and the table are the window's.
+// against what happened. It shows the classroom's prediction and sends
+// the class's changes of it; the run and the table are the window's.
 class PredictionPanel : public QWidget {
     Q_OBJECT
 public:
     // `unit`: the table's length unit, "cm" or "m".
-    PredictionPanel(sim::Prediction& p, const sim::SimState& s, const QString& unit, QWidget* parent);
+    PredictionPanel(ClassroomHub& classroom, const QString& unit, QWidget* parent);
 
     // Shows the prediction and the run's stage as they stand now.
     void showState();
@@ -33,7 +34,6 @@ public:
     QLabel* status() const { return status_; }
 
 signals:
-    void predictionChanged();
     void revealPressed();
 
 protected:
@@ -44,8 +44,10 @@ private:
     void read(int puck);
     void fillTable();
 
-    sim::Prediction& p_;
+    ClassroomHub& hub_;
+    const sim::Prediction& p_;
     const sim::SimState& s_;
+    bool sending_ = false;   // its own change: the fields keep what is typed
     bool comma_ = false;
     QLabel* status_ = nullptr;
     QLabel* note_ = nullptr;

@@ -5,9 +5,9 @@
 #include "ui/widgets.h"
 #include "view/trace_renderer.h"
 
-TableReset::TableReset(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table,
-                       Canvas& grid)
-    : m_(m), s_(s), c_(c), ops_(ops), cv_(table), grid_(grid)
+TableReset::TableReset(const sim::SetupModel& m, sim::SimState& s, sim::Clock& clock, Controls& c, Operations& ops,
+                       Canvas& table, Canvas& grid)
+    : m_(m), s_(s), clock_(clock), c_(c), ops_(ops), cv_(table), grid_(grid)
 {}
 
 void TableReset::reset()
@@ -17,7 +17,8 @@ void TableReset::reset()
         ops_.toggleReplay();
     s_.tick = 1;
     c_.Timesb->setValue(0);   // clamped to 1; runs the time-line change if it moves
-    setCaption(c_.Timelb, tr("Time: 0.00 s"));
+    clock_.shownSample = 0;
+    setCaption(c_.Timelb, startTime());
     c_.Timesb->setMaximum(1);
     s_.viewTick = 1;
     c_.measurecb->setEnabled(false);
@@ -27,6 +28,7 @@ void TableReset::reset()
     c_.printtrbt->setEnabled(false);
     if (c_.colltimer->isActive())
         c_.colltimer->stop();
+    clock_.running = false;
     c_.Startbt->setText(tr("&Start"));
 
     TraceRenderer::clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), QColor(0, 0, 0));

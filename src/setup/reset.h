@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/classroom.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
@@ -12,7 +13,10 @@ class TableReset {
     Q_DECLARE_TR_FUNCTIONS(TableReset)
 
 public:
-    TableReset(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops, Canvas& table, Canvas& grid);
+    TableReset(const sim::SetupModel& m, sim::SimState& s, sim::Clock& clock, Controls& c, Operations& ops,
+               Canvas& table, Canvas& grid);
+    // The time label back at the start, as Reset shows it.
+    static QString startTime() { return tr("Time: 0.00 s"); }
 
     void reset();
     void recenter();
@@ -20,6 +24,7 @@ public:
 private:
     const sim::SetupModel& m_;
     sim::SimState& s_;
+    sim::Clock& clock_;
     Controls& c_;
     Operations& ops_;
     Canvas& cv_;

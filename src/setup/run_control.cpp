@@ -1,6 +1,7 @@
 #include "setup/run_control.h"
 
 #include "engine/numbers.h"
+#include "setup/reset.h"
 #include "ui/captions.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
@@ -30,6 +31,10 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
 void RunControl::showSpringReading()
 {
     const sim::SimState::SpringReading& r = s_.springReading;
+    if (room_) {
+        room_->runClock().springShown = true;
+        room_->runClock().spring = r;
+    }
     if (!r.colon) {
         if (c_.slb->text() != springOutOfReach_)
             setCaption(c_.slb, springOutOfReach_);
@@ -61,8 +66,8 @@ void RunControl::start()
 {
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
-    if (prediction_ && !sim::runStarted(s_) && !c_.colltimer->isActive())
-        prediction_->newRun();
+    if (room_ && !sim::runStarted(s_) && !c_.colltimer->isActive())
+        room_->newRun();
     sim::startPressed(s_);
     c_.measurecb->setEnabled(true);
     c_.rulerrb->setEnabled(true);
@@ -71,6 +76,8 @@ void RunControl::start()
         c_.colltimer->stop();
     else
         c_.colltimer->start();
+    if (room_)
+        room_->runClock().running = c_.colltimer->isActive();
     c_.Startbt->setText(c_.colltimer->isActive() ? tr("&Stop") : tr("&Continue"));
     hideShapes();
     if (m_.mark(sim::TraceCentresMark))
@@ -96,6 +103,8 @@ void RunControl::timerEvent()
     if (s_.interactionMode == sim::Interaction::Spring1D)
         showSpringReading();
     const QString& t = timeText(s_.tick);
+    if (room_)
+        room_->runClock().shownSample = s_.tick + 1;   // timeText(t) is the time of sample t + 1
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);
     c_.printtrbt->setEnabled(true);
@@ -103,9 +112,8 @@ void RunControl::timerEvent()
         touchedSaid_ = true;
         c_.Startbt->setAccessibleDescription(touchedText_);
     }
-    if (prediction_ && sim::watchOutcome(*prediction_, s_, m_)) {
+    if (room_ && room_->watchOutcome().any())
         start();   // held as by Stop, before anything of the outcome is drawn
-    }
 }
 
 void RunControl::hideShapes()
@@ -118,7 +126,7 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
-    if (prediction_ && prediction_->hiding()) {
+    if (room_ && room_->prediction().hiding()) {
         c_.Startbt->setAccessibleDescription(predictText());
         return;
     }
@@ -127,6 +135,14 @@ void RunControl::sayRunStatus()
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
         status = sim::runStarted(s_) ? RunStatus::Continued : RunStatus::Started;
     }
-    const bool kept = challenge_ && challenge_->hidesRedSpeed() && s_.viewTick <= s_.collisionTick;
+    const bool kept = room_ && room_->challenge().hidesRedSpeed() && s_.viewTick <= s_.collisionTick;
     c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_, kept));
+}
+
+void RunControl::showClock()
+{
+    const sim::Clock& clock = room_->clock();
+    setCaption(c_.Timelb, clock.shownSample > 0 ? timeCaption(clock.shownSample) : TableReset::startTime());
+    if (clock.springShown)
+        setCaption(c_.slb, clock.spring.colon ? springCaption(clock.spring.cm) : springOutOfReach_);
 }

@@ -3,8 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "engine/challenge.h"
-#include "engine/prediction.h"
+#include "engine/classroom.h"
 #include "engine/run.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
@@ -33,9 +32,11 @@ public:
     }
     void showingTick(int) override { c_.Timesb->setMaximum(s_.timeLineEnd); }
 
-    // Predict First: the run is held, as by Stop, where its outcome begins.
-    void setPrediction(sim::Prediction* p) { prediction_ = p; }
-    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
+    // The classroom whose clock this is: Predict First holds the run, as by
+    // Stop, where its outcome begins; a challenge keeps its unknown unsaid.
+    void setClassroom(sim::Classroom* room) { room_ = room; }
+    // The time and the spring's reading as the clock last showed them.
+    void showClock();
 
     // What the run says while its outcome is hidden.
     static QString predictText();
@@ -59,6 +60,5 @@ private:
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;
-    sim::Prediction* prediction_ = nullptr;
-    const sim::Challenge* challenge_ = nullptr;
+    sim::Classroom* room_ = nullptr;
 };

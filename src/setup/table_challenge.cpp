@@ -9,7 +9,7 @@
 
 void TableWindow::showChallenge()
 {
-    const bool mass = challenge_.hidesBlackMass();
+    const bool mass = room().challenge().hidesBlackMass();
     c_.Centerofmass1->setEnabled(!mass);
     c_.Labelmass1->setEnabled(!mass);
     modelView_->show();
@@ -19,12 +19,4 @@ void TableWindow::showChallenge()
         redrawTable();
     else
         ops_.drawSetUp();
-}
-
-void TableWindow::endChallenge()
-{
-    if (!challenge_.on)
-        return;
-    challenge_ = sim::Challenge{};
-    showChallenge();
 }

@@ -100,6 +100,9 @@ QPixmap exitPicture()
     return pm;
 }
 
+// The bars' first places are a fresh set-up's: a window made again over a
+// kept one moves them, and their captions follow as they always do.
+const sim::SetupModel kFirst{};
 }   // namespace
 
 void TableWindow::buildLayout()
@@ -213,7 +216,7 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
     c_.printtrbt = button(controlsPage, 8, 56, 113, 33, tr("&Print Trace"));
     c_.printtrbt->setEnabled(false);
     c_.tableanglb = label(controlsPage, 144, 8, tr("Table Angle: 0.00") + QChar(0xBA));
-    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, model_.tableAngle, 10);
+    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, kFirst.tableAngle, 10);
     c_.Label4 = label(controlsPage, 136, 64, tr("Frequency"));
     c_.cbfreq = new QComboBox(controlsPage);
     c_.cbfreq->move(208, 62);
@@ -224,12 +227,12 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
     c_.percentlb->setGeometry(320, 40, 161, 17);
     c_.percentlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c_.percentlb->hide();
-    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, model_.elasticPercent, 5);
+    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, kFirst.elasticPercent, 5);
     c_.persb->hide();
     c_.springgb = new QGroupBox(tr("Spring Constants"), controlsPage);
     c_.springgb->setGeometry(296, 1, 210, 97);
     c_.klb = label(c_.springgb, 8, 18, tr("k: 10 N/m"));
-    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, model_.springK, 5);
+    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, kFirst.springK, 5);
     c_.llb = label(c_.springgb, 8, 42, tr("Length: 2.50 cm"));
     {
         // the bold caption font runs under the bar at x 104: "Length: 10.00 cm"
@@ -239,7 +242,7 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
         narrow.setPixelSize(12);
         c_.llb->setFont(narrow);
     }
-    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, model_.springLength, 5);
+    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, kFirst.springLength, 5);
     c_.slb = label(c_.springgb, 8, 70, tr("Spring Compressed: 0 cm"));
     // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
     c_.slb->setProperty("keepWidth", true);
@@ -252,19 +255,19 @@ void TableWindow::buildDataPage(QWidget* dataPage)
     // "&Data": the red puck's controls left of the divider, the black one's right of it
     QPalette redText;
     redText.setColor(QPalette::WindowText, Qt::red);
-    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, model_.redCharge, 10);
-    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, model_.blackCharge, 10);
+    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, kFirst.redCharge, 10);
+    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, kFirst.blackCharge, 10);
     c_.c1lb = label(dataPage, 114, 8, tr("Charge: 10"));
     c_.c2lb = label(dataPage, 366, 8, tr("Charge: 10"));
     for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c1lb),
                        static_cast<QWidget*>(c_.c2lb)})
         w->hide();
-    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, model_.redMass, 10);
-    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, model_.blackMass, 10);
+    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, kFirst.redMass, 10);
+    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, kFirst.blackMass, 10);
     c_.m1lb = label(dataPage, 114, 40, tr("Mass 1: 0.1 kg"));
     c_.m2lb = label(dataPage, 366, 40, tr("Mass 2: 0.1 kg"));
-    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, model_.redSpeed, 10);
-    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, model_.blackSpeed, 10);
+    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, kFirst.redSpeed, 10);
+    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, kFirst.blackSpeed, 10);
     c_.v1lb = label(dataPage, 114, 72, tr("Velocity 1: 0.0 cm/s"));
     c_.v2lb = label(dataPage, 366, 72, tr("Velocity 2: 0.0 cm/s"));
     for (QLabel* l : {c_.c1lb, c_.m1lb, c_.v1lb}) {

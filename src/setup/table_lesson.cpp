@@ -8,11 +8,11 @@
 // A lesson in the table window: each part a lesson file can name, and the
 // controls that make it up.
 
-void TableWindow::setLesson(const sim::Lesson& lesson)
+void TableWindow::showLesson()
 {
-    if (lesson_ && lock_)
+    if (!room().lesson() || lock_)
         return;   // a lesson lasts the session: one lock
-    lesson_ = lesson;
+    const sim::Lesson& lesson = *room().lesson();
     lock_ = new LessonLock(this);
     using P = sim::LessonPart;
     const std::pair<P, std::vector<QWidget*>> parts[] = {
@@ -54,14 +54,12 @@ void TableWindow::setLesson(const sim::Lesson& lesson)
             lock_->hide(menus[i]->menu());
     lock_->lock(c_.openLesson1);   // restarting without the lesson gives the whole program
     if (lesson.predictFirst) {
-        // whatever the lesson leaves usable, and for this lesson only: never
-        // into the user's own settings
-        prediction_.on = true;
+        // on in the classroom whatever the lesson leaves usable, and for this
+        // lesson only: never into the user's own settings
         c_.predictFirst1->setChecked(true);
         lock_->lock(c_.predictFirst1);
         if (isVisible())
             showPredictionPanel();
         predictionStageChanged();
-        redrawTable();
     }
 }

@@ -17,23 +17,23 @@
 
 void TableWindow::wirePrediction()
 {
-    prediction_.on = prefs::predictFirst();
-    c_.predictFirst1->setChecked(prediction_.on);
+    if (!room().setUp())
+        hub_.commands().setPredictFirst(prefs::predictFirst());
+    c_.predictFirst1->setChecked(room().prediction().on);
     ops_.runStageChanged = [this] { predictionStageChanged(); };
     // left on: the panel comes with the window, once it shows
     QTimer::singleShot(0, this, [this] {
-        if (prediction_.on && isVisible())
+        if (room().prediction().on && isVisible())
             showPredictionPanel();
     });
     connect(c_.predictFirst1, &QAction::triggered, this, [this](bool on) {
-        prediction_.on = on;
         prefs::setPredictFirst(on);
+        hub_.run(&sim::Classroom::setPredictFirst, on);   // switched off while held: what was hidden shows
         if (on)
             showPredictionPanel();
         else if (panel_)
             panel_->hide();
         predictionStageChanged();
-        redrawTable();   // switched off while held: what was hidden shows
     });
     if (QMenu* view = qobject_cast<QMenu*>(c_.predictFirst1->parent()))
         connect(view, &QMenu::aboutToShow, this, [this] {
@@ -48,8 +48,8 @@ void TableWindow::wirePrediction()
 void TableWindow::predictionStageChanged()
 {
     if (!sim::runStarted(*state_))
-        prediction_.newRun();
-    const bool held = prediction_.hiding();
+        hub_.commands().newRun();
+    const bool held = room().prediction().hiding();
     const bool justHeld = held && c_.Startbt->isEnabled();   // Start is off only while held
     c_.Startbt->setEnabled(!held);
     if (held) {
@@ -68,9 +68,7 @@ void TableWindow::predictionStageChanged()
 void TableWindow::showPredictionPanel()
 {
     if (!panel_) {
-        panel_ = std::make_unique<PredictionPanel>(prediction_, *state_,
-                                                   QString::fromLatin1(model_.unitText()).trimmed(), this);
-        connect(panel_.get(), &PredictionPanel::predictionChanged, this, [this] { redrawTable(); });
+        panel_ = std::make_unique<PredictionPanel>(hub_, QString::fromLatin1(model_.unitText()).trimmed(), this);
         connect(panel_.get(), &PredictionPanel::revealPressed, this, [this] { reveal(); });
     }
     panel_->showState();
@@ -82,18 +80,10 @@ void TableWindow::showPredictionPanel()
     }
 }
 
-void TableWindow::showPredictionChange()
-{
-    if (panel_)
-        panel_->showPrediction();
-    redrawTable();
-}
-
 void TableWindow::reveal()
 {
-    if (!prediction_.hiding())
+    if (!hub_.run(&sim::Classroom::reveal).any())
         return;
-    prediction_.revealed = true;
     if (panel_)
         panel_->showState();   // the table at the contact, before the run goes on
     c_.Startbt->setEnabled(true);

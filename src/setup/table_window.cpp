@@ -39,9 +39,15 @@ constexpr int kImageW = 759;
 constexpr int kImageH = 367;
 }   // namespace
 
-TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), state_(std::make_unique<sim::SimState>()), table_(kImageW, kImageH),
-      grid_(kImageW, kImageH), controls_(std::make_unique<Controls>()), c_(*controls_)
+TableWindow::TableWindow(PlatformServices& platform, QWidget* parent) : TableWindow(platform, *new ClassroomHub, parent)
+{
+    ownClassroom_.reset(&hub_);
+}
+
+TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), hub_(classroom), state_(&classroom.commands().runState()),
+      model_(classroom.room().model()), table_(kImageW, kImageH), grid_(kImageW, kImageH),
+      controls_(std::make_unique<Controls>()), c_(*controls_)
 {
     installShapeAccessibility();   // before any shape is asked about itself
     setWindowTitle(QStringLiteral("Slidora"));
@@ -51,26 +57,25 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
     buildMenu();
     setObjectNames(c_);
 
-    auto settings = [this] { return viewSettingsOf(model_, c_, &challenge_); };
+    auto settings = [this] { return viewSettingsOf(model_, c_, &room().challenge()); };
     renderer_ = std::make_unique<TraceRenderer>(
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
-    renderer_->setKeptRuns(&kept_);
-    renderer_->setPrediction(&prediction_);
+    renderer_->setKeptRuns(&room().kept());
+    renderer_->setPrediction(&room().prediction());
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
-    reset_ = std::make_unique<TableReset>(model_, *state_, c_, ops_, table_, grid_);
+    reset_ = std::make_unique<TableReset>(model_, *state_, hub_.commands().runClock(), c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
-    run_->setPrediction(&prediction_);
-    run_->setChallenge(&challenge_);
+    run_->setClassroom(&hub_.commands());
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
-    modelView_->setChallenge(&challenge_);
+    modelView_->setChallenge(&room().challenge());
     host_ = std::make_unique<TableHost>(model_, *state_, c_, ops_, *modelView_, *placer_, *reset_);
-    rules_ = std::make_unique<sim::SetupRules>(model_, *state_, *host_);
+    rules_ = std::make_unique<sim::SetupRules>(hub_.commands().setupModel(), *state_, *host_);
     handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
     view_ = std::make_unique<ViewOptions>(*rules_, c_, *modelView_);
-    timeLine_ = std::make_unique<TimeLine>(*rules_, *state_,
+    timeLine_ = std::make_unique<TimeLine>(*rules_, *state_, hub_.commands().runClock(),
                                            TimeLineControls{c_.Timesb, c_.Timelb, c_.dstartbt, c_.replaysb,
                                                             c_.delaytimer1, c_.colltimer, c_.cbfreq, c_.slb},
                                            ops_);
@@ -78,8 +83,13 @@ TableWindow::TableWindow(PlatformServices& platform, QWidget* parent)
                                                             c_.CopySelect1, c_.measurecb, c_.copyshape},
                                            platform_, table_, this);
     wire();
-    startUp();
+    if (room().setUp())
+        showClassroom();
+    else
+        startUp();
+    hub_.commands().markSetUp();
     nameControls();
+    connect(&hub_, &ClassroomHub::changed, this, [this](unsigned bits) { refresh(sim::Changes::fromBits(bits)); });
 
     // fixed size, centred on the screen; one larger than the screen keeps its
     // menu bar on it
@@ -125,41 +135,27 @@ KeptTable TableWindow::keep()
         run_->start();   // paused, as Stop leaves it
     if (c_.delaytimer1->isActive())
         timeLine_->toggleReplay();   // a replay stops at the tick it reached, as Stop leaves it
-    KeptTable k;
-    k.state = std::make_unique<sim::SimState>(*state_);
-    k.model = model_;
-    k.timeText = c_.Timelb->text();
-    k.springText = c_.slb->text();
-    k.words = captionWords();
-    k.presenting = presentation_ != nullptr;
-    k.place = pos();
-    k.page = c_.TabbedNotebook1->currentIndex();
-    k.kept = kept_;
-    k.prediction = prediction_;
-    k.challenge = challenge_;
-    k.lesson = lesson_;
-    return k;
+    return {presentation_ != nullptr, pos(), c_.TabbedNotebook1->currentIndex()};
 }
 
 void TableWindow::restore(const KeptTable& k)
 {
-    // the start-up's replay check belongs to a fresh table, not to a kept run:
-    // on a run's long time line it would start a replay nobody asked for
-    c_.delaytimer1->stop();
-    *state_ = *k.state;
-    model_ = k.model;
-    modelView_->show();
     move(k.place);
     c_.TabbedNotebook1->setCurrentIndex(k.page);
-    kept_ = k.kept;
-    prediction_ = k.prediction;
-    c_.predictFirst1->setChecked(prediction_.on);
-    challenge_ = k.challenge;
-    showChallenge();
-    if (k.lesson)
-        setLesson(*k.lesson);
     if (k.presenting)
         c_.presentation1->trigger();
+}
+
+void TableWindow::showClassroom()
+{
+    // no start-up replay check here: on a kept run's long time line it would
+    // start a replay nobody asked for
+    ViewOptions::drawGrid(grid_);
+    printing_->cancelSelection();
+    modelView_->show();
+    c_.predictFirst1->setChecked(room().prediction().on);
+    showChallenge();
+    showLesson();
     if (!sim::runStarted(*state_)) {
         host_->placeShapes();
         reset_->reset();
@@ -170,13 +166,12 @@ void TableWindow::restore(const KeptTable& k)
     // a run, paused: the pucks give way to the trace, as when it was started
     run_->hideShapes();
     {
-        // the clock comes with the state; the time line only shows it
+        // the clock is the classroom's; the time line only shows it
         const QSignalBlocker quiet(c_.Timesb);
         c_.Timesb->setMaximum(state_->timeLineEnd);
         c_.Timesb->setValue(state_->timeLine);
     }
-    setCaption(c_.Timelb, timeCaptionAgain(k.timeText, k.words));
-    setCaption(c_.slb, springCaptionAgain(k.springText, k.words));
+    run_->showClock();
     c_.Startbt->setText(tr("&Continue"));
     for (QWidget* w : {static_cast<QWidget*>(c_.measurecb), static_cast<QWidget*>(c_.rulerrb),
                        static_cast<QWidget*>(c_.Prorb), static_cast<QWidget*>(c_.printtrbt)})
@@ -187,6 +182,19 @@ void TableWindow::restore(const KeptTable& k)
     else
         renderer_->renderTrace();
     predictionStageChanged();
+}
+
+void TableWindow::refresh(sim::Changes changed)
+{
+    using P = sim::Part;
+    if (changed.has(P::Lesson))
+        showLesson();
+    if (changed.has(P::Challenge))
+        showChallenge();
+    if (changed.has(P::Prediction))
+        c_.predictFirst1->setChecked(room().prediction().on);
+    if (changed.has(P::Kept) || changed.has(P::Prediction))
+        redrawTable();
 }
 
 TableLinks TableWindow::links() const
@@ -210,7 +218,7 @@ void TableWindow::wire()
     // the pass records the sample (and pulls the 1-D black puck onto its
     // row), then draws
     ops_.renderTrace = [this] {
-        if (!prediction_.hiding())   // held: the log keeps the contact's sample as recorded
+        if (!room().prediction().hiding())   // held: the log keeps the contact's sample as recorded
             sim::recordPass(
                 *state_,
                 {model_.interaction == sim::Interaction::Circle, model_.dimension == 1, model_.mark(sim::ArrowsMark)});
@@ -284,8 +292,8 @@ void TableWindow::wireClassroom()
             return;
         }
         presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, *state_, model_);
-        presentation_->setPrediction(&prediction_);
-        presentation_->setChallenge(&challenge_);
+        presentation_->setPrediction(&room().prediction());
+        presentation_->setChallenge(&room().challenge());
         connect(presentation_.get(), &PresentationWindow::closed, this, [this] {
             c_.presentation1->setChecked(false);
             presentation_.release()->deleteLater();
@@ -320,9 +328,10 @@ void TableWindow::setUpExactly()
     for (QAction* a : c_.electroMenu->actions())
         ranges.append({a->text().remove(QLatin1Char('&')), a->data().toInt()});
     ExactDialog dialog(model_, *state_, ranges, platform_, this);
-    const std::pair<bool, sim::ExactField> unknowns[] = {{challenge_.hidesBlackMass(), sim::ExactField::BlackMass},
-                                                         {challenge_.hidesPercent(), sim::ExactField::Percent},
-                                                         {challenge_.hidesRedSpeed(), sim::ExactField::RedSpeed}};
+    const sim::Challenge& challenge = room().challenge();
+    const std::pair<bool, sim::ExactField> unknowns[] = {{challenge.hidesBlackMass(), sim::ExactField::BlackMass},
+                                                         {challenge.hidesPercent(), sim::ExactField::Percent},
+                                                         {challenge.hidesRedSpeed(), sim::ExactField::RedSpeed}};
     for (const auto& [hidden, field] : unknowns)
         if (hidden)
             dialog.keepUnknown(field);

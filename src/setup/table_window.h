@@ -5,15 +5,9 @@
 #include <memory>
 #include <optional>
 
-#include "engine/challenge.h"
-#include "engine/kept_runs.h"
-#include "engine/lesson.h"
-#include "engine/prediction.h"
-#include "engine/setup_model.h"
 #include "engine/setup_rules.h"
-#include "engine/sim_state.h"
 #include "ui/canvas.h"
-#include "ui/captions.h"
+#include "ui/classroom_hub.h"
 #include "ui/operations.h"
 
 class PlatformServices;
@@ -60,30 +54,27 @@ struct TableLinks {
     QAction* zoomOut;
 };
 
-// What a table window hands to the one that replaces it (a new zoom): the
-// set-up, the run and its log, and where the time line stands.
+// What a table window hands to the one that replaces it (a new zoom):
+// only its own place and pages; the classroom stays with the session.
 struct KeptTable {
-    std::unique_ptr<sim::SimState> state;
-    sim::SetupModel model;
-    QString timeText, springText;   // the time and spring captions as shown
-    CaptionWords words;   // their words, for a new language
     bool presenting = false;   // the presentation window was open
     QPoint place;
     int page = 0;   // the controls' page in front
-    sim::KeptRuns kept;
-    sim::Prediction prediction;
-    sim::Challenge challenge;
-    std::optional<sim::Lesson> lesson;
 };
 
 // The table window: builds the layout and the menu, wires the concerns
-// to the controls, and runs the start-up sequence. It owns the state.
+// to the controls, and runs the start-up sequence over the classroom; a
+// window made again over one already set up shows it as it stands.
 class TableWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // a classroom of its own
     explicit TableWindow(PlatformServices& platform, QWidget* parent = nullptr);
+    TableWindow(PlatformServices& platform, ClassroomHub& classroom, QWidget* parent = nullptr);
     ~TableWindow() override;
 
+    ClassroomHub& classroom() { return hub_; }
+    const sim::Classroom& room() const { return hub_.room(); }
     sim::SimState& state() { return *state_; }
     // every setting of the set-up, and the rules that change it
     const sim::SetupModel& model() const { return model_; }
@@ -91,29 +82,9 @@ public:
     sim::SetupHost& setupHost();
     ModelView& modelView() { return *modelView_; }
     PresentationWindow* presentation() { return presentation_.get(); }
-    // "Keep This Run": the runs kept beside this one
-    sim::KeptRuns& keptRuns() { return kept_; }
-    // "Predict First": the class's prediction, and its panel once shown
-    sim::Prediction& prediction() { return prediction_; }
     PredictionPanel* predictionPanel() { return panel_.get(); }
-    // The prediction was changed elsewhere: the table and the panel show it.
-    void showPredictionChange();
     // "Reveal": the outcome shown, the run going on from where it was held.
     void reveal();
-    // "Challenge": the mystery puck being solved; none by default
-    sim::Challenge& challenge() { return challenge_; }
-    // The challenge began, was answered, revealed or ended: the bars, the
-    // menus and the picture follow.
-    void showChallenge();
-    // A new set-up: whatever was hidden is the class's again.
-    void endChallenge();
-    // The lesson the program was opened on, if any; it lasts the session.
-    const std::optional<sim::Lesson>& lesson() const { return lesson_; }
-    // Switches off, and keeps off, what the lesson leaves out; Predict First
-    // forced on where the lesson asks and the set-up has an outcome.
-    void setLesson(const sim::Lesson& lesson);
-    // The table drawn again as it stands, nothing recorded (a kept run came or went).
-    void redrawTable();
     GuideWindow* guide() { return guide_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
@@ -153,7 +124,7 @@ public:
     void setZoom(int percent);
     // Everything a replacing window needs; a running run is paused first.
     KeptTable keep();
-    // Takes over a kept table: the set-up as it was, a run paused where it stood.
+    // Takes over a kept table's place, pages and presentation.
     void restore(const KeptTable& kept);
 
     // The name dialog is created after this window; printing reads its name.
@@ -180,6 +151,14 @@ private:
     void nameControls();
     void wire();
     void startUp();
+    // Made again over a classroom already set up: the controls show it, a
+    // run paused where it stood.
+    void showClassroom();
+    // The parts a command changed, shown.
+    void refresh(sim::Changes changed);
+    void showChallenge();
+    void redrawTable();
+    void showLesson();
     void wireClassroom();
     void wireZoom();
     void wirePrediction();
@@ -190,8 +169,10 @@ private:
     void setUpExactly();
 
     PlatformServices& platform_;
-    std::unique_ptr<sim::SimState> state_;
-    sim::SetupModel model_;
+    std::unique_ptr<ClassroomHub> ownClassroom_;
+    ClassroomHub& hub_;
+    sim::SimState* state_;
+    const sim::SetupModel& model_;
     Canvas table_;
     Canvas grid_;
     std::unique_ptr<Controls> controls_;
@@ -214,10 +195,6 @@ private:
     std::unique_ptr<PresentationWindow> presentation_;
     std::unique_ptr<GuideWindow> guide_;
     std::unique_ptr<sim::SetupRules> rules_;
-    sim::KeptRuns kept_;
-    sim::Prediction prediction_;
     std::unique_ptr<PredictionPanel> panel_;
-    sim::Challenge challenge_;
-    std::optional<sim::Lesson> lesson_;
     LessonLock* lock_ = nullptr;
 };

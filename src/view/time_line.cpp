@@ -12,8 +12,9 @@
 #include "ui/captions.h"
 #include "ui/widgets.h"
 
-TimeLine::TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops)
-    : rules_(rules), s_(s), c_(c), ops_(ops)
+TimeLine::TimeLine(sim::SetupRules& rules, sim::SimState& s, sim::Clock& clock, const TimeLineControls& c,
+                   Operations& ops)
+    : rules_(rules), s_(s), clock_(clock), c_(c), ops_(ops)
 {}
 
 void TimeLine::connectAll()
@@ -38,10 +39,13 @@ void TimeLine::timeLineChanged()
 {
     sim::setTimeLine(s_, c_.timeLine->value());
     const int pos = s_.timeLine;
+    clock_.shownSample = pos;
     setCaption(c_.timeLabel, timeCaption(pos));
     s_.viewTick = pos;
     if (rules_.model().springBoxShown) {
         const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
+        clock_.springShown = true;
+        clock_.spring = {true, v};
         setCaption(c_.springLabel, springCaption(v));
     }
     if (c_.runTimer->isActive())
@@ -66,6 +70,7 @@ void TimeLine::toggleReplay()
         c_.replayTimer->stop();
     else
         c_.replayTimer->start();
+    clock_.replaying = c_.replayTimer->isActive();
     c_.replay->setText(c_.replayTimer->isActive() ? tr("Stop") : tr("Replay"));
 }
 
@@ -74,6 +79,7 @@ void TimeLine::replayTimerEvent()
     c_.timeLine->setValue(c_.timeLine->value() + 1);
     if (c_.timeLine->value() == c_.timeLine->maximum()) {
         c_.replayTimer->stop();
+        clock_.replaying = false;
         c_.timeLine->setValue(1);
         c_.replay->setText(tr("Replay"));
     }

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include "engine/classroom.h"
 #include "engine/setup_rules.h"
 #include "engine/sim_state.h"
 #include "ui/operations.h"
@@ -31,7 +32,7 @@ class TimeLine : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TimeLine)
 
 public:
-    TimeLine(sim::SetupRules& rules, sim::SimState& s, const TimeLineControls& c, Operations& ops);
+    TimeLine(sim::SetupRules& rules, sim::SimState& s, sim::Clock& clock, const TimeLineControls& c, Operations& ops);
 
     void connectAll();
 
@@ -48,6 +49,7 @@ protected:
 private:
     sim::SetupRules& rules_;
     sim::SimState& s_;
+    sim::Clock& clock_;
     TimeLineControls c_;
     Operations& ops_;
 };

@@ -60,7 +60,7 @@ TEST(ZoomTest, AZoomFromTheOpenDataWindowOpensItAgainAsItStood)
     FakePlatform platform;
     Session session(platform, 100);
     pauseAfter(session.table(), 130);
-    ASSERT_TRUE(session.table().keptRuns().keep(session.table().state(), session.table().model()));
+    ASSERT_TRUE(session.classroom().run(&sim::Classroom::keepRun).has(sim::Part::Kept));
     dw::DataViewModel before, after;
     QString tableText;
     platform.onModal = [&](QDialog& d) {
@@ -95,7 +95,7 @@ TEST(ZoomTest, AZoomFromTheOpenDataWindowOpensItAgainAsItStood)
               std::make_tuple(20, 30, 40, 25));
     EXPECT_EQ(after.momentum.typed, before.momentum.typed);
     EXPECT_EQ(after.momentum.places, before.momentum.places);
-    EXPECT_EQ(session.table().keptRuns().runs().size(), 1u);   // the kept run goes with the table
+    EXPECT_EQ(session.table().room().kept().runs().size(), 1u);   // the kept run goes with the table
     platform.onModal = nullptr;
     session.setZoom(100);
 }
@@ -122,7 +122,7 @@ TEST(ZoomTest, ALanguageIsTakenAtOnceAndKeepsEverything)
         QApplication::processEvents();
         TableWindow& t = session.table();
         EXPECT_EQ(t.controls().Startbt->text(), code == std::string("de") ? "&Weiter" : "&Continue") << code;
-        EXPECT_EQ(t.controls().Timelb->text(), code == std::string("de") ? "Zeit:  1.95 s" : "Time:  1.95 s");
+        EXPECT_EQ(t.controls().Timelb->text(), code == std::string("de") ? "Zeit:  1,95 s" : "Time:  1.95 s");
         EXPECT_EQ(t.state().tick, state.tick) << code;
         EXPECT_EQ(t.state().timeLine, 40) << code;
         EXPECT_EQ(t.tableCanvas().image(), picture) << code;
@@ -144,16 +144,16 @@ TEST(ZoomTest, AHeldPredictionGoesThroughALanguage)
     session.table().controls().Startbt->click();
     for (int i = 0; i < 3000 && session.table().controls().colltimer->isActive(); ++i)
         session.table().runControl().timerEvent();
-    ASSERT_TRUE(session.table().prediction().hiding());
-    session.table().prediction().black = {4.0, 10.0, true};
-    const sim::Prediction held = session.table().prediction();
+    ASSERT_TRUE(session.table().room().prediction().hiding());
+    session.classroom().run(&sim::Classroom::predict, 2, sim::PredictedPuck{4.0, 10.0, true});
+    const sim::Prediction held = session.table().room().prediction();
 
     session.table().languageMenu().entry(2)->trigger();
     QApplication::processEvents();
     TableWindow& t = session.table();
-    EXPECT_TRUE(t.prediction().hiding());
-    EXPECT_EQ(t.prediction().hideFrom, held.hideFrom);
-    EXPECT_EQ(t.prediction().black.speed, 4.0);
+    EXPECT_TRUE(t.room().prediction().hiding());
+    EXPECT_EQ(t.room().prediction().hideFrom, held.hideFrom);
+    EXPECT_EQ(t.room().prediction().black.speed, 4.0);
     EXPECT_FALSE(t.controls().Startbt->isEnabled());
     EXPECT_EQ(t.controls().Startbt->accessibleDescription(), "Sage das Ergebnis voraus, dann drücke Aufdecken");
     ASSERT_NE(t.predictionPanel(), nullptr);

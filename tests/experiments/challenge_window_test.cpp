@@ -93,7 +93,7 @@ TEST_F(ChallengeWindowTest, NoWindowShowsTheUnknownUntilItIsRevealed)
         SCOPED_TRACE(sim::challengeKindName(kind));
         ChallengeDialog& d = box->challengeDialog();
         d.setUp(kind, seed);
-        const QRegularExpression unknown = valueForms(window->challenge().set);
+        const QRegularExpression unknown = valueForms(window->room().challenge().set);
         ASSERT_TRUE(unknown.isValid());
         for (int ticks : {4, 316}) {   // stopped before the contact, then after the run
             runAndPause(ticks);
@@ -120,21 +120,21 @@ TEST_F(ChallengeWindowTest, ARightAnswerIsWithinAndAChallengeIsNeverSaved)
 {
     ChallengeDialog& d = box->challengeDialog();
     d.setUp(sim::ChallengeKind::Mass, 17);
-    const double want = sim::challengeAnswer(window->challenge().set);
+    const double want = sim::challengeAnswer(window->room().challenge().set);
     d.answerField()->setText(QString::number(want * 1.2));
     d.checkButton()->click();
     EXPECT_EQ(d.verdictLabel()->text(), "not yet (1 of 3 tries used)");
     d.answerField()->setText(QString::number(want * 1.04));
     d.checkButton()->click();
     EXPECT_TRUE(d.verdictLabel()->text().startsWith("within 5 %"));
-    EXPECT_FALSE(window->challenge().hiding());
+    EXPECT_FALSE(window->room().challenge().hiding());
     EXPECT_TRUE(c().m2sb->isEnabled());
 
     c().Save1->trigger();
     EXPECT_EQ(platform.messages.value(0), "Challenges can't be saved; note the seed instead");
     EXPECT_FALSE(box->box()->isVisible());
     runEntry(1);   // another set-up ends it
-    EXPECT_FALSE(window->challenge().on);
+    EXPECT_FALSE(window->room().challenge().on);
 }
 
 TEST_F(ChallengeWindowTest, TheCommandLineRefusesToExportAChallenge)

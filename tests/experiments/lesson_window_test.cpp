@@ -117,8 +117,8 @@ TEST_F(LessonWindowTest, ALessonsChallengeKeepsItsKindAndItsDialog)
     EXPECT_TRUE(d.isVisible());
     d.seedBox()->setValue(12);
     d.setUp(static_cast<sim::ChallengeKind>(d.kindBox()->currentIndex()), d.seedBox()->value());
-    EXPECT_EQ(window->challenge().set.kind, sim::ChallengeKind::Glancing);
-    EXPECT_TRUE(window->challenge().hiding());
+    EXPECT_EQ(window->room().challenge().set.kind, sim::ChallengeKind::Glancing);
+    EXPECT_TRUE(window->room().challenge().hiding());
 }
 
 }   // namespace
@@ -138,7 +138,7 @@ TEST_F(LessonWindowTest, ALessonsPredictFirstHoldsWhateverItLeavesUsable)
     EXPECT_EQ(menus(), QStringList({"&Help"}));
     EXPECT_FALSE(prefs::predictFirst());   // never the user's own setting
     runAndPause(400);
-    ASSERT_TRUE(window->prediction().hiding());
+    ASSERT_TRUE(window->room().prediction().hiding());
     EXPECT_FALSE(c().Startbt->isEnabled());
     DataWindow data(*window, platform);
     c().showbt->click();

@@ -54,15 +54,15 @@ TEST_F(PredictFirstTest, TheRunIsHeldAtTheContactWithNothingOfTheOutcomeShown)
     headOn(sim::Interaction::Inelastic);
     runToTheHold();
     const QImage sticking = image().image().copy();
-    const int heldAt = window->prediction().hideFrom;
+    const int heldAt = window->room().prediction().hideFrom;
 
     c().Resetbt->click();
-    EXPECT_EQ(window->prediction().hideFrom, 0);
+    EXPECT_EQ(window->room().prediction().hideFrom, 0);
     EXPECT_TRUE(c().Startbt->isEnabled());
     headOn(sim::Interaction::Elastic);
     runToTheHold();
     ASSERT_GT(heldAt, 1);
-    EXPECT_EQ(window->prediction().hideFrom, heldAt);
+    EXPECT_EQ(window->room().prediction().hideFrom, heldAt);
     EXPECT_FALSE(c().colltimer->isActive());
     EXPECT_FALSE(c().Startbt->isEnabled());
     EXPECT_EQ(c().Startbt->accessibleDescription(), RunControl::predictText());
@@ -98,15 +98,15 @@ TEST_F(PredictFirstTest, APredictionTypedIsDrawnAndRevealGoesOnWithTheTable)
     QTest::keyClicks(panel->speed(1), "6");
     QTest::keyClicks(panel->direction(1), "0");
     QTest::keyClicks(panel->speed(0), "x");
-    EXPECT_TRUE(window->prediction().black.given);
-    EXPECT_FALSE(window->prediction().red.given);
-    EXPECT_DOUBLE_EQ(window->prediction().black.speed, 6.0);
+    EXPECT_TRUE(window->room().prediction().black.given);
+    EXPECT_FALSE(window->room().prediction().red.given);
+    EXPECT_DOUBLE_EQ(window->room().prediction().black.speed, 6.0);
     EXPECT_NE(image().image(), held);   // the dotted arrow
 
     panel->speed(0)->clear();
     QTest::keyClicks(panel->speed(0), "0");
     panel->revealButton()->click();
-    EXPECT_TRUE(window->prediction().revealed);
+    EXPECT_TRUE(window->room().prediction().revealed);
     EXPECT_TRUE(c().colltimer->isActive());
     EXPECT_TRUE(c().Startbt->isEnabled());
     ASSERT_TRUE(panel->table()->isVisible());
@@ -133,11 +133,11 @@ TEST_F(PredictFirstTest, TheDataWindowHidesTheOutcomeAndItsArrowsTakeThePredicti
     DataWindow data(*window, platform);
     headOn(sim::Interaction::Elastic);
     runToTheHold();
-    window->prediction().red = {2.5, 60.0, true};
+    window->classroom().run(&sim::Classroom::predict, 1, sim::PredictedPuck{2.5, 60.0, true});
     c().showbt->click();
     ASSERT_EQ(platform.dialogsShown, 1);
     // the page's after fields show the prediction, and opening it leaves the prediction alone
-    EXPECT_EQ(window->prediction().red.speed, 2.5);
+    EXPECT_EQ(window->room().prediction().red.speed, 2.5);
     EXPECT_EQ(data.momentumPage().rav->text(), "5.0");
     EXPECT_EQ(data.momentumPage().raa->text(), "60.0");
     EXPECT_EQ(data.momentumPage().bav->text(), "");
@@ -151,7 +151,7 @@ TEST_F(PredictFirstTest, TheDataWindowHidesTheOutcomeAndItsArrowsTakeThePredicti
     ASSERT_TRUE(head->isVisibleTo(&data));
     const QImage before = image().image().copy();
     emit head->keyMove(10, 0);
-    const sim::PredictedPuck& black = window->prediction().black;
+    const sim::PredictedPuck& black = window->room().prediction().black;
     EXPECT_TRUE(black.given);
     EXPECT_GT(black.speed, 0.0);
     EXPECT_EQ(window->predictionPanel()->speed(1)->text(), QString::number(black.speed, 'f', 2));

@@ -1,0 +1,100 @@
+#include "engine/classroom.h"
+
+namespace sim {
+
+Classroom::Classroom() : state_(std::make_unique<SimState>()) {}
+
+Changes Classroom::keepRun()
+{
+    if (!disclosure().mayKeep || !kept_.keep(*state_, model_))
+        return {};
+    return Part::Kept;
+}
+
+Changes Classroom::clearKeptRuns()
+{
+    if (kept_.runs().empty())
+        return {};
+    kept_.clear();
+    return Part::Kept;
+}
+
+Changes Classroom::setPredictFirst(bool on)
+{
+    if (prediction_.on == on)
+        return {};
+    prediction_.on = on;
+    return Part::Prediction;
+}
+
+Changes Classroom::predict(int puck, const PredictedPuck& value)
+{
+    (puck == 1 ? prediction_.red : prediction_.black) = value;
+    return Part::Prediction;
+}
+
+Changes Classroom::newRun()
+{
+    if (prediction_.hideFrom == 0 && !prediction_.revealed)
+        return {};
+    prediction_.newRun();
+    return Part::Prediction;
+}
+
+Changes Classroom::watchOutcome()
+{
+    if (!sim::watchOutcome(prediction_, *state_, model_))
+        return {};
+    return Part::Prediction;
+}
+
+Changes Classroom::reveal()
+{
+    if (!prediction_.hiding())
+        return {};
+    prediction_.revealed = true;
+    return Part::Prediction;
+}
+
+Changes Classroom::startChallenge(const ChallengeSet& set)
+{
+    challenge_.start(set);
+    return Part::Challenge;
+}
+
+Changes Classroom::answer(double value, Verdict* verdict)
+{
+    const Verdict v = challenge_.check(value);
+    if (verdict)
+        *verdict = v;
+    return Part::Challenge;
+}
+
+Changes Classroom::revealChallenge()
+{
+    if (!challenge_.on || challenge_.revealed)
+        return {};
+    challenge_.revealed = true;
+    return Part::Challenge;
+}
+
+Changes Classroom::endChallenge()
+{
+    if (!challenge_.on)
+        return {};
+    challenge_ = Challenge{};
+    return Part::Challenge;
+}
+
+Changes Classroom::openLesson(const Lesson& lesson)
+{
+    if (lesson_)
+        return {};
+    lesson_ = lesson;
+    Changes changed = Part::Lesson;
+    if (lesson.predictFirst)
+        changed |= setPredictFirst(true);
+    return changed;
+}
+
+}   // namespace sim

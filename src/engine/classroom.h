@@ -1,0 +1,135 @@
+#pragma once
+// The lesson at one table, apart from any window: the set-up, the run and
+// its clock, the kept runs, the prediction, the challenge and the lesson.
+// The session owns it; windows come and go over it (a zoom, a language)
+// and show it. What a view may change goes through the named commands,
+// each saying which parts changed so the views refresh only those.
+
+#include <memory>
+#include <optional>
+
+#include "engine/challenge.h"
+#include "engine/disclosure.h"
+#include "engine/kept_runs.h"
+#include "engine/lesson.h"
+#include "engine/prediction.h"
+#include "engine/setup_model.h"
+#include "engine/sim_state.h"
+
+namespace sim {
+
+enum class Part : unsigned {
+    Setup = 1u << 0,
+    Run = 1u << 1,
+    Kept = 1u << 2,
+    Prediction = 1u << 3,
+    Challenge = 1u << 4,
+    Lesson = 1u << 5,
+};
+
+// The parts a command changed; none when it changed nothing.
+class Changes {
+public:
+    Changes() = default;
+    Changes(Part p) : bits_(static_cast<unsigned>(p)) {}
+    static Changes fromBits(unsigned bits)
+    {
+        Changes c;
+        c.bits_ = bits;
+        return c;
+    }
+    Changes& operator|=(Changes o)
+    {
+        bits_ |= o.bits_;
+        return *this;
+    }
+    friend Changes operator|(Changes a, Changes b) { return a |= b; }
+    bool has(Part p) const { return (bits_ & static_cast<unsigned>(p)) != 0; }
+    bool any() const { return bits_ != 0; }
+    unsigned bits() const { return bits_; }
+    bool operator==(const Changes&) const = default;
+
+private:
+    unsigned bits_ = 0;
+};
+
+// A sample's time on the time line: sample 1 is the start.
+inline double secondsAt(int sample)
+{
+    return (sample - 1) * 0.05;
+}
+
+// The run's clock: whether it runs or replays, and the readings its labels
+// show (the run writes them at each tick, the time line as it moves).
+struct Clock {
+    bool running = false;
+    bool replaying = false;
+    int shownSample = 0;   // the sample whose time is shown; 0: back at the start
+    bool springShown = false;   // the spring's reading shown since the window was made
+    SimState::SpringReading spring;
+    double seconds() const { return shownSample > 0 ? secondsAt(shownSample) : 0.0; }
+};
+
+class Classroom {
+public:
+    Classroom();
+
+    const SimState& state() const { return *state_; }
+    const SetupModel& model() const { return model_; }
+    const KeptRuns& kept() const { return kept_; }
+    const Prediction& prediction() const { return prediction_; }
+    const Challenge& challenge() const { return challenge_; }
+    const std::optional<Lesson>& lesson() const { return lesson_; }
+    const Clock& clock() const { return clock_; }
+    // What the class may see now.
+    Disclosure disclosure() const { return disclose(challenge_, prediction_, lesson_, *state_); }
+
+    // The set-up's rules and the run's steps write these; nothing else does.
+    SimState& runState() { return *state_; }
+    SetupModel& setupModel() { return model_; }
+    Clock& runClock() { return clock_; }
+
+    // Whether the program's start-up has set the table up: a window made
+    // again over it shows it as it stands instead.
+    bool setUp() const { return setUp_; }
+    void markSetUp() { setUp_ = true; }
+
+    // "Keep This Run": false when it may not be kept (none started, three
+    // kept, or it would show what is hidden).
+    Changes keepRun();
+    Changes clearKeptRuns();
+
+    // "Predict First" on or off, from the View menu or a lesson.
+    Changes setPredictFirst(bool on);
+    // The class's prediction of one puck (1 red, 2 black).
+    Changes predict(int puck, const PredictedPuck& value);
+    // A run begins from the set-up: nothing of it is held yet.
+    Changes newRun();
+    // The run stepped: true in the returned parts' Prediction when the
+    // outcome began and is now held.
+    Changes watchOutcome();
+    // "Reveal": the held outcome shown.
+    Changes reveal();
+
+    Changes startChallenge(const ChallengeSet& set);
+    Changes answer(double value, Verdict* verdict);
+    Changes revealChallenge();
+    // A new set-up: whatever the challenge hid is the class's again.
+    Changes endChallenge();
+
+    // A lesson lasts the session: a second one changes nothing. Its Predict
+    // First is forced on.
+    Changes openLesson(const Lesson& lesson);
+
+private:
+    std::unique_ptr<SimState> state_;   // large: on the heap
+    SetupModel model_;
+    Clock clock_;
+    KeptRuns kept_;
+    Prediction prediction_;
+    Challenge challenge_;
+    std::optional<Lesson> lesson_;
+    bool setUp_ = false;
+};
+
+}   // namespace sim
