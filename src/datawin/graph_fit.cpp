@@ -49,14 +49,14 @@ void GraphPage::buildFit()
     fitlb = fit_->result;
     fitCopybt = fit_->copy;
     fit_->redraw = [this] { drawGraph(); };
-    fit_->firstStretch = [this] { choice_.fitTo = (choice_.time - 1) * 0.05; };   // the whole graph
+    fit_->firstStretch = [this] { choice_.fitTo = sim::secondsAt(choice_.time); };   // the whole graph
     fit_->valueAt = [this](int x) { return timeAt(x); };
 }
 
 double GraphPage::timeAt(int x) const
 {
     const double sample = axes_.sx > 0.0 ? (x - axes_.X0) / axes_.sx + 1.0 : 1.0;
-    return std::clamp((sample - 1.0) * 0.05, 0.0, std::max(0.0, (choice_.time - 1) * 0.05));
+    return std::clamp((sample - 1.0) * 0.05, 0.0, std::max(0.0, sim::secondsAt(choice_.time)));
 }
 
 void GraphPage::drawFit(int last)
@@ -68,7 +68,7 @@ void GraphPage::drawFit(int last)
     const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
     std::vector<double> t, v;
     for (int i = 1; i <= last; i += divisor) {
-        t.push_back((i - 1) * 0.05);
+        t.push_back(sim::secondsAt(i));
         v.push_back(dw::sampleValue(run_, quantity(), component(), which, i, series() == dw::RedPuck));
     }
     const dw::FitModel model = choice_.fitModel == 1 ? dw::FitModel::Linear : dw::FitModel::Quadratic;
@@ -82,7 +82,7 @@ void GraphPage::drawFit(int last)
     if (f.ok) {
         cv.setPenWidth(2);
         for (int i = from; i < to; ++i)
-            cv.line(axes_.x(i), axes_.y(f.at((i - 1) * 0.05)), axes_.x(i + 1), axes_.y(f.at(i * 0.05)));
+            cv.line(axes_.x(i), axes_.y(f.at(sim::secondsAt(i))), axes_.x(i + 1), axes_.y(f.at(sim::secondsAt(i + 1))));
         cv.setPenWidth(1);
     }
     graphim->update();

@@ -98,7 +98,7 @@ GraphPage::GraphPage(PlatformServices& platform, dw::GraphChoice& choice, QWidge
         });
     connect(tgsb, &QScrollBar::valueChanged, this, [this](int v) {
         choice_.time = v;
-        tglb->setText(tr("Draw to %1 s").arg(lang::shown(num::F((v - 1) / 20.0, 4, 2))));
+        tglb->setText(tr("Draw to %1 s").arg(lang::shown(num::F(sim::secondsAt(v), 4, 2))));
         computeGraphExtremes();
         drawGraph();
     });

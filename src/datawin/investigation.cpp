@@ -279,7 +279,7 @@ double measured(Measure m, const Ledger& l, const sim::SimState& s, int end)
         return d > 180.0 ? 360.0 - d : d;
     }
     case Measure::ContactTime:
-        return l.touched && s.collisionTick != s.noCollisionTick ? (s.collisionTick - 1) * 0.05 : kNone;
+        return l.touched && s.collisionTick != s.noCollisionTick ? sim::secondsAt(s.collisionTick) : kNone;
     case Measure::MostCompression: {
         double most = 0.0;
         for (int k = 1; k <= end; ++k)

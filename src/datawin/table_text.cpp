@@ -66,7 +66,7 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
         const double U = v.redSpeed + (i - 1) * run.g;
         std::vector<Cell>& row = sheet.rows.emplace_back();
         row.reserve(static_cast<size_t>(ColumnCount) + 1);
-        row.push_back(Cell::of((i - 1) * 50 / 1000.0));
+        row.push_back(Cell::of(sim::secondsAt(i)));
         if (hiddenSample(run, i)) {   // an outcome to predict, or a challenge's launch: not read
             for (int c = 0; c < ColumnCount; ++c)
                 if (shown[static_cast<size_t>(c)])

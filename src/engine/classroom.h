@@ -53,12 +53,6 @@ private:
     unsigned bits_ = 0;
 };
 
-// A sample's time on the time line: sample 1 is the start.
-inline double secondsAt(int sample)
-{
-    return (sample - 1) * 0.05;
-}
-
 // The run's clock: whether it runs or replays, and the readings its labels
 // show (the run writes them at each tick, the time line as it moves).
 struct Clock {

@@ -20,6 +20,14 @@ constexpr int kTickCeiling = 9999;   // tick never goes above this
 constexpr int kNoCollisionTick = 1000;
 constexpr double kPi = num::kPi;
 
+// A sample's time: sample 1 is the start, a tick is 0.05 s. The one
+// conversion for every caption, table, graph and fit; one division of a
+// whole number, so the nearest double to the time (0.35, not 0.35000000000000003).
+inline double secondsAt(int sample)
+{
+    return (sample - 1) / 20.0;
+}
+
 struct PuckState {
     double x = 0.0;   // left edge, panel px (centre of mass after a stick)
     double y = 0.0;   // top edge, panel px

@@ -17,7 +17,7 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
     const QString head = label.left(at), tail = label.mid(at + 2);
     char buf[40];
     for (int t = 0; t <= sim::kTickCeiling; ++t) {
-        const int n = num::formatFixed(buf, sizeof buf, t * 0.05, 5, 2);
+        const int n = num::formatFixed(buf, sizeof buf, sim::secondsAt(t + 1), 5, 2);
         timeTexts_.push_back(head + lang::shown(QString::fromLatin1(buf, n)) + tail);
     }
     // The spring shows at most its full length, 200 px or 10.00 cm.

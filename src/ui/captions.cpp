@@ -12,24 +12,13 @@ QString timeCaptionPattern()
 
 QString timeCaption(int position, int width)
 {
-    return timeCaptionPattern().arg(lang::shown(num::F((position - 1) * 0.05, width, 2)));
+    return timeCaptionPattern().arg(lang::shown(num::F(sim::secondsAt(position), width, 2)));
 }
 
 namespace {
 QString springCaptionPattern()
 {
     return QCoreApplication::translate("Captions", "Spring Compressed: %1 cm");
-}
-
-// The figure standing for %1 in `shown`, or a null string when `pattern`
-// is not what was shown.
-QString figureIn(const QString& shown, const QString& pattern)
-{
-    const qsizetype at = pattern.indexOf(QLatin1String("%1"));
-    const QString head = pattern.left(at), tail = pattern.mid(at + 2);
-    if (at < 0 || !shown.startsWith(head) || !shown.endsWith(tail) || shown.size() < head.size() + tail.size())
-        return QString();
-    return shown.mid(head.size(), shown.size() - head.size() - tail.size());
 }
 }   // namespace
 
@@ -45,7 +34,7 @@ QString speedCaption(double v, const char* unit)
 
 QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::SetupModel& m, bool redKept)
 {
-    const QString time = lang::shown(num::F(s.tick * 0.05, 0, 2)) + QStringLiteral(" s");
+    const QString time = lang::shown(num::F(sim::secondsAt(s.tick + 1), 0, 2)) + QStringLiteral(" s");
     switch (status) {
     case RunStatus::Started: return QCoreApplication::translate("Captions", "Run started.");
     case RunStatus::Continued: return QCoreApplication::translate("Captions", "Run continued at %1.").arg(time);
@@ -63,25 +52,6 @@ QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::Se
     return (ended ? QCoreApplication::translate("Captions", "Run ended at its last tick, %1. Red %2.")
                   : QCoreApplication::translate("Captions", "Run stopped at %1. Red %2."))
         .arg(time, red);
-}
-
-CaptionWords captionWords()
-{
-    return {timeCaptionPattern(), springCaptionPattern(), springOutOfReachCaption()};
-}
-
-QString timeCaptionAgain(const QString& shown, const CaptionWords& before)
-{
-    const QString figure = figureIn(shown, before.time);
-    return figure.isNull() ? shown : timeCaptionPattern().arg(figure);
-}
-
-QString springCaptionAgain(const QString& shown, const CaptionWords& before)
-{
-    if (shown == before.springOutOfReach)
-        return springOutOfReachCaption();
-    const QString figure = figureIn(shown, before.spring);
-    return figure.isNull() ? shown : springCaptionPattern().arg(figure);
 }
 
 QString springOutOfReachCaption()

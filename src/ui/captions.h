@@ -29,14 +29,3 @@ QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::Se
 
 // The spring out of reach: "Spring Compressed 0.00 cm", no colon.
 QString springOutOfReachCaption();
-
-// A time or spring caption as shown, in the words of the language now
-// installed: its figure is kept, the words around it are looked up again.
-// `before` are the captions' patterns as they were shown (timeCaptionPattern,
-// springCaptionPattern, springOutOfReachCaption of that language).
-struct CaptionWords {
-    QString time, spring, springOutOfReach;
-};
-CaptionWords captionWords();
-QString timeCaptionAgain(const QString& shown, const CaptionWords& before);
-QString springCaptionAgain(const QString& shown, const CaptionWords& before);
