@@ -3,7 +3,7 @@
 #include "engine/table_start.h"
 #include "ui/canvas.h"
 #include "ui/widgets.h"
-#include "view/trace_renderer.h"
+#include "view/table_picture.h"
 
 TableReset::TableReset(const sim::SetupModel& m, sim::SimState& s, sim::Clock& clock, Controls& c, Operations& ops,
                        Canvas& table, Canvas& grid)
@@ -31,9 +31,9 @@ void TableReset::reset()
     clock_.running = false;
     c_.Startbt->setText(tr("&Start"));
 
-    TraceRenderer::clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), QColor(0, 0, 0));
+    clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), QColor(0, 0, 0));
     if (m_.mark(sim::ShowScaleMark))
-        TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
+        drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
 
     sim::resetRun(s_, m_);
     c_.puck1->move(s_.red.startLeft, s_.red.startTop);

@@ -23,7 +23,8 @@ public:
 
     // RunHost
     void renderTrace() override { ops_.renderTrace(); }
-    void circleStep() override { ops_.circleStep(); }
+    // the pass before it drew the circle at this tick
+    void circleStep() override {}
     void stopAtLimit() override
     {
         atLimit_ = true;

@@ -8,7 +8,7 @@
 #include "ui/canvas.h"
 #include "ui/captions.h"
 #include "ui/widgets.h"
-#include "view/trace_renderer.h"
+#include "view/table_picture.h"
 
 using num::Trunc;
 
@@ -43,10 +43,10 @@ void SetupDrawing::drawSetUp()
         cv_.line(tx, ty, g.px(90, a + sim::kPi / 25), g.py(90, a + sim::kPi / 25));
     };
 
-    TraceRenderer::clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), kRed);
+    clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), kRed);
     // scale bar (over the grid the pen keeps what it had)
     if (m_.mark(sim::ShowScaleMark))
-        TraceRenderer::drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
+        drawScaleBar(cv_, s_.scale, QStringLiteral("10.0 cm"));
     // red aiming line
     cv_.setPenStyle(Canvas::PenStyle::Dotted);
     cv_.setPenColor(kRed);
@@ -74,11 +74,11 @@ void SetupDrawing::drawSetUp()
     cv_.setPenStyle(Canvas::PenStyle::Solid);
     if (m_.dimension == 1 && m_.springChecked) {
         const sim::PositionSample& e = s_.sampleLog.positions[static_cast<size_t>(s_.viewTick)];
-        drawSpring(cv_, s_, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
+        drawSpring(cv_, s_, s_.viewTick, Trunc(e.blackX - s_.red.radius), Trunc(it + e.blackY));
         const sim::SimState::SpringReading r = sim::setupSpringReading(s_);
         setCaption(c_.slb, springCaption(r.cm));
     }
     if (m_.dimension == 1 && !twoMasses)
-        drawForce(cv_, s_, viewSettingsOf(m_, c_));
+        drawForce(cv_, s_, s_.viewTick, viewSettingsOf(m_, c_));
     c_.tableim->update();
 }

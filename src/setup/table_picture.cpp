@@ -8,6 +8,7 @@
 #include "view/gif_writer.h"
 #include "view/picture_file.h"
 #include "view/svg_picture.h"
+#include "view/table_picture.h"
 #include "view/trace_renderer.h"
 
 // File > Save Picture: the table picture as the window holds it, or drawn
@@ -21,14 +22,15 @@ QByteArray TableWindow::picturePng(int zoom) const
 QByteArray TableWindow::pictureSvg(int zoom)
 {
     SvgPicture svg(table_.width(), table_.height(), zoom);
-    table_.setSink(&svg);
-    if (!sim::runStarted(*state_))
+    if (!sim::runStarted(*state_)) {
+        table_.setSink(&svg);
         ops_.drawSetUp();
-    else if (model_.interaction == sim::Interaction::Circle)
-        ops_.circleStep();
-    else
-        renderer_->drawPicture();
-    table_.setSink(nullptr);
+        table_.setSink(nullptr);
+        return svg.svg();
+    }
+    Canvas shapes(table_.width(), table_.height());
+    shapes.setSink(&svg);
+    drawTablePicture(shapes, grid_, renderer_->pictureAt(state_->viewTick));
     return svg.svg();
 }
 
@@ -44,16 +46,11 @@ void TableWindow::savePicture()
         platform_.showMessage(this, error);
 }
 
-QImage TableWindow::pictureAt(int tick)
+QImage TableWindow::pictureAt(int tick) const
 {
-    const int shown = state_->viewTick;
-    state_->viewTick = std::clamp(tick, 1, std::max(1, state_->timeLineEnd));
-    if (model_.interaction == sim::Interaction::Circle)
-        ops_.circleStep();
-    else
-        renderer_->drawPicture();
-    state_->viewTick = shown;
-    return table_.image().copy();
+    Canvas frame(table_.width(), table_.height());
+    drawTablePicture(frame, grid_, renderer_->pictureAt(std::clamp(tick, 1, std::max(1, state_->timeLineEnd))));
+    return frame.image();
 }
 
 QByteArray TableWindow::animationGif(int every, int zoom, QString* error, const std::function<void(int, int)>& progress)
@@ -67,7 +64,6 @@ QByteArray TableWindow::animationGif(int every, int zoom, QString* error, const 
         if (progress)
             progress((tick - 1) / every + 1, frames);
     }
-    pictureAt(state_->viewTick);   // the window's own picture again
     return gif.finish(error);
 }
 

@@ -29,7 +29,6 @@
 #include "ui/guide_window.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
-#include "view/circle_drawing.h"
 #include "view/printing.h"
 #include "view/time_line.h"
 #include "view/trace_renderer.h"
@@ -63,7 +62,6 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     renderer_->setKeptRuns(&room().kept());
     renderer_->setPrediction(&room().prediction());
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
-    circle_ = std::make_unique<CircleDrawing>(*state_, table_, grid_, settings, c_.tableim);
     reset_ = std::make_unique<TableReset>(model_, *state_, hub_.commands().runClock(), c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
     run_->setClassroom(&hub_.commands());
@@ -150,7 +148,7 @@ void TableWindow::showClassroom()
 {
     // no start-up replay check here: on a kept run's long time line it would
     // start a replay nobody asked for
-    ViewOptions::drawGrid(grid_);
+    drawGrid(grid_);
     printing_->cancelSelection();
     modelView_->show();
     c_.predictFirst1->setChecked(room().prediction().on);
@@ -229,7 +227,7 @@ void TableWindow::wire()
     ops_.recenter = [this] { reset_->recenter(); };
     ops_.start = [this] { run_->start(); };
     ops_.toggleReplay = [this] { timeLine_->toggleReplay(); };
-    ops_.circleStep = [this] { circle_->circleStep(); };
+    ops_.circleStep = [this] { renderer_->drawPicture(); };   // the circle's picture is the run's
 
     handlers_->connectAll();
     view_->connectAll();
@@ -315,7 +313,7 @@ void TableWindow::wireClassroom()
 
 void TableWindow::startUp()
 {
-    ViewOptions::drawGrid(grid_);
+    drawGrid(grid_);
     printing_->cancelSelection();
     sim::startUpSetup(*rules_, *state_, *host_);
     modelView_->show();

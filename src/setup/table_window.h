@@ -19,7 +19,6 @@ class QScrollBar;
 struct Controls;
 class TraceRenderer;
 class SetupDrawing;
-class CircleDrawing;
 class TableReset;
 class RunControl;
 class SetupHandlers;
@@ -107,9 +106,8 @@ public:
     QByteArray pictureSvg(int zoom = 1);
     // File > Save Picture
     void savePicture();
-    // The picture as the time line shows it at `tick` (the window's own is
-    // drawn again where it stood afterwards by the caller's last call).
-    QImage pictureAt(int tick);
+    // The picture as the time line would show it at `tick`; the window's own stays.
+    QImage pictureAt(int tick) const;
     // An animated GIF of the run: frame j the picture at tick 1 + j x every,
     // shown for the simulated time to the next; empty with the reason on failure.
     // `progress` (if any) is told each frame done and their number.
@@ -180,7 +178,6 @@ private:
     Operations ops_;
     std::unique_ptr<TraceRenderer> renderer_;
     std::unique_ptr<SetupDrawing> setupDrawing_;
-    std::unique_ptr<CircleDrawing> circle_;
     std::unique_ptr<TableReset> reset_;
     std::unique_ptr<RunControl> run_;
     std::unique_ptr<SetupHandlers> handlers_;

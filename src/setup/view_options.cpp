@@ -27,20 +27,3 @@ void ViewOptions::connectAll()
     choose({c_.scaleSmall, c_.scaleMedium, c_.scaleLarge}, &sim::SetupRules::chooseScale);
     choose({c_.dotNormal, c_.dotLarge}, &sim::SetupRules::chooseDotSize);
 }
-
-void ViewOptions::drawGrid(Canvas& g)
-{
-    const int W = g.width(), H = g.height();
-    g.setPenColor(QColor(0, 0, 0));
-    g.setPenWidth(1);
-    g.setPenStyle(Canvas::PenStyle::Solid);
-    g.setBrushColor(QColor(255, 255, 255));
-    g.setBrushStyle(Canvas::BrushStyle::Solid);
-    g.rectangle(0, 0, W, H);
-    g.setPenColor(QColor(128, 128, 128));
-    g.setPenStyle(Canvas::PenStyle::Dotted);
-    for (int i = 1; i <= 14; ++i)
-        g.line(W * i / 15, 0, W * i / 15, H);
-    for (int i = 1; i <= 9; ++i)
-        g.line(0, H * i / 10, W, H * i / 10);
-}

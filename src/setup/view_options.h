@@ -14,8 +14,6 @@ public:
 
     void connectAll();
 
-    static void drawGrid(Canvas& grid);
-
 private:
     sim::SetupRules& rules_;
     Controls& c_;

@@ -7,9 +7,9 @@
 
 using num::Trunc;
 
-void drawSpring(Canvas& cv, const sim::SimState& s, int x, int y)
+void drawSpring(Canvas& cv, const sim::SimState& s, int tick, int x, int y)
 {
-    const int n = s.viewTick;
+    const int n = tick;
     // the spring rides with the drawn pucks
     const int o = Trunc(sim::displayOffset(s, n).x);
     const int x0 = x + o;
@@ -21,9 +21,9 @@ void drawSpring(Canvas& cv, const sim::SimState& s, int x, int y)
     cv.setPenWidth(1);
 }
 
-void drawForce(Canvas& cv, const sim::SimState& s, const ViewSettings& v)
+void drawForce(Canvas& cv, const sim::SimState& s, int tick, const ViewSettings& v)
 {
-    const int n = s.viewTick;
+    const int n = tick;
     const auto& pos = s.sampleLog.positions;
     const double X = pos[static_cast<size_t>(n)].redX, Y = pos[static_cast<size_t>(n)].redY;
     const int r = s.red.radius;

@@ -2,19 +2,18 @@
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
-#include <memory>
 
 #include "engine/kept_runs.h"
 #include "engine/prediction.h"
 #include "engine/sim_state.h"
-#include "view/interaction_drawing.h"
+#include "view/table_picture.h"
 #include "view/view_settings.h"
 
 class Canvas;
-class QColor;
 class QWidget;
 
-// Paints the strobe picture of a run from the log, from the background up.
+// The window's table picture as a run goes: drawn from the state at its
+// time line's tick through the one picture function, then shown.
 class TraceRenderer {
     Q_DECLARE_TR_FUNCTIONS(TraceRenderer)
 
@@ -36,29 +35,17 @@ public:
     // is drawn; the prediction's arrows from the contact on. None by default.
     void setPrediction(const sim::Prediction* p) { prediction_ = p; }
 
-    // Scale bar: bold arial text and three lines in the current pen.
-    static void drawScaleBar(Canvas& cv, double scale, const QString& text);
-    // The empty table: the grid picture, or white with the pen left at
-    // `penAfter` (over the grid the pen keeps what it had).
-    static void clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter);
+    // What the window's picture shows at `tick`, for any canvas.
+    TablePicture pictureAt(int tick) const;
 
 private:
-    // Drawing reads the state and the settings and writes neither.
-    void drawBackground(const sim::SimState& s, const ViewSettings& v);
-    void drawTrace(const sim::SimState& s, const ViewSettings& v);
-    void drawArrows(const sim::SimState& s, const ViewSettings& v);
-    void drawMarks(const sim::SimState& s, const ViewSettings& v);
-    void drawPucks(const sim::SimState& s, const ViewSettings& v);
-
     const sim::SimState& s_;
     Canvas& cv_;
     Canvas& grid_;
     std::function<ViewSettings()> settings_;
     std::function<bool()> pushShown_;
     QWidget* picture_;
-    QString letters_[2];
+    QString letters_[2];   // the colour-blind marks, in the user's language
     const sim::KeptRuns* kept_ = nullptr;
     const sim::Prediction* prediction_ = nullptr;
-    std::unique_ptr<sim::SimState>
-        shown_;   // the run as it may be shown while hidden   // the colour-blind marks, in the user's language
 };

@@ -1,6 +1,7 @@
 #include "table_fixture.h"
 
 #include "setup/view_options.h"
+#include "view/table_picture.h"
 
 class ViewOptionsTest : public TableTest {};
 
@@ -127,7 +128,7 @@ TEST_F(ViewOptionsTest, PlottingErrorTogglesAndRedraws)
 TEST(Grid, FifteenColumnsTenRowsInAFrame)
 {
     Canvas g(759, 367);
-    ViewOptions::drawGrid(g);
+    drawGrid(g);
     const QRgb grey = qRgb(128, 128, 128);
     EXPECT_EQ(g.pixel(0, 100), qRgb(0, 0, 0));
     EXPECT_EQ(g.pixel(758, 100), qRgb(0, 0, 0));
