@@ -12,16 +12,20 @@
 #include "app/headless_job.h"
 #include "app/lab_sheet.h"
 #include "app/session.h"
+#include "engine/placing.h"
+#include "engine/table_start.h"
 #include "experiments/catalogue.h"
 #include "experiments/experiment_box.h"
 #include "setup/controls.h"
 #include "setup/run_control.h"
 #include "setup/table_window.h"
 #include "ui/app_identity.h"
+#include "ui/canvas.h"
 #include "ui/language.h"
 #include "ui/preferences.h"
 #include "ui/silent_platform.h"
 #include "view/picture_file.h"
+#include "view/table_picture.h"
 
 namespace {
 int noDisplayNeeded(int argc)
@@ -77,18 +81,28 @@ std::function<void(int, int)> progressOnTerminal()
 
 int exportImage(int argc, char** argv, const CommandLine& line)
 {
-    Offscreen toolkit(argc, argv);
-    SilentPlatform platform;
-    TableWindow table(platform);
-    ExperimentBox box(table, platform);
-    QString error = setUpAndRun(table, box, platform, line);
+    Offscreen toolkit(argc, argv);   // the fonts of the scale bar and the labels
+    HeadlessJob job;
+    QString error = runJob(line, job);
     if (!error.isEmpty())
         return fail(error);
+    const sim::SimState& s = *job.state;
+    const sim::SetupModel& m = job.setup.model();
+    // the red puck where the table shows it; the circle turns about its handle's marker
+    const sim::Place puck{s.red.startLeft, s.red.startTop};
+    const sim::Place handle = sim::handleMarker(s, 1, puck, m.redSide(), m.dotSize);
+    TablePicture picture;
+    picture.state = &s;
+    picture.view = viewSettingsFor(m, {puck.left, puck.top, m.redSide()}, {handle.left, handle.top, m.dotSize});
+    picture.tick = s.viewTick;
+    Canvas grid(sim::kTableWidth, sim::kTableHeight);
+    drawGrid(grid);
     const bool svg = QFileInfo(line.output).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    const int every = line.every > 0 ? line.every : TableWindow::framesEvery(table.state().timeLineEnd);
-    const QByteArray bytes = line.exportAnimation ? table.animationGif(every, line.zoom, &error, progressOnTerminal())
-        : svg                                     ? table.pictureSvg(line.zoom)
-                                                  : table.picturePng(line.zoom);
+    const int every = line.every > 0 ? line.every : framesEvery(s.timeLineEnd);
+    const QByteArray bytes = line.exportAnimation
+        ? animationGif(picture, grid, s.timeLineEnd, every, line.zoom, &error, progressOnTerminal())
+        : svg ? pictureSvg(picture, grid, line.zoom)
+              : picturePng(picture, grid, line.zoom);
     if (error.isEmpty())
         error = writePictureFile(line.output, bytes);
     return error.isEmpty() ? 0 : fail(error);

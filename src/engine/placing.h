@@ -16,4 +16,14 @@ void placePuck(SimState& s, int tag, int left, int top);
 // puck keeps to the red one's course).
 void aimPuck(SimState& s, int tag, int left, int top, int side);
 
+struct Place {
+    int left = 0, top = 0;
+};
+
+// Where puck `tag`'s handle marker (`handleSide` square) is shown, the puck
+// (`puckSide` square) at `puck`: the remembered handle keeps its exact
+// offset from the puck wherever that is, and the marker is put where the
+// mouse can reach it on the table, on the same ray where the table allows.
+Place handleMarker(const SimState& s, int tag, Place puck, int puckSide, int handleSide);
+
 }   // namespace sim

@@ -76,70 +76,12 @@ QRect PuckPlacer::tableRect() const
     return QRect(sim::kImageLeft, sim::kImageTop, c_.tableim->width(), c_.tableim->height());
 }
 
-namespace {
-// The stretch [*t0, *t1] of distances t >= 0 where (x + ux t, y + uy t)
-// lies in the box; false when the ray misses it.
-bool rayThroughBox(double x, double y, double ux, double uy, double left, double top, double right, double bottom,
-                   double* t0, double* t1)
-{
-    double lo = 0.0, hi = std::numeric_limits<double>::infinity();
-    const double limits[2][3] = {{x, left, right}, {y, top, bottom}};
-    const double dir[2] = {ux, uy};
-    for (int a = 0; a < 2; ++a) {
-        const double p = limits[a][0], l = limits[a][1], r = limits[a][2];
-        if (dir[a] == 0.0) {
-            if (p < l || p > r)
-                return false;
-            continue;
-        }
-        const double ta = (l - p) / dir[a], tb = (r - p) / dir[a];
-        lo = std::max(lo, std::min(ta, tb));
-        hi = std::min(hi, std::max(ta, tb));
-    }
-    *t0 = lo;
-    *t1 = hi;
-    return lo <= hi;
-}
-}   // namespace
-
 void PuckPlacer::showHandle(int tag)
 {
-    // The remembered handle keeps its exact offset from the puck, wherever
-    // that is; the marker is put where the mouse can reach it, on the same
-    // ray where the table allows.
     MovableShape* handle = tag == 1 ? c_.redansh : c_.blackansh;
     MovableShape* puck = tag == 1 ? c_.puck1 : c_.puck2;
-    const int remLeft = tag == 1 ? s_.redHandleLeft : s_.blackHandleLeft;
-    const int remTop = tag == 1 ? s_.redHandleTop : s_.blackHandleTop;
-    const QRect table = tableRect();
-    const int maxLeft = table.right() + 1 - handle->width();
-    const int maxTop = table.bottom() + 1 - handle->height();
-    auto inside = [&](int l, int t) { return l >= table.left() && t >= table.top() && l <= maxLeft && t <= maxTop; };
-    if (inside(remLeft, remTop)) {
-        handle->move(remLeft, remTop);
-        return;
-    }
-    const double pcx = puck->x() + puck->width() / 2.0, pcy = puck->y() + puck->width() / 2.0;
-    const double h = handle->width() / 2.0;
-    const double dx = remLeft + h - pcx, dy = remTop + h - pcy;
-    const double len = std::hypot(dx, dy);
-    // Places on the ray that may round onto the table lie in one stretch
-    // (the ray through the table, a pixel wider): step only through that.
-    double first = len, last = 0.0;
-    if (!rayThroughBox(pcx - h, pcy - h, dx / len, dy / len, table.left() - 1.0, table.top() - 1.0, maxLeft + 1.0,
-                       maxTop + 1.0, &last, &first))
-        first = 0.0;
-    const double start = len - std::max(0.0, std::floor(len - first));
-    for (double d = start; d > puck->width() / 2.0 + h && d >= last - 1.0; d -= 1.0) {
-        const int l = static_cast<int>(std::lround(pcx + dx * d / len - h));
-        const int t = static_cast<int>(std::lround(pcy + dy * d / len - h));
-        if (inside(l, t)) {
-            handle->move(l, t);
-            return;
-        }
-    }
-    // no room on the ray (the puck hangs over the edge): the nearest place on the table
-    handle->move(std::clamp(remLeft, table.left(), maxLeft), std::clamp(remTop, table.top(), maxTop));
+    const sim::Place at = sim::handleMarker(s_, tag, {puck->x(), puck->y()}, puck->width(), handle->width());
+    handle->move(at.left, at.top);
 }
 
 void PuckPlacer::puckDrag(int tag, int x, int y)

@@ -21,16 +21,12 @@ QByteArray TableWindow::picturePng(int zoom) const
 
 QByteArray TableWindow::pictureSvg(int zoom)
 {
+    if (sim::runStarted(*state_))
+        return ::pictureSvg(renderer_->pictureAt(state_->viewTick), grid_, zoom);
     SvgPicture svg(table_.width(), table_.height(), zoom);
-    if (!sim::runStarted(*state_)) {
-        table_.setSink(&svg);
-        ops_.drawSetUp();
-        table_.setSink(nullptr);
-        return svg.svg();
-    }
-    Canvas shapes(table_.width(), table_.height());
-    shapes.setSink(&svg);
-    drawTablePicture(shapes, grid_, renderer_->pictureAt(state_->viewTick));
+    table_.setSink(&svg);
+    ops_.drawSetUp();
+    table_.setSink(nullptr);
     return svg.svg();
 }
 
@@ -55,16 +51,7 @@ QImage TableWindow::pictureAt(int tick) const
 
 QByteArray TableWindow::animationGif(int every, int zoom, QString* error, const std::function<void(int, int)>& progress)
 {
-    every = std::max(1, every);
-    GifWriter gif(table_.width() * zoom, table_.height() * zoom);
-    const int last = std::max(1, state_->timeLineEnd);
-    const int frames = (last - 1) / every + 1;
-    for (int tick = 1; tick <= last; tick += every) {
-        gif.frame(zoomedPicture(pictureAt(tick), zoom), every * 5);   // a tick is 0.05 s; GIF counts 1/100 s
-        if (progress)
-            progress((tick - 1) / every + 1, frames);
-    }
-    return gif.finish(error);
+    return ::animationGif(renderer_->pictureAt(1), grid_, state_->timeLineEnd, every, zoom, error, progress);
 }
 
 void TableWindow::saveAnimation()

@@ -113,8 +113,6 @@ public:
     // `progress` (if any) is told each frame done and their number.
     QByteArray animationGif(int every, int zoom, QString* error,
                             const std::function<void(int done, int frames)>& progress = {});
-    // A frame every tick of a short run; a long one in about 400 frames, as the window's own.
-    static int framesEvery(int lastTick) { return std::max(1, (lastTick + 399) / 400); }
     // File > Save Animation
     void saveAnimation();
 

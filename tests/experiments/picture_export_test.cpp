@@ -77,6 +77,29 @@ TEST_F(PictureExportTest, ThePngIsTheWindowsPictureAndTheSvgDrawsItsDots)
     }
 }
 
+// Drawn without a window from the saved set-up, every mode's picture is the window's:
+// the circle turns about the same handle, the push and its blocks stand where they stood.
+TEST_F(PictureExportTest, EveryModesPictureFromTheCommandLineIsTheWindows)
+{
+    eachNewMode([&](const char* mode) {
+        SCOPED_TRACE(mode);
+        // the circle's launch by its handle and its friction are the window's, not the file's
+        c().Resetbt->click();
+        c().friction[0]->trigger();
+        const QString col = path(QStringLiteral("mode.col")), png = path(QStringLiteral("mode.png"));
+        platform.saveAnswers.push_back(col);
+        c().Save1->trigger();
+        box->loadSaveButton()->click();
+        runAndPause(150);
+        const Outcome out = slidora({"--export-image", "--experiment", col, "--ticks", "150", "--output", png});
+        ASSERT_EQ(out.status, 0) << out.err.toStdString();
+        QFile written(png);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QImage::fromData(written.readAll()).convertToFormat(QImage::Format_RGB32), picture());
+        c().Resetbt->click();
+    });
+}
+
 TEST_F(PictureExportTest, BadPictureCommandLinesWriteNothing)
 {
     const QString out = path("bad.png");
