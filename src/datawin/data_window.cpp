@@ -30,7 +30,7 @@
 #include "datawin/prediction_sheet.h"
 #include "datawin/table_page.h"
 #include "engine/numbers.h"
-#include "setup/table_window.h"
+#include "setup/table_access.h"
 #include "ui/captions.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
@@ -38,7 +38,8 @@
 #include "ui/widgets.h"
 #include "view/printing.h"
 
-DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog(&table), w_(table), platform_(platform)
+DataWindow::DataWindow(TableAccess& table, PlatformServices& platform)
+    : QDialog(&table.tableWidget()), w_(table), platform_(platform)
 {
     setWindowTitle(tr("Collision Data"));
     setFixedSize(808, 560);
@@ -66,7 +67,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     });
     ledger_ = new LedgerPage(platform_);
     investigate_ = new InvestigatePage(platform_, view_.investigate);
-    investigate_->setSource(&w_.model(), &w_.state());
+    investigate_->setSource(&w_.room().model(), &w_.room().state());
     tabs_->addTab(table_, tr("&Data"));
     tabs_->addTab(graph_, tr("&Graph"));
     tabs_->addTab(momentum_, tr("&Momentum Analysis"));
@@ -77,7 +78,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
     auto print = [this] {
         if (printGraph->isEnabled())   // the graph's own menu too
-            w_.printing().printImage(graph_->canvas().image());
+            w_.printPicture(graph_->canvas().image());
     };
     connect(copyGraph, &QAction::triggered, this, copy);
     connect(graph_, &GraphPage::copyRequested, this, copy);
@@ -107,7 +108,7 @@ DataWindow::DataWindow(TableWindow& table, PlatformServices& platform) : QDialog
     connect(links.showData, &QPushButton::clicked, this, [this] { showFromTable(); });
     // the dot size sizes the page's seven markers, shown or not
     for (QAction* a : {links.dotNormal, links.dotLarge})
-        connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.model().dotSize); });
+        connect(a, &QAction::triggered, this, [this] { momentum_->setDotSize(w_.room().model().dotSize); });
     // the zoom keys work here too: a projected table of numbers needs them most
     addActions({links.zoomReset, links.zoomIn, links.zoomOut});
 }
@@ -156,12 +157,12 @@ void DataWindow::nameControls()
 
 const char* DataWindow::unit() const
 {
-    return w_.model().lengthUnit();
+    return w_.room().model().lengthUnit();
 }
 
 void DataWindow::showFromTable()
 {
-    if (w_.state().tick <= 2)
+    if (w_.room().state().tick <= 2)
         return;
     table_->datamem->clear();
     activate();
@@ -182,10 +183,11 @@ void DataWindow::reopen(dw::DataViewModel v)
 void DataWindow::runModal()
 {
     // over the table as always, but clear of Predict First's panel and the Challenge dialog
-    if (const QScreen* screen = w_.screen()) {
+    if (const QScreen* screen = w_.tableWidget().screen()) {
         QRect preferred(QPoint(), frameGeometry().size());
-        preferred.moveCenter(w_.frameGeometry().center());
-        const QPoint at = place::clearOf(screen->availableGeometry(), preferred, place::shownBeside(w_, this));
+        preferred.moveCenter(w_.tableWidget().frameGeometry().center());
+        const QPoint at =
+            place::clearOf(screen->availableGeometry(), preferred, place::shownBeside(w_.tableWidget(), this));
         move(pos() + (at - frameGeometry().topLeft()));
     }
     open_ = true;
@@ -195,9 +197,9 @@ void DataWindow::runModal()
 
 void DataWindow::activate()
 {
-    const sim::SetupModel& m = w_.model();
+    const sim::SetupModel& m = w_.room().model();
     const dw::RunData run = runData();
-    const int N = std::max(1, w_.state().timeLineEnd);
+    const int N = std::max(1, w_.room().state().timeLineEnd);
     // every opening starts at the run's end and the first scale
     view_.tableTime = view_.graph.time = view_.momentum.time = N;
     view_.momentum.scale = 10;
@@ -274,7 +276,7 @@ std::optional<sim::PredictionTable> DataWindow::predictionAt(int after) const
 {
     if (!dw::hasPrediction(w_.room().prediction()))
         return std::nullopt;
-    return sim::predictionTable(w_.room().prediction(), w_.state(), after);
+    return sim::predictionTable(w_.room().prediction(), w_.room().state(), after);
 }
 
 QString DataWindow::runName(const sim::KeptRun& r)
@@ -305,7 +307,7 @@ std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
     for (const sim::KeptRun& r : w_.room().kept().runs())
         runs.push_back({std::string("Run ") + r.letter, setUpText(r.model).toStdString(),
                         dw::computeLedger(dw::runDataOf(*r.state, r.model), r.end)});
-    runs.push_back({"This run", setUpText(w_.model()).toStdString(), dw::computeLedger(runData(), after)});
+    runs.push_back({"This run", setUpText(w_.room().model()).toStdString(), dw::computeLedger(runData(), after)});
     return runs;
 }
 

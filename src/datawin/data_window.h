@@ -14,7 +14,7 @@
 class QMenuBar;
 class QAction;
 class QTabWidget;
-class TableWindow;
+class TableAccess;
 class PlatformServices;
 class TablePage;
 class MomentumPage;
@@ -26,7 +26,7 @@ class InvestigatePage;
 class DataWindow : public QDialog {
     Q_OBJECT
 public:
-    DataWindow(TableWindow& table, PlatformServices& platform);
+    DataWindow(TableAccess& table, PlatformServices& platform);
 
     // "Show Data Table": only once a run has gone beyond tick 2; modal.
     void showFromTable();
@@ -82,7 +82,7 @@ private:
     // the table window's length unit, "cm" or "m" for the pushed block
     const char* unit() const;
 
-    TableWindow& w_;
+    TableAccess& w_;
     PlatformServices& platform_;
     QMenuBar* menu_ = nullptr;
     QTabWidget* tabs_ = nullptr;

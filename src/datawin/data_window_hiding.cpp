@@ -8,19 +8,19 @@
 #include "datawin/ledger_page.h"
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
-#include "setup/table_window.h"
+#include "setup/table_access.h"
 
 // What the data window keeps from the class: an outcome to predict, a
 // challenge's unknown, and the pages a lesson leaves out.
 
 sim::Disclosure DataWindow::disclosure() const
 {
-    return sim::disclose(w_.room().challenge(), w_.room().prediction(), w_.room().lesson(), w_.state());
+    return sim::disclose(w_.room().challenge(), w_.room().prediction(), w_.room().lesson(), w_.room().state());
 }
 
 dw::RunData DataWindow::runData() const
 {
-    dw::RunData r = dw::runDataOf(w_.state(), w_.model());
+    dw::RunData r = dw::runDataOf(w_.room().state(), w_.room().model());
     const sim::Disclosure d = disclosure();
     r.hiddenFrom = d.hiddenFrom;
     r.challengeHiding = d.unknownHidden;

@@ -18,7 +18,7 @@
 #include "engine/numbers.h"
 #include "experiments/challenge_setup.h"
 #include "experiments/record_applier.h"
-#include "setup/table_window.h"
+#include "setup/table_access.h"
 #include "ui/language.h"
 #include "ui/placement.h"
 #include "ui/platform.h"
@@ -39,8 +39,8 @@ constexpr const char* kTasks[sim::kChallengeKindCount] = {
                       "A glancing elastic collision; the black puck starts at rest. Find its mass in kg.")};
 }   // namespace
 
-ChallengeDialog::ChallengeDialog(TableWindow& window, RecordApplier& applier, PlatformServices& platform)
-    : QDialog(&window, Qt::Dialog), w_(window), applier_(applier), platform_(platform)
+ChallengeDialog::ChallengeDialog(TableAccess& window, RecordApplier& applier, PlatformServices& platform)
+    : QDialog(&window.tableWidget(), Qt::Dialog), w_(window), applier_(applier), platform_(platform)
 {
     setWindowTitle(tr("Challenge"));
     comma_ = QLocale(lang::current()).decimalPoint() == QLatin1String(",");
@@ -99,8 +99,8 @@ void ChallengeDialog::build()
 
 void ChallengeDialog::setUp(sim::ChallengeKind kind, int seed)
 {
-    if (sim::runStarted(w_.state()))
-        w_.ops().reset();   // a challenge starts from the set-up
+    if (sim::runStarted(w_.room().state()))
+        w_.resetRun();   // a challenge starts from the set-up
     applier_.applyChallenge(exper::challengeSet(kind, seed));
     answer_->clear();
     verdict_->clear();
@@ -179,7 +179,7 @@ void ChallengeDialog::showBesideTable()
     showChallenge();
     if (!isVisible()) {
         adjustSize();
-        place::showBeside(*this, w_);   // clear of the table and of Predict First's panel
+        place::showBeside(*this, w_.tableWidget());   // clear of the table and of Predict First's panel
     }
     raise();
     activateWindow();

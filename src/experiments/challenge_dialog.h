@@ -10,7 +10,7 @@ class QPushButton;
 class QSpinBox;
 class PlatformServices;
 class RecordApplier;
-class TableWindow;
+class TableAccess;
 
 // File > Challenge: a kind and a seed set the table up with one value
 // hidden; the class's answer is checked against it, three tries, then it
@@ -18,7 +18,7 @@ class TableWindow;
 class ChallengeDialog : public QDialog {
     Q_OBJECT
 public:
-    ChallengeDialog(TableWindow& window, RecordApplier& applier, PlatformServices& platform);
+    ChallengeDialog(TableAccess& window, RecordApplier& applier, PlatformServices& platform);
 
     // The table set up for `kind` and `seed`, the dialog showing it.
     void setUp(sim::ChallengeKind kind, int seed);
@@ -45,7 +45,7 @@ private:
     void reveal();
     QString valueText() const;
 
-    TableWindow& w_;
+    TableAccess& w_;
     RecordApplier& applier_;
     PlatformServices& platform_;
     QComboBox* kind_ = nullptr;

@@ -18,7 +18,7 @@
 #include "experiments/challenge_dialog.h"
 #include "experiments/experiment_record.h"
 #include "experiments/text_encoding.h"
-#include "setup/table_window.h"
+#include "setup/table_access.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
 #include "ui/safe_save.h"
@@ -47,8 +47,8 @@ QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& 
 }
 }   // namespace
 
-ExperimentBox::ExperimentBox(TableWindow& window, PlatformServices& platform)
-    : QObject(&window), w_(window), platform_(platform), applier_(window)
+ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform)
+    : QObject(&window.tableWidget()), w_(window), platform_(platform), applier_(window)
 {
     const TableLinks table = w_.links();
     box_ = table.experimentBox;
@@ -185,13 +185,14 @@ bool ExperimentBox::readFile(const QString& path, QByteArray* bytes)
     QString error;
     if (readExperimentBytes(path, bytes, &error))
         return true;
-    platform_.showMessage(&w_, error);
+    platform_.showMessage(&w_.tableWidget(), error);
     return false;
 }
 
 void ExperimentBox::loadFile()
 {
-    const QString path = platform_.openFileName(&w_, filter(), QString(), prefs::folder(prefs::Folder::Experiments));
+    const QString path =
+        platform_.openFileName(&w_.tableWidget(), filter(), QString(), prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Experiments, path);
@@ -220,7 +221,7 @@ void ExperimentBox::showFile(const QString& path)
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
     if (file.error) {
         // no "Yes" for a file that cannot be applied whole
-        platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
+        platform_.showMessage(&w_.tableWidget(), parseErrorMessage(path, *file.error));
         return;
     }
     model_.fileShown(true);
@@ -234,7 +235,7 @@ bool ExperimentBox::applyFile(const QString& path)
         return false;
     const exper::ExperimentFile file = exper::parseExperimentFile(std::string_view(bytes.constData(), bytes.size()));
     if (!file.record) {
-        platform_.showMessage(&w_, parseErrorMessage(path, *file.error));
+        platform_.showMessage(&w_.tableWidget(), parseErrorMessage(path, *file.error));
         return false;
     }
     title_ = QFileInfo(path).completeBaseName();
@@ -274,7 +275,7 @@ bool ExperimentBox::refuseChallenge()
 {
     if (!w_.room().challenge().on)
         return false;
-    platform_.showMessage(&w_, tr("Challenges can't be saved; note the seed instead"));
+    platform_.showMessage(&w_.tableWidget(), tr("Challenges can't be saved; note the seed instead"));
     return true;
 }
 
@@ -289,7 +290,7 @@ void ExperimentBox::saveFile()
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] == exper::kMarker) {
             platform_.showMessage(
-                &w_,
+                &w_.tableWidget(),
                 tr("Line %1 of the explanation reads \"%2\", which marks where "
                    "an experiment's numbers begin. Change that line, then save.")
                     .arg(i + 1)
@@ -297,15 +298,15 @@ void ExperimentBox::saveFile()
             return;
         }
     }
-    const QString path =
-        platform_.saveFileName(&w_, filter(), QStringLiteral("col"), prefs::folder(prefs::Folder::Experiments));
+    const QString path = platform_.saveFileName(&w_.tableWidget(), filter(), QStringLiteral("col"),
+                                                prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Experiments, path);
     const std::string bytes = exper::writeExperimentFile(exper::encodeLines(lines), applier_.makeRecord());
     SafeSave f(path);
     if (!f.open() || (f.write(bytes), !f.commit())) {
-        platform_.showMessage(&w_, f.message());
+        platform_.showMessage(&w_.tableWidget(), f.message());
         return;
     }
     model_.close();
@@ -344,7 +345,7 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
 {
     const exper::ParameterParse p = exper::parseParameterText(parameterText.toStdString());
     if (!p.record) {
-        platform_.showMessage(&w_, parameterErrorText(p));
+        platform_.showMessage(&w_.tableWidget(), parameterErrorText(p));
         return false;
     }
     applier_.apply(*p.record, RecordApplier::Source::Catalogue);

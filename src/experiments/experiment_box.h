@@ -10,7 +10,7 @@
 class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
-class TableWindow;
+class TableAccess;
 class ChallengeDialog;
 class PlatformServices;
 namespace exper {
@@ -41,7 +41,7 @@ QString planLesson(const QString& path, LessonPlan* plan);
 class ExperimentBox : public QObject {
     Q_OBJECT
 public:
-    ExperimentBox(TableWindow& window, PlatformServices& platform);
+    ExperimentBox(TableAccess& window, PlatformServices& platform);
 
     enum Mode { LoadMode = 1, SaveMode = 2 };
 
@@ -103,7 +103,7 @@ private:
     // The whole file, or a message naming it and why it cannot be had.
     bool readFile(const QString& path, QByteArray* bytes);
 
-    TableWindow& w_;
+    TableAccess& w_;
     PlatformServices& platform_;
     RecordApplier applier_;
     ChallengeDialog* challenge_ = nullptr;

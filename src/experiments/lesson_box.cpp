@@ -12,7 +12,7 @@
 #include "experiments/experiment_box.h"
 #include "experiments/file_reading.h"
 #include "experiments/text_encoding.h"
-#include "setup/table_window.h"
+#include "setup/table_access.h"
 #include "ui/file_read.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
@@ -86,8 +86,8 @@ QString ExperimentBox::openLesson(const QString& path)
 
 void ExperimentBox::openLesson(const LessonPlan& plan)
 {
-    if (sim::runStarted(w_.state()))
-        w_.ops().reset();
+    if (sim::runStarted(w_.room().state()))
+        w_.resetRun();
     if (plan.record)
         applier_.apply(*plan.record,
                        plan.lesson.catalogue > 0 ? RecordApplier::Source::Catalogue : RecordApplier::Source::File);
@@ -127,10 +127,10 @@ void ExperimentBox::showNote(const QString& text)
 
 void ExperimentBox::chooseLesson()
 {
-    const QString path = platform_.openFileName(&w_, tr("Lessons (*.ini);;All files (*)"), QStringLiteral("ini"),
-                                                prefs::folder(prefs::Folder::Experiments));
+    const QString path = platform_.openFileName(&w_.tableWidget(), tr("Lessons (*.ini);;All files (*)"),
+                                                QStringLiteral("ini"), prefs::folder(prefs::Folder::Experiments));
     if (path.isEmpty())
         return;
     if (const QString error = openLesson(path); !error.isEmpty())
-        platform_.showMessage(&w_, error);
+        platform_.showMessage(&w_.tableWidget(), error);
 }

@@ -4,13 +4,13 @@
 #include "engine/challenge.h"
 #include "experiments/experiment_record.h"
 
-class TableWindow;
+class TableAccess;
 
 // Makes a record from the table window's set-up, and applies one to it
 // through the set-up rules, the controls then showing the outcome.
 class RecordApplier {
 public:
-    explicit RecordApplier(TableWindow& window);
+    explicit RecordApplier(TableAccess& window);
 
     exper::ExperimentRecord makeRecord() const;
 
@@ -25,5 +25,5 @@ public:
     void applyChallenge(const sim::ChallengeSet& c);
 
 private:
-    TableWindow& w_;
+    TableAccess& w_;
 };

@@ -206,6 +206,21 @@ sim::SetupHost& TableWindow::setupHost()
     return *host_;
 }
 
+void TableWindow::resetRun()
+{
+    ops_.reset();
+}
+
+void TableWindow::showSetUp()
+{
+    modelView_->show();
+}
+
+void TableWindow::printPicture(const QImage& picture)
+{
+    printing_->printImage(picture);
+}
+
 void TableWindow::setNameDialog(NameDialog* dialog)
 {
     printing_->setNameDialog(dialog);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/setup_rules.h"
+#include "setup/table_access.h"
 #include "ui/canvas.h"
 #include "ui/classroom_hub.h"
 #include "ui/operations.h"
@@ -36,23 +37,6 @@ class LanguageMenu;
 class PredictionPanel;
 class LessonLock;
 
-// The few controls of the table window that the Experiment box and the
-// data window work with; the rest stay the table window's own.
-struct TableLinks {
-    QGroupBox* experimentBox;
-    QAction* load;
-    QAction* save;
-    QAction* challenge;   // "C&hallenge..."
-    QAction* openLesson;   // "&Open Lesson..."
-    QMenu* runExperiment;
-    QPushButton* showData;   // "Show Data Table"
-    QAction* dotNormal;
-    QAction* dotLarge;
-    QAction* zoomReset;   // the zoom's keys, for the windows over this one
-    QAction* zoomIn;
-    QAction* zoomOut;
-};
-
 // What a table window hands to the one that replaces it (a new zoom):
 // only its own place and pages; the classroom stays with the session.
 struct KeptTable {
@@ -64,7 +48,7 @@ struct KeptTable {
 // The table window: builds the layout and the menu, wires the concerns
 // to the controls, and runs the start-up sequence over the classroom; a
 // window made again over one already set up shows it as it stands.
-class TableWindow : public QMainWindow {
+class TableWindow : public QMainWindow, public TableAccess {
     Q_OBJECT
 public:
     // a classroom of its own
@@ -72,13 +56,20 @@ public:
     TableWindow(PlatformServices& platform, ClassroomHub& classroom, QWidget* parent = nullptr);
     ~TableWindow() override;
 
-    ClassroomHub& classroom() { return hub_; }
+    // TableAccess
+    QWidget& tableWidget() override { return *this; }
+    ClassroomHub& classroom() override { return hub_; }
+    sim::SetupRules& rules() override { return *rules_; }
+    sim::SetupHost& setupHost() override;
+    TableLinks links() const override;
+    void resetRun() override;
+    void showSetUp() override;
+    void printPicture(const QImage& picture) override;
+
     const sim::Classroom& room() const { return hub_.room(); }
     sim::SimState& state() { return *state_; }
     // every setting of the set-up, and the rules that change it
     const sim::SetupModel& model() const { return model_; }
-    sim::SetupRules& rules() { return *rules_; }
-    sim::SetupHost& setupHost();
     ModelView& modelView() { return *modelView_; }
     PresentationWindow* presentation() { return presentation_.get(); }
     PredictionPanel* predictionPanel() { return panel_.get(); }
@@ -87,7 +78,6 @@ public:
     GuideWindow* guide() { return guide_.get(); }
     // the widgets, for the table window's own concerns and the tests
     Controls& controls() { return c_; }
-    TableLinks links() const;
     Operations& ops() { return ops_; }
     Canvas& tableCanvas() { return table_; }
     Canvas& gridCanvas() { return grid_; }
