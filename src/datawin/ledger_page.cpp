@@ -8,6 +8,7 @@
 
 #include "datawin/prediction_sheet.h"
 #include "engine/numbers.h"
+#include "ui/captions.h"
 #include "ui/language.h"
 #include "ui/platform.h"
 
@@ -105,7 +106,7 @@ void LedgerPage::showPucks(QTableWidget* g, const dw::PuckLine* lines, bool radi
         const QString cells[] = {shown(p.mass), shown(p.speed), direction,      shown(p.px),
                                  shown(p.py),   shown(p.p),     shown(p.energy)};
         for (int c = 0; c < 7; ++c)
-            put(g, r, c + 1, hidden && (c > 0 || massHidden) ? QStringLiteral("?") : cells[c], true);
+            put(g, r, c + 1, numberOrHidden(hidden && (c > 0 || massHidden), cells[c]), true);
     }
 }
 
@@ -130,7 +131,7 @@ void LedgerPage::showSummary(const dw::Ledger& l)
     for (int r = 0; r < 7; ++r) {
         put(summarygrid, r, 0, tr(rows[r].label), false);
         for (int c = 0; c < rows[r].values.size(); ++c)
-            put(summarygrid, r, c + 1, l.hidden ? QStringLiteral("?") : rows[r].values[c], true);
+            put(summarygrid, r, c + 1, numberOrHidden(l.hidden, rows[r].values[c]), true);
     }
     if (l.restitutionGap && !l.hidden) {   // the reason reads across the last two columns, left to right
         summarygrid->setSpan(5, 2, 1, 2);

@@ -1,5 +1,6 @@
 #include "datawin/table_text.h"
 
+#include "engine/disclosure.h"
 #include "engine/numbers.h"
 #include "engine/translatable.h"
 
@@ -70,7 +71,7 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
         if (hiddenSample(run, i)) {   // an outcome to predict, or a challenge's launch: not read
             for (int c = 0; c < ColumnCount; ++c)
                 if (shown[static_cast<size_t>(c)])
-                    row.push_back(Cell::word("?"));
+                    row.push_back(Cell::word(sim::kHiddenNumber));
             continue;
         }
         const bool blackKept = run.blackMassHidden;
@@ -86,10 +87,12 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
             case BSpeed: row.push_back(Cell::of(v.blackSpeed)); break;
             case BAngle: row.push_back(angle(v.blackDirection)); break;
             case BEnergy:
-                row.push_back(blackKept ? Cell::word("?")
+                row.push_back(blackKept ? Cell::word(sim::kHiddenNumber)
                                         : Cell::of(0.5 * run.blackMass * v.blackSpeed * v.blackSpeed));
                 break;
-            case BMom: row.push_back(blackKept ? Cell::word("?") : Cell::of(run.blackMass * v.blackSpeed)); break;
+            case BMom:
+                row.push_back(blackKept ? Cell::word(sim::kHiddenNumber) : Cell::of(run.blackMass * v.blackSpeed));
+                break;
             default: row.push_back(Cell::of(run.log->compression[static_cast<size_t>(i)])); break;
             }
         }

@@ -26,7 +26,14 @@ struct Disclosure {
     bool mayPrint = true;   // printing, the printer and the data window's files
     std::array<bool, kPageCount> pages{true, true, true, true, true};
     bool offers(Page p) const { return pages[static_cast<size_t>(p)]; }
+    bool held() const { return hiddenFrom > 0; }
+    bool launchHidden() const { return launchHiddenUpTo > 0; }
+    // Whether the launch speed is kept at `sample`.
+    bool launchHiddenAt(int sample) const { return sample <= launchHiddenUpTo; }
 };
+
+// What a hidden number shows in every table, caption and field.
+inline constexpr const char* kHiddenNumber = "?";
 
 Disclosure disclose(const Challenge& challenge, const Prediction& prediction, const std::optional<Lesson>& lesson,
                     const SimState& s);

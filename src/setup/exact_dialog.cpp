@@ -10,6 +10,7 @@
 
 #include "engine/numbers.h"
 #include "engine/sim_state.h"
+#include "ui/captions.h"
 #include "ui/language.h"
 #include "ui/platform.h"
 
@@ -137,7 +138,7 @@ void ExactDialog::keepUnknown(ExactField f)
 {
     const size_t i = at(f);
     unknown_[i] = true;
-    edits_[i]->setText(QStringLiteral("?"));
+    edits_[i]->setText(numberOrHidden(true, QString()));
     shownAtStart_[i] = edits_[i]->text();   // untouched: the set-up's own value
     edits_[i]->setReadOnly(true);
     preview();

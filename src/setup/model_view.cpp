@@ -5,6 +5,7 @@
 
 #include "engine/numbers.h"
 #include "setup/view_marks.h"
+#include "ui/captions.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
 
@@ -63,8 +64,10 @@ void ModelView::show()
 
 ModelView::Unknown ModelView::unknown() const
 {
-    const sim::Challenge* c = challenge_;
-    return {c && c->hidesBlackMass(), c && c->hidesPercent(), c && c->hidesRedSpeed()};
+    if (!room_)
+        return {};
+    const sim::Disclosure d = room_->disclosure();
+    return {d.blackMassHidden, d.percentHidden, d.launchHidden()};
 }
 
 // Captions that change only with their bar are written again when the unknown goes or comes.
@@ -111,7 +114,7 @@ void ModelView::describeShapes()
     for (const auto& p : pucks) {
         p.puck->setAccessibleDescription(
             tr(p.puckText)
-                .arg(place(p.puck), degrees(p.direction), p.speed < 0 ? QStringLiteral("?") : tenths(p.speed), unit));
+                .arg(place(p.puck), degrees(p.direction), numberOrHidden(p.speed < 0, tenths(p.speed)), unit));
         p.handle->setAccessibleDescription(tr(p.handleText).arg(place(p.handle), degrees(p.direction)));
     }
 }
@@ -160,7 +163,7 @@ void ModelView::showCaptions()
     if (m_.springLength != shown_.springLength)
         setCaption(c_.llb, tr("Length: %1 cm").arg(lang::shown(num::F(m_.springLength / 20.0, 4, 2))));
     const QString unit = QString::fromLatin1(m_.unitText());
-    setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(u.speed ? QStringLiteral("?") : tenths(m_.redSpeed), unit));
+    setCaptionIfNew(c_.v1lb, tr("Velocity 1: %1%2/s").arg(numberOrHidden(u.speed, tenths(m_.redSpeed)), unit));
     setCaptionIfNew(c_.v2lb, tr("Velocity 2: %1%2/s").arg(tenths(m_.blackSpeed), unit));
     const int p = m_.tableAngle;
     if (m_.dimension == 1)

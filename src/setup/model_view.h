@@ -4,7 +4,7 @@
 // menu titles and marks, what is shown or switched off, the pucks' shapes.
 // Widgets are updated with their signals blocked, so showing changes nothing.
 
-#include "engine/challenge.h"
+#include "engine/classroom.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
@@ -18,7 +18,7 @@ public:
     void show();
     // A challenge's unknown: its bar stands at its start, off, and its
     // caption and the pucks' descriptions read "?". None by default.
-    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
+    void setClassroom(const sim::Classroom* room) { room_ = room; }
     // What a screen reader hears of the pucks and handles: place and aim in
     // the table's units ("Red puck at 12.3 cm, 8.0 cm, moving 30 degrees at 5.0 cm/s").
     void describeShapes();
@@ -40,6 +40,6 @@ private:
     Controls& c_;
     // what the bars' captions last showed: they change only when their bar does
     sim::SetupModel shown_;
-    const sim::Challenge* challenge_ = nullptr;
+    const sim::Classroom* room_ = nullptr;
     bool unknownShown_ = false;   // the captions last showed it hidden
 };

@@ -17,9 +17,9 @@ const QRect kPicture(sim::kImageLeft, sim::kImageTop, 759, 367);
 
 }   // namespace
 
-PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s,
-                                       const sim::SetupModel& m)
-    : QWidget(nullptr, Qt::Window), table_(table), timeLabel_(timeLabel), s_(s), m_(m)
+PresentationWindow::PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::Classroom& room)
+    : QWidget(nullptr, Qt::Window), table_(table), timeLabel_(timeLabel), room_(room), s_(room.state()),
+      m_(room.model())
 {
     setWindowTitle(tr("Slidora - Presentation"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,16 +49,14 @@ void PresentationWindow::open()
 QString PresentationWindow::captionText() const
 {
     // held for a prediction: the speeds as they were before the outcome
+    const sim::Disclosure d = room_.disclosure();
     int k = s_.viewTick;
-    if (prediction_ && prediction_->hiding())
-        k = std::max(1, std::min(k, prediction_->hideFrom - 1));
+    if (d.held())
+        k = std::max(1, std::min(k, d.hiddenFrom - 1));
     const sim::VelocitySample& v = s_.sampleLog.velocities[static_cast<size_t>(k)];
     const char* unit = m_.unitText();
     const double red = m_.redSpeedAt(v.redSpeed, k);
-    // a launch speed being sought is not read off before the contact
-    const bool kept = challenge_ && challenge_->hidesRedSpeed() && k <= s_.collisionTick;
-    const QString redText =
-        kept ? QLatin1Char('?') + QLatin1String(unit) + QStringLiteral("/s") : speedCaption(red, unit);
+    const QString redText = speedCaptionOrHidden(d.launchHiddenAt(k), red, unit);
     QString text = timeLabel_->text() + QStringLiteral("     ") + tr("Red %1").arg(redText);
     if (m_.blackOnTable())
         text += QStringLiteral("     ") + tr("Black %1").arg(speedCaption(v.blackSpeed, unit));

@@ -4,10 +4,7 @@
 
 #include <QWidget>
 
-#include "engine/challenge.h"
-#include "engine/prediction.h"
-#include "engine/setup_model.h"
-#include "engine/sim_state.h"
+#include "engine/classroom.h"
 
 class QLabel;
 
@@ -16,10 +13,9 @@ class PresentationWindow : public QWidget {
 public:
     // `table`: the panel whose picture area (with the pucks and handles on
     // it) is shown; `timeLabel`: the table window's time caption.
-    PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::SimState& s, const sim::SetupModel& m);
-    // Predict First: while the outcome is hidden, no speed after it is shown.
-    void setPrediction(const sim::Prediction* p) { prediction_ = p; }
-    void setChallenge(const sim::Challenge* c) { challenge_ = c; }
+    // While an outcome is held for a prediction no speed after it is shown,
+    // nor a launch speed being sought.
+    PresentationWindow(QWidget* table, QLabel* timeLabel, const sim::Classroom& room);
 
     // On a screen of its own when there is one, else an ordinary window.
     void open();
@@ -40,9 +36,8 @@ protected:
 private:
     QWidget* table_;
     QLabel* timeLabel_;
+    const sim::Classroom& room_;
     const sim::SimState& s_;
     const sim::SetupModel& m_;
-    const sim::Prediction* prediction_ = nullptr;
-    const sim::Challenge* challenge_ = nullptr;
     bool grabbing_ = false;
 };

@@ -126,7 +126,8 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
-    if (room_ && room_->prediction().hiding()) {
+    const sim::Disclosure d = room_ ? room_->disclosure() : sim::Disclosure{};
+    if (d.held()) {
         c_.Startbt->setAccessibleDescription(predictText());
         return;
     }
@@ -135,8 +136,7 @@ void RunControl::sayRunStatus()
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
         status = sim::runStarted(s_) ? RunStatus::Continued : RunStatus::Started;
     }
-    const bool kept = room_ && room_->challenge().hidesRedSpeed() && s_.viewTick <= s_.collisionTick;
-    c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_, kept));
+    c_.Startbt->setAccessibleDescription(runStatusCaption(status, s_, m_, d.launchHiddenAt(s_.viewTick)));
 }
 
 void RunControl::showClock()

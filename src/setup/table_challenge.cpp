@@ -9,7 +9,7 @@
 
 void TableWindow::showChallenge()
 {
-    const bool mass = room().challenge().hidesBlackMass();
+    const bool mass = room().disclosure().blackMassHidden;
     c_.Centerofmass1->setEnabled(!mass);
     c_.Labelmass1->setEnabled(!mass);
     modelView_->show();

@@ -49,7 +49,7 @@ void TableWindow::predictionStageChanged()
 {
     if (!sim::runStarted(*state_))
         hub_.commands().newRun();
-    const bool held = room().prediction().hiding();
+    const bool held = room().disclosure().held();
     const bool justHeld = held && c_.Startbt->isEnabled();   // Start is off only while held
     c_.Startbt->setEnabled(!held);
     if (held) {

@@ -56,11 +56,10 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     buildMenu();
     setObjectNames(c_);
 
-    auto settings = [this] { return viewSettingsOf(model_, c_, &room().challenge()); };
+    auto settings = [this] { return viewSettingsOf(model_, c_, room().disclosure()); };
     renderer_ = std::make_unique<TraceRenderer>(
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
-    renderer_->setKeptRuns(&room().kept());
-    renderer_->setPrediction(&room().prediction());
+    renderer_->setClassroom(&room());
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     reset_ = std::make_unique<TableReset>(model_, *state_, hub_.commands().runClock(), c_, ops_, table_, grid_);
     run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
@@ -68,7 +67,7 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
-    modelView_->setChallenge(&room().challenge());
+    modelView_->setClassroom(&room());
     host_ = std::make_unique<TableHost>(model_, *state_, c_, ops_, *modelView_, *placer_, *reset_);
     rules_ = std::make_unique<sim::SetupRules>(hub_.commands().setupModel(), *state_, *host_);
     handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
@@ -231,7 +230,7 @@ void TableWindow::wire()
     // the pass records the sample (and pulls the 1-D black puck onto its
     // row), then draws
     ops_.renderTrace = [this] {
-        if (!room().prediction().hiding())   // held: the log keeps the contact's sample as recorded
+        if (!room().disclosure().held())   // held: the log keeps the contact's sample as recorded
             sim::recordPass(
                 *state_,
                 {model_.interaction == sim::Interaction::Circle, model_.dimension == 1, model_.mark(sim::ArrowsMark)});
@@ -304,9 +303,7 @@ void TableWindow::wireClassroom()
             presentation_.reset();
             return;
         }
-        presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, *state_, model_);
-        presentation_->setPrediction(&room().prediction());
-        presentation_->setChallenge(&room().challenge());
+        presentation_ = std::make_unique<PresentationWindow>(c_.Panel1, c_.Timelb, room());
         connect(presentation_.get(), &PresentationWindow::closed, this, [this] {
             c_.presentation1->setChecked(false);
             presentation_.release()->deleteLater();
@@ -341,10 +338,10 @@ void TableWindow::setUpExactly()
     for (QAction* a : c_.electroMenu->actions())
         ranges.append({a->text().remove(QLatin1Char('&')), a->data().toInt()});
     ExactDialog dialog(model_, *state_, ranges, platform_, this);
-    const sim::Challenge& challenge = room().challenge();
-    const std::pair<bool, sim::ExactField> unknowns[] = {{challenge.hidesBlackMass(), sim::ExactField::BlackMass},
-                                                         {challenge.hidesPercent(), sim::ExactField::Percent},
-                                                         {challenge.hidesRedSpeed(), sim::ExactField::RedSpeed}};
+    const sim::Disclosure d = room().disclosure();
+    const std::pair<bool, sim::ExactField> unknowns[] = {{d.blackMassHidden, sim::ExactField::BlackMass},
+                                                         {d.percentHidden, sim::ExactField::Percent},
+                                                         {d.launchHidden(), sim::ExactField::RedSpeed}};
     for (const auto& [hidden, field] : unknowns)
         if (hidden)
             dialog.keepUnknown(field);

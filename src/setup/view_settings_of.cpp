@@ -3,11 +3,10 @@
 #include "ui/widgets.h"
 #include "view/table_picture.h"
 
-ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c, const sim::Challenge* challenge)
+ViewSettings viewSettingsOf(const sim::SetupModel& m, const Controls& c, const sim::Disclosure& shown)
 {
     ViewSettings v = viewSettingsFor(m, {c.puck1->x(), c.puck1->y(), c.puck1->width()},
                                      {c.redansh->x(), c.redansh->y(), c.redansh->width()});
-    if (challenge)
-        hideUnknown(v, challenge->hidesBlackMass(), challenge->hidesRedSpeed());
+    hideUnknown(v, shown);
     return v;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "engine/disclosure.h"
 #include "engine/numbers.h"
 #include "ui/language.h"
 
@@ -43,8 +44,7 @@ QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::Se
     }
     const bool ended = status == RunStatus::Ended;
     const sim::VelocitySample& v = s.sampleLog.velocities[static_cast<size_t>(s.viewTick)];
-    const QString red = redKept ? QLatin1Char('?') + QLatin1String(m.unitText()) + QStringLiteral("/s")
-                                : speedCaption(m.redSpeedAt(v.redSpeed, s.viewTick), m.unitText());
+    const QString red = speedCaptionOrHidden(redKept, m.redSpeedAt(v.redSpeed, s.viewTick), m.unitText());
     if (m.blackOnTable())
         return (ended ? QCoreApplication::translate("Captions", "Run ended at its last tick, %1. Red %2, black %3.")
                       : QCoreApplication::translate("Captions", "Run stopped at %1. Red %2, black %3."))
@@ -57,4 +57,15 @@ QString runStatusCaption(RunStatus status, const sim::SimState& s, const sim::Se
 QString springOutOfReachCaption()
 {
     return QCoreApplication::translate("Captions", "Spring Compressed 0.00 cm");
+}
+
+QString numberOrHidden(bool hidden, const QString& number)
+{
+    return hidden ? QString::fromLatin1(sim::kHiddenNumber) : number;
+}
+
+QString speedCaptionOrHidden(bool hidden, double v, const char* unit)
+{
+    return hidden ? numberOrHidden(true, QString()) + QLatin1String(unit) + QStringLiteral("/s")
+                  : speedCaption(v, unit);
 }

@@ -21,6 +21,11 @@ QString springCaption(double cm);
 // decimal and the unit, "5.0cm/s" (`unit` is "cm" or "m").
 QString speedCaption(double v, const char* unit);
 
+// `number`, or the sign of a hidden number where it is kept from the class.
+QString numberOrHidden(bool hidden, const QString& number);
+// A speed as speedCaption says it, or "?cm/s" while it is kept.
+QString speedCaptionOrHidden(bool hidden, double v, const char* unit);
+
 // What the run's status says, for the screen reader on Start: started,
 // continued at a time, or stopped or ended with the speeds shown.
 enum class RunStatus { Started, Continued, Stopped, Ended };

@@ -117,7 +117,7 @@ void Painter::marks() const
 
 void Painter::pucks() const
 {
-    if (v.hideBefore && tick <= s.collisionTick)
+    if (tick <= v.pucksHiddenUpTo)
         return;
     const sim::PositionSample& e = s.sampleLog.positions[static_cast<size_t>(tick)];
     const sim::Offset g = sim::displayOffset(s, tick);
@@ -211,10 +211,10 @@ void drawTablePicture(Canvas& cv, const Canvas& grid, const TablePicture& p)
         return;
     }
     std::unique_ptr<sim::SimState> masked;   // the run as it may be shown while its outcome is hidden
-    if (p.prediction && p.prediction->hiding()) {
+    if (p.hiddenFrom > 0) {
         masked = std::make_unique<sim::SimState>(*s);
-        sim::maskOutcome(*masked, p.prediction->hideFrom);
-        tick = std::min(tick, std::clamp(p.prediction->hideFrom, 1, sim::kTickCeiling));
+        sim::maskOutcome(*masked, p.hiddenFrom);
+        tick = std::min(tick, std::clamp(p.hiddenFrom, 1, sim::kTickCeiling));
         s = masked.get();
     }
     const Painter paint{cv, *s, v, tick, p.letters};
@@ -310,12 +310,12 @@ ViewSettings viewSettingsFor(const sim::SetupModel& m, ViewSettings::Place redPu
     return v;
 }
 
-void hideUnknown(ViewSettings& v, bool blackMassHidden, bool launchHidden)
+void hideUnknown(ViewSettings& v, const sim::Disclosure& d)
 {
-    if (blackMassHidden)
+    if (d.blackMassHidden)
         v.centreOfMass = v.labelMass = false;
-    if (launchHidden) {
+    if (d.launchHidden()) {
         v.redBefore = v.blackBefore = false;
-        v.hideBefore = true;
+        v.pucksHiddenUpTo = d.launchHiddenUpTo;
     }
 }

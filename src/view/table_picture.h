@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QString>
 
+#include "engine/disclosure.h"
 #include "engine/kept_runs.h"
 #include "engine/prediction.h"
 #include "engine/setup_model.h"
@@ -19,9 +20,10 @@ struct TablePicture {
     const sim::SimState* state = nullptr;
     ViewSettings view;
     const sim::KeptRuns* kept = nullptr;   // drawn under the run; none by default
-    // Predict First: while its outcome is hidden only what came before is
-    // drawn, and the prediction's arrows from the contact on
+    // Predict First's arrows from the contact on
     const sim::Prediction* prediction = nullptr;
+    // an outcome held for a prediction: only what came before this sample is drawn; 0: none
+    int hiddenFrom = 0;
     int tick = 1;   // the time line's sample shown
     const QString* letters = nullptr;   // "R" and "B" in the user's language, if built already
 };
@@ -44,5 +46,7 @@ void clearTable(Canvas& cv, const Canvas& grid, bool showGrid, QColor penAfter);
 // What the View menu shows of a set-up, with the red puck and its handle
 // where the table shows them (the circle turns about the handle).
 ViewSettings viewSettingsFor(const sim::SetupModel& m, ViewSettings::Place redPuck, ViewSettings::Place redHandle);
-// What a challenge's unknown takes away from the picture.
-void hideUnknown(ViewSettings& v, bool blackMassHidden, bool launchHidden);
+// What is kept from the class takes away from the picture: the centre of
+// mass and the masses' labels weigh a hidden black mass; the trace before
+// the contact shows a hidden launch speed.
+void hideUnknown(ViewSettings& v, const sim::Disclosure& d);

@@ -12,7 +12,13 @@ TraceRenderer::TraceRenderer(const sim::SimState& s, Canvas& table, Canvas& grid
 
 TablePicture TraceRenderer::pictureAt(int tick) const
 {
-    return {&s_, settings_(), kept_, prediction_, tick, letters_};
+    TablePicture p{.state = &s_, .view = settings_(), .tick = tick, .letters = letters_};
+    if (room_) {
+        p.kept = &room_->kept();
+        p.prediction = &room_->prediction();
+        p.hiddenFrom = room_->disclosure().hiddenFrom;
+    }
+    return p;
 }
 
 void TraceRenderer::renderTrace()

@@ -3,9 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "engine/kept_runs.h"
-#include "engine/prediction.h"
-#include "engine/sim_state.h"
+#include "engine/classroom.h"
 #include "view/table_picture.h"
 #include "view/view_settings.h"
 
@@ -29,11 +27,9 @@ public:
     void renderTrace();
     // The whole picture drawn again as the last pass left it, between ticks too.
     void drawPicture();
-    // The runs kept beside this one, drawn under it; none by default.
-    void setKeptRuns(const sim::KeptRuns* kept) { kept_ = kept; }
-    // Predict First: while the outcome is hidden only what came before it
-    // is drawn; the prediction's arrows from the contact on. None by default.
-    void setPrediction(const sim::Prediction* p) { prediction_ = p; }
+    // The classroom whose kept runs are drawn under the run, and whose
+    // prediction's arrows over it; what it keeps from the class is not drawn.
+    void setClassroom(const sim::Classroom* room) { room_ = room; }
 
     // What the window's picture shows at `tick`, for any canvas.
     TablePicture pictureAt(int tick) const;
@@ -46,6 +42,5 @@ private:
     std::function<bool()> pushShown_;
     QWidget* picture_;
     QString letters_[2];   // the colour-blind marks, in the user's language
-    const sim::KeptRuns* kept_ = nullptr;
-    const sim::Prediction* prediction_ = nullptr;
+    const sim::Classroom* room_ = nullptr;
 };

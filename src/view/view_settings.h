@@ -21,8 +21,8 @@ struct ViewSettings {
     bool traceBlock = false;   // "Trace Bloc&k": the pushed block at every mark
     bool showForce = true;
     bool letters = false;   // the pucks lettered R and B
-    // a challenge's launch speed: nothing of the run before the contact
-    bool hideBefore = false;
+    // a challenge's launch speed: no puck drawn up to this sample (the contact); 0: none
+    int pucksHiddenUpTo = 0;
     // Where the red puck and its handle lie in the panel: circle mode turns
     // the puck around the handle.
     struct Place {
