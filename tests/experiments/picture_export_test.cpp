@@ -1,11 +1,13 @@
 #include <gif_lib.h>
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <cstring>
 
 #include "engine/sim_state.h"
 #include "experiment_fixture.h"
+#include "experiments/challenge_dialog.h"
 
 namespace {
 
@@ -201,6 +203,62 @@ TEST_F(PictureExportTest, TheAnimationsFramesAreThePicturesAtTheirTicks)
     ASSERT_TRUE(menuGif.open(QIODevice::ReadOnly) && menuSvg.open(QIODevice::ReadOnly));
     EXPECT_EQ(decodeGif(menuGif.readAll(), &delays).size(), 200u);   // a short run: every tick
     EXPECT_EQ(menuSvg.readAll(), window->pictureSvg());
+}
+
+// The words an SVG writes, and how many of its shapes are drawn in red.
+QStringList svgWords(const QByteArray& svg, int* redShapes)
+{
+    QStringList words;
+    const QString text = QString::fromUtf8(svg);
+    for (const QRegularExpressionMatch& m : QRegularExpression("<text[^>]*>([^<]*)</text>").globalMatch(text))
+        words << m.captured(1);
+    *redShapes = static_cast<int>(text.count(QLatin1String("stroke=\"#ff0000\"")));
+    return words;
+}
+
+bool anyRed(const QImage& picture)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == qRgb(255, 0, 0))
+                return true;
+    return false;
+}
+
+// The pictures keep a challenge's unknown as the windows do: the masses'
+// labels (which weigh a hidden mass) are left out of the SVG, and no GIF
+// frame before the contact shows the red puck whose launch speed is sought.
+TEST_F(PictureExportTest, NoPictureShowsAChallengesUnknownUntilItIsRevealed)
+{
+    for (const sim::ChallengeKind kind : {sim::ChallengeKind::Mass, sim::ChallengeKind::Speed}) {
+        SCOPED_TRACE(sim::challengeKindName(kind));
+        ChallengeDialog& d = box->challengeDialog();
+        d.setUp(kind, 3);
+        window->rules().setMark(sim::LabelMassMark, true);   // as a menu would, were it not off
+        runAndPause(316);
+        const int contact = window->state().collisionTick;
+        ASSERT_LT(contact, 316);
+        auto look = [&](bool hidden) {
+            int red = 0;
+            const QStringList words = svgWords(window->pictureSvg(), &red);
+            std::vector<int> delays;
+            QString error;
+            const std::vector<QImage> frames = decodeGif(window->animationGif(contact / 2, 1, &error), &delays);
+            ASSERT_GE(frames.size(), 3u);
+            if (kind == sim::ChallengeKind::Mass)
+                EXPECT_EQ(words.filter(" kg").isEmpty(), hidden) << words.join('|').toStdString();
+            else
+                EXPECT_EQ(anyRed(frames[1]), !hidden);   // the frame halfway to the contact
+        };
+        look(true);
+        for (int i = 0; i < 3; ++i) {
+            d.answerField()->setText(QStringLiteral("1000"));
+            d.checkButton()->click();
+        }
+        d.revealButton()->click();
+        look(false);
+        c().Resetbt->click();
+    }
 }
 
 }   // namespace
