@@ -250,10 +250,7 @@ void MomentumPage::startValues()
 {
     const sim::VelocitySample& first = run_.log->velocities[1];
     const sim::VelocitySample& last = run_.log->velocities[static_cast<size_t>(N_)];
-    momAngle_[1] = first.redDirection;
-    momAngle_[2] = last.redDirection;
-    momAngle_[3] = first.blackDirection;
-    momAngle_[4] = last.blackDirection;
+    readAngles(N_, true);
     momAngle_[5] = kPi;
     const dw::IPoint blue = at(handles_[5]);
     moveTo(circles_[9], {blue.x + 30, blue.y});
@@ -277,12 +274,22 @@ void MomentumPage::startValues()
 void MomentumPage::timeChanged()
 {
     const int T = choice_.time;
-    const sim::VelocitySample& v = run_.log->velocities[static_cast<size_t>(T)];
-    momAngle_[2] = v.redDirection;
-    momAngle_[4] = v.blackDirection;
+    readAngles(T, false);   // typed angles before stay
     timemomlb->setText(timeCaption(T));
     recomputeArrows();
     drawMomentum();
+}
+
+void MomentumPage::readAngles(int T, bool before)
+{
+    const sim::VelocitySample& t = run_.log->velocities[static_cast<size_t>(T)];
+    if (before) {
+        const sim::VelocitySample& a = run_.log->velocities[1];
+        momAngle_[1] = a.redDirection;
+        momAngle_[3] = a.blackDirection;
+    }
+    momAngle_[2] = t.redDirection;
+    momAngle_[4] = t.blackDirection;
 }
 
 void MomentumPage::recomputeArrows()
@@ -297,10 +304,7 @@ void MomentumPage::recomputeArrows()
         const sim::VelocitySample& a = run_.log->velocities[1];
         const sim::VelocitySample& t = run_.log->velocities[static_cast<size_t>(T)];
         // the run's arrows whole: lengths and heads, whatever was typed
-        momAngle_[1] = a.redDirection;
-        momAngle_[2] = t.redDirection;
-        momAngle_[3] = a.blackDirection;
-        momAngle_[4] = t.blackDirection;
+        readAngles(T, true);
         momHalf_[1] = dw::momentumHalf(a.redSpeed * run_.redMass, a.redDirection, s);
         momHalf_[2] = dw::momentumHalf(t.redSpeed * run_.redMass, t.redDirection, s);
         momHalf_[3] = dw::momentumHalf(a.blackSpeed * run_.blackMass, a.blackDirection, s);

@@ -37,6 +37,8 @@ public:
     }
     void startValues();
     void timeChanged();
+    // The arrows' directions read from the run at sample T, and (`before`) at its start.
+    void readAngles(int T, bool before);
     void recomputeArrows();
     void drawMomentum();
     void recomputeResultant();

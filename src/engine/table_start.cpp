@@ -66,9 +66,7 @@ void startUpSetup(SetupRules& rules, SimState& s, SetupHost& host)
     s.scale = 20.0;
     s.tiltAccel = 0.0;
     s.pushAccel = 0.0;
-    s.collisionTick = s.noCollisionTick;
-    s.collided = false;
-    s.contactResolved = false;
+    resetRun(s, rules.model());   // no contact yet, the clock at its start
     rules.setPercent(50);
     placeAtStart(s, rules.model());
     host.placeShapes();
