@@ -114,13 +114,13 @@ void TableWindow::buildLayout()
     setCentralWidget(client);
 
     // table panel
-    c_.Panel1 = new QFrame(client);
+    c_.Panel1 = named(new QFrame(client), "Panel1");
     c_.Panel1->setGeometry(8, 8, 777, 385);
     c_.Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     c_.Panel1->setLineWidth(2);
     fill(c_.Panel1, kPanelColour);
 
-    c_.tableim = new PictureWidget(table_, c_.Panel1);
+    c_.tableim = named(new PictureWidget(table_, c_.Panel1), "tableim");
     c_.tableim->setGeometry(7, 7, kImageW, kImageH);
 
     auto circle = [this](int side, QColor pen, int tag) {
@@ -130,41 +130,41 @@ void TableWindow::buildLayout()
         s->setTag(tag);
         return s;
     };
-    c_.puck1 = circle(24, Qt::red, 1);
-    c_.puck2 = circle(24, Qt::black, 2);
-    c_.redansh = circle(7, Qt::red, 1);
-    c_.blackansh = circle(7, Qt::black, 2);
-    c_.velsh = new MovableShape(MovableShape::Kind::RoundRect, c_.Panel1);
+    c_.puck1 = named(circle(24, Qt::red, 1), "puck1");
+    c_.puck2 = named(circle(24, Qt::black, 2), "puck2");
+    c_.redansh = named(circle(7, Qt::red, 1), "redansh");
+    c_.blackansh = named(circle(7, Qt::black, 2), "blackansh");
+    c_.velsh = named(new MovableShape(MovableShape::Kind::RoundRect, c_.Panel1), "velsh");
     c_.velsh->resize(5, 25);
     c_.velsh->setPenColor(Qt::red);
     c_.velsh->setBrushColor(Qt::red);
     c_.velsh->setToolTip(tr("Velocity"));
     c_.velsh->hide();
-    c_.copyshape = new MovableShape(MovableShape::Kind::DottedFrame, c_.Panel1);
+    c_.copyshape = named(new MovableShape(MovableShape::Kind::DottedFrame, c_.Panel1), "copyshape");
     c_.copyshape->hide();
-    c_.expgb = new QGroupBox(tr("Experiment"), c_.Panel1);
+    c_.expgb = named(new QGroupBox(tr("Experiment"), c_.Panel1), "expgb");
     c_.expgb->setGeometry(144, 64, 449, 249);
     c_.expgb->hide();
 
     // control panel
-    c_.Panel2 = new QFrame(client);
+    c_.Panel2 = named(new QFrame(client), "Panel2");
     c_.Panel2->setGeometry(8, 396, 777, 145);
     c_.Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     c_.Panel2->setLineWidth(1);
     fill(c_.Panel2, kPanelColour);
     buildControlPanel(c_.Panel2);
 
-    c_.colltimer = new QTimer(this);
+    c_.colltimer = named(new QTimer(this), "colltimer");
     c_.colltimer->setTimerType(Qt::PreciseTimer);
     c_.colltimer->setInterval(10);
-    c_.delaytimer1 = new QTimer(this);
+    c_.delaytimer1 = named(new QTimer(this), "delaytimer1");
     c_.delaytimer1->setTimerType(Qt::PreciseTimer);
     c_.delaytimer1->setInterval(50);
 }
 
 void TableWindow::buildControlPanel(QWidget* panel)
 {
-    c_.TabbedNotebook1 = new QTabWidget(panel);
+    c_.TabbedNotebook1 = named(new QTabWidget(panel), "TabbedNotebook1");
     c_.TabbedNotebook1->setGeometry(8, 8, 521, 129);
     QFont tabFont(QStringLiteral("DejaVu Sans"));
     tabFont.setPointSize(8);
@@ -185,21 +185,21 @@ void TableWindow::buildControlPanel(QWidget* panel)
 // Start, Reset, the time line, Replay and the exit door.
 void TableWindow::buildRunControls(QWidget* panel)
 {
-    c_.Startbt = button(panel, 560, 8, 89, 33, tr("&Start"));
-    c_.Resetbt = button(panel, 560, 48, 89, 33, tr("&Reset"));
+    c_.Startbt = named(button(panel, 560, 8, 89, 33, tr("&Start")), "Startbt");
+    c_.Resetbt = named(button(panel, 560, 48, 89, 33, tr("&Reset")), "Resetbt");
     fitCaption(c_.Resetbt);
-    c_.Timelb = label(panel, 576, 96, tr("Time: 0 s"));
+    c_.Timelb = named(label(panel, 576, 96, tr("Time: 0 s")), "Timelb");
     // fixed wide enough for "Time: 499.95 s": a run's label never re-measures
     c_.Timelb->setProperty("keepWidth", true);
     c_.Timelb->resize(124, c_.Timelb->height());
-    c_.Timesb = scrollBar(panel, 552, 118, 121, 17, {1, 1001}, 1, 50);
-    c_.Shape2 = new QFrame(panel);
+    c_.Timesb = named(scrollBar(panel, 552, 118, 121, 17, {1, 1001}, 1, 50), "Timesb");
+    c_.Shape2 = named(new QFrame(panel), "Shape2");
     c_.Shape2->setGeometry(656, 8, 105, 73);
     c_.Shape2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fill(c_.Shape2, Qt::white);
-    c_.dstartbt = button(panel, 664, 16, 89, 33, tr("Replay"));
-    c_.replaysb = scrollBar(panel, 664, 56, 89, 17, {0, 25}, 0, 5);
-    c_.SpeedButton1 = new QToolButton(panel);
+    c_.dstartbt = named(button(panel, 664, 16, 89, 33, tr("Replay")), "dstartbt");
+    c_.replaysb = named(scrollBar(panel, 664, 56, 89, 17, {0, 25}, 0, 5), "replaysb");
+    c_.SpeedButton1 = named(new QToolButton(panel), "SpeedButton1");
     c_.SpeedButton1->setGeometry(704, 84, 57, 57);
     c_.SpeedButton1->setIcon(QIcon(exitPicture()));
     c_.SpeedButton1->setToolTip(tr("Exit"));
@@ -212,28 +212,29 @@ void TableWindow::buildRunControls(QWidget* panel)
 void TableWindow::buildControlsPage(QWidget* controlsPage)
 {
     // "&Controls"
-    c_.Recenterbt = button(controlsPage, 8, 16, 113, 33, tr("&Recenter"));
-    c_.printtrbt = button(controlsPage, 8, 56, 113, 33, tr("&Print Trace"));
+    c_.Recenterbt = named(button(controlsPage, 8, 16, 113, 33, tr("&Recenter")), "Recenterbt");
+    c_.printtrbt = named(button(controlsPage, 8, 56, 113, 33, tr("&Print Trace")), "printtrbt");
     c_.printtrbt->setEnabled(false);
-    c_.tableanglb = label(controlsPage, 144, 8, tr("Table Angle: 0.00") + QChar(0xBA));
-    c_.tableangsb = scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, kFirst.tableAngle, 10);
-    c_.Label4 = label(controlsPage, 136, 64, tr("Frequency"));
-    c_.cbfreq = new QComboBox(controlsPage);
+    c_.tableanglb = named(label(controlsPage, 144, 8, tr("Table Angle: 0.00") + QChar(0xBA)), "tableanglb");
+    c_.tableangsb =
+        named(scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, kFirst.tableAngle, 10), "tableangsb");
+    c_.Label4 = named(label(controlsPage, 136, 64, tr("Frequency")), "Label4");
+    c_.cbfreq = named(new QComboBox(controlsPage), "cbfreq");
     c_.cbfreq->move(208, 62);
     c_.cbfreq->setFixedWidth(65);
     c_.cbfreq->addItems(frequencyItems());
-    c_.percentlb = new QLabel(controlsPage);
+    c_.percentlb = named(new QLabel(controlsPage), "percentlb");
     c_.percentlb->setProperty("keepWidth", true);
     c_.percentlb->setGeometry(320, 40, 161, 17);
     c_.percentlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c_.percentlb->hide();
-    c_.persb = scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, kFirst.elasticPercent, 5);
+    c_.persb = named(scrollBar(controlsPage, 320, 64, 161, 17, sim::kPercentRange, kFirst.elasticPercent, 5), "persb");
     c_.persb->hide();
-    c_.springgb = new QGroupBox(tr("Spring Constants"), controlsPage);
+    c_.springgb = named(new QGroupBox(tr("Spring Constants"), controlsPage), "springgb");
     c_.springgb->setGeometry(296, 1, 210, 97);
-    c_.klb = label(c_.springgb, 8, 18, tr("k: 10 N/m"));
-    c_.ksb = scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, kFirst.springK, 5);
-    c_.llb = label(c_.springgb, 8, 42, tr("Length: 2.50 cm"));
+    c_.klb = named(label(c_.springgb, 8, 18, tr("k: 10 N/m")), "klb");
+    c_.ksb = named(scrollBar(c_.springgb, 104, 18, 98, 17, sim::kSpringKRange, kFirst.springK, 5), "ksb");
+    c_.llb = named(label(c_.springgb, 8, 42, tr("Length: 2.50 cm")), "llb");
     {
         // the bold caption font runs under the bar at x 104: "Length: 10.00 cm"
         // must be read in full
@@ -242,8 +243,8 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
         narrow.setPixelSize(12);
         c_.llb->setFont(narrow);
     }
-    c_.lsb = scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, kFirst.springLength, 5);
-    c_.slb = label(c_.springgb, 8, 70, tr("Spring Compressed: 0 cm"));
+    c_.lsb = named(scrollBar(c_.springgb, 104, 42, 98, 17, sim::kSpringLengthRange, kFirst.springLength, 5), "lsb");
+    c_.slb = named(label(c_.springgb, 8, 70, tr("Spring Compressed: 0 cm")), "slb");
     // wide enough for "Spring Compressed: 10.00 cm": a run never re-measures it
     c_.slb->setProperty("keepWidth", true);
     c_.slb->resize(196, c_.slb->height());
@@ -255,21 +256,21 @@ void TableWindow::buildDataPage(QWidget* dataPage)
     // "&Data": the red puck's controls left of the divider, the black one's right of it
     QPalette redText;
     redText.setColor(QPalette::WindowText, Qt::red);
-    c_.c1sb = scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, kFirst.redCharge, 10);
-    c_.c2sb = scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, kFirst.blackCharge, 10);
-    c_.c1lb = label(dataPage, 114, 8, tr("Charge: 10"));
-    c_.c2lb = label(dataPage, 366, 8, tr("Charge: 10"));
+    c_.c1sb = named(scrollBar(dataPage, 4, 8, 102, 17, sim::kRedChargeRange, kFirst.redCharge, 10), "c1sb");
+    c_.c2sb = named(scrollBar(dataPage, 256, 8, 102, 17, sim::kBlackChargeRange, kFirst.blackCharge, 10), "c2sb");
+    c_.c1lb = named(label(dataPage, 114, 8, tr("Charge: 10")), "c1lb");
+    c_.c2lb = named(label(dataPage, 366, 8, tr("Charge: 10")), "c2lb");
     for (QWidget* w : {static_cast<QWidget*>(c_.c1sb), static_cast<QWidget*>(c_.c2sb), static_cast<QWidget*>(c_.c1lb),
                        static_cast<QWidget*>(c_.c2lb)})
         w->hide();
-    c_.m1sb = scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, kFirst.redMass, 10);
-    c_.m2sb = scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, kFirst.blackMass, 10);
-    c_.m1lb = label(dataPage, 114, 40, tr("Mass 1: 0.1 kg"));
-    c_.m2lb = label(dataPage, 366, 40, tr("Mass 2: 0.1 kg"));
-    c_.v1sb = scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, kFirst.redSpeed, 10);
-    c_.v2sb = scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, kFirst.blackSpeed, 10);
-    c_.v1lb = label(dataPage, 114, 72, tr("Velocity 1: 0.0 cm/s"));
-    c_.v2lb = label(dataPage, 366, 72, tr("Velocity 2: 0.0 cm/s"));
+    c_.m1sb = named(scrollBar(dataPage, 4, 40, 102, 17, sim::kMassRange, kFirst.redMass, 10), "m1sb");
+    c_.m2sb = named(scrollBar(dataPage, 256, 40, 102, 17, sim::kMassRange, kFirst.blackMass, 10), "m2sb");
+    c_.m1lb = named(label(dataPage, 114, 40, tr("Mass 1: 0.1 kg")), "m1lb");
+    c_.m2lb = named(label(dataPage, 366, 40, tr("Mass 2: 0.1 kg")), "m2lb");
+    c_.v1sb = named(scrollBar(dataPage, 4, 72, 102, 17, sim::kSpeedRange, kFirst.redSpeed, 10), "v1sb");
+    c_.v2sb = named(scrollBar(dataPage, 256, 72, 102, 17, sim::kSpeedRange, kFirst.blackSpeed, 10), "v2sb");
+    c_.v1lb = named(label(dataPage, 114, 72, tr("Velocity 1: 0.0 cm/s")), "v1lb");
+    c_.v2lb = named(label(dataPage, 366, 72, tr("Velocity 2: 0.0 cm/s")), "v2lb");
     for (QLabel* l : {c_.c1lb, c_.m1lb, c_.v1lb}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::red);
@@ -277,7 +278,7 @@ void TableWindow::buildDataPage(QWidget* dataPage)
     }
     fill(c_.m1lb, kPanelColour);
     fill(c_.v1lb, kPanelColour);
-    c_.Shape1 = new QFrame(dataPage);
+    c_.Shape1 = named(new QFrame(dataPage), "Shape1");
     c_.Shape1->setGeometry(248, 0, 3, 100);
     fill(c_.Shape1, Qt::black);
 }
@@ -285,26 +286,26 @@ void TableWindow::buildDataPage(QWidget* dataPage)
 void TableWindow::buildMeasurementsPage(QWidget* measurePage)
 {
     // "&Measurements"
-    c_.GroupBox1 = new QGroupBox(measurePage);
+    c_.GroupBox1 = named(new QGroupBox(measurePage), "GroupBox1");
     c_.GroupBox1->setGeometry(8, 40, 361, 57);
-    c_.rulerrb = new QRadioButton(tr("&Ruler"), c_.GroupBox1);
+    c_.rulerrb = named(new QRadioButton(tr("&Ruler"), c_.GroupBox1), "rulerrb");
     c_.rulerrb->move(16, 24);
     c_.rulerrb->adjustSize();
     c_.rulerrb->setChecked(true);
     c_.rulerrb->setEnabled(false);
-    c_.Prorb = new QRadioButton(tr("&Protractor"), c_.GroupBox1);
+    c_.Prorb = named(new QRadioButton(tr("&Protractor"), c_.GroupBox1), "Prorb");
     c_.Prorb->move(88, 24);
     c_.Prorb->adjustSize();
     c_.Prorb->setEnabled(false);
     // the reading starts after the Protractor's caption, however long it reads
-    c_.anslb = label(c_.GroupBox1, std::max(184, c_.Prorb->geometry().right() + 8), 24, QString());
+    c_.anslb = named(label(c_.GroupBox1, std::max(184, c_.Prorb->geometry().right() + 8), 24, QString()), "anslb");
     c_.anslb->hide();
-    c_.measurecb = new QCheckBox(tr("M&easure"), measurePage);
+    c_.measurecb = named(new QCheckBox(tr("M&easure"), measurePage), "measurecb");
     c_.measurecb->setGeometry(24, 40, 81, 17);
     c_.measurecb->setEnabled(false);
     fill(c_.measurecb, kPanelColour);
     c_.measurecb->raise();
-    c_.showbt = button(measurePage, 376, 72, 131, 25, tr("Show Data Table"));
+    c_.showbt = named(button(measurePage, 376, 72, 131, 25, tr("Show Data Table")), "showbt");
 }
 
 void TableWindow::nameControls()

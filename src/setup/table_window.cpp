@@ -10,7 +10,6 @@
 #include "engine/exact_setup.h"
 #include "engine/motion.h"
 #include "engine/table_start.h"
-#include "setup/control_names.h"
 #include "setup/controls.h"
 #include "setup/exact_dialog.h"
 #include "setup/language_menu.h"
@@ -54,7 +53,6 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildLayout();
     buildMenu();
-    setObjectNames(c_);
 
     auto settings = [this] { return viewSettingsOf(model_, c_, room().disclosure()); };
     renderer_ = std::make_unique<TraceRenderer>(

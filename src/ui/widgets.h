@@ -127,6 +127,18 @@ bool showsFocusMark(const QWidget* w);
 QStringList frequencyItems();
 
 // The pale yellow of the table window, its name dialog and its boxes.
+// A control as it is made, with the name the code knows it by (findChild,
+// a debugger, an accessibility tree).
+template <class T> T* named(T* made, const QString& name)
+{
+    made->setObjectName(name);
+    return made;
+}
+template <class T> T* named(T* made, const char* name)
+{
+    return named(made, QString::fromLatin1(name));
+}
+
 inline QColor windowColour()
 {
     return QColor(254, 253, 199);
