@@ -46,12 +46,10 @@ struct Offscreen {
     }
 };
 
-// The experiment as the Experiment box applies it, then the run as the
-// window makes it, paused after tick N.
-QString setUpAndRun(TableWindow& table, ExperimentBox& box, SilentPlatform& platform, const CommandLine& line)
+// The experiment as the Experiment box applies it, with its title and words.
+QString setUp(TableWindow& table, ExperimentBox& box, SilentPlatform& platform, const CommandLine& line)
 {
-    Controls& c = table.controls();
-    c.delaytimer1->stop();
+    table.controls().delaytimer1->stop();
     if (!line.experiment.isEmpty() && !box.applyFile(line.experiment))
         return platform.message;
     if (line.catalogue != 0) {
@@ -59,11 +57,6 @@ QString setUpAndRun(TableWindow& table, ExperimentBox& box, SilentPlatform& plat
         box.cancelOrOk();   // its "Ok"
     }
     table.rules().chooseComputerSpeed(line.intervalMs);
-    c.Startbt->click();
-    while (c.colltimer->isActive() && table.state().tick <= line.ticks)
-        table.runControl().timerEvent();
-    if (c.colltimer->isActive())
-        c.Startbt->click();
     return {};
 }
 // "frame N of M" on standard error while it is a terminal: a long
@@ -113,7 +106,8 @@ int exportLabSheet(int argc, char** argv, const CommandLine& line)
     Offscreen toolkit(argc, argv);
     SilentPlatform platform;
     Session session(platform, 100);
-    QString error = setUpAndRun(session.table(), session.experiments(), platform, line);
+    QString error = setUp(session.table(), session.experiments(), platform, line);
+    session.runHeadless(line.ticks);
     if (error.isEmpty())
         error = writeLabSheet(line.output,
                               gatherLabSheet(session.table(), session.data(), session.experiments(), prefs::name()));

@@ -120,6 +120,12 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
             this, [this, dataView] { data_->reopen(dataView); }, Qt::QueuedConnection);
 }
 
+void Session::runHeadless(int lastTick)
+{
+    classroom_.commands().runThrough(lastTick);
+    rebuild([] {});
+}
+
 int Session::rememberedZoom()
 {
     return prefs::zoom();

@@ -36,6 +36,10 @@ public:
     // windows again in it, keeping everything as a zoom does.
     void setLanguage(const QString& code);
 
+    // The set-up run without its timer through tick `lastTick`, and the
+    // windows made again over it (the lab sheet from the command line).
+    void runHeadless(int lastTick);
+
     // The zoom remembered from the last start.
     static int rememberedZoom();
 

@@ -1,8 +1,27 @@
 #include "engine/classroom.h"
 
+#include "engine/headless_run.h"
+
 namespace sim {
 
 Classroom::Classroom() : state_(std::make_unique<SimState>()) {}
+
+Changes Classroom::runThrough(int lastTick)
+{
+    newRun();
+    HeadlessRun run(*state_, model_.mark(ArrowsMark));
+    run.start();
+    run.runThrough(lastTick);
+    if (run.running())
+        run.start();
+    clock_.running = false;
+    clock_.shownSample = state_->tick + 1;   // the time the run's last event showed
+    if (state_->interactionMode == Interaction::Spring1D) {
+        clock_.springShown = true;
+        clock_.spring = state_->springReading;
+    }
+    return Changes(Part::Run) | Part::Prediction;
+}
 
 Changes Classroom::keepRun()
 {

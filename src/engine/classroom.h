@@ -88,6 +88,10 @@ public:
     bool setUp() const { return setUp_; }
     void markSetUp() { setUp_ = true; }
 
+    // A run made without a timer (an export, a lab sheet): from the set-up
+    // through tick `lastTick`, stopped there with its clock showing it.
+    Changes runThrough(int lastTick);
+
     // "Keep This Run": false when it may not be kept (none started, three
     // kept, or it would show what is hidden).
     Changes keepRun();

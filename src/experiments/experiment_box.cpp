@@ -361,7 +361,9 @@ KeptBox ExperimentBox::keep() const
             pending_,
             memo == loadPrompt() || memo == savePrompt(),
             entry_,
-            challenge_ && challenge_->isVisible()};
+            challenge_ && challenge_->isVisible(),
+            title_,
+            text_};
 }
 
 void ExperimentBox::restore(const KeptBox& k)
@@ -387,6 +389,8 @@ void ExperimentBox::restore(const KeptBox& k)
     model_ = k.model;
     pending_ = k.pending;
     entry_ = k.entry;
+    title_ = k.title;
+    text_ = k.text;
     showModel();
     if (k.challengeShown || (w_.room().lesson() && w_.room().lesson()->challenge))
         challengeDialog().showBesideTable();

@@ -25,6 +25,7 @@ struct KeptBox {
     bool prompt = false;   // the memo shows the box's own prompt, not words of the user's
     const exper::CatalogueEntry* entry = nullptr;
     bool challengeShown = false;   // the Challenge dialog was open
+    QString title, text;   // the experiment's, for the lab sheet
 };
 
 // A lesson file read and checked whole, nothing applied yet.

@@ -66,6 +66,17 @@ TEST_F(LabSheetTest, TheSheetHoldsTheNameTheExperimentTheLedgerAndTheTrace)
         << images.toStdString();
 }
 
+// A zoom or a language makes the windows again: the sheet still names the experiment.
+TEST_F(LabSheetTest, TheExperimentsWordsOutlastAZoom)
+{
+    entry(14);
+    const QString before = sheet(QStringLiteral("before.pdf"));
+    ASSERT_TRUE(before.contains(QLatin1String("TEC")));
+    session.setZoom(125);
+    EXPECT_EQ(sheet(QStringLiteral("zoomed.pdf")), before);
+    session.setZoom(100);
+}
+
 TEST_F(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
 {
     TableWindow& w = session.table();
