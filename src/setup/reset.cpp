@@ -26,9 +26,8 @@ void TableReset::reset()
     c_.Prorb->setEnabled(false);
     c_.measurecb->setChecked(false);
     c_.printtrbt->setEnabled(false);
-    if (c_.colltimer->isActive())
-        c_.colltimer->stop();
     clock_.running = false;
+    c_.colltimer->stop();
     c_.Startbt->setText(tr("&Start"));
 
     clearTable(cv_, grid_, m_.mark(sim::ShowGridMark), QColor(0, 0, 0));

@@ -6,8 +6,8 @@
 #include "ui/language.h"
 #include "ui/widgets.h"
 
-RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops)
-    : m_(m), s_(s), c_(c), ops_(ops)
+RunControl::RunControl(sim::Classroom& room, Controls& c, Operations& ops)
+    : m_(room.model()), s_(room.runState()), c_(c), ops_(ops), room_(room)
 {
     // Every label a run can show, built once: a timer event then only
     // shares one of them and allocates nothing for its text.
@@ -31,10 +31,8 @@ RunControl::RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, 
 void RunControl::showSpringReading()
 {
     const sim::SimState::SpringReading& r = s_.springReading;
-    if (room_) {
-        room_->runClock().springShown = true;
-        room_->runClock().spring = r;
-    }
+    room_.runClock().springShown = true;
+    room_.runClock().spring = r;
     if (!r.colon) {
         if (c_.slb->text() != springOutOfReach_)
             setCaption(c_.slb, springOutOfReach_);
@@ -66,19 +64,19 @@ void RunControl::start()
 {
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
-    if (room_ && !sim::runStarted(s_) && !c_.colltimer->isActive())
-        room_->newRun();
+    sim::Clock& clock = room_.runClock();
+    if (!sim::runStarted(s_) && !clock.running)
+        room_.newRun();
     sim::startPressed(s_);
     c_.measurecb->setEnabled(true);
     c_.rulerrb->setEnabled(true);
     c_.Prorb->setEnabled(true);
-    if (c_.colltimer->isActive())
-        c_.colltimer->stop();
-    else
+    clock.running = !clock.running;   // the timer only drives the classroom's clock
+    if (clock.running)
         c_.colltimer->start();
-    if (room_)
-        room_->runClock().running = c_.colltimer->isActive();
-    c_.Startbt->setText(c_.colltimer->isActive() ? tr("&Stop") : tr("&Continue"));
+    else
+        c_.colltimer->stop();
+    c_.Startbt->setText(clock.running ? tr("&Stop") : tr("&Continue"));
     hideShapes();
     if (m_.mark(sim::TraceCentresMark))
         c_.printtrbt->setEnabled(true);
@@ -103,8 +101,7 @@ void RunControl::timerEvent()
     if (s_.interactionMode == sim::Interaction::Spring1D)
         showSpringReading();
     const QString& t = timeText(s_.tick);
-    if (room_)
-        room_->runClock().shownSample = s_.tick + 1;   // timeText(t) is the time of sample t + 1
+    room_.runClock().shownSample = s_.tick + 1;   // timeText(t) is the time of sample t + 1
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);
     c_.printtrbt->setEnabled(true);
@@ -112,7 +109,7 @@ void RunControl::timerEvent()
         touchedSaid_ = true;
         c_.Startbt->setAccessibleDescription(touchedText_);
     }
-    if (room_ && room_->watchOutcome().any())
+    if (room_.watchOutcome().any())
         start();   // held as by Stop, before anything of the outcome is drawn
 }
 
@@ -126,13 +123,13 @@ void RunControl::hideShapes()
 
 void RunControl::sayRunStatus()
 {
-    const sim::Disclosure d = room_ ? room_->disclosure() : sim::Disclosure{};
+    const sim::Disclosure d = room_.disclosure();
     if (d.held()) {
         c_.Startbt->setAccessibleDescription(predictText());
         return;
     }
     RunStatus status = atLimit_ ? RunStatus::Ended : RunStatus::Stopped;
-    if (c_.colltimer->isActive()) {
+    if (room_.clock().running) {
         touchedSaid_ = s_.collisionTick != s_.noCollisionTick;   // a contact is told once
         status = sim::runStarted(s_) ? RunStatus::Continued : RunStatus::Started;
     }
@@ -141,7 +138,7 @@ void RunControl::sayRunStatus()
 
 void RunControl::showClock()
 {
-    const sim::Clock& clock = room_->clock();
+    const sim::Clock& clock = room_.clock();
     setCaption(c_.Timelb, clock.shownSample > 0 ? timeCaption(clock.shownSample) : TableReset::startTime());
     if (clock.springShown)
         setCaption(c_.slb, clock.spring.colon ? springCaption(clock.spring.cm) : springOutOfReach_);

@@ -14,7 +14,9 @@ class RunControl : public sim::RunHost {
     Q_DECLARE_TR_FUNCTIONS(RunControl)
 
 public:
-    RunControl(const sim::SetupModel& m, sim::SimState& s, Controls& c, Operations& ops);
+    // The classroom whose clock this is: Predict First holds the run, as by
+    // Stop, where its outcome begins; a challenge keeps its unknown unsaid.
+    RunControl(sim::Classroom& room, Controls& c, Operations& ops);
 
     void start();
     void timerEvent();
@@ -33,9 +35,6 @@ public:
     }
     void showingTick(int) override { c_.Timesb->setMaximum(s_.timeLineEnd); }
 
-    // The classroom whose clock this is: Predict First holds the run, as by
-    // Stop, where its outcome begins; a challenge keeps its unknown unsaid.
-    void setClassroom(sim::Classroom* room) { room_ = room; }
     // The time and the spring's reading as the clock last showed them.
     void showClock();
 
@@ -61,5 +60,5 @@ private:
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;
-    sim::Classroom* room_ = nullptr;
+    sim::Classroom& room_;
 };

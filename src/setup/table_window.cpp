@@ -60,8 +60,7 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     renderer_->setClassroom(&room());
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
     reset_ = std::make_unique<TableReset>(model_, *state_, hub_.commands().runClock(), c_, ops_, table_, grid_);
-    run_ = std::make_unique<RunControl>(model_, *state_, c_, ops_);
-    run_->setClassroom(&hub_.commands());
+    run_ = std::make_unique<RunControl>(hub_.commands(), c_, ops_);
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
@@ -126,7 +125,7 @@ void TableWindow::setZoom(int percent)
 
 KeptTable TableWindow::keep()
 {
-    if (c_.colltimer->isActive())
+    if (room().clock().running)
         run_->start();   // paused, as Stop leaves it
     if (c_.delaytimer1->isActive())
         timeLine_->toggleReplay();   // a replay stops at the tick it reached, as Stop leaves it
@@ -262,7 +261,7 @@ void TableWindow::wire()
 
     connect(c_.Startbt, &QPushButton::clicked, this, [this] { run_->start(); });
     connect(c_.Resetbt, &QPushButton::clicked, this, [this] {
-        if (c_.colltimer->isActive())
+        if (room().clock().running)
             run_->start();   // stop the run first
         reset_->reset();
     });
