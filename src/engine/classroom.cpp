@@ -15,12 +15,60 @@ Changes Classroom::runThrough(int lastTick)
     if (run.running())
         run.start();
     clock_.running = false;
-    clock_.shownSample = state_->tick + 1;   // the time the run's last event showed
+    clock_.started = true;
+    showRunTick();   // the time the run's last event showed
+    return Changes(Part::Run) | Part::Prediction;
+}
+
+Changes Classroom::pressStart()
+{
+    Changes changed = Part::Run;
+    if (!runStarted(*state_) && !clock_.running)
+        changed = changed | newRun();
+    startPressed(*state_);
+    clock_.started = true;
+    clock_.running = !clock_.running;
+    return changed;
+}
+
+Changes Classroom::resetClock()
+{
+    clock_.running = false;
+    clock_.started = false;
+    clock_.replaying = false;
+    clock_.shownSample = 0;
+    return Part::Run;
+}
+
+Changes Classroom::showRunTick()
+{
+    clock_.shownSample = state_->tick + 1;   // the event shows the time of the sample after its tick
     if (state_->interactionMode == Interaction::Spring1D) {
         clock_.springShown = true;
         clock_.spring = state_->springReading;
     }
-    return Changes(Part::Run) | Part::Prediction;
+    return Part::Run;
+}
+
+Changes Classroom::setTimeLine(int value)
+{
+    sim::setTimeLine(*state_, value);
+    const int pos = state_->timeLine;
+    clock_.shownSample = pos;
+    state_->viewTick = pos;
+    if (model_.springBoxShown) {
+        clock_.springShown = true;
+        clock_.spring = {true, pos > 1 ? state_->sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0};
+    }
+    return Part::Run;
+}
+
+Changes Classroom::setReplaying(bool on)
+{
+    if (clock_.replaying == on)
+        return {};
+    clock_.replaying = on;
+    return Part::Run;
 }
 
 Changes Classroom::keepRun()

@@ -57,6 +57,7 @@ private:
 // show (the run writes them at each tick, the time line as it moves).
 struct Clock {
     bool running = false;
+    bool started = false;   // Start pressed since the last reset
     bool replaying = false;
     int shownSample = 0;   // the sample whose time is shown; 0: back at the start
     bool springShown = false;   // the spring's reading shown since the window was made
@@ -81,7 +82,6 @@ public:
     // The set-up's rules and the run's steps write these; nothing else does.
     SimState& runState() { return *state_; }
     SetupModel& setupModel() { return model_; }
-    Clock& runClock() { return clock_; }
 
     // Whether the program's start-up has set the table up: a window made
     // again over it shows it as it stands instead.
@@ -91,6 +91,17 @@ public:
     // A run made without a timer (an export, a lab sheet): from the set-up
     // through tick `lastTick`, stopped there with its clock showing it.
     Changes runThrough(int lastTick);
+
+    // Start, Stop or Continue: a run begins from the set-up when none has.
+    Changes pressStart();
+    // Back at the start, stopped.
+    Changes resetClock();
+    // The run stepped: its clock shows the time (and spring) of the tick reached.
+    Changes showRunTick();
+    // The time line moved to `value` (clamped): the picture, the time and the
+    // spring's reading there.
+    Changes setTimeLine(int value);
+    Changes setReplaying(bool on);
 
     // "Keep This Run": false when it may not be kept (none started, three
     // kept, or it would show what is hidden).

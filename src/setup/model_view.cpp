@@ -60,6 +60,8 @@ void ModelView::show()
     describeShapes();
     hideUnknown();
     shown_ = m_;
+    if (shown)
+        shown();
 }
 
 ModelView::Unknown ModelView::unknown() const
@@ -74,9 +76,6 @@ ModelView::Unknown ModelView::unknown() const
 void ModelView::hideUnknown()
 {
     const Unknown u = unknown();
-    c_.m2sb->setEnabled(!u.mass);
-    c_.persb->setEnabled(!u.percent);
-    c_.v1sb->setEnabled(!u.speed);
     const bool hiding = u.mass || u.percent || u.speed;
     if (hiding == unknownShown_)
         return;
@@ -199,10 +198,8 @@ void ModelView::showMenus()
         {c_.electroMenu->menuAction(), m_.interaction == Interaction::Electrostatic},
         {c_.Circle1, m_.interaction == Interaction::Circle},
     };
-    for (const auto& [action, on] : checks) {
+    for (const auto& [action, on] : checks)
         action->setChecked(on);
-        action->setEnabled(m_.interactionsEnabled);
-    }
     c_.PlottingError1->setChecked(m_.plottingError);
     c_.letterMarks1->setChecked(m_.letterMarks);
     for (const ViewMark& mark : kViewMarks)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QCoreApplication>
+#include <functional>
 // Shows the set-up model in the table window's controls: bars, captions,
 // menu titles and marks, what is shown or switched off, the pucks' shapes.
 // Widgets are updated with their signals blocked, so showing changes nothing.
@@ -16,6 +17,8 @@ public:
     ModelView(const sim::SetupModel& m, const sim::SimState& s, Controls& c);
 
     void show();
+    // Told after each show: what the set-up allows follows it.
+    std::function<void()> shown;
     // A challenge's unknown: its bar stands at its start, off, and its
     // caption and the pucks' descriptions read "?". None by default.
     void setClassroom(const sim::Classroom* room) { room_ = room; }

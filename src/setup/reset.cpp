@@ -5,28 +5,23 @@
 #include "ui/widgets.h"
 #include "view/table_picture.h"
 
-TableReset::TableReset(const sim::SetupModel& m, sim::SimState& s, sim::Clock& clock, Controls& c, Operations& ops,
-                       Canvas& table, Canvas& grid)
-    : m_(m), s_(s), clock_(clock), c_(c), ops_(ops), cv_(table), grid_(grid)
+TableReset::TableReset(ClassroomHub& hub, Controls& c, Operations& ops, Canvas& table, Canvas& grid)
+    : m_(hub.room().model()), s_(hub.commands().runState()), hub_(hub), c_(c), ops_(ops), cv_(table), grid_(grid)
 {}
 
 void TableReset::reset()
 {
-    c_.PrintCopySelect1->setEnabled(false);
+    if (ops_.forgetCopy)
+        ops_.forgetCopy();
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
     s_.tick = 1;
     c_.Timesb->setValue(0);   // clamped to 1; runs the time-line change if it moves
-    clock_.shownSample = 0;
+    hub_.run(&sim::Classroom::resetClock);
     setCaption(c_.Timelb, startTime());
     c_.Timesb->setMaximum(1);
     s_.viewTick = 1;
-    c_.measurecb->setEnabled(false);
-    c_.rulerrb->setEnabled(false);
-    c_.Prorb->setEnabled(false);
     c_.measurecb->setChecked(false);
-    c_.printtrbt->setEnabled(false);
-    clock_.running = false;
     c_.colltimer->stop();
     c_.Startbt->setText(tr("&Start"));
 

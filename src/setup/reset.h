@@ -3,6 +3,7 @@
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include "ui/classroom_hub.h"
 #include <QCoreApplication>
 
 class Canvas;
@@ -13,8 +14,7 @@ class TableReset {
     Q_DECLARE_TR_FUNCTIONS(TableReset)
 
 public:
-    TableReset(const sim::SetupModel& m, sim::SimState& s, sim::Clock& clock, Controls& c, Operations& ops,
-               Canvas& table, Canvas& grid);
+    TableReset(ClassroomHub& hub, Controls& c, Operations& ops, Canvas& table, Canvas& grid);
     // The time label back at the start, as Reset shows it.
     static QString startTime() { return tr("Time: 0.00 s"); }
 
@@ -24,7 +24,7 @@ public:
 private:
     const sim::SetupModel& m_;
     sim::SimState& s_;
-    sim::Clock& clock_;
+    ClassroomHub& hub_;
     Controls& c_;
     Operations& ops_;
     Canvas& cv_;

@@ -6,8 +6,8 @@
 #include "ui/language.h"
 #include "ui/widgets.h"
 
-RunControl::RunControl(sim::Classroom& room, Controls& c, Operations& ops)
-    : m_(room.model()), s_(room.runState()), c_(c), ops_(ops), room_(room)
+RunControl::RunControl(ClassroomHub& hub, Controls& c, Operations& ops)
+    : m_(hub.room().model()), s_(hub.commands().runState()), c_(c), ops_(ops), hub_(hub), room_(hub.room())
 {
     // Every label a run can show, built once: a timer event then only
     // shares one of them and allocates nothing for its text.
@@ -31,8 +31,6 @@ RunControl::RunControl(sim::Classroom& room, Controls& c, Operations& ops)
 void RunControl::showSpringReading()
 {
     const sim::SimState::SpringReading& r = s_.springReading;
-    room_.runClock().springShown = true;
-    room_.runClock().spring = r;
     if (!r.colon) {
         if (c_.slb->text() != springOutOfReach_)
             setCaption(c_.slb, springOutOfReach_);
@@ -64,22 +62,14 @@ void RunControl::start()
 {
     if (c_.delaytimer1->isActive() && ops_.toggleReplay)
         ops_.toggleReplay();
-    sim::Clock& clock = room_.runClock();
-    if (!sim::runStarted(s_) && !clock.running)
-        room_.newRun();
-    sim::startPressed(s_);
-    c_.measurecb->setEnabled(true);
-    c_.rulerrb->setEnabled(true);
-    c_.Prorb->setEnabled(true);
-    clock.running = !clock.running;   // the timer only drives the classroom's clock
-    if (clock.running)
+    hub_.run(&sim::Classroom::pressStart);
+    const bool running = room_.clock().running;   // the timer only drives the classroom's clock
+    if (running)
         c_.colltimer->start();
     else
         c_.colltimer->stop();
-    c_.Startbt->setText(clock.running ? tr("&Stop") : tr("&Continue"));
+    c_.Startbt->setText(running ? tr("&Stop") : tr("&Continue"));
     hideShapes();
-    if (m_.mark(sim::TraceCentresMark))
-        c_.printtrbt->setEnabled(true);
     sayRunStatus();
     if (ops_.runStageChanged)
         ops_.runStageChanged();
@@ -98,18 +88,17 @@ const QString& RunControl::timeText(int tick)
 void RunControl::timerEvent()
 {
     sim::runEvent(s_, *this);
+    hub_.run(&sim::Classroom::showRunTick);
     if (s_.interactionMode == sim::Interaction::Spring1D)
         showSpringReading();
-    const QString& t = timeText(s_.tick);
-    room_.runClock().shownSample = s_.tick + 1;   // timeText(t) is the time of sample t + 1
+    const QString& t = timeText(s_.tick);   // the time of sample tick + 1, as the clock's
     if (c_.Timelb->text() != t)
         setCaption(c_.Timelb, t);
-    c_.printtrbt->setEnabled(true);
     if (!touchedSaid_ && s_.collisionTick != s_.noCollisionTick) {
         touchedSaid_ = true;
         c_.Startbt->setAccessibleDescription(touchedText_);
     }
-    if (room_.watchOutcome().any())
+    if (hub_.run(&sim::Classroom::watchOutcome).any())
         start();   // held as by Stop, before anything of the outcome is drawn
 }
 

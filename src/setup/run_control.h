@@ -8,6 +8,7 @@
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 #include "setup/controls.h"
+#include "ui/classroom_hub.h"
 
 // Start, Stop and Continue, and the run timer's event.
 class RunControl : public sim::RunHost {
@@ -16,7 +17,7 @@ class RunControl : public sim::RunHost {
 public:
     // The classroom whose clock this is: Predict First holds the run, as by
     // Stop, where its outcome begins; a challenge keeps its unknown unsaid.
-    RunControl(sim::Classroom& room, Controls& c, Operations& ops);
+    RunControl(ClassroomHub& hub, Controls& c, Operations& ops);
 
     void start();
     void timerEvent();
@@ -60,5 +61,6 @@ private:
     QString touchedText_;   // built once: the event that says it allocates nothing
     bool touchedSaid_ = false;
     bool atLimit_ = false;
-    sim::Classroom& room_;
+    ClassroomHub& hub_;
+    const sim::Classroom& room_;
 };

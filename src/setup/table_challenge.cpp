@@ -9,9 +9,6 @@
 
 void TableWindow::showChallenge()
 {
-    const bool mass = room().disclosure().blackMassHidden;
-    c_.Centerofmass1->setEnabled(!mass);
-    c_.Labelmass1->setEnabled(!mass);
     modelView_->show();
     if (presentation_)
         presentation_->update();

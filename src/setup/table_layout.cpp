@@ -214,7 +214,6 @@ void TableWindow::buildControlsPage(QWidget* controlsPage)
     // "&Controls"
     c_.Recenterbt = named(button(controlsPage, 8, 16, 113, 33, tr("&Recenter")), "Recenterbt");
     c_.printtrbt = named(button(controlsPage, 8, 56, 113, 33, tr("&Print Trace")), "printtrbt");
-    c_.printtrbt->setEnabled(false);
     c_.tableanglb = named(label(controlsPage, 144, 8, tr("Table Angle: 0.00") + QChar(0xBA)), "tableanglb");
     c_.tableangsb =
         named(scrollBar(controlsPage, 136, 32, 145, 17, sim::kAngleRange, kFirst.tableAngle, 10), "tableangsb");
@@ -292,17 +291,14 @@ void TableWindow::buildMeasurementsPage(QWidget* measurePage)
     c_.rulerrb->move(16, 24);
     c_.rulerrb->adjustSize();
     c_.rulerrb->setChecked(true);
-    c_.rulerrb->setEnabled(false);
     c_.Prorb = named(new QRadioButton(tr("&Protractor"), c_.GroupBox1), "Prorb");
     c_.Prorb->move(88, 24);
     c_.Prorb->adjustSize();
-    c_.Prorb->setEnabled(false);
     // the reading starts after the Protractor's caption, however long it reads
     c_.anslb = named(label(c_.GroupBox1, std::max(184, c_.Prorb->geometry().right() + 8), 24, QString()), "anslb");
     c_.anslb->hide();
     c_.measurecb = named(new QCheckBox(tr("M&easure"), measurePage), "measurecb");
     c_.measurecb->setGeometry(24, 40, 81, 17);
-    c_.measurecb->setEnabled(false);
     fill(c_.measurecb, kPanelColour);
     c_.measurecb->raise();
     c_.showbt = named(button(measurePage, 376, 72, 131, 25, tr("Show Data Table")), "showbt");

@@ -48,7 +48,6 @@ void TableWindow::buildFileMenu()
     file->addSeparator();
     c_.CopySelect1 = named(entry(file, tr("&Copy Select"), 0, true, false), "CopySelect1");
     c_.PrintCopySelect1 = named(entry(file, tr("Print Copy Select")), "PrintCopySelect1");
-    c_.PrintCopySelect1->setEnabled(false);
     c_.Print1 = named(entry(file, tr("Print")), "Print1");
     c_.savePicture1 = named(entry(file, tr("Save &Picture...")), "savePicture1");
     c_.saveAnimation1 = named(entry(file, tr("Save &Animation...")), "saveAnimation1");

@@ -35,14 +35,6 @@ void TableWindow::wirePrediction()
             panel_->hide();
         predictionStageChanged();
     });
-    if (QMenu* view = qobject_cast<QMenu*>(c_.predictFirst1->parent()))
-        connect(view, &QMenu::aboutToShow, this, [this] {
-            const bool can = sim::predictable(model_);
-            c_.predictFirst1->setEnabled(can);
-            c_.predictFirst1->setToolTip(can ? QString()
-                                             : tr("Predict First needs two pucks and a collision, "
-                                                  "a spring or electrostatic forces, not the circle."));
-        });
 }
 
 void TableWindow::predictionStageChanged()
@@ -50,8 +42,9 @@ void TableWindow::predictionStageChanged()
     if (!sim::runStarted(*state_))
         hub_.commands().newRun();
     const bool held = room().disclosure().held();
-    const bool justHeld = held && c_.Startbt->isEnabled();   // Start is off only while held
-    c_.Startbt->setEnabled(!held);
+    const bool justHeld = held && !heldShown_;
+    heldShown_ = held;
+    showUsable();
     if (held) {
         c_.Startbt->setAccessibleDescription(RunControl::predictText());
         showPredictionPanel();
@@ -86,6 +79,5 @@ void TableWindow::reveal()
         return;
     if (panel_)
         panel_->showState();   // the table at the contact, before the run goes on
-    c_.Startbt->setEnabled(true);
     run_->start();   // on from where it was held, the outcome in view
 }

@@ -59,8 +59,8 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
         *state_, table_, grid_, settings, [this] { return model_.pushed(); }, c_.tableim);
     renderer_->setClassroom(&room());
     setupDrawing_ = std::make_unique<SetupDrawing>(model_, *state_, c_, table_, grid_);
-    reset_ = std::make_unique<TableReset>(model_, *state_, hub_.commands().runClock(), c_, ops_, table_, grid_);
-    run_ = std::make_unique<RunControl>(hub_.commands(), c_, ops_);
+    reset_ = std::make_unique<TableReset>(hub_, c_, ops_, table_, grid_);
+    run_ = std::make_unique<RunControl>(hub_, c_, ops_);
     placer_ = std::make_unique<PuckPlacer>(model_, *state_, c_, ops_);
     measure_ = std::make_unique<MeasureTools>(model_, *state_, c_, ops_, table_);
     modelView_ = std::make_unique<ModelView>(model_, *state_, c_);
@@ -69,7 +69,7 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     rules_ = std::make_unique<sim::SetupRules>(hub_.commands().setupModel(), *state_, *host_);
     handlers_ = std::make_unique<SetupHandlers>(*rules_, c_, *modelView_);
     view_ = std::make_unique<ViewOptions>(*rules_, c_, *modelView_);
-    timeLine_ = std::make_unique<TimeLine>(*rules_, *state_, hub_.commands().runClock(),
+    timeLine_ = std::make_unique<TimeLine>(*rules_, hub_,
                                            TimeLineControls{c_.Timesb, c_.Timelb, c_.dstartbt, c_.replaysb,
                                                             c_.delaytimer1, c_.colltimer, c_.cbfreq, c_.slb},
                                            ops_);
@@ -82,6 +82,7 @@ TableWindow::TableWindow(PlatformServices& platform, ClassroomHub& classroom, QW
     else
         startUp();
     hub_.commands().markSetUp();
+    showUsable();
     nameControls();
     connect(&hub_, &ClassroomHub::changed, this, [this](unsigned bits) { refresh(sim::Changes::fromBits(bits)); });
 
@@ -167,9 +168,6 @@ void TableWindow::showClassroom()
     }
     run_->showClock();
     c_.Startbt->setText(tr("&Continue"));
-    for (QWidget* w : {static_cast<QWidget*>(c_.measurecb), static_cast<QWidget*>(c_.rulerrb),
-                       static_cast<QWidget*>(c_.Prorb), static_cast<QWidget*>(c_.printtrbt)})
-        w->setEnabled(true);
     // drawn again from the log, nothing recorded: the log stays as it was kept
     if (model_.interaction == sim::Interaction::Circle)
         ops_.circleStep();
@@ -189,6 +187,7 @@ void TableWindow::refresh(sim::Changes changed)
         c_.predictFirst1->setChecked(room().prediction().on);
     if (changed.has(P::Kept) || changed.has(P::Prediction))
         redrawTable();
+    showUsable();
 }
 
 TableLinks TableWindow::links() const
@@ -239,6 +238,9 @@ void TableWindow::wire()
     ops_.start = [this] { run_->start(); };
     ops_.toggleReplay = [this] { timeLine_->toggleReplay(); };
     ops_.circleStep = [this] { renderer_->drawPicture(); };   // the circle's picture is the run's
+    ops_.forgetCopy = [this] { printing_->forgetCopy(); };
+    printing_->copied = [this] { showUsable(); };
+    modelView_->shown = [this] { showUsable(); };
 
     handlers_->connectAll();
     view_->connectAll();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/setup_rules.h"
+#include "engine/usable.h"
 #include "setup/table_access.h"
 #include "ui/canvas.h"
 #include "ui/classroom_hub.h"
@@ -35,7 +36,6 @@ class Printing;
 class NameDialog;
 class LanguageMenu;
 class PredictionPanel;
-class LessonLock;
 
 // What a table window hands to the one that replaces it (a new zoom):
 // only its own place and pages; the classroom stays with the session.
@@ -151,6 +151,8 @@ private:
     // The run started, stopped, was held or reset: the panel and Start follow.
     void predictionStageChanged();
     void showPredictionPanel();
+    // Which controls are on, as the classroom's rule says.
+    void showUsable();
     // "Set Up Exactly...": the dialog, then its numbers applied as the bars and drags would
     void setUpExactly();
 
@@ -181,5 +183,8 @@ private:
     std::unique_ptr<GuideWindow> guide_;
     std::unique_ptr<sim::SetupRules> rules_;
     std::unique_ptr<PredictionPanel> panel_;
-    LessonLock* lock_ = nullptr;
+    bool lessonShown_ = false;
+    bool heldShown_ = false;   // the panel takes the keyboard once, when a run is first held
+    std::optional<sim::Usable> shownUsable_;
+    bool copiedShown_ = false;
 };

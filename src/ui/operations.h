@@ -12,4 +12,6 @@ struct Operations {
     std::function<void()> circleStep;
     // A run started, stopped, was held where its outcome begins, or was reset.
     std::function<void()> runStageChanged;
+    // Reset: no selection left to print.
+    std::function<void()> forgetCopy;
 };

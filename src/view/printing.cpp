@@ -113,5 +113,7 @@ void Printing::selectionFinish()
     platform_.copyImage(Image1_);
     c_.frame->hide();
     selecting_ = false;
-    c_.printCopySelect->setEnabled(true);
+    copied_ = true;
+    if (copied)
+        copied();
 }

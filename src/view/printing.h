@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "engine/sim_state.h"
 
@@ -49,6 +50,10 @@ public:
     void selectionFinish();
 
     const QImage& copyPicture() const { return Image1_; }
+    // A selection copied since the last reset, to print; told when one is.
+    bool hasCopy() const { return copied_; }
+    void forgetCopy() { copied_ = false; }
+    std::function<void()> copied;
     bool selecting() const { return selecting_; }
     void cancelSelection() { selecting_ = false; }
     QString userName() const;
@@ -61,6 +66,7 @@ private:
     NameDialog* nameDialog_ = nullptr;
     QImage Image1_;
     bool selecting_ = false;
+    bool copied_ = false;
     int anchorX_ = 0, anchorY_ = 0;   // where the frame was started, image coordinates
     int cornerX_ = 0, cornerY_ = 0;   // the corner the mouse moves
     QObject context_;   // its connections end with this concern

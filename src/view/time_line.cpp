@@ -12,9 +12,8 @@
 #include "ui/captions.h"
 #include "ui/widgets.h"
 
-TimeLine::TimeLine(sim::SetupRules& rules, sim::SimState& s, sim::Clock& clock, const TimeLineControls& c,
-                   Operations& ops)
-    : rules_(rules), s_(s), clock_(clock), c_(c), ops_(ops)
+TimeLine::TimeLine(sim::SetupRules& rules, ClassroomHub& hub, const TimeLineControls& c, Operations& ops)
+    : rules_(rules), hub_(hub), c_(c), ops_(ops)
 {}
 
 void TimeLine::connectAll()
@@ -37,17 +36,11 @@ bool TimeLine::eventFilter(QObject* watched, QEvent* event)
 
 void TimeLine::timeLineChanged()
 {
-    sim::setTimeLine(s_, c_.timeLine->value());
-    const int pos = s_.timeLine;
-    clock_.shownSample = pos;
-    setCaption(c_.timeLabel, timeCaption(pos));
-    s_.viewTick = pos;
-    if (rules_.model().springBoxShown) {
-        const double v = pos > 1 ? s_.sampleLog.compression[static_cast<size_t>(pos - 1)] : 0.0;
-        clock_.springShown = true;
-        clock_.spring = {true, v};
-        setCaption(c_.springLabel, springCaption(v));
-    }
+    hub_.run(&sim::Classroom::setTimeLine, c_.timeLine->value());
+    const sim::Clock& clock = hub_.room().clock();
+    setCaption(c_.timeLabel, timeCaption(clock.shownSample));
+    if (rules_.model().springBoxShown)
+        setCaption(c_.springLabel, springCaption(clock.spring.cm));
     if (c_.runTimer->isActive())
         ops_.start();
     if (rules_.model().interaction == sim::Interaction::Circle)
@@ -64,13 +57,13 @@ void TimeLine::timeLineEntered()
 
 void TimeLine::toggleReplay()
 {
-    if (!sim::runStarted(s_))
+    if (!sim::runStarted(hub_.room().state()))
         return;
     if (c_.replayTimer->isActive())
         c_.replayTimer->stop();
     else
         c_.replayTimer->start();
-    clock_.replaying = c_.replayTimer->isActive();
+    hub_.run(&sim::Classroom::setReplaying, c_.replayTimer->isActive());
     c_.replay->setText(c_.replayTimer->isActive() ? tr("Stop") : tr("Replay"));
 }
 
@@ -79,7 +72,7 @@ void TimeLine::replayTimerEvent()
     c_.timeLine->setValue(c_.timeLine->value() + 1);
     if (c_.timeLine->value() == c_.timeLine->maximum()) {
         c_.replayTimer->stop();
-        clock_.replaying = false;
+        hub_.run(&sim::Classroom::setReplaying, false);
         c_.timeLine->setValue(1);
         c_.replay->setText(tr("Replay"));
     }

@@ -5,6 +5,7 @@
 #include "engine/classroom.h"
 #include "engine/setup_rules.h"
 #include "engine/sim_state.h"
+#include "ui/classroom_hub.h"
 #include "ui/operations.h"
 
 class QComboBox;
@@ -32,7 +33,7 @@ class TimeLine : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TimeLine)
 
 public:
-    TimeLine(sim::SetupRules& rules, sim::SimState& s, sim::Clock& clock, const TimeLineControls& c, Operations& ops);
+    TimeLine(sim::SetupRules& rules, ClassroomHub& hub, const TimeLineControls& c, Operations& ops);
 
     void connectAll();
 
@@ -48,8 +49,7 @@ protected:
 
 private:
     sim::SetupRules& rules_;
-    sim::SimState& s_;
-    sim::Clock& clock_;
+    ClassroomHub& hub_;
     TimeLineControls c_;
     Operations& ops_;
 };
