@@ -109,7 +109,6 @@ int exportLabSheet(int argc, char** argv, const CommandLine& line)
     QString error = setUp(session.table(), session.experiments(), platform, line);
     session.runHeadless(line.ticks);
     if (error.isEmpty())
-        error = writeLabSheet(line.output,
-                              gatherLabSheet(session.table(), session.data(), session.experiments(), prefs::name()));
+        error = writeLabSheet(line.output, session.labSheet(prefs::name()));
     return error.isEmpty() ? 0 : fail(error);
 }

@@ -3,49 +3,22 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTableWidget>
 #include <cstdint>
 #ifdef __GLIBC__
 #include <langinfo.h>
 #include <locale.h>
 #endif
 
-#include "datawin/data_window.h"
-#include "datawin/graph_page.h"
-#include "datawin/ledger_page.h"
-#include "experiments/experiment_box.h"
+#include "datawin/classroom_data.h"
 #include "setup/prediction_panel.h"
-#include "setup/table_window.h"
 #include "ui/language.h"
 #include "view/picture_file.h"
 
 namespace {
-// A table as shown; its row labels, where it has them, first.
-LabSheet::Grid gridOf(const QTableWidget* g)
-{
-    LabSheet::Grid grid;
-    const bool rowLabels = g->verticalHeaderItem(0) != nullptr;
-    if (rowLabels)
-        grid.header << QString();
-    for (int c = 0; c < g->columnCount(); ++c)
-        grid.header << (g->horizontalHeaderItem(c) ? g->horizontalHeaderItem(c)->text() : QString());
-    for (int r = 0; r < g->rowCount(); ++r) {
-        QStringList row;
-        if (rowLabels)
-            row << (g->verticalHeaderItem(r) ? g->verticalHeaderItem(r)->text() : QString());
-        for (int c = 0; c < g->columnCount(); ++c)
-            row << (g->item(r, c) ? g->item(r, c)->text().trimmed() : QString());
-        grid.rows << row;
-    }
-    return grid;
-}
-
 // A table of text in `area`, each column as wide as its widest cell; returns its height.
 int drawGrid(QPainter& p, const LabSheet::Grid& g, const QRect& area)
 {
@@ -98,33 +71,34 @@ QPageSize::PageSizeId systemPaper()
     return QPageSize::A4;
 }
 
-LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box, const QString& name)
+LabSheet gatherLabSheet(const LabSheetSource& from)
 {
+    const sim::Classroom& room = from.room;
     LabSheet s;
-    s.name = name;
+    s.name = from.name;
     s.date = QLocale(lang::current()).toString(QDate::currentDate(), QLocale::LongFormat);
-    s.title = box.experimentTitle();
-    s.explanation = box.experimentText();
-    if (const sim::Challenge& c = table.room().challenge(); c.on) {   // not the experiment before it
+    s.title = from.title;
+    s.explanation = from.explanation;
+    if (const sim::Challenge& c = room.challenge(); c.on) {   // not the experiment before it
         s.title = QCoreApplication::translate("LabSheet", "Challenge \"%1\", seed %2")
                       .arg(QString::fromLatin1(sim::challengeKindName(c.set.kind)))
                       .arg(c.set.seed);
         s.explanation.clear();
     }
-    s.trace = table.tableCanvas().image().copy();
-    data.prepareForSheet();
-    s.graph = data.graphPage().canvas().image().copy();
-    s.graphTitle = data.graphPage().GroupBox2->title();
-    LedgerPage& ledger = data.ledgerPage();
-    if (ledger.comparegrid->isVisibleTo(&ledger))
-        s.grids.push_back(gridOf(ledger.comparegrid));
-    else
-        for (const QTableWidget* g : {ledger.beforegrid, ledger.aftergrid, ledger.summarygrid})
-            s.grids.push_back(gridOf(g));
-    s.units = ledger.unitslb->text();
-    const sim::Prediction& predicted = table.room().prediction();
-    if (predicted.on && predicted.revealed && table.predictionPanel())
-        s.prediction = gridOf(table.predictionPanel()->table());
+    s.trace = from.trace;
+    s.graph = ClassroomData::graph(room, from.view.graph);
+    s.graphTitle = graphName(from.view.graph);
+    const std::vector<TextGrid> tables = ClassroomData::ledgerTables(room, from.view.tableTime, from.view.radians);
+    for (const TextGrid& g : tables)
+        s.grids.push_back({g.header, g.texts()});
+    if (tables.size() == 3)   // side by side, the labels carry the units
+        s.units = LedgerGrids::units(room.model().lengthUnit());
+    const sim::Prediction& predicted = room.prediction();
+    if (predicted.on && predicted.revealed) {
+        const TextGrid g = PredictionPanel::predictionGrid(predicted, room.state(),
+                                                           QString::fromLatin1(room.model().unitText()).trimmed());
+        s.prediction = LabSheet::Grid{g.header, g.texts()};
+    }
     return s;
 }
 

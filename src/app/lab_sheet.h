@@ -11,9 +11,8 @@
 #include <optional>
 #include <vector>
 
-class DataWindow;
-class ExperimentBox;
-class TableWindow;
+#include "datawin/data_view_model.h"
+#include "engine/classroom.h"
 
 struct LabSheet {
     QString name, date, title, explanation;
@@ -27,8 +26,18 @@ struct LabSheet {
     std::optional<Grid> prediction;   // Predict First's table, once revealed
 };
 
-// What the windows show now; the data window's pages are filled from the run first.
-LabSheet gatherLabSheet(TableWindow& table, DataWindow& data, ExperimentBox& box, const QString& name);
+// What the sheet is made of: the classroom, the data window's choices, the
+// table's picture and the experiment's words.
+struct LabSheetSource {
+    const sim::Classroom& room;
+    const dw::DataViewModel& view;
+    QImage trace;
+    QString title, explanation, name;
+};
+
+// What the class may see now, from the classroom: the run's numbers and
+// graph as the data window would show them, never read from its widgets.
+LabSheet gatherLabSheet(const LabSheetSource& from);
 
 // The page as PDF through the safe save: A4, or Letter where the user's
 // locale measures in inches. An empty string, or why not.

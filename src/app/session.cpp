@@ -126,6 +126,13 @@ void Session::runHeadless(int lastTick)
     rebuild([] {});
 }
 
+LabSheet Session::labSheet(const QString& name) const
+{
+    const dw::DataViewModel view = data_->sheetView();
+    return gatherLabSheet({classroom_.room(), view, table_->pictureNow(), experiments_->experimentTitle(),
+                           experiments_->experimentText(), name});
+}
+
 int Session::rememberedZoom()
 {
     return prefs::zoom();
@@ -138,7 +145,7 @@ void Session::saveLabSheet()
     if (path.isEmpty())
         return;
     prefs::rememberFileIn(prefs::Folder::Exports, path);
-    const QString error = writeLabSheet(path, gatherLabSheet(*table_, *data_, *experiments_, nameDialog_->name()));
+    const QString error = writeLabSheet(path, labSheet(nameDialog_->name()));
     if (!error.isEmpty())
         platform_.showMessage(table_.get(), error);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/lab_sheet.h"
 // The program's windows, made again when the zoom changes: the table
 // window, its name dialog, the data window and the Experiment box, at one
 // zoom for all, with the set-up and the run kept across.
@@ -28,6 +29,8 @@ public:
     int zoom() const { return zoom_; }
     // The lesson at the table: it outlasts every window made over it.
     ClassroomHub& classroom() { return classroom_; }
+    // The lab sheet of what the class may see now.
+    LabSheet labSheet(const QString& name) const;
 
     // Makes the windows again at `percent`, keeping the set-up and the run,
     // and remembers the zoom for the next start.

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "datawin/classroom_data.h"
 #include "datawin/export_dialog.h"
 #include "datawin/graph_page.h"
 #include "datawin/investigate_page.h"
@@ -261,13 +262,13 @@ void DataWindow::showLedger()
     }
     QStringList names;
     for (const sim::KeptRun& r : kept.runs())
-        names << runName(r);
+        names << ClassroomData::runName(r);
     names << tr("This run");
     ledger_->showSideBySide(sideBySide(after), names, choice.radians, unit());
     for (size_t i = 0; i < kept.runs().size(); ++i)
         for (int c : {1, 2})
             ledger_->comparegrid->horizontalHeaderItem(static_cast<int>(2 * i) + c)
-                ->setToolTip(setUpText(kept.runs()[i].model));
+                ->setToolTip(ClassroomData::setUpText(kept.runs()[i].model));
     if (predicted)
         ledger_->addPrediction(*predicted, unit());
 }
@@ -279,17 +280,9 @@ std::optional<sim::PredictionTable> DataWindow::predictionAt(int after) const
     return sim::predictionTable(w_.room().prediction(), w_.room().state(), after);
 }
 
-QString DataWindow::runName(const sim::KeptRun& r)
-{
-    return tr("Run %1").arg(QChar::fromLatin1(r.letter));
-}
-
 std::vector<GraphPage::KeptSeries> DataWindow::keptSeries() const
 {
-    std::vector<GraphPage::KeptSeries> kept;
-    for (const sim::KeptRun& r : w_.room().kept().runs())
-        kept.push_back({dw::runDataOf(*r.state, r.model), r.end, runName(r)});
-    return kept;
+    return ClassroomData::keptGraphs(w_.room());
 }
 
 void DataWindow::showKept()
@@ -303,35 +296,7 @@ void DataWindow::showKept()
 
 std::vector<dw::NamedLedger> DataWindow::sideBySide(int after) const
 {
-    std::vector<dw::NamedLedger> runs;
-    for (const sim::KeptRun& r : w_.room().kept().runs())
-        runs.push_back({std::string("Run ") + r.letter, setUpText(r.model).toStdString(),
-                        dw::computeLedger(dw::runDataOf(*r.state, r.model), r.end)});
-    runs.push_back({"This run", setUpText(w_.room().model()).toStdString(), dw::computeLedger(runData(), after)});
-    return runs;
-}
-
-QString DataWindow::setUpText(const sim::SetupModel& m) const
-{
-    const QString v = QString::fromLatin1(m.unitText()).trimmed() + QStringLiteral("/s");
-    QString text =
-        tr("red %1 kg at %2 %3")
-            .arg(lang::shown(num::F(m.redMass / 10.0, 0, 1)), lang::shown(num::F(m.redSpeed / 10.0, 0, 1)), v);
-    if (m.blackOnTable())
-        text +=
-            tr(", black %1 kg at %2 %3")
-                .arg(lang::shown(num::F(m.blackMass / 10.0, 0, 1)), lang::shown(num::F(m.blackSpeed / 10.0, 0, 1)), v);
-    const char* kinds[] = {"",
-                           QT_TR_NOOP("elastic"),
-                           QT_TR_NOOP("sticking"),
-                           QT_TR_NOOP("partly elastic"),
-                           QT_TR_NOOP("electrostatic"),
-                           QT_TR_NOOP("circle"),
-                           QT_TR_NOOP("spring")};
-    text += QStringLiteral(", ") + tr(kinds[static_cast<int>(m.interaction)]);
-    if (m.interaction == sim::Interaction::SemiElastic)
-        text += QStringLiteral(" %1 %").arg(m.elasticPercent);
-    return text;
+    return ClassroomData::sideBySide(w_.room(), after);
 }
 
 void DataWindow::exportToFile()

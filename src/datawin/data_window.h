@@ -32,9 +32,8 @@ public:
     void showFromTable();
     // Every page rebuilt from the log, as each time the window opens.
     void activate();
-    // The pages filled for a lab sheet: as an opening fills them, unless the
-    // window is open, and the graph drawn as its page would draw it.
-    void prepareForSheet();
+    // The pages' choices for a lab sheet: as an opening sets them, unless the window is open.
+    dw::DataViewModel sheetView() const;
     // The window's own choices, to hand to the window that replaces it.
     const dw::DataViewModel& viewModel() const { return view_; }
     void showViewModel(const dw::DataViewModel& v);
@@ -75,10 +74,8 @@ private:
     std::vector<GraphPage::KeptSeries> keptSeries() const;
     // Predict First's table with "actual" at `after`, once revealed
     std::optional<sim::PredictionTable> predictionAt(int after) const;
-    static QString runName(const sim::KeptRun& r);   // "Run A" in the user's language
     // a run kept or the kept runs cleared: the graph and the ledger again
     void showKept();
-    QString setUpText(const sim::SetupModel& m) const;
     // the table window's length unit, "cm" or "m" for the pushed block
     const char* unit() const;
 

@@ -2,6 +2,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "datawin/classroom_data.h"
 #include "datawin/data_window.h"
 #include "datawin/graph_page.h"
 #include "datawin/investigate_page.h"
@@ -15,18 +16,12 @@
 
 sim::Disclosure DataWindow::disclosure() const
 {
-    return sim::disclose(w_.room().challenge(), w_.room().prediction(), w_.room().lesson(), w_.room().state());
+    return w_.room().disclosure();
 }
 
 dw::RunData DataWindow::runData() const
 {
-    dw::RunData r = dw::runDataOf(w_.room().state(), w_.room().model());
-    const sim::Disclosure d = disclosure();
-    r.hiddenFrom = d.hiddenFrom;
-    r.challengeHiding = d.unknownHidden;
-    r.blackMassHidden = d.blackMassHidden;
-    r.hiddenUpTo = d.launchHiddenUpTo;   // the launch speed, up to the contact
-    return r;
+    return ClassroomData::runData(w_.room());
 }
 
 // The pages a lesson allows; a challenge's unknown is in the arrows and in
@@ -56,9 +51,7 @@ void DataWindow::showAllowedPages()
             }
 }
 
-void DataWindow::prepareForSheet()
+dw::DataViewModel DataWindow::sheetView() const
 {
-    if (!open_)
-        activate();
-    graph_->drawGraph();
+    return open_ ? view_ : ClassroomData::opened(w_.room(), view_);
 }

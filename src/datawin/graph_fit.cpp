@@ -15,10 +15,6 @@
 // parabola through the chosen series' points, drawn over them, and its
 // numbers with their units. Off until a kind of fit is chosen.
 
-namespace {
-const QColor kFitColour(0, 150, 0);
-}   // namespace
-
 void GraphPage::buildFit()
 {
     FitLayout l;
@@ -57,35 +53,6 @@ double GraphPage::timeAt(int x) const
 {
     const double sample = axes_.sx > 0.0 ? (x - axes_.X0) / axes_.sx + 1.0 : 1.0;
     return std::clamp((sample - 1.0) * 0.05, 0.0, std::max(0.0, sim::secondsAt(choice_.time)));
-}
-
-void GraphPage::drawFit(int last)
-{
-    if (choice_.fitModel == 0 || !run_.log)
-        return;
-    const dw::Which which = static_cast<dw::Which>(std::clamp(choice_.fitSeries, 0, 2));
-    const int idx = choice_.frequency;
-    const int divisor = run_.divisors[static_cast<size_t>(idx >= 0 && idx < 6 ? idx : 0)];
-    std::vector<double> t, v;
-    for (int i = 1; i <= last; i += divisor) {
-        t.push_back(sim::secondsAt(i));
-        v.push_back(dw::sampleValue(run_, quantity(), component(), which, i, series() == dw::RedPuck));
-    }
-    const dw::FitModel model = choice_.fitModel == 1 ? dw::FitModel::Linear : dw::FitModel::Quadratic;
-    const dw::Fit f = dw::fitPoints(t, v, model, choice_.fitFrom, choice_.fitTo);
-    fit_->showFit(f, fitUnits(model, QStringLiteral("s"), quantityUnit()));
-    Canvas& cv = canvas_;
-    cv.setPenColor(kFitColour);
-    const int from = num::Round(choice_.fitFrom / 0.05) + 1, to = std::min(last, num::Round(choice_.fitTo / 0.05) + 1);
-    for (int i : {from, to})   // the stretch's ends
-        cv.line(axes_.x(i), axes_.Y0 - 4, axes_.x(i), axes_.Y0 + 4);
-    if (f.ok) {
-        cv.setPenWidth(2);
-        for (int i = from; i < to; ++i)
-            cv.line(axes_.x(i), axes_.y(f.at(sim::secondsAt(i))), axes_.x(i + 1), axes_.y(f.at(sim::secondsAt(i + 1))));
-        cv.setPenWidth(1);
-    }
-    graphim->update();
 }
 
 QString GraphPage::quantityUnit() const

@@ -4,6 +4,7 @@
 #include "datawin/data_view_model.h"
 
 #include "datawin/fit.h"
+#include "datawin/graph_drawing.h"
 #include "datawin/graph_values.h"
 
 #include "ui/canvas.h"
@@ -33,11 +34,7 @@ public:
 
     void setRun(const dw::RunData& run) { run_ = run; }
     // Kept runs drawn under this one in lighter shades, each to its own end.
-    struct KeptSeries {
-        dw::RunData run;
-        int end = 1;
-        QString name;
-    };
+    using KeptSeries = KeptGraph;
     void setKept(std::vector<KeptSeries> kept) { kept_ = std::move(kept); }
     void computeGraphExtremes();
     void drawGraph();
@@ -80,11 +77,7 @@ signals:
     void printRequested();
 
 private:
-    static void markPoint(Canvas& cv, int which, int lastX, int lastY, int x, int y);
-    void drawKept(dw::Quantity q, dw::Series s, int last);
     void buildFit();
-    // the fit over the graph just drawn, and its numbers
-    void drawFit(int last);
     QString quantityUnit() const;
     class FitControls* fit_ = nullptr;
     double timeAt(int x) const;

@@ -43,7 +43,6 @@ private:
                    bool massHidden = false);
     void showSummary(const dw::Ledger& l);
     void showGrids(bool single, bool comparable);
-    QStringList compareLabels(bool radians, const char* unit) const;
 
     PlatformServices& platform_;
     dw::Sheet sheet_;

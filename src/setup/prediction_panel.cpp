@@ -31,8 +31,8 @@ QString number(double x, int decimals)
 }   // namespace
 
 PredictionPanel::PredictionPanel(ClassroomHub& classroom, const QString& unit, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), hub_(classroom), p_(classroom.room().prediction()),
-      s_(classroom.room().state())   // a tool window would share the table's keys
+    : QWidget(parent, Qt::Dialog), hub_(classroom), p_(classroom.room().prediction()), s_(classroom.room().state()),
+      unit_(unit)   // a tool window would share the table's keys
 {
     setWindowTitle(tr("Predict First"));
     setAttribute(Qt::WA_ShowWithoutActivating);   // the keyboard comes here only when the run is held
@@ -91,13 +91,8 @@ void PredictionPanel::build(const QString& unit)
     reveal_ = new QPushButton(tr("&Reveal"), this);
     layout->addWidget(reveal_);
     table_ = new QTableWidget(sim::PredictedValueCount, 3, this);
-    table_->setHorizontalHeaderLabels({tr("Predicted"), tr("Actual"), tr("Difference")});
-    table_->setVerticalHeaderLabels({tr("red speed (%1/s)").arg(unit), tr("red direction (°)"),
-                                     tr("red momentum (kg %1/s)").arg(unit), tr("black speed (%1/s)").arg(unit),
-                                     tr("black direction (°)"), tr("black momentum (kg %1/s)").arg(unit),
-                                     tr("total momentum (kg %1/s)").arg(unit), tr("kinetic energy kept (%)"),
-                                     tr("red velocity x (%1/s)").arg(unit), tr("red velocity y (%1/s)").arg(unit),
-                                     tr("black velocity x (%1/s)").arg(unit), tr("black velocity y (%1/s)").arg(unit)});
+    table_->setHorizontalHeaderLabels(columnLabels());
+    table_->setVerticalHeaderLabels(rowLabels(unit));
     table_->setAccessibleName(tr("Prediction against the outcome"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -155,17 +150,50 @@ void PredictionPanel::keepOnScreen()
         place::showBeside(*this, *table);
 }
 
-void PredictionPanel::fillTable()
+QStringList PredictionPanel::columnLabels()
 {
-    const sim::PredictionTable t = sim::predictionTable(p_, s_, s_.timeLineEnd);
+    return {tr("Predicted"), tr("Actual"), tr("Difference")};
+}
+
+QStringList PredictionPanel::rowLabels(const QString& unit)
+{
+    return {tr("red speed (%1/s)").arg(unit),
+            tr("red direction (°)"),
+            tr("red momentum (kg %1/s)").arg(unit),
+            tr("black speed (%1/s)").arg(unit),
+            tr("black direction (°)"),
+            tr("black momentum (kg %1/s)").arg(unit),
+            tr("total momentum (kg %1/s)").arg(unit),
+            tr("kinetic energy kept (%)"),
+            tr("red velocity x (%1/s)").arg(unit),
+            tr("red velocity y (%1/s)").arg(unit),
+            tr("black velocity x (%1/s)").arg(unit),
+            tr("black velocity y (%1/s)").arg(unit)};
+}
+
+TextGrid PredictionPanel::predictionGrid(const sim::Prediction& p, const sim::SimState& s, const QString& unit)
+{
+    const sim::PredictionTable t = sim::predictionTable(p, s, s.timeLineEnd);
     const auto& decimals = sim::kPredictedDecimals;
+    const QStringList labels = rowLabels(unit);
+    TextGrid grid;
+    grid.header = QStringList{QString()} + columnLabels();
     for (int r = 0; r < sim::PredictedValueCount; ++r) {
         const sim::PredictionLine& l = t[static_cast<size_t>(r)];
-        const QString cells[3] = {l.hasPredicted ? number(l.predicted, decimals[r]) : QStringLiteral("-"),
-                                  l.hasActual ? number(l.actual, decimals[r]) : QStringLiteral("-"),
-                                  l.hasDifference() ? number(l.difference, decimals[r]) : QStringLiteral("-")};
+        grid.rows.append({{labels[r], false},
+                          {l.hasPredicted ? number(l.predicted, decimals[r]) : QStringLiteral("-")},
+                          {l.hasActual ? number(l.actual, decimals[r]) : QStringLiteral("-")},
+                          {l.hasDifference() ? number(l.difference, decimals[r]) : QStringLiteral("-")}});
+    }
+    return grid;
+}
+
+void PredictionPanel::fillTable()
+{
+    const TextGrid grid = predictionGrid(p_, s_, unit_);
+    for (int r = 0; r < sim::PredictedValueCount; ++r) {
         for (int c = 0; c < 3; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
+            auto* item = new QTableWidgetItem(grid.rows[r][c + 1].text);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(r, c, item);
         }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/text_grid.h"
 #include <QWidget>
 #include <array>
 
@@ -32,6 +33,8 @@ public:
     QPushButton* revealButton() const { return reveal_; }
     QTableWidget* table() const { return table_; }
     QLabel* status() const { return status_; }
+    // The table of the prediction against the outcome, its row labels first.
+    static TextGrid predictionGrid(const sim::Prediction& p, const sim::SimState& s, const QString& unit);
 
 signals:
     void revealPressed();
@@ -43,12 +46,15 @@ private:
     void build(const QString& unit);
     void read(int puck);
     void fillTable();
+    static QStringList columnLabels();
+    static QStringList rowLabels(const QString& unit);
 
     ClassroomHub& hub_;
     const sim::Prediction& p_;
     const sim::SimState& s_;
     bool sending_ = false;   // its own change: the fields keep what is typed
     bool comma_ = false;
+    QString unit_;
     QLabel* status_ = nullptr;
     QLabel* note_ = nullptr;
     std::array<QLineEdit*, 2> speeds_{}, directions_{};

@@ -49,6 +49,11 @@ QImage TableWindow::pictureAt(int tick) const
     return frame.image();
 }
 
+QImage TableWindow::pictureNow() const
+{
+    return sim::runStarted(*state_) ? pictureAt(state_->viewTick) : table_.image().copy();
+}
+
 QByteArray TableWindow::animationGif(int every, int zoom, QString* error, const std::function<void(int, int)>& progress)
 {
     return ::animationGif(renderer_->pictureAt(1), grid_, state_->timeLineEnd, every, zoom, error, progress);

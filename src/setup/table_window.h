@@ -98,6 +98,8 @@ public:
     void savePicture();
     // The picture as the time line would show it at `tick`; the window's own stays.
     QImage pictureAt(int tick) const;
+    // The picture the window shows now: the run's at the time line, else the set-up's.
+    QImage pictureNow() const;
     // An animated GIF of the run: frame j the picture at tick 1 + j x every,
     // shown for the simulated time to the next; empty with the reason on failure.
     // `progress` (if any) is told each frame done and their number.

@@ -83,12 +83,18 @@ TEST_F(LabSheetTest, APredictionIsOnTheSheetOnceRevealed)
     entry(9);
     w.controls().predictFirst1->trigger();
     pauseAfter(w, 200);   // held at the contact
+    const QString held = sheet(QStringLiteral("held.pdf"));
+    EXPECT_FALSE(held.contains(QLatin1String("Predicted and actual")));
+    // black's speed after, 5.00 cm/s, is what the class predicts
+    const QRegularExpression blackAfter(QStringLiteral("black\\s+2\\.00\\s+5\\.00"));
+    EXPECT_FALSE(held.contains(blackAfter)) << held.toStdString();
     w.reveal();
     pauseAfter(w, 40);
     const QString text = sheet(QStringLiteral("predicted.pdf"));
     EXPECT_TRUE(text.contains(QLatin1String("Predicted and actual")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("black speed \\(cm/s\\)\\s+\\S+\\s+5\\.00"))))
         << text.toStdString();
+    EXPECT_TRUE(text.contains(blackAfter)) << text.toStdString();
 }
 
 TEST_F(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
@@ -99,7 +105,11 @@ TEST_F(LabSheetTest, AChallengesSheetNamesItAndKeepsItsUnknown)
     const QString text = sheet(QStringLiteral("challenge.pdf"));
     EXPECT_TRUE(text.contains(QLatin1String("Challenge \"mass\", seed 3"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QLatin1String("TEC")));
-    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("(?<![\\d.])5\\.70?(?!\\d)")))) << text.toStdString();
+    const QRegularExpression unknown(QStringLiteral("(?<![\\d.])5\\.70?(?!\\d)"));
+    EXPECT_FALSE(text.contains(unknown)) << text.toStdString();
+    session.classroom().run(&sim::Classroom::revealChallenge);
+    const QString revealed = sheet(QStringLiteral("revealed.pdf"));
+    EXPECT_TRUE(revealed.contains(unknown)) << revealed.toStdString();
 }
 
 // The sheet's paper is the system's paper setting, A4 unless it says Letter,
