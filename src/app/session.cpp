@@ -44,7 +44,7 @@ void Session::makeWindows()
     nameDialog_->nameField()->setText(who_);
     table_->setNameDialog(nameDialog_.get());
     data_ = std::make_unique<DataWindow>(*table_, platform_);
-    experiments_ = std::make_unique<ExperimentBox>(*table_, platform_);
+    experiments_ = std::make_unique<ExperimentBox>(*table_, platform_, &boxState_);
     table_->setZoom(zoom_);
     connect(table_->controls().labSheet1, &QAction::triggered, this, [this] { saveLabSheet(); });
     // not from inside a menu's own handler: its window is about to go
@@ -97,7 +97,7 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
     who_ = nameDialog_->name();
     KeptTable kept = table_->keep();   // the classroom stays: only the window's own
     const dw::DataViewModel dataView = data_->viewModel();
-    const KeptBox box = experiments_->keep();
+    const bool challengeShown = experiments_->challengeShown();
     const bool shown = table_->isVisible();
     // the window's corner stays on the same screen pixel, not at its old place times the factor
     const QPointF native = QPointF(kept.place) * scaleFor(zoom_, userScale_);
@@ -107,7 +107,7 @@ void Session::rebuild(const std::function<void()>& change, bool reopenData)
     kept.place = (native / scaleFor(zoom_, userScale_)).toPoint();
     table_->restore(kept);
     data_->showViewModel(dataView);
-    experiments_->restore(box);
+    experiments_->showState(challengeShown);
     if (shown) {
         table_->show();
         place::keepOnScreen(*table_);

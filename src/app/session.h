@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "experiments/experiment_box.h"
 #include "ui/classroom_hub.h"
 
 class DataWindow;
@@ -65,6 +66,7 @@ private:
     int zoom_ = 100;
     QString who_;   // "Who Am I", kept across a zoom's new windows
     ClassroomHub classroom_;
+    BoxState boxState_;   // the Experiment box's, across zooms and languages
     std::unique_ptr<TableWindow> table_;
     std::unique_ptr<NameDialog> nameDialog_;
     std::unique_ptr<DataWindow> data_;

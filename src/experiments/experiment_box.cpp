@@ -47,8 +47,9 @@ QPushButton* button(QWidget* parent, int x, int y, int w, int h, const QString& 
 }
 }   // namespace
 
-ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform)
-    : QObject(&window.tableWidget()), w_(window), platform_(platform), applier_(window)
+ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform, BoxState* state)
+    : QObject(&window.tableWidget()), own_(state ? nullptr : std::make_unique<BoxState>()),
+      state_(state ? *state : *own_), w_(window), platform_(platform), applier_(window)
 {
     const TableLinks table = w_.links();
     box_ = table.experimentBox;
@@ -95,6 +96,11 @@ ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform)
                 this);
 
     buildRunExperimentMenu(table.runExperiment);
+    // the words as typed stay with the session, and whether they are the box's own prompt
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+        state_.memo = memo_->toPlainText();
+        state_.prompt = state_.memo == loadPrompt() || state_.memo == savePrompt();
+    });
 }
 
 // "Run Experiment", built from the catalogue in its order: the entries at the
@@ -352,22 +358,14 @@ bool ExperimentBox::applyExperiment(const QString& parameterText)
     return true;
 }
 
-KeptBox ExperimentBox::keep() const
+bool ExperimentBox::challengeShown() const
 {
-    const QString memo = memo_->toPlainText();
-    return {model_,
-            memo,
-            fileName_,
-            pending_,
-            memo == loadPrompt() || memo == savePrompt(),
-            entry_,
-            challenge_ && challenge_->isVisible(),
-            title_,
-            text_};
+    return challenge_ && challenge_->isVisible();
 }
 
-void ExperimentBox::restore(const KeptBox& k)
+void ExperimentBox::showState(bool challengeShown)
 {
+    const BoxState k = state_;   // showing writes into it
     fileName_ = k.fileName;
     switch (k.model.stage()) {
     case exper::BoxStage::Hidden: model_ = k.model; break;
@@ -392,6 +390,6 @@ void ExperimentBox::restore(const KeptBox& k)
     title_ = k.title;
     text_ = k.text;
     showModel();
-    if (k.challengeShown || (w_.room().lesson() && w_.room().lesson()->challenge))
+    if (challengeShown || (w_.room().lesson() && w_.room().lesson()->challenge))
         challengeDialog().showBesideTable();
 }

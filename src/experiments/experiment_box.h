@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "engine/lesson.h"
 #include "experiments/box_model.h"
@@ -17,14 +18,14 @@ namespace exper {
 struct CatalogueEntry;
 }
 
-// What an Experiment box hands to the one that replaces it: its stage, the
-// file or entry it shows and the words typed into it.
-struct KeptBox {
+// What the Experiment box shows and will do, kept by the session: its
+// stage, the file or entry it shows and the words typed into it. A box made
+// again for a zoom or a language shows it as it stands.
+struct BoxState {
     exper::BoxModel model;
     QString memo, fileName, pending;
     bool prompt = false;   // the memo shows the box's own prompt, not words of the user's
     const exper::CatalogueEntry* entry = nullptr;
-    bool challengeShown = false;   // the Challenge dialog was open
     QString title, text;   // the experiment's, for the lab sheet
 };
 
@@ -42,7 +43,8 @@ QString planLesson(const QString& path, LessonPlan* plan);
 class ExperimentBox : public QObject {
     Q_OBJECT
 public:
-    ExperimentBox(TableAccess& window, PlatformServices& platform);
+    // `state`: the session's; a box of its own without one.
+    ExperimentBox(TableAccess& window, PlatformServices& platform, BoxState* state = nullptr);
 
     enum Mode { LoadMode = 1, SaveMode = 2 };
 
@@ -82,9 +84,11 @@ public:
     // File > Open Lesson: the file chosen, opened, or the message why not.
     void chooseLesson();
 
-    KeptBox keep() const;
-    // As kept, its own texts in the language of the moment.
-    void restore(const KeptBox& k);
+    bool challengeShown() const;
+    // A box made again over the session's state shows it as it stands, its
+    // own texts in the language of the moment; `challengeShown`: the
+    // Challenge dialog was open over the box it replaces.
+    void showState(bool challengeShown);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +96,7 @@ protected:
 private:
     // The widgets as the model says: which show, and what Cancel reads.
     void showModel();
+
     QPushButton* buttonOf(exper::BoxButton b) const;
     void buildRunExperimentMenu(class QMenu* menu);
     void loadFile();
@@ -104,11 +109,14 @@ private:
     // The whole file, or a message naming it and why it cannot be had.
     bool readFile(const QString& path, QByteArray* bytes);
 
+    std::unique_ptr<BoxState> own_;
+    BoxState& state_;
     TableAccess& w_;
     PlatformServices& platform_;
     RecordApplier applier_;
     ChallengeDialog* challenge_ = nullptr;
-    QString title_, text_;
+    QString& title_ = state_.title;
+    QString& text_ = state_.text;
     QGroupBox* box_;
     QPlainTextEdit* memo_;
     QPushButton* lsbt_;
@@ -116,8 +124,8 @@ private:
     QGroupBox* yngb_;
     QPushButton* ybt_;
     QPushButton* nbt_;
-    exper::BoxModel model_;
-    QString fileName_;   // the file the open dialog chose last
-    QString pending_;   // the parameter text of the catalogue entry shown last
-    const exper::CatalogueEntry* entry_ = nullptr;   // and the entry
+    exper::BoxModel& model_ = state_.model;
+    QString& fileName_ = state_.fileName;   // the file the open dialog chose last
+    QString& pending_ = state_.pending;   // the parameter text of the catalogue entry shown last
+    const exper::CatalogueEntry*& entry_ = state_.entry;   // and the entry
 };
