@@ -776,6 +776,68 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>ClassFile</name>
+    <message>
+        <source>line %1 is blank</source>
+        <translation>Zeile %1 ist leer</translation>
+    </message>
+    <message>
+        <source>line %1: not a name</source>
+        <translation>Zeile %1: kein Name</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot; twice</source>
+        <translation>Zeile %1: „%2“ doppelt</translation>
+    </message>
+    <message>
+        <source>line %1: over 1000 students</source>
+        <translation>Zeile %1: mehr als 1000 Schülerinnen und Schüler</translation>
+    </message>
+    <message>
+        <source>no names in the file</source>
+        <translation>keine Namen in der Datei</translation>
+    </message>
+    <message>
+        <source>not a Slidora class file</source>
+        <translation>keine Klassendatei von Slidora</translation>
+    </message>
+    <message>
+        <source>a class file of another version</source>
+        <translation>eine Klassendatei einer anderen Version</translation>
+    </message>
+    <message>
+        <source>the class file is damaged</source>
+        <translation>die Klassendatei ist beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>ClassResults</name>
+    <message>
+        <source>belongs to another class</source>
+        <translation>gehört zu einer anderen Klasse</translation>
+    </message>
+    <message>
+        <source>its HMAC does not hold: changed after it was signed, or signed with another code</source>
+        <translation>ihr HMAC stimmt nicht: nach dem Signieren geändert oder mit einem anderen Code signiert</translation>
+    </message>
+    <message>
+        <source>names %1 but is signed with another student&apos;s code</source>
+        <translation>nennt %1, ist aber mit dem Code einer anderen Person signiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not on the roster</source>
+        <translation>„%1“ steht nicht auf der Klassenliste</translation>
+    </message>
+    <message>
+        <source>the same file as %1</source>
+        <translation>dieselbe Datei wie %1</translation>
+    </message>
+    <message>
+        <source>an earlier hand-in of %1</source>
+        <translation>eine frühere Abgabe von %1</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>R Speed</source>
@@ -1508,6 +1570,33 @@ Lizenz: %2</translation>
     <message>
         <source>Slidora Guide</source>
         <translation>Slidora-Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>not a Slidora result file</source>
+        <translation>keine Ergebnisdatei von Slidora</translation>
+    </message>
+    <message>
+        <source>a result file of another version</source>
+        <translation>eine Ergebnisdatei einer anderen Version</translation>
+    </message>
+    <message>
+        <source>the result file is damaged</source>
+        <translation>die Ergebnisdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the name is not a plain name</source>
+        <translation>der Name ist kein einfacher Name</translation>
     </message>
 </context>
 <context>

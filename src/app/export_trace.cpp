@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/class_commands.h"
 #include "app/command_line.h"
 #include "app/export_data.h"
 #include "app/export_image.h"
@@ -71,10 +72,15 @@ int exportChallengeKey(const CommandLine& line)
 int runCommandLine(int argc, char** argv, CommandLine* result)
 {
     CommandLine& line = *result;
+    if (isClassCommand(argc, argv)) {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        return runClassCommand(argc, argv);
+    }
     if (const QString error = readCommandLine(argc, argv, &line); !error.isEmpty())
         return fail(error);
     if (line.help) {
         std::fputs(kUsage, stdout);
+        std::fputs(kClassUsage, stdout);
         return 0;
     }
     if (line.version) {

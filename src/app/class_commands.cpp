@@ -1,0 +1,229 @@
+#include "app/class_commands.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QStringList>
+#include <cmath>
+
+#include "app/headless_job.h"
+#include "engine/challenge.h"
+#include "experiments/challenge_setup.h"
+#include "experiments/class_results.h"
+#include "ui/file_read.h"
+
+const char kClassUsage[] =
+    "       slidora --new-class --name TEXT --students FILE [--challenge KIND] --output FILE.slidora-class\n"
+    "       slidora --class-key CLASS [--output FILE]\n"
+    "       slidora --hand-in --code CODE --name NAME [--answers A,B,...] --output FILE\n"
+    "       slidora --class-results CLASS FOLDER [--format csv|csv-semicolon|tsv] [--output FILE]\n";
+
+namespace {
+
+const char* const kCommands[] = {"--new-class", "--class-key", "--hand-in", "--class-results"};
+constexpr qint64 kFolderBytes = 64 * 1024 * 1024;   // what one board reads at the most
+constexpr int kFolderFiles = 5000;
+
+// The options as given: each takes one value, the command's own up to two.
+struct ClassLine {
+    QString command;
+    QStringList operands;
+    QMap<QString, QString> options;
+};
+
+QString readClassLine(int argc, char** argv, ClassLine* line)
+{
+    const QStringList known = {"--name", "--students", "--challenge", "--output", "--code", "--answers", "--format"};
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (line->command.isEmpty()) {
+            line->command = a;
+        } else if (known.contains(a)) {
+            if (i + 1 >= argc || line->options.contains(a))
+                return QStringLiteral("%1 needs one value, given once").arg(a);
+            line->options.insert(a, QString::fromLocal8Bit(argv[++i]));
+        } else if (!a.startsWith(QLatin1Char('-'))) {
+            line->operands << a;
+        } else {
+            return QStringLiteral("unknown option \"%1\" with %2 (see slidora --help)").arg(a, line->command);
+        }
+    }
+    return {};
+}
+
+QString needOnly(const ClassLine& l, const QStringList& allowed, int operands)
+{
+    for (auto it = l.options.cbegin(); it != l.options.cend(); ++it)
+        if (!allowed.contains(it.key()))
+            return QStringLiteral("%1 does not go with %2").arg(it.key(), l.command);
+    if (l.operands.size() > operands)
+        return QStringLiteral("%1 does not take \"%2\"").arg(l.command, l.operands[operands]);
+    if (l.operands.size() < operands)
+        return QStringLiteral("%1 needs %2")
+            .arg(l.command,
+                 operands == 2 ? QStringLiteral("a class file and a folder") : QStringLiteral("a class file"));
+    return {};
+}
+
+bool readClass(const QString& path, cls::ClassFile* c, QString* error)
+{
+    QByteArray bytes;
+    if (!files::readRegularFile(path, cls::kClassFileLimit, &bytes, error))
+        return false;
+    if (!cls::readClassFile(bytes, c, error)) {
+        *error = QStringLiteral("\"%1\": %2").arg(path, *error);
+        return false;
+    }
+    return true;
+}
+
+int write(const QString& path, const std::string& text)
+{
+    Output out(path);
+    QString error;
+    if (!out.open(&error))
+        return fail(error);
+    out.put(text);
+    return out.finish();
+}
+
+int newClass(const ClassLine& l)
+{
+    if (QString e = needOnly(l, {"--name", "--students", "--challenge", "--output"}, 0); !e.isEmpty())
+        return fail(e);
+    const QString name = l.options.value(QStringLiteral("--name")).trimmed();
+    const QString output = l.options.value(QStringLiteral("--output"));
+    if (name.isEmpty() || !l.options.contains(QStringLiteral("--students")) || output.isEmpty())
+        return fail(QStringLiteral("--new-class needs --name, --students and --output"));
+    const auto kind =
+        sim::challengeKindNamed(l.options.value(QStringLiteral("--challenge"), QStringLiteral("mass")).toStdString());
+    if (!kind)
+        return fail(QStringLiteral("--challenge needs mass, restitution, speed or glancing"));
+    QByteArray roster;
+    QStringList names;
+    QString error;
+    const QString students = l.options.value(QStringLiteral("--students"));
+    if (!files::readRegularFile(students, cls::kRosterLimit, &roster, &error))
+        return fail(error);
+    if (!cls::readRoster(roster, &names, &error))
+        return fail(QStringLiteral("\"%1\": %2").arg(students, error));
+    return write(output, cls::classFileText(cls::newClass(name, *kind, names)).toStdString());
+}
+
+int classKey(const ClassLine& l)
+{
+    if (QString e = needOnly(l, {"--output"}, 1); !e.isEmpty())
+        return fail(e);
+    cls::ClassFile c;
+    QString error;
+    if (!readClass(l.operands[0], &c, &error))
+        return fail(error);
+    return write(l.options.value(QStringLiteral("--output")), cls::classKey(c));
+}
+
+int handIn(const ClassLine& l)
+{
+    if (QString e = needOnly(l, {"--code", "--name", "--answers", "--output"}, 0); !e.isEmpty())
+        return fail(e);
+    const auto code = cls::readCode(l.options.value(QStringLiteral("--code")));
+    if (!code)
+        return fail(QStringLiteral("--code: not a join code (mistyped?)"));
+    cls::HandIn h;
+    h.program = QStringLiteral(SLIDORA_VERSION);
+    h.name = l.options.value(QStringLiteral("--name")).trimmed();
+    if (!cls::plainStudentName(h.name))
+        return fail(QStringLiteral("--name needs a name without control characters or a path"));
+    if (l.options.value(QStringLiteral("--output")).isEmpty())
+        return fail(QStringLiteral("--hand-in needs --output"));
+    h.classId = code->classId;
+    h.kind = code->kind;
+    h.seed = code->seed;
+    sim::Challenge challenge;
+    challenge.start(exper::challengeSet(code->kind, code->seed));
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const QString answers = l.options.value(QStringLiteral("--answers"));
+    for (const QString& a : answers.isEmpty() ? QStringList() : answers.split(QLatin1Char(','))) {
+        bool ok = false;
+        const double v = a.trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(v) || h.answers.size() >= size_t(cls::kMaxAnswers))
+            return fail(QStringLiteral("--answers needs numbers, not \"%1\"").arg(a));
+        if (!challenge.triesLeft())
+            break;   // the dialog takes no answer after the last try
+        h.answers.push_back({v, now, QString::fromLatin1(cls::verdictText(challenge.check(v)))});
+    }
+    h.tries = challenge.tries;
+    h.handedIn = now;
+    return write(l.options.value(QStringLiteral("--output")), cls::handInText(h, cls::handInKey(*code)).toStdString());
+}
+
+// The folder's result files, each read whole within its bound; what cannot be read is said.
+std::vector<cls::ResultFile> readFolder(const QString& folder, std::vector<cls::RejectedFile>* unread, QString* error)
+{
+    std::vector<cls::ResultFile> out;
+    const QDir dir(folder);
+    if (!dir.exists()) {
+        *error = QStringLiteral("\"%1\": no such folder").arg(folder);
+        return out;
+    }
+    qint64 total = 0;
+    const QFileInfoList entries =
+        dir.entryInfoList({QStringLiteral("*.slidora-result")}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    for (const QFileInfo& f : entries) {
+        QByteArray bytes;
+        QString why;
+        if (static_cast<int>(out.size()) >= kFolderFiles || total >= kFolderBytes)
+            why = QStringLiteral("the folder holds more than the board reads");
+        else if (files::readRegularFile(f.filePath(), cls::kHandInLimit, &bytes, &why))
+            out.push_back({f.fileName(), bytes}), total += bytes.size();
+        if (!why.isEmpty())
+            unread->push_back({f.fileName(), why});
+    }
+    return out;
+}
+
+int classResults(const ClassLine& l)
+{
+    if (QString e = needOnly(l, {"--format", "--output"}, 2); !e.isEmpty())
+        return fail(e);
+    const QString format = l.options.value(QStringLiteral("--format"), QStringLiteral("csv"));
+    if (!QStringList{"csv", "csv-semicolon", "tsv"}.contains(format))
+        return fail(QStringLiteral("--format needs csv, csv-semicolon or tsv, not \"%1\"").arg(format));
+    cls::ClassFile c;
+    QString error;
+    if (!readClass(l.operands[0], &c, &error))
+        return fail(error);
+    std::vector<cls::RejectedFile> unread;
+    const std::vector<cls::ResultFile> files = readFolder(l.operands[1], &unread, &error);
+    if (!error.isEmpty())
+        return fail(error);
+    cls::ClassResults results = cls::gatherResults(c, files);
+    results.rejected.insert(results.rejected.end(), unread.begin(), unread.end());
+    return write(l.options.value(QStringLiteral("--output")), cls::resultsText(results, format.toStdString()));
+}
+
+}   // namespace
+
+bool isClassCommand(int argc, char** argv)
+{
+    if (argc < 2)
+        return false;
+    for (const char* c : kCommands)
+        if (QString::fromLocal8Bit(argv[1]) == QLatin1String(c))
+            return true;
+    return false;
+}
+
+int runClassCommand(int argc, char** argv)
+{
+    ClassLine l;
+    if (const QString error = readClassLine(argc, argv, &l); !error.isEmpty())
+        return fail(error);
+    if (l.command == QLatin1String("--new-class"))
+        return newClass(l);
+    if (l.command == QLatin1String("--class-key"))
+        return classKey(l);
+    if (l.command == QLatin1String("--hand-in"))
+        return handIn(l);
+    return classResults(l);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The teacher's results board: a row per student on the roster, from the
+// hand-ins that pass their HMAC; every other file listed apart with its
+// reason, never merged. Whether an answer is right is worked out again
+// from the seed, never read from the file.
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "experiments/class_file.h"
+#include "experiments/hand_in.h"
+
+namespace cls {
+
+struct ResultRow {
+    Student student;
+    bool handedIn = false;
+    double lastAnswer = 0.0;
+    bool answered = false;
+    bool right = false;
+    int tries = 0;
+    bool revealed = false;
+    // each revealed prediction's largest difference from what happened, in cm/s
+    std::vector<double> predictionErrors;
+    QString time, file;
+};
+
+struct RejectedFile {
+    QString file, reason;
+};
+
+struct ClassResults {
+    std::vector<ResultRow> rows;   // the roster's order
+    std::vector<RejectedFile> rejected;
+};
+
+struct ResultFile {
+    QString name;   // the file's name, for the board
+    QByteArray bytes;
+};
+
+ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& files);
+
+// One row a student, then the files apart: "csv", "csv-semicolon" or "tsv".
+std::string resultsText(const ClassResults& r, const std::string& format);
+
+}   // namespace cls
