@@ -1340,6 +1340,14 @@ Lizenz: %2</translation>
         <source>Lessons (*.ini);;All files (*)</source>
         <translation>Unterrichtsstunden (*.ini);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Join your class first (File &gt; Join Class...).</source>
+        <translation>Tritt zuerst deiner Klasse bei (Datei &gt; Klasse beitreten...).</translation>
+    </message>
+    <message>
+        <source>Slidora result (*.slidora-result)</source>
+        <translation>Slidora-Ergebnis (*.slidora-result)</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>
@@ -1876,6 +1884,33 @@ Lizenz: %2</translation>
     <message>
         <source>%1 is out of this setting&apos;s range: it takes %2 to %3.</source>
         <translation>%1 liegt außerhalb des Bereichs dieser Einstellung: sie reicht von %2 bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinDialog</name>
+    <message>
+        <source>Join Class</source>
+        <translation>Klasse beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Your name, and the code on your slip from your teacher.</source>
+        <translation>Dein Name und der Code auf dem Zettel von deiner Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>Type your name as it stands on the class list.</source>
+        <translation>Schreibe deinen Namen so, wie er auf der Klassenliste steht.</translation>
+    </message>
+    <message>
+        <source>That is not a join code: check each letter and digit against your slip.</source>
+        <translation>Das ist kein gültiger Code: Vergleiche jeden Buchstaben und jede Ziffer mit deinem Zettel.</translation>
     </message>
 </context>
 <context>
@@ -3120,6 +3155,14 @@ Lizenz: %2</translation>
     <message>
         <source>Set &amp;Up Exactly...</source>
         <translation>Ge&amp;nau einstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Join Class...</source>
+        <translation>Klasse bei&amp;treten...</translation>
+    </message>
+    <message>
+        <source>Hand &amp;In...</source>
+        <translation>Abg&amp;eben...</translation>
     </message>
 </context>
 <context>

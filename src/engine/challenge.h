@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace sim {
 
@@ -44,6 +45,13 @@ double challengeTolerance(ChallengeKind k);
 
 enum class Verdict { Within, NotYet, NoTriesLeft };
 
+// An answer as it was checked, for a hand-in.
+struct CheckedAnswer {
+    double value = 0.0;
+    Verdict verdict = Verdict::NotYet;
+    long long unixSeconds = 0;   // when
+};
+
 // The challenge of the table: none, or one being solved.
 struct Challenge {
     bool on = false;
@@ -51,6 +59,7 @@ struct Challenge {
     int tries = 0;
     bool solved = false;
     bool revealed = false;
+    std::vector<CheckedAnswer> answers;   // every answer checked, in order
 
     void start(const ChallengeSet& s)
     {

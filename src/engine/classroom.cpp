@@ -2,6 +2,8 @@
 
 #include "engine/headless_run.h"
 
+#include <chrono>
+
 namespace sim {
 
 Classroom::Classroom() : state_(std::make_unique<SimState>()) {}
@@ -132,6 +134,11 @@ Changes Classroom::startChallenge(const ChallengeSet& set)
 Changes Classroom::answer(double value, Verdict* verdict)
 {
     const Verdict v = challenge_.check(value);
+    if (challenge_.answers.size() < kMaxCheckedAnswers)
+        challenge_.answers.push_back(
+            {value, v,
+             std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+                 .count()});
     if (verdict)
         *verdict = v;
     return Part::Challenge;

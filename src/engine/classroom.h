@@ -65,6 +65,9 @@ struct Clock {
     double seconds() const { return shownSample > 0 ? secondsAt(shownSample) : 0.0; }
 };
 
+// What a hand-in can hold of one challenge.
+inline constexpr size_t kMaxCheckedAnswers = 100;
+
 class Classroom {
 public:
     Classroom();

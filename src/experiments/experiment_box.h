@@ -4,8 +4,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "engine/classroom.h"
 #include "engine/lesson.h"
 #include "experiments/box_model.h"
+#include "experiments/class_code.h"
+#include "experiments/hand_in.h"
 #include "experiments/record_applier.h"
 
 class QGroupBox;
@@ -27,7 +30,13 @@ struct BoxState {
     bool prompt = false;   // the memo shows the box's own prompt, not words of the user's
     const exper::CatalogueEntry* entry = nullptr;
     QString title, text;   // the experiment's, for the lab sheet
+    // a student who joined a class: the name and the code's fields
+    QString joinedName;
+    std::optional<cls::CodeFields> joined;
 };
+
+// The hand-in of a joined student's challenge as the classroom holds it.
+cls::HandIn handInOf(const sim::Classroom& room, const QString& name, const cls::CodeFields& code);
 
 // A lesson file read and checked whole, nothing applied yet.
 struct LessonPlan {
@@ -83,6 +92,9 @@ public:
     void openLesson(const LessonPlan& plan);
     // File > Open Lesson: the file chosen, opened, or the message why not.
     void chooseLesson();
+    // File > Join Class... and File > Hand In...
+    void joinClass();
+    void handIn();
 
     bool challengeShown() const;
     // A box made again over the session's state shows it as it stands, its

@@ -104,6 +104,8 @@ struct Controls {
     QAction* Save1 = nullptr;
     QAction* challenge1 = nullptr;   // "C&hallenge...": a mystery puck from a seed
     QAction* openLesson1 = nullptr;   // "&Open Lesson..."
+    QAction* joinClass1 = nullptr;   // "&Join Class...": a student's code opens their challenge
+    QAction* handIn1 = nullptr;   // "Hand &In...": the challenge's result file
     QAction* saveAnimation1 = nullptr;   // "Save &Animation...": the run as an animated GIF
     QAction* labSheet1 = nullptr;   // "La&b Sheet...": one page as PDF
     QAction* savePicture1 = nullptr;   // "Save &Picture...": the trace as PNG or SVG

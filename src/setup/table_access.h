@@ -23,6 +23,8 @@ struct TableLinks {
     QAction* save;
     QAction* challenge;   // "C&hallenge..."
     QAction* openLesson;   // "&Open Lesson..."
+    QAction* joinClass;   // "&Join Class..."
+    QAction* handIn;   // "Hand &In..."
     QMenu* runExperiment;
     QPushButton* showData;   // "Show Data Table"
     QAction* dotNormal;

@@ -45,6 +45,8 @@ void TableWindow::buildFileMenu()
     c_.Save1 = named(entry(file, tr("&Save an Experiment"), 2), "Save1");
     c_.challenge1 = named(entry(file, tr("C&hallenge...")), "challenge1");
     c_.openLesson1 = named(entry(file, tr("&Open Lesson...")), "openLesson1");
+    c_.joinClass1 = named(entry(file, tr("&Join Class...")), "joinClass1");
+    c_.handIn1 = named(entry(file, tr("Hand &In...")), "handIn1");
     file->addSeparator();
     c_.CopySelect1 = named(entry(file, tr("&Copy Select"), 0, true, false), "CopySelect1");
     c_.PrintCopySelect1 = named(entry(file, tr("Print Copy Select")), "PrintCopySelect1");

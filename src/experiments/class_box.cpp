@@ -1,0 +1,71 @@
+#include <QDateTime>
+#include <QDir>
+
+#include "experiments/challenge_dialog.h"
+#include "experiments/experiment_box.h"
+#include "experiments/hand_in.h"
+#include "experiments/join_dialog.h"
+#include "setup/table_access.h"
+#include "ui/platform.h"
+#include "ui/preferences.h"
+#include "ui/safe_save.h"
+
+// A student in a class: joining with a code, and handing the challenge in.
+
+namespace {
+QString utc(long long unixSeconds)
+{
+    return QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC).toString(Qt::ISODate);
+}
+}   // namespace
+
+cls::HandIn handInOf(const sim::Classroom& room, const QString& name, const cls::CodeFields& code)
+{
+    cls::HandIn h;
+    h.program = QStringLiteral(SLIDORA_VERSION);
+    h.name = name;
+    h.classId = code.classId;
+    h.kind = code.kind;
+    h.seed = code.seed;
+    const sim::Challenge& c = room.challenge();
+    if (c.on && c.set.kind == code.kind && c.set.seed == code.seed) {   // their own, not one set up since
+        for (const sim::CheckedAnswer& a : c.answers)
+            h.answers.push_back({a.value, utc(a.unixSeconds), QString::fromLatin1(cls::verdictText(a.verdict))});
+        h.tries = c.tries;
+        h.revealed = c.revealed && !c.solved;   // found is not given up
+    }
+    h.handedIn = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    return h;
+}
+
+void ExperimentBox::joinClass()
+{
+    JoinDialog dialog(&w_.tableWidget(), state_.joinedName);
+    if (platform_.execModal(dialog) != QDialog::Accepted)
+        return;
+    state_.joinedName = dialog.name();
+    state_.joined = dialog.code();
+    challengeDialog().setUp(state_.joined->kind, state_.joined->seed);
+    challengeDialog().showBesideTable();
+}
+
+void ExperimentBox::handIn()
+{
+    if (!state_.joined) {
+        platform_.showMessage(&w_.tableWidget(), tr("Join your class first (File > Join Class...)."));
+        return;
+    }
+    const QString suggested =
+        QDir(prefs::folder(prefs::Folder::Exports)).filePath(state_.joinedName + QStringLiteral(".slidora-result"));
+    const QString path = platform_.saveFileName(&w_.tableWidget(), tr("Slidora result (*.slidora-result)"),
+                                                QStringLiteral("slidora-result"), suggested);
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes =
+        cls::handInText(handInOf(w_.room(), state_.joinedName, *state_.joined), cls::handInKey(*state_.joined));
+    SafeSave save(path);
+    if (save.open())
+        save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!save.commit())
+        platform_.showMessage(&w_.tableWidget(), save.message());
+}

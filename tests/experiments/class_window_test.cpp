@@ -1,0 +1,48 @@
+// A student joins a class with the code from a slip and hands the challenge in.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "experiment_fixture.h"
+#include "experiments/challenge_setup.h"
+#include "experiments/class_results.h"
+#include "experiments/join_dialog.h"
+#include "setup/controls.h"
+
+TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRight)
+{
+    const cls::ClassFile klass = cls::newClass(QStringLiteral("7b"), sim::ChallengeKind::Speed,
+                                               {QStringLiteral("Zoë Çelik"), QStringLiteral("Li Wei")});
+    const cls::Student& zoe = klass.students[0];
+    QString mistyped = klass.codeOf(zoe);
+    mistyped[2] = mistyped[2] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+    QString problem;
+    platform.onModal = [&](QDialog& d) {
+        auto& join = dynamic_cast<JoinDialog&>(d);
+        join.nameField()->setText(zoe.name);
+        join.codeField()->setText(mistyped);
+        join.accept();   // stays open and says so, naming nobody
+        problem = join.problem()->text();
+        join.codeField()->setText(klass.codeOf(zoe).toLower());
+        join.accept();
+        return join.result();
+    };
+    c().joinClass1->trigger();
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_FALSE(problem.contains(QLatin1String("Li Wei")));
+    const sim::Challenge& challenge = window->room().challenge();
+    ASSERT_TRUE(challenge.on);
+    EXPECT_EQ(challenge.set.seed, zoe.seed);
+    const double right = sim::challengeAnswer(exper::challengeSet(klass.kind, zoe.seed));
+    window->classroom().run(&sim::Classroom::answer, right * 3, nullptr);
+    window->classroom().run(&sim::Classroom::answer, right, nullptr);
+
+    platform.saveAnswers.push_back(path(QStringLiteral("zoe.slidora-result")));
+    c().handIn1->trigger();
+    QFile file(path(QStringLiteral("zoe.slidora-result")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const cls::ClassResults r = cls::gatherResults(klass, {{QStringLiteral("zoe"), file.readAll()}});
+    EXPECT_TRUE(r.rejected.empty());
+    EXPECT_TRUE(r.rows[0].handedIn && r.rows[0].right && !r.rows[0].revealed);
+    EXPECT_EQ(r.rows[0].tries, 1);
+    EXPECT_FALSE(r.rows[1].handedIn);
+}
