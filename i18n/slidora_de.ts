@@ -776,6 +776,81 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>ClassBoard</name>
+    <message>
+        <source>Class Results: %1</source>
+        <translation>Klassenergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation>Abgegeben</translation>
+    </message>
+    <message>
+        <source>Last answer</source>
+        <translation>Letzte Antwort</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Revealed</source>
+        <translation>Aufgedeckt</translation>
+    </message>
+    <message>
+        <source>Prediction errors</source>
+        <translation>Vorhersagefehler</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Not merged, because</source>
+        <translation>Nicht übernommen, weil</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Files not merged:</source>
+        <translation>Nicht übernommene Dateien:</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 of %2 handed in, from %3</source>
+        <translation>%1 von %2 abgegeben, aus %3</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Tab-separated (*.tsv)</source>
+        <translation>CSV (*.csv);;Tabulatorgetrennt (*.tsv)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xport...</translation>
+    </message>
+</context>
+<context>
     <name>ClassFile</name>
     <message>
         <source>line %1 is blank</source>
@@ -835,6 +910,14 @@ Lizenz: %2</translation>
     <message>
         <source>an earlier hand-in of %1</source>
         <translation>eine frühere Abgabe von %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: no such folder</source>
+        <translation>„%1“: kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>the folder holds more than the board reads</source>
+        <translation>der Ordner enthält mehr, als die Übersicht liest</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1430,10 @@ Lizenz: %2</translation>
     <message>
         <source>Slidora result (*.slidora-result)</source>
         <translation>Slidora-Ergebnis (*.slidora-result)</translation>
+    </message>
+    <message>
+        <source>Slidora class (*.slidora-class)</source>
+        <translation>Slidora-Klasse (*.slidora-class)</translation>
     </message>
 </context>
 <context>
@@ -3163,6 +3250,10 @@ Lizenz: %2</translation>
     <message>
         <source>Hand &amp;In...</source>
         <translation>Abg&amp;eben...</translation>
+    </message>
+    <message>
+        <source>Class &amp;Results...</source>
+        <translation>Klassene&amp;rgebnisse...</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "engine/challenge.h"
 #include "experiments/challenge_setup.h"
 #include "experiments/class_results.h"
+#include "experiments/result_folder.h"
 #include "ui/file_read.h"
 
 const char kClassUsage[] =
@@ -22,8 +23,6 @@ const char kClassUsage[] =
 namespace {
 
 const char* const kCommands[] = {"--new-class", "--class-key", "--hand-in", "--class-results"};
-constexpr qint64 kFolderBytes = 64 * 1024 * 1024;   // what one board reads at the most
-constexpr int kFolderFiles = 5000;
 
 // The options as given: each takes one value, the command's own up to two.
 struct ClassLine {
@@ -157,31 +156,6 @@ int handIn(const ClassLine& l)
     return write(l.options.value(QStringLiteral("--output")), cls::handInText(h, cls::handInKey(*code)).toStdString());
 }
 
-// The folder's result files, each read whole within its bound; what cannot be read is said.
-std::vector<cls::ResultFile> readFolder(const QString& folder, std::vector<cls::RejectedFile>* unread, QString* error)
-{
-    std::vector<cls::ResultFile> out;
-    const QDir dir(folder);
-    if (!dir.exists()) {
-        *error = QStringLiteral("\"%1\": no such folder").arg(folder);
-        return out;
-    }
-    qint64 total = 0;
-    const QFileInfoList entries =
-        dir.entryInfoList({QStringLiteral("*.slidora-result")}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
-    for (const QFileInfo& f : entries) {
-        QByteArray bytes;
-        QString why;
-        if (static_cast<int>(out.size()) >= kFolderFiles || total >= kFolderBytes)
-            why = QStringLiteral("the folder holds more than the board reads");
-        else if (files::readRegularFile(f.filePath(), cls::kHandInLimit, &bytes, &why))
-            out.push_back({f.fileName(), bytes}), total += bytes.size();
-        if (!why.isEmpty())
-            unread->push_back({f.fileName(), why});
-    }
-    return out;
-}
-
 int classResults(const ClassLine& l)
 {
     if (QString e = needOnly(l, {"--format", "--output"}, 2); !e.isEmpty())
@@ -193,12 +167,9 @@ int classResults(const ClassLine& l)
     QString error;
     if (!readClass(l.operands[0], &c, &error))
         return fail(error);
-    std::vector<cls::RejectedFile> unread;
-    const std::vector<cls::ResultFile> files = readFolder(l.operands[1], &unread, &error);
-    if (!error.isEmpty())
+    cls::ClassResults results;
+    if (!readResults(c, l.operands[1], &results, &error))
         return fail(error);
-    cls::ClassResults results = cls::gatherResults(c, files);
-    results.rejected.insert(results.rejected.end(), unread.begin(), unread.end());
     return write(l.options.value(QStringLiteral("--output")), cls::resultsText(results, format.toStdString()));
 }
 

@@ -1,11 +1,14 @@
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include "experiments/challenge_dialog.h"
+#include "experiments/class_board.h"
 #include "experiments/experiment_box.h"
 #include "experiments/hand_in.h"
 #include "experiments/join_dialog.h"
 #include "setup/table_access.h"
+#include "ui/file_read.h"
 #include "ui/platform.h"
 #include "ui/preferences.h"
 #include "ui/safe_save.h"
@@ -68,4 +71,29 @@ void ExperimentBox::handIn()
         save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (!save.commit())
         platform_.showMessage(&w_.tableWidget(), save.message());
+}
+
+void ExperimentBox::showClassResults()
+{
+    QWidget* table = &w_.tableWidget();
+    const QString classPath = platform_.openFileName(table, tr("Slidora class (*.slidora-class)"),
+                                                     QStringLiteral("slidora-class"), QString());
+    if (classPath.isEmpty())
+        return;
+    QByteArray bytes;
+    QString error;
+    cls::ClassFile c;
+    if (!files::readRegularFile(classPath, cls::kClassFileLimit, &bytes, &error)
+        || !cls::readClassFile(bytes, &c, &error)) {
+        platform_.showMessage(table, error);
+        return;
+    }
+    const QString folder = platform_.folderName(table, QFileInfo(classPath).path());
+    if (folder.isEmpty())
+        return;
+    delete board_;   // one board at a time
+    board_ = new ClassBoard(c, folder, platform_, table);
+    board_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(board_, &QObject::destroyed, this, [this] { board_ = nullptr; });
+    board_->show();
 }

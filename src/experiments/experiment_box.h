@@ -95,6 +95,9 @@ public:
     // File > Join Class... and File > Hand In...
     void joinClass();
     void handIn();
+    // File > Class Results...: a class file and a folder of hand-ins, on the board
+    void showClassResults();
+    class ClassBoard* classBoard() const { return board_; }
 
     bool challengeShown() const;
     // A box made again over the session's state shows it as it stands, its
@@ -127,6 +130,7 @@ private:
     PlatformServices& platform_;
     RecordApplier applier_;
     ChallengeDialog* challenge_ = nullptr;
+    class ClassBoard* board_ = nullptr;
     QString& title_ = state_.title;
     QString& text_ = state_.text;
     QGroupBox* box_;

@@ -54,6 +54,11 @@ QString QtPlatformServices::saveFileName(QWidget* parent, const QString& filter,
     return dlg.selectedFiles().first();
 }
 
+QString QtPlatformServices::folderName(QWidget* parent, const QString& startIn)
+{
+    return QFileDialog::getExistingDirectory(parent, QString(), startIn);
+}
+
 namespace {
 class PainterJob : public PrintJob {
 public:

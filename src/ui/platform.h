@@ -40,6 +40,8 @@ public:
     // `startIn`: the folder (or file) the dialog opens on; empty for the usual one.
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
                                  const QString& startIn) = 0;
+    // A folder chosen; empty when the user cancels.
+    virtual QString folderName(QWidget* parent, const QString& startIn) = 0;
     // The print dialog; false when the user cancels.
     virtual bool askPrinter(QWidget* parent) = 0;
     // A job on the printer last chosen (the default one before any choice);
@@ -63,6 +65,7 @@ public:
                          const QString& startIn) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultExt,
                          const QString& startIn) override;
+    QString folderName(QWidget* parent, const QString& startIn) override;
     bool askPrinter(QWidget* parent) override;
     std::unique_ptr<PrintJob> beginPrintJob() override;
     void printerSetup(QWidget* parent) override;

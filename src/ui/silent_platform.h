@@ -11,6 +11,7 @@ public:
     int execModal(QDialog&) override { return 0; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
+    QString folderName(QWidget*, const QString&) override { return QString(); }
     bool askPrinter(QWidget*) override { return false; }
     std::unique_ptr<PrintJob> beginPrintJob() override { return nullptr; }
     void printerSetup(QWidget*) override {}

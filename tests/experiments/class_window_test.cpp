@@ -4,9 +4,12 @@
 
 #include "experiment_fixture.h"
 #include "experiments/challenge_setup.h"
+#include "experiments/class_board.h"
 #include "experiments/class_results.h"
 #include "experiments/join_dialog.h"
 #include "setup/controls.h"
+#include <QSignalSpy>
+#include <QTableWidget>
 
 TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRight)
 {
@@ -45,4 +48,33 @@ TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRig
     EXPECT_TRUE(r.rows[0].handedIn && r.rows[0].right && !r.rows[0].revealed);
     EXPECT_EQ(r.rows[0].tries, 1);
     EXPECT_FALSE(r.rows[1].handedIn);
+}
+
+// The board shows the roster at once, and a hand-in dropped into its folder as it comes.
+TEST_F(ExperimentTest, TheBoardShowsAHandInThatArrivesInItsFolder)
+{
+    const cls::ClassFile klass =
+        cls::newClass(QStringLiteral("7b"), sim::ChallengeKind::Mass, {QStringLiteral("Åsa"), QStringLiteral("Ben")});
+    QDir(dir.path()).mkdir(QStringLiteral("in"));
+    write(QStringLiteral("in/junk.slidora-result"), "not json");
+    write(QStringLiteral("7b.slidora-class"), cls::classFileText(klass));
+    platform.openAnswers.push_back(path(QStringLiteral("7b.slidora-class")));
+    platform.folderAnswers.push_back(path(QStringLiteral("in")));
+    c().classResults1->trigger();
+    ASSERT_TRUE(box->classBoard());
+    ClassBoard& board = *box->classBoard();
+    QSignalSpy shown(&board, &ClassBoard::shown);
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_EQ(board.rows()->rowCount(), 2);
+    EXPECT_EQ(board.rows()->item(0, 1)->text(), QStringLiteral("no"));
+    EXPECT_EQ(board.apart()->item(0, 1)->text(), QStringLiteral("not a Slidora result file"));
+
+    cls::HandIn h;
+    h.name = QStringLiteral("Åsa");
+    h.classId = cls::classIdOf(klass.secret);
+    h.seed = klass.students[0].seed;
+    write(QStringLiteral("in/asa.slidora-result"),
+          cls::handInText(h, cls::handInKey(klass.fieldsOf(klass.students[0]))));
+    ASSERT_TRUE(shown.wait(5000));
+    EXPECT_EQ(board.rows()->item(0, 1)->text(), QStringLiteral("yes"));
 }

@@ -24,6 +24,7 @@ public:
         saveStartedIn << startIn;
         return next(saveAnswers);
     }
+    QString folderName(QWidget*, const QString&) override { return next(folderAnswers); }
     int execModal(QDialog& dialog) override
     {
         ++dialogsShown;
@@ -44,7 +45,7 @@ public:
 
     QStringList messages;
     int aboutShown = 0;
-    std::deque<QString> openAnswers, saveAnswers;
+    std::deque<QString> openAnswers, saveAnswers, folderAnswers;
     QStringList saveStartedIn;
     QStringList openStartedIn;
     std::function<int(QDialog&)> onModal;

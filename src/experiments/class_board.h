@@ -1,0 +1,45 @@
+#pragma once
+// File > Class Results...: the teacher's board over a class file and a
+// folder of hand-ins, a row per student on the roster and the files that
+// were not merged apart. The folder is watched and read in a worker, so a
+// full folder never stalls the window.
+
+#include <QDialog>
+
+#include "experiments/class_results.h"
+
+class PlatformServices;
+class QFileSystemWatcher;
+class QLabel;
+class QTableWidget;
+
+class ClassBoard : public QDialog {
+    Q_OBJECT
+public:
+    ClassBoard(const cls::ClassFile& c, const QString& folder, PlatformServices& platform, QWidget* parent);
+    ~ClassBoard() override;
+
+    QTableWidget* rows() const { return rows_; }
+    QTableWidget* apart() const { return apart_; }
+    const cls::ClassResults& results() const { return results_; }
+    // The folder read again now, in the worker; `done` when it is shown.
+    void readAgain();
+
+signals:
+    void shown();
+
+private:
+    void showResults(const cls::ClassResults& r, const QString& error);
+    void exportText();
+
+    cls::ClassFile class_;
+    QString folder_;
+    PlatformServices& platform_;
+    QTableWidget* rows_;
+    QTableWidget* apart_;
+    QLabel* status_;
+    QFileSystemWatcher* watcher_;
+    cls::ClassResults results_;
+    bool reading_ = false, again_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
