@@ -16,14 +16,18 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(ClassResults)
 };
 
-// The answers as the Challenge dialog would have checked them, in order.
-sim::Challenge replay(const ClassFile& c, const HandIn& h)
+// The answers as the Challenge dialog would have checked them, in order;
+// `checked`: how many it took before it was solved or had no tries left.
+sim::Challenge replay(const ClassFile& c, const HandIn& h, int* checked)
 {
     sim::Challenge challenge;
     challenge.start(exper::challengeSet(c.kind, h.seed));
+    *checked = 0;
     for (const CheckedAnswer& a : h.answers)
-        if (challenge.triesLeft())
+        if (challenge.triesLeft()) {
             challenge.check(a.value);
+            ++*checked;
+        }
     return challenge;
 }
 
@@ -52,9 +56,10 @@ ResultRow rowOf(const ClassFile& c, const Student& s, const HandIn& h, const QSt
     row.handedIn = true;
     row.answered = !h.answers.empty();
     row.lastAnswer = row.answered ? h.answers.back().value : 0.0;
-    const sim::Challenge replayed = replay(c, h);
+    int checked = 0;
+    const sim::Challenge replayed = replay(c, h, &checked);
     row.right = replayed.solved;
-    row.tries = replayed.tries;
+    row.tries = checked;
     row.revealed = h.revealed;
     for (const PredictedRun& p : h.predictions) {
         double worst = 0.0;

@@ -20,7 +20,7 @@ struct ResultRow {
     double lastAnswer = 0.0;
     bool answered = false;
     bool right = false;
-    int tries = 0;
+    int tries = 0;   // answers checked
     bool revealed = false;
     // each revealed prediction's largest difference from what happened, in cm/s
     std::vector<double> predictionErrors;
