@@ -40,9 +40,13 @@ QString refusal(const ClassFile& c, const HandInRead& read)
     const Student* s = c.bySeed(h.seed);
     if (!s || !signatureHolds(read, handInKey(c.fieldsOf(*s))))
         return Text::tr("its HMAC does not hold: changed after it was signed, or signed with another code");
-    if (s->name != h.name) {
+    // the code names the student; the name as typed may differ in case alone
+    const auto same = [](const QString& a, const QString& b) {
+        return a.trimmed().toCaseFolded() == b.trimmed().toCaseFolded();
+    };
+    if (!same(s->name, h.name)) {
         for (const Student& other : c.students)
-            if (other.name == h.name)
+            if (same(other.name, h.name))
                 return Text::tr("names %1 but is signed with another student's code").arg(h.name);
         return Text::tr("\"%1\" is not on the roster").arg(h.name);
     }

@@ -118,12 +118,14 @@ TEST(ClassTest, TheBoardWorksVerdictsOutAgainAndListsEveryBadFileApart)
         handIn(other, other.students[0], {1.0}, QStringLiteral("other-class")),
         {QStringLiteral("truncated"), handIn(c, cem, {1.0}, QString()).bytes.left(40)},
         handIn(c, anna, {right}, QStringLiteral("anna-earlier"), nullptr, "2026-12-10T09:00:00Z"),
+        handIn(c, {QStringLiteral("dANA "), c.students[3].seed}, {}, QStringLiteral("dana"), &c.students[3]),
     };
     const cls::ClassResults r = cls::gatherResults(c, files);
     ASSERT_EQ(r.rows.size(), 4u);
     EXPECT_TRUE(r.rows[0].right && r.rows[0].tries == 2 && r.rows[0].file == QLatin1String("anna"));
     EXPECT_TRUE(r.rows[1].handedIn && !r.rows[1].right);
-    EXPECT_FALSE(r.rows[2].handedIn || r.rows[3].handedIn);
+    EXPECT_FALSE(r.rows[2].handedIn);
+    EXPECT_TRUE(r.rows[3].handedIn);   // her name typed in other case: her code says who she is
     std::map<std::string, std::string> apart;
     for (const cls::RejectedFile& f : r.rejected)
         apart[f.file.toStdString()] = f.reason.toStdString();
