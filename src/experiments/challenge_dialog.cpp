@@ -97,6 +97,12 @@ void ChallengeDialog::build()
     setMinimumWidth(420);
 }
 
+void ChallengeDialog::keepTo(sim::ChallengeKind kind, int seed)
+{
+    kept_ = std::make_pair(kind, seed);
+    showChallenge();
+}
+
 void ChallengeDialog::setUp(sim::ChallengeKind kind, int seed)
 {
     if (sim::runStarted(w_.room().state()))
@@ -127,7 +133,13 @@ void ChallengeDialog::showChallenge()
     const bool fixed = lesson && lesson->challenge;
     if (fixed)
         kind_->setCurrentIndex(static_cast<int>(*lesson->challenge));
-    kind_->setEnabled(!fixed);
+    kind_->setEnabled(!fixed && !kept_);
+    seed_->setEnabled(!kept_);
+    setUp_->setEnabled(!kept_ || !c.on || c.set.kind != kept_->first || c.set.seed != kept_->second);
+    if (kept_) {   // their own, whatever was set up since
+        kind_->setCurrentIndex(static_cast<int>(kept_->first));
+        seed_->setValue(kept_->second);
+    }
     close_->setVisible(!fixed);
     const int kind = kind_->currentIndex();
     task_->setText(c.on ? tr("Seed %1: %2").arg(c.set.seed).arg(tr(kTasks[kind]))

@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <optional>
+#include <utility>
 
 #include "engine/challenge.h"
 
@@ -26,6 +28,8 @@ public:
     void showChallenge();
     // Shown beside the table where the screen has room, with the keyboard.
     void showBesideTable();
+    // A student who joined a class: the kind and seed stay their code's.
+    void keepTo(sim::ChallengeKind kind, int seed);
 
     QComboBox* kindBox() const { return kind_; }
     QSpinBox* seedBox() const { return seed_; }
@@ -40,6 +44,7 @@ protected:
     void reject() override;
 
 private:
+    std::optional<std::pair<sim::ChallengeKind, int>> kept_;
     void build();
     void checkAnswer();
     void reveal();

@@ -48,6 +48,7 @@ void ExperimentBox::joinClass()
         return;
     state_.joinedName = dialog.name();
     state_.joined = dialog.code();
+    challengeDialog().keepTo(state_.joined->kind, state_.joined->seed);
     challengeDialog().setUp(state_.joined->kind, state_.joined->seed);
     challengeDialog().showBesideTable();
 }

@@ -392,6 +392,8 @@ void ExperimentBox::showState(bool challengeShown)
     entry_ = k.entry;
     title_ = k.title;
     text_ = k.text;
+    if (state_.joined)
+        challengeDialog().keepTo(state_.joined->kind, state_.joined->seed);
     showModel();
     if (challengeShown || (w_.room().lesson() && w_.room().lesson()->challenge))
         challengeDialog().showBesideTable();

@@ -3,12 +3,14 @@
 #include <QLineEdit>
 
 #include "experiment_fixture.h"
+#include "experiments/challenge_dialog.h"
 #include "experiments/challenge_setup.h"
 #include "experiments/class_board.h"
 #include "experiments/class_results.h"
 #include "experiments/join_dialog.h"
 #include "setup/controls.h"
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 
 TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRight)
@@ -35,6 +37,7 @@ TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRig
     const sim::Challenge& challenge = window->room().challenge();
     ASSERT_TRUE(challenge.on);
     EXPECT_EQ(challenge.set.seed, zoe.seed);
+    EXPECT_FALSE(box->challengeDialog().seedBox()->isEnabled());   // their own seed, no other
     const double right = sim::challengeAnswer(exper::challengeSet(klass.kind, zoe.seed));
     window->classroom().run(&sim::Classroom::answer, right * 3, nullptr);
     window->classroom().run(&sim::Classroom::answer, right, nullptr);
