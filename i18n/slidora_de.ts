@@ -2583,6 +2583,41 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>NewClassDialog</name>
+    <message>
+        <source>New Class</source>
+        <translation>Neue Klasse</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation>&amp;Wählen...</translation>
+    </message>
+    <message>
+        <source>Names, one a line (*.txt);;All files (*)</source>
+        <translation>Namen, einer pro Zeile (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Class na&amp;me:</source>
+        <translation>Klassen&amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Challenge:</source>
+        <translation>&amp;Herausforderung:</translation>
+    </message>
+    <message>
+        <source>&amp;Names file:</source>
+        <translation>Namens&amp;datei:</translation>
+    </message>
+    <message>
+        <source>The class needs a name.</source>
+        <translation>Die Klasse braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The names file: %1</source>
+        <translation>Die Namensdatei: %1</translation>
+    </message>
+</context>
+<context>
     <name>PredictionPanel</name>
     <message>
         <source>Predict First</source>
@@ -3254,6 +3289,10 @@ Lizenz: %2</translation>
     <message>
         <source>Class &amp;Results...</source>
         <translation>Klassene&amp;rgebnisse...</translation>
+    </message>
+    <message>
+        <source>&amp;New Class...</source>
+        <translation>&amp;Neue Klasse...</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,11 @@
 
 #include "experiments/challenge_dialog.h"
 #include "experiments/class_board.h"
+#include "experiments/class_file.h"
 #include "experiments/experiment_box.h"
 #include "experiments/hand_in.h"
 #include "experiments/join_dialog.h"
+#include "experiments/new_class_dialog.h"
 #include "setup/table_access.h"
 #include "ui/file_read.h"
 #include "ui/platform.h"
@@ -97,4 +99,22 @@ void ExperimentBox::showClassResults()
     board_->setAttribute(Qt::WA_DeleteOnClose);
     connect(board_, &QObject::destroyed, this, [this] { board_ = nullptr; });
     board_->show();
+}
+
+void ExperimentBox::newClass()
+{
+    QWidget* table = &w_.tableWidget();
+    NewClassDialog dialog(platform_, table);
+    if (platform_.execModal(dialog) != QDialog::Accepted)
+        return;
+    const QString path = platform_.saveFileName(table, tr("Slidora class (*.slidora-class)"),
+                                                QStringLiteral("slidora-class"), QString());
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = cls::classFileText(cls::newClass(dialog.className(), dialog.kind(), dialog.students()));
+    SafeSave save(path);
+    if (save.open())
+        save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!save.commit())
+        platform_.showMessage(table, save.message());
 }

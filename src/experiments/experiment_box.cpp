@@ -81,6 +81,7 @@ ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform, Bo
     connect(table.openLesson, &QAction::triggered, this, [this] { chooseLesson(); });
     connect(table.joinClass, &QAction::triggered, this, [this] { joinClass(); });
     connect(table.handIn, &QAction::triggered, this, [this] { handIn(); });
+    connect(table.newClass, &QAction::triggered, this, [this] { newClass(); });
     connect(table.classResults, &QAction::triggered, this, [this] { showClassResults(); });
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });

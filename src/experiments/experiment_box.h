@@ -97,6 +97,8 @@ public:
     void handIn();
     // File > Class Results...: a class file and a folder of hand-ins, on the board
     void showClassResults();
+    // File > New Class...: the dialog, then the class file through the safe save
+    void newClass();
     class ClassBoard* classBoard() const { return board_; }
 
     bool challengeShown() const;

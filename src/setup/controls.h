@@ -106,6 +106,7 @@ struct Controls {
     QAction* openLesson1 = nullptr;   // "&Open Lesson..."
     QAction* joinClass1 = nullptr;   // "&Join Class...": a student's code opens their challenge
     QAction* handIn1 = nullptr;   // "Hand &In...": the challenge's result file
+    QAction* newClass1 = nullptr;   // "&New Class...": a class file from a names file
     QAction* classResults1 = nullptr;   // "Class &Results...": the teacher's board
     QAction* saveAnimation1 = nullptr;   // "Save &Animation...": the run as an animated GIF
     QAction* labSheet1 = nullptr;   // "La&b Sheet...": one page as PDF

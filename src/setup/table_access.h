@@ -25,6 +25,7 @@ struct TableLinks {
     QAction* openLesson;   // "&Open Lesson..."
     QAction* joinClass;   // "&Join Class..."
     QAction* handIn;   // "Hand &In..."
+    QAction* newClass;   // "&New Class..."
     QAction* classResults;   // "Class &Results..."
     QMenu* runExperiment;
     QPushButton* showData;   // "Show Data Table"

@@ -47,6 +47,7 @@ void TableWindow::buildFileMenu()
     c_.openLesson1 = named(entry(file, tr("&Open Lesson...")), "openLesson1");
     c_.joinClass1 = named(entry(file, tr("&Join Class...")), "joinClass1");
     c_.handIn1 = named(entry(file, tr("Hand &In...")), "handIn1");
+    c_.newClass1 = named(entry(file, tr("&New Class...")), "newClass1");
     c_.classResults1 = named(entry(file, tr("Class &Results...")), "classResults1");
     file->addSeparator();
     c_.CopySelect1 = named(entry(file, tr("&Copy Select"), 0, true, false), "CopySelect1");

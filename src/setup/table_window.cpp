@@ -192,9 +192,9 @@ void TableWindow::refresh(sim::Changes changed)
 
 TableLinks TableWindow::links() const
 {
-    return {c_.expgb,      c_.Load1,    c_.Save1,         c_.challenge1,        c_.openLesson1,
-            c_.joinClass1, c_.handIn1,  c_.classResults1, c_.runExperimentMenu, c_.showbt,
-            c_.dotNormal,  c_.dotLarge, c_.zoom[0],       c_.zoomIn1,           c_.zoomOut1};
+    return {c_.expgb,    c_.Load1,     c_.Save1,         c_.challenge1,        c_.openLesson1, c_.joinClass1,
+            c_.handIn1,  c_.newClass1, c_.classResults1, c_.runExperimentMenu, c_.showbt,      c_.dotNormal,
+            c_.dotLarge, c_.zoom[0],   c_.zoomIn1,       c_.zoomOut1};
 }
 
 sim::SetupHost& TableWindow::setupHost()

@@ -8,6 +8,7 @@
 #include "experiments/class_board.h"
 #include "experiments/class_results.h"
 #include "experiments/join_dialog.h"
+#include "experiments/new_class_dialog.h"
 #include "setup/controls.h"
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -80,4 +81,32 @@ TEST_F(ExperimentTest, TheBoardShowsAHandInThatArrivesInItsFolder)
           cls::handInText(h, cls::handInKey(klass.fieldsOf(klass.students[0]))));
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(board.rows()->item(0, 1)->text(), QStringLiteral("yes"));
+}
+
+// A teacher makes a class from a names file; a blank line is said first, with its line.
+TEST_F(ExperimentTest, NewClassMakesAClassFileFromANamesFile)
+{
+    write(QStringLiteral("bad.txt"), "Anna\n\nBen\n");
+    write(QStringLiteral("names.txt"), "Anna\nBen\n");
+    QString problem;
+    platform.onModal = [&](QDialog& d) {
+        auto& dialog = dynamic_cast<NewClassDialog&>(d);
+        dialog.nameField()->setText(QStringLiteral("7b"));
+        dialog.namesFileField()->setText(path(QStringLiteral("bad.txt")));
+        dialog.accept();
+        problem = dialog.problem()->text();
+        dialog.namesFileField()->setText(path(QStringLiteral("names.txt")));
+        dialog.accept();
+        return dialog.result();
+    };
+    platform.saveAnswers.push_back(path(QStringLiteral("7b.slidora-class")));
+    c().newClass1->trigger();
+    EXPECT_EQ(problem, QStringLiteral("The names file: line 2 is blank"));
+    QFile file(path(QStringLiteral("7b.slidora-class")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    cls::ClassFile made;
+    QString error;
+    ASSERT_TRUE(cls::readClassFile(file.readAll(), &made, &error)) << error.toStdString();
+    EXPECT_EQ(made.name, QStringLiteral("7b"));
+    EXPECT_EQ(made.students.size(), 2u);
 }
