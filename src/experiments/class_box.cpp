@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -69,11 +70,7 @@ void ExperimentBox::handIn()
         return;
     const QByteArray bytes =
         cls::handInText(handInOf(w_.room(), state_.joinedName, *state_.joined), cls::handInKey(*state_.joined));
-    SafeSave save(path);
-    if (save.open())
-        save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!save.commit())
-        platform_.showMessage(&w_.tableWidget(), save.message());
+    saveBytes(path, bytes);
 }
 
 void ExperimentBox::showClassResults()
@@ -112,9 +109,22 @@ void ExperimentBox::newClass()
     if (path.isEmpty())
         return;
     const QByteArray bytes = cls::classFileText(cls::newClass(dialog.className(), dialog.kind(), dialog.students()));
+    saveBytes(path, bytes);
+}
+
+void ExperimentBox::connectClass(const TableLinks& table)
+{
+    connect(table.joinClass, &QAction::triggered, this, [this] { joinClass(); });
+    connect(table.handIn, &QAction::triggered, this, [this] { handIn(); });
+    connect(table.newClass, &QAction::triggered, this, [this] { newClass(); });
+    connect(table.classResults, &QAction::triggered, this, [this] { showClassResults(); });
+}
+
+void ExperimentBox::saveBytes(const QString& path, const QByteArray& bytes)
+{
     SafeSave save(path);
     if (save.open())
         save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (!save.commit())
-        platform_.showMessage(table, save.message());
+        platform_.showMessage(&w_.tableWidget(), save.message());
 }

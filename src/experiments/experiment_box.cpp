@@ -79,10 +79,7 @@ ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform, Bo
     });
     connect(table.challenge, &QAction::triggered, this, [this] { challengeDialog().showBesideTable(); });
     connect(table.openLesson, &QAction::triggered, this, [this] { chooseLesson(); });
-    connect(table.joinClass, &QAction::triggered, this, [this] { joinClass(); });
-    connect(table.handIn, &QAction::triggered, this, [this] { handIn(); });
-    connect(table.newClass, &QAction::triggered, this, [this] { newClass(); });
-    connect(table.classResults, &QAction::triggered, this, [this] { showClassResults(); });
+    connectClass(table);
     connect(lsbt_, &QPushButton::clicked, this, [this] { loadOrSave(); });
     connect(cancelbt_, &QPushButton::clicked, this, [this] { cancelOrOk(); });
     connect(ybt_, &QPushButton::clicked, this, [this] { yes(); });

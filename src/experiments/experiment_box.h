@@ -17,6 +17,7 @@ class QPushButton;
 class TableAccess;
 class ChallengeDialog;
 class PlatformServices;
+struct TableLinks;
 namespace exper {
 struct CatalogueEntry;
 }
@@ -99,6 +100,10 @@ public:
     void showClassResults();
     // File > New Class...: the dialog, then the class file through the safe save
     void newClass();
+    // The class's menu entries to the four above.
+    void connectClass(const TableLinks& table);
+    // `bytes` to `path` through the safe save; a failure said beside the table.
+    void saveBytes(const QString& path, const QByteArray& bytes);
     class ClassBoard* classBoard() const { return board_; }
 
     bool challengeShown() const;
