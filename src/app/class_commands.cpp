@@ -1,15 +1,18 @@
 #include "app/class_commands.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
 #include <QStringList>
+#include <QTimer>
 #include <cmath>
 
 #include "app/headless_job.h"
 #include "engine/challenge.h"
 #include "experiments/challenge_setup.h"
+#include "experiments/class_collector.h"
 #include "experiments/class_results.h"
 #include "experiments/result_folder.h"
 #include "ui/file_read.h"
@@ -18,11 +21,12 @@ const char kClassUsage[] =
     "       slidora --new-class --name TEXT --students FILE [--challenge KIND] --output FILE.slidora-class\n"
     "       slidora --class-key CLASS [--output FILE]\n"
     "       slidora --hand-in --code CODE --name NAME [--answers A,B,...] --output FILE\n"
-    "       slidora --class-results CLASS FOLDER [--format csv|csv-semicolon|tsv] [--output FILE]\n";
+    "       slidora --class-results CLASS FOLDER [--format csv|csv-semicolon|tsv] [--output FILE]\n"
+    "       slidora --collect CLASS FOLDER --port N [--bind ADDRESS] [--for SECONDS]\n";
 
 namespace {
 
-const char* const kCommands[] = {"--new-class", "--class-key", "--hand-in", "--class-results"};
+const char* const kCommands[] = {"--new-class", "--class-key", "--hand-in", "--class-results", "--collect"};
 
 // The options as given: each takes one value, the command's own up to two.
 struct ClassLine {
@@ -33,7 +37,8 @@ struct ClassLine {
 
 QString readClassLine(int argc, char** argv, ClassLine* line)
 {
-    const QStringList known = {"--name", "--students", "--challenge", "--output", "--code", "--answers", "--format"};
+    const QStringList known = {"--name",    "--students", "--challenge", "--output", "--code",
+                               "--answers", "--format",   "--port",      "--bind",   "--for"};
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (line->command.isEmpty()) {
@@ -173,6 +178,57 @@ int classResults(const ClassLine& l)
     return write(l.options.value(QStringLiteral("--output")), cls::resultsText(results, format.toStdString()));
 }
 
+// Reads --port, --bind and --for whole before anything listens.
+QString readCollect(const ClassLine& l, quint16* port, QHostAddress* bind, int* seconds)
+{
+    bool ok = false;
+    const int p = l.options.value(QStringLiteral("--port")).toInt(&ok);
+    if (!ok || p < 1 || p > 65535)
+        return QStringLiteral("--collect needs --port with a number from 1 to 65535");
+    *port = quint16(p);
+    *bind = QHostAddress(QHostAddress::Any);
+    if (l.options.contains(QStringLiteral("--bind")) && !bind->setAddress(l.options.value(QStringLiteral("--bind"))))
+        return QStringLiteral("--bind needs an address such as 127.0.0.1, not \"%1\"").arg(l.options.value("--bind"));
+    *seconds = 0;
+    if (l.options.contains(QStringLiteral("--for"))) {
+        *seconds = l.options.value(QStringLiteral("--for")).toInt(&ok);
+        if (!ok || *seconds < 1 || *seconds > 24 * 3600)
+            return QStringLiteral("--for needs a number of seconds from 1 to 86400");
+    }
+    return {};
+}
+
+int collect(const ClassLine& l, int argc, char** argv)
+{
+    if (QString e = needOnly(l, {"--port", "--bind", "--for"}, 2); !e.isEmpty())
+        return fail(e);
+    quint16 port = 0;
+    QHostAddress bind;
+    int seconds = 0;
+    if (const QString e = readCollect(l, &port, &bind, &seconds); !e.isEmpty())
+        return fail(e);
+    cls::ClassFile c;
+    QString error;
+    if (!readClass(l.operands[0], &c, &error))
+        return fail(error);
+    QCoreApplication app(argc, argv);
+    cls::Collector collector(c, l.operands[1]);
+    if (!collector.start(bind, port, &error))
+        return fail(error);
+    std::printf("Collecting hand-ins of %s into %s at %s\n", c.name.toLocal8Bit().constData(),
+                l.operands[1].toLocal8Bit().constData(), collector.addresses().join(' ').toLocal8Bit().constData());
+    std::fflush(stdout);
+    QObject::connect(&collector, &cls::Collector::received, [](const QString& line) {
+        std::printf("%s\n", line.toLocal8Bit().constData());
+        std::fflush(stdout);
+    });
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    app.exec();
+    std::printf("Stopped; hand-ins stored: %d\n", collector.stored());
+    return 0;
+}
+
 }   // namespace
 
 bool isClassCommand(int argc, char** argv)
@@ -196,5 +252,7 @@ int runClassCommand(int argc, char** argv)
         return classKey(l);
     if (l.command == QLatin1String("--hand-in"))
         return handIn(l);
+    if (l.command == QLatin1String("--collect"))
+        return collect(l, argc, argv);
     return classResults(l);
 }

@@ -99,6 +99,14 @@ QString number(double v, bool comma)
 
 }   // namespace
 
+QString refusalOf(const ClassFile& c, const QByteArray& bytes, HandInRead* read)
+{
+    QString why;
+    if (!readHandIn(bytes, read, &why))
+        return why;
+    return refusal(c, *read);
+}
+
 ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& files)
 {
     ClassResults out;
@@ -111,8 +119,8 @@ ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& fi
         QString why;
         if (const auto twin = seen.find(f.bytes); twin != seen.end())
             why = Text::tr("the same file as %1").arg(twin->second);
-        else if (readHandIn(f.bytes, &read, &why))
-            why = refusal(c, read);
+        else
+            why = refusalOf(c, f.bytes, &read);
         seen.emplace(f.bytes, f.name);
         if (!why.isEmpty()) {
             out.rejected.push_back({f.name, why});

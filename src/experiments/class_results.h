@@ -41,6 +41,10 @@ struct ResultFile {
     QByteArray bytes;
 };
 
+// Why a hand-in's bytes are not a student of class `c`'s, or nothing:
+// unreadable, another class, a failed HMAC, a name not on the roster.
+QString refusalOf(const ClassFile& c, const QByteArray& bytes, HandInRead* read);
+
 ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& files);
 
 // One row a student, then the files apart: "csv", "csv-semicolon" or "tsv".
