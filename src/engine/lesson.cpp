@@ -121,11 +121,17 @@ std::optional<LessonError> readLine(Lesson& l, std::string_view key, std::string
         l.predictFirst = v == "yes";
     } else if (key == "enable") {
         return readEnable(l, v, line);
+    } else if (key == "hand-in") {
+        if (v.size() > 1024)
+            return fault(line,
+                         TRANSLATABLE("Lesson", "Line %1: a hand-in folder or address is at most 1024 characters."),
+                         v.substr(0, 0));
+        l.handIn = std::string(v);
     } else {
         return fault(line,
                      TRANSLATABLE("Lesson",
                                   "Line %1: unknown key \"%2\" (a lesson knows title, note, experiment, "
-                                  "challenge, predict-first and enable)."),
+                                  "challenge, predict-first, enable and hand-in)."),
                      key);
     }
     return std::nullopt;

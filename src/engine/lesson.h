@@ -55,6 +55,7 @@ struct Lesson {
     int experimentLine = 0;   // the line that named it
     std::optional<ChallengeKind> challenge;
     bool predictFirst = false;
+    std::string handIn;   // where Hand In sends: a folder, or the teacher's collector's address
     bool restricted = false;   // an `enable` line was given
     std::vector<bool> enabled = std::vector<bool>(kLessonPartCount, false);
 

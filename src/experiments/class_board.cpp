@@ -3,15 +3,18 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileSystemWatcher>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "experiments/class_collector.h"
 #include "experiments/result_folder.h"
 #include "ui/platform.h"
 #include "ui/safe_save.h"
@@ -57,6 +60,7 @@ ClassBoard::ClassBoard(const cls::ClassFile& c, const QString& folder, PlatformS
     layout->addWidget(rows_, 3);
     layout->addWidget(new QLabel(tr("Files not merged:"), this));
     layout->addWidget(apart_, 1);
+    layout->addLayout(collectRow());
     layout->addWidget(buttons);
     resize(820, 560);
     watcher_ = new QFileSystemWatcher({folder}, this);
@@ -127,6 +131,55 @@ void ClassBoard::showResults(const cls::ClassResults& r, const QString& error)
         again_ = false;
         readAgain();
     }
+}
+
+QLayout* ClassBoard::collectRow()
+{
+    collect_ = new QPushButton(tr("Co&llect"), this);
+    collect_->setToolTip(tr("Take hand-ins over the classroom's network while this window is open"));
+    port_ = new QSpinBox(this);
+    port_->setRange(1024, 65535);
+    port_->setValue(8765);
+    auto* portLabel = new QLabel(tr("&Port:"), this);
+    portLabel->setBuddy(port_);
+    collecting_ = new QLabel(tr("Not collecting: nothing listens on the network."), this);
+    collecting_->setWordWrap(true);
+    collecting_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(collect_, &QPushButton::clicked, this, [this] { toggleCollecting(); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(collect_);
+    row->addWidget(portLabel);
+    row->addWidget(port_);
+    row->addWidget(collecting_, 1);
+    return row;
+}
+
+void ClassBoard::toggleCollecting()
+{
+    if (collector_) {
+        delete collector_;   // the port is closed at once
+        collector_ = nullptr;
+        collect_->setText(tr("Co&llect"));
+        port_->setEnabled(true);
+        collecting_->setText(tr("Not collecting: nothing listens on the network."));
+        return;
+    }
+    auto* collector = new cls::Collector(class_, folder_, this);
+    QString error;
+    if (!collector->start(QHostAddress::Any, quint16(port_->value()), &error)) {
+        delete collector;
+        collecting_->setText(tr("Not collecting: %1").arg(error));
+        return;
+    }
+    collector_ = collector;
+    collect_->setText(tr("Stop Co&llecting"));
+    port_->setEnabled(false);
+    const QString where = collector->addresses().join(QStringLiteral("  "));
+    collecting_->setText(tr("Collecting: students type %1 in Hand In.").arg(where));
+    connect(collector, &cls::Collector::received, this, [this, where](const QString& line) {
+        collecting_->setText(tr("Collecting: students type %1 in Hand In.").arg(where) + QLatin1Char('\n') + line);
+        readAgain();
+    });
 }
 
 void ClassBoard::exportText()

@@ -9,6 +9,11 @@
 #include "experiments/class_results.h"
 
 class PlatformServices;
+class QPushButton;
+class QSpinBox;
+namespace cls {
+class Collector;
+}
 class QFileSystemWatcher;
 class QLabel;
 class QTableWidget;
@@ -22,6 +27,11 @@ public:
     QTableWidget* rows() const { return rows_; }
     QTableWidget* apart() const { return apart_; }
     const cls::ClassResults& results() const { return results_; }
+    QPushButton* collectButton() const { return collect_; }
+    QSpinBox* portField() const { return port_; }
+    QLabel* collecting() const { return collecting_; }
+    // Whether hand-ins are being taken over the network, and on which port.
+    cls::Collector* collector() const { return collector_; }
     // The folder read again now, in the worker; `done` when it is shown.
     void readAgain();
 
@@ -31,6 +41,8 @@ signals:
 private:
     void showResults(const cls::ClassResults& r, const QString& error);
     void exportText();
+    QLayout* collectRow();
+    void toggleCollecting();
 
     cls::ClassFile class_;
     QString folder_;
@@ -38,6 +50,10 @@ private:
     QTableWidget* rows_;
     QTableWidget* apart_;
     QLabel* status_;
+    QPushButton* collect_;
+    QSpinBox* port_;
+    QLabel* collecting_;
+    cls::Collector* collector_ = nullptr;
     QFileSystemWatcher* watcher_;
     cls::ClassResults results_;
     bool reading_ = false, again_ = false;

@@ -2,12 +2,17 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPointer>
 
 #include "experiments/challenge_dialog.h"
 #include "experiments/class_board.h"
+#include "experiments/class_collect.h"
 #include "experiments/class_file.h"
 #include "experiments/experiment_box.h"
 #include "experiments/hand_in.h"
+#include "experiments/hand_in_dialog.h"
+#include "experiments/hand_in_send.h"
 #include "experiments/join_dialog.h"
 #include "experiments/new_class_dialog.h"
 #include "setup/table_access.h"
@@ -56,21 +61,49 @@ void ExperimentBox::joinClass()
     challengeDialog().showBesideTable();
 }
 
+// Where Hand In goes without asking: the lesson's, else the school's setting.
+QString ExperimentBox::handInPlace() const
+{
+    const std::optional<sim::Lesson>& lesson = w_.room().lesson();
+    if (lesson && !lesson->handIn.empty())
+        return QString::fromStdString(lesson->handIn).trimmed();
+    return prefs::handInTo();
+}
+
 void ExperimentBox::handIn()
 {
+    QWidget* table = &w_.tableWidget();
     if (!state_.joined) {
-        platform_.showMessage(&w_.tableWidget(), tr("Join your class first (File > Join Class...)."));
+        platform_.showMessage(table, tr("Join your class first (File > Join Class...)."));
+        return;
+    }
+    const QByteArray bytes =
+        cls::handInText(handInOf(w_.room(), state_.joinedName, *state_.joined), cls::handInKey(*state_.joined));
+    const QString place = handInPlace();
+    if (!place.isEmpty() && QFileInfo(place).isDir()) {   // the class's folder: no question to ask
+        const QString path = QDir(place).filePath(cls::collectedFileName(state_.joinedName, bytes));
+        if (saveBytes(path, bytes))
+            platform_.showMessage(table, tr("Handed in to %1.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    QString error;
+    HandInDialog dialog(table, state_.joinedName, cls::collectorUrl(place, &error).isEmpty() ? QString() : place);
+    if (platform_.execModal(dialog) != QDialog::Accepted)
+        return;
+    if (!dialog.url().isEmpty()) {
+        prefs::setHandInTo(dialog.addressField()->text().trimmed());
+        QPointer<QWidget> parent(table);
+        cls::sendHandIn(dialog.url(), bytes, this, [this, parent](bool taken, const QString& line) {
+            platform_.showMessage(parent, taken ? tr("Handed in: %1").arg(line) : tr("Not handed in: %1").arg(line));
+        });
         return;
     }
     const QString suggested =
         QDir(prefs::folder(prefs::Folder::Exports)).filePath(state_.joinedName + QStringLiteral(".slidora-result"));
-    const QString path = platform_.saveFileName(&w_.tableWidget(), tr("Slidora result (*.slidora-result)"),
+    const QString path = platform_.saveFileName(table, tr("Slidora result (*.slidora-result)"),
                                                 QStringLiteral("slidora-result"), suggested);
-    if (path.isEmpty())
-        return;
-    const QByteArray bytes =
-        cls::handInText(handInOf(w_.room(), state_.joinedName, *state_.joined), cls::handInKey(*state_.joined));
-    saveBytes(path, bytes);
+    if (!path.isEmpty())
+        saveBytes(path, bytes);
 }
 
 void ExperimentBox::showClassResults()
@@ -120,11 +153,13 @@ void ExperimentBox::connectClass(const TableLinks& table)
     connect(table.classResults, &QAction::triggered, this, [this] { showClassResults(); });
 }
 
-void ExperimentBox::saveBytes(const QString& path, const QByteArray& bytes)
+bool ExperimentBox::saveBytes(const QString& path, const QByteArray& bytes)
 {
     SafeSave save(path);
     if (save.open())
         save.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!save.commit())
-        platform_.showMessage(&w_.tableWidget(), save.message());
+    if (save.commit())
+        return true;
+    platform_.showMessage(&w_.tableWidget(), save.message());
+    return false;
 }

@@ -103,7 +103,8 @@ public:
     // The class's menu entries to the four above.
     void connectClass(const TableLinks& table);
     // `bytes` to `path` through the safe save; a failure said beside the table.
-    void saveBytes(const QString& path, const QByteArray& bytes);
+    bool saveBytes(const QString& path, const QByteArray& bytes);
+    QString handInPlace() const;
     class ClassBoard* classBoard() const { return board_; }
 
     bool challengeShown() const;

@@ -242,4 +242,14 @@ void setPredictFirst(bool on)
     put(QStringLiteral("view/predict-first"), on ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
+QString handInTo()
+{
+    return text(QStringLiteral("class/hand-in"), 1024).trimmed();
+}
+
+void setHandInTo(const QString& where)
+{
+    put(QStringLiteral("class/hand-in"), where);
+}
+
 }   // namespace prefs

@@ -42,4 +42,9 @@ void setExportFullPrecision(bool on);
 bool predictFirst();
 void setPredictFirst(bool on);
 
+// Where Hand In sends, as a school's settings or the last hand-in named it:
+// a folder or a collector's address; empty when none.
+QString handInTo();
+void setHandInTo(const QString& where);
+
 }   // namespace prefs

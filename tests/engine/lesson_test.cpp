@@ -11,7 +11,7 @@ TEST(LessonTest, AWholeLessonIsReadKeyByKey)
     const sim::LessonParse p =
         sim::parseLesson("\xEF\xBB\xBF# 10b, Tuesday\r\n[lesson]\r\ntitle = Die unbekannte Masse\r\n"
                          "note = Measure first.\\nThen type.\r\n\r\nexperiment = 9\r\npredict-first = yes\r\n"
-                         "enable = start, reset,time-line , data-table\r\n");
+                         "enable = start, reset,time-line , data-table\r\nhand-in = 192.168.1.20:8765\r\n");
     ASSERT_TRUE(p.lesson) << sim::lessonErrorText(p.error);
     const sim::Lesson& l = *p.lesson;
     EXPECT_EQ(l.title, "Die unbekannte Masse");
@@ -19,6 +19,7 @@ TEST(LessonTest, AWholeLessonIsReadKeyByKey)
     EXPECT_EQ(l.catalogue, 9);
     EXPECT_EQ(l.experimentLine, 6);
     EXPECT_TRUE(l.predictFirst);
+    EXPECT_EQ(l.handIn, "192.168.1.20:8765");
     for (LessonPart on : {LessonPart::Start, LessonPart::Reset, LessonPart::TimeLine, LessonPart::DataTable})
         EXPECT_TRUE(l.allows(on)) << sim::lessonPartName(on);
     for (LessonPart off : {LessonPart::Ruler, LessonPart::Masses, LessonPart::FileMenu, LessonPart::Pucks})
@@ -39,14 +40,16 @@ TEST(LessonTest, AWholeLessonIsReadKeyByKey)
 
 TEST(LessonTest, EveryFaultNamesItsLineAndNothingIsRead)
 {
+    const std::string tooLong = "title = a\nhand-in = " + std::string(1025, 'x') + "\n";
     const struct {
         const char* text;
         int line;
         const char* message;
     } cases[] = {
         {"title = a\ncolour = red\n", 2,
-         "Line 2: unknown key \"colour\" (a lesson knows title, note, experiment, challenge, predict-first and "
-         "enable)."},
+         "Line 2: unknown key \"colour\" (a lesson knows title, note, experiment, challenge, predict-first, "
+         "enable and hand-in)."},
+        {tooLong.c_str(), 2, "Line 2: a hand-in folder or address is at most 1024 characters."},
         {"title = a\ntitle = b\n", 2, "Line 2: \"title\" is given twice."},
         {"experiment = 18\n", 1, "Line 1: there is no built-in experiment 18 (1 to 17)."},
         {"experiment = ../x.col\n", 1,

@@ -1,15 +1,21 @@
 // A student joins a class with the code from a slip and hands the challenge in.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
 
 #include "experiment_fixture.h"
 #include "experiments/challenge_dialog.h"
 #include "experiments/challenge_setup.h"
 #include "experiments/class_board.h"
+#include "experiments/class_collector.h"
 #include "experiments/class_results.h"
+#include "experiments/hand_in_dialog.h"
 #include "experiments/join_dialog.h"
 #include "experiments/new_class_dialog.h"
 #include "setup/controls.h"
+#include "ui/preferences.h"
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -23,6 +29,11 @@ TEST_F(ExperimentTest, AStudentJoinsWithTheirCodeAndHandsInWhatTheBoardCountsRig
     mistyped[2] = mistyped[2] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
     QString problem;
     platform.onModal = [&](QDialog& d) {
+        if (auto* where = dynamic_cast<HandInDialog*>(&d)) {
+            where->toFile()->setChecked(true);
+            where->accept();
+            return where->result();
+        }
         auto& join = dynamic_cast<JoinDialog&>(d);
         join.nameField()->setText(zoe.name);
         join.codeField()->setText(mistyped);
@@ -81,6 +92,63 @@ TEST_F(ExperimentTest, TheBoardShowsAHandInThatArrivesInItsFolder)
           cls::handInText(h, cls::handInKey(klass.fieldsOf(klass.students[0]))));
     ASSERT_TRUE(shown.wait(5000));
     EXPECT_EQ(board.rows()->item(0, 1)->text(), QStringLiteral("yes"));
+}
+
+// Ben joins and hands in over the network to the board's collector; with a
+// class folder in the settings, Hand In asks nothing and writes there.
+TEST_F(ExperimentTest, HandInGoesToTheBoardsCollectorOrTheSettingsFolder)
+{
+    const cls::ClassFile klass = cls::newClass(QStringLiteral("7b"), sim::ChallengeKind::Mass, {QStringLiteral("Ben")});
+    QDir(dir.path()).mkdir(QStringLiteral("in"));
+    write(QStringLiteral("7b.slidora-class"), cls::classFileText(klass));
+    platform.openAnswers.push_back(path(QStringLiteral("7b.slidora-class")));
+    platform.folderAnswers.push_back(path(QStringLiteral("in")));
+    c().classResults1->trigger();
+    ClassBoard& board = *box->classBoard();
+    QTcpServer probe;   // a port free a moment ago
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    board.portField()->setValue(probe.serverPort());
+    probe.close();
+    board.collectButton()->click();
+    ASSERT_TRUE(board.collector()) << board.collecting()->text().toStdString();
+
+    QString address = QStringLiteral("127.0.0.1:%1").arg(board.portField()->value());
+    platform.onModal = [&](QDialog& d) {
+        if (auto* where = dynamic_cast<HandInDialog*>(&d)) {
+            where->toTeacher()->setChecked(true);
+            where->addressField()->setText(address);
+            where->accept();
+            return where->result();
+        }
+        auto& join = dynamic_cast<JoinDialog&>(d);
+        join.nameField()->setText(QStringLiteral("Ben"));
+        join.codeField()->setText(klass.codeOf(klass.students[0]));
+        join.accept();
+        return join.result();
+    };
+    c().joinClass1->trigger();
+    QSignalSpy shown(&board, &ClassBoard::shown);
+    c().handIn1->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.isEmpty(); }, 5000));
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Handed in: received: Ben")))
+        << platform.messages.last().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.rows()->item(0, 1)->text() == QStringLiteral("yes"); }, 5000));
+    board.collectButton()->click();   // stops: nothing listens any more
+    EXPECT_FALSE(board.collector());
+    c().handIn1->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform.messages.size() == 2; }, 5000));
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Not handed in: the collector at")))
+        << platform.messages.last().toStdString();
+
+    QDir(dir.path()).mkdir(QStringLiteral("drive"));
+    prefs::setHandInTo(path(QStringLiteral("drive")));
+    platform.onModal = [](QDialog&) -> int {
+        ADD_FAILURE() << "asked where to hand in";
+        return QDialog::Rejected;
+    };
+    c().handIn1->trigger();
+    EXPECT_EQ(QDir(path(QStringLiteral("drive"))).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Handed in to ")));
 }
 
 // A teacher makes a class from a names file; a blank line is said first, with its line.
