@@ -35,6 +35,11 @@ Changes Classroom::pressStart()
 
 Changes Classroom::resetClock()
 {
+    // the run's end is still in the log: a revealed run is read before it goes
+    if (prediction_.revealed && !revealedKept_ && revealed_.size() < kMaxRevealedRuns) {
+        revealed_.push_back(revealedRun(prediction_, *state_));
+        revealedKept_ = true;
+    }
     clock_.running = false;
     clock_.started = false;
     clock_.replaying = false;
@@ -106,6 +111,7 @@ Changes Classroom::newRun()
 {
     if (prediction_.hideFrom == 0 && !prediction_.revealed)
         return {};
+    revealedKept_ = false;
     prediction_.newRun();
     return Part::Prediction;
 }
@@ -123,6 +129,14 @@ Changes Classroom::reveal()
         return {};
     prediction_.revealed = true;
     return Part::Prediction;
+}
+
+std::vector<RevealedRun> Classroom::revealedRuns() const
+{
+    std::vector<RevealedRun> runs = revealed_;
+    if (prediction_.revealed && !revealedKept_)
+        runs.push_back(revealedRun(prediction_, *state_));
+    return runs;
 }
 
 Changes Classroom::startChallenge(const ChallengeSet& set)

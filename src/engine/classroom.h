@@ -67,6 +67,7 @@ struct Clock {
 
 // What a hand-in can hold of one challenge.
 inline constexpr size_t kMaxCheckedAnswers = 100;
+inline constexpr size_t kMaxRevealedRuns = 100;
 
 class Classroom {
 public:
@@ -76,6 +77,9 @@ public:
     const SetupModel& model() const { return model_; }
     const KeptRuns& kept() const { return kept_; }
     const Prediction& prediction() const { return prediction_; }
+    // The revealed Predict First runs of the session, each read at its end:
+    // those reset since, then the one on the table if it was revealed.
+    std::vector<RevealedRun> revealedRuns() const;
     const Challenge& challenge() const { return challenge_; }
     const std::optional<Lesson>& lesson() const { return lesson_; }
     const Clock& clock() const { return clock_; }
@@ -139,6 +143,8 @@ private:
     Clock clock_;
     KeptRuns kept_;
     Prediction prediction_;
+    std::vector<RevealedRun> revealed_;
+    bool revealedKept_ = false;   // the run on the table is in revealed_
     Challenge challenge_;
     std::optional<Lesson> lesson_;
     bool setUp_ = false;

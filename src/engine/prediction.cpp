@@ -131,4 +131,16 @@ PredictionTable predictionTable(const Prediction& p, const SimState& s, int afte
     return t;
 }
 
+RevealedRun revealedRun(const Prediction& p, const SimState& s)
+{
+    const PredictionTable t = predictionTable(p, s, s.timeLineEnd);
+    RevealedRun r;
+    const PredictedValue kept[] = {RedSpeed, RedDirection, BlackSpeed, BlackDirection};
+    for (size_t i = 0; i < 4; ++i) {
+        r.predicted[i] = t[kept[i]].predicted;
+        r.actual[i] = t[kept[i]].actual;
+    }
+    return r;
+}
+
 }   // namespace sim

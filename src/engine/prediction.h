@@ -84,4 +84,11 @@ using PredictionTable = std::array<PredictionLine, PredictedValueCount>;
 // momenta in kg units/s; the energy kept in per cent of the energy before.
 PredictionTable predictionTable(const Prediction& p, const SimState& s, int after);
 
+// What a revealed run's class predicted and what happened: red speed, red
+// direction, black speed, black direction after, as the table gives them.
+struct RevealedRun {
+    std::array<double, 4> predicted{}, actual{};
+};
+RevealedRun revealedRun(const Prediction& p, const SimState& s);
+
 }   // namespace sim

@@ -45,6 +45,9 @@ cls::HandIn handInOf(const sim::Classroom& room, const QString& name, const cls:
         h.tries = c.tries;
         h.revealed = c.revealed && !c.solved;   // found is not given up
     }
+    for (const sim::RevealedRun& r : room.revealedRuns())
+        if (h.predictions.size() < size_t(cls::kMaxAnswers))
+            h.predictions.push_back({r.predicted, r.actual});
     h.handedIn = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     return h;
 }

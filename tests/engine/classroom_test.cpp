@@ -3,6 +3,7 @@
 
 #include "engine/classroom.h"
 #include "engine/headless_setup.h"
+#include "engine/table_start.h"
 
 namespace {
 using sim::Part;
@@ -73,6 +74,42 @@ TEST(ClassroomModelTest, ARunWithoutATimerStopsWithItsClockShowingItsLastTick)
     EXPECT_DOUBLE_EQ(c.clock().seconds(), 7.55);
     EXPECT_EQ(sim::secondsAt(1), 0.0);
     EXPECT_EQ(sim::secondsAt(8), 0.35);   // the nearest double to 0.35, as the data table writes it
+}
+
+}   // namespace
+
+namespace {
+
+// A hand-in lists each revealed run once, read at the run's end, also after a reset.
+TEST(ClassroomModelTest, ARevealedRunIsReadAtItsEndOnceAndKeptPastTheReset)
+{
+    Room r;
+    sim::Classroom& c = r.room;
+    c.setPredictFirst(true);
+    c.predict(1, {1.5, 180.0, true});
+    c.predict(2, {4.0, 0.0, true});
+    EXPECT_TRUE(c.revealedRuns().empty());
+    c.runThrough(400);
+    c.watchOutcome();
+    ASSERT_TRUE(c.prediction().hiding());
+    EXPECT_TRUE(c.revealedRuns().empty());   // held: nothing to compare yet
+    c.reveal();
+    const sim::PredictionTable t = sim::predictionTable(c.prediction(), c.state(), c.state().timeLineEnd);
+    const std::vector<sim::RevealedRun> now = c.revealedRuns();
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now[0].predicted, (std::array<double, 4>{1.5, 180.0, 4.0, 0.0}));
+    EXPECT_EQ(now[0].actual, (std::array<double, 4>{t[sim::RedSpeed].actual, t[sim::RedDirection].actual,
+                                                   t[sim::BlackSpeed].actual, t[sim::BlackDirection].actual}));
+    EXPECT_GT(now[0].actual[2], 0.0);   // black moves off after the contact
+    c.resetClock();   // then the table goes back to its start, as Reset does
+    sim::resetRun(c.runState(), c.model());
+    c.resetClock();
+    ASSERT_EQ(c.revealedRuns().size(), 1u);
+    EXPECT_EQ(c.revealedRuns()[0].actual, now[0].actual);
+    c.runThrough(400);   // a second run, held and never revealed, adds nothing
+    c.watchOutcome();
+    c.resetClock();
+    EXPECT_EQ(c.revealedRuns().size(), 1u);
 }
 
 }   // namespace
