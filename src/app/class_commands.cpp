@@ -4,29 +4,35 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMap>
 #include <QStringList>
 #include <QTimer>
 #include <cmath>
 
+#include "app/class_slips.h"
 #include "app/headless_job.h"
 #include "engine/challenge.h"
 #include "experiments/challenge_setup.h"
 #include "experiments/class_collector.h"
 #include "experiments/class_results.h"
 #include "experiments/result_folder.h"
+#include "ui/app_identity.h"
 #include "ui/file_read.h"
+#include "ui/language.h"
 
 const char kClassUsage[] =
     "       slidora --new-class --name TEXT --students FILE [--challenge KIND] --output FILE.slidora-class\n"
     "       slidora --class-key CLASS [--output FILE]\n"
+    "       slidora --class-slips CLASS --output FILE.pdf\n"
     "       slidora --hand-in --code CODE --name NAME [--answers A,B,...] --output FILE\n"
     "       slidora --class-results CLASS FOLDER [--format csv|csv-semicolon|tsv] [--output FILE]\n"
     "       slidora --collect CLASS FOLDER --port N [--bind ADDRESS] [--for SECONDS]\n";
 
 namespace {
 
-const char* const kCommands[] = {"--new-class", "--class-key", "--hand-in", "--class-results", "--collect"};
+const char* const kCommands[] = {"--new-class", "--class-key",     "--class-slips",
+                                 "--hand-in",   "--class-results", "--collect"};
 
 // The options as given: each takes one value, the command's own up to two.
 struct ClassLine {
@@ -124,6 +130,27 @@ int classKey(const ClassLine& l)
     if (!readClass(l.operands[0], &c, &error))
         return fail(error);
     return write(l.options.value(QStringLiteral("--output")), cls::classKey(c));
+}
+
+int classSlips(const ClassLine& l, int argc, char** argv)
+{
+    if (QString e = needOnly(l, {"--output"}, 1); !e.isEmpty())
+        return fail(e);
+    const QString output = l.options.value(QStringLiteral("--output"));
+    if (output.isEmpty())
+        return fail(QStringLiteral("--class-slips needs --output FILE.pdf"));
+    cls::ClassFile c;
+    QString error;
+    if (!readClass(l.operands[0], &c, &error))
+        return fail(error);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");   // fonts, no display
+    QGuiApplication app(argc, argv);
+    setAppIdentity();
+    lang::install(lang::startLanguage());
+    if (const QString e = writeClassSlips(output, c); !e.isEmpty())
+        return fail(e);
+    return 0;
 }
 
 int handIn(const ClassLine& l)
@@ -252,6 +279,8 @@ int runClassCommand(int argc, char** argv)
         return classKey(l);
     if (l.command == QLatin1String("--hand-in"))
         return handIn(l);
+    if (l.command == QLatin1String("--class-slips"))
+        return classSlips(l, argc, argv);
     if (l.command == QLatin1String("--collect"))
         return collect(l, argc, argv);
     return classResults(l);

@@ -102,7 +102,7 @@ LabSheet gatherLabSheet(const LabSheetSource& from)
     return s;
 }
 
-QString writeLabSheet(const QString& path, const LabSheet& s)
+QString writeSheetPdf(const QString& path, const QString& title, const SheetPainter& draw)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -112,12 +112,25 @@ QString writeLabSheet(const QString& path, const LabSheet& s)
         writer.setPageSize(QPageSize(systemPaper()));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(s.title);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Slidora"));
         QPainter p(&writer);
         p.setRenderHint(QPainter::LosslessImageRendering);   // line art: no JPEG blur
         const QRect page =
             writer.pageLayout().paintRectPixels(300).translated(-writer.pageLayout().paintRectPixels(300).topLeft());
+        draw(p, writer, page);
+    }
+    return writePictureFile(path, pdf);
+}
+
+QFont sheetFont(double points, bool bold)
+{
+    return font(points, bold);
+}
+
+QString writeLabSheet(const QString& path, const LabSheet& s)
+{
+    return writeSheetPdf(path, s.title, [&s](QPainter& p, QPdfWriter&, const QRect& page) {
         int y = 0;
         p.setFont(font(15, true));
         p.drawText(QRect(0, y, page.width(), p.fontMetrics().height()), Qt::AlignLeft, s.title);
@@ -164,6 +177,5 @@ QString writeLabSheet(const QString& path, const LabSheet& s)
         p.drawText(half + 40, line, QCoreApplication::translate("LabSheet", "Answers"));
         for (line += 90; line < page.height(); line += 90)
             p.drawLine(half + 40, line, page.width(), line);
-    }
-    return writePictureFile(path, pdf);
+    });
 }

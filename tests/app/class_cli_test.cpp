@@ -12,17 +12,21 @@
 
 namespace {
 
-// The command's standard output and exit status.
-std::pair<QString, int> run(const QString& args)
+// A shell command's output and exit status.
+std::pair<QString, int> shell(const std::string& command)
 {
-    const std::string command = std::string("'") + SLIDORA_BINARY + "' " + args.toStdString() + " 2>&1";
-    FILE* p = popen(command.c_str(), "r");
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
     QByteArray out;
     char buf[4096];
     for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
         out.append(buf, static_cast<qsizetype>(n));
     const int status = pclose(p);
     return {QString::fromUtf8(out), WEXITSTATUS(status)};
+}
+
+std::pair<QString, int> run(const QString& args)
+{
+    return shell(std::string("'") + SLIDORA_BINARY + "' " + args.toStdString());
 }
 
 TEST(ClassCommandsTest, AClassHandsInAndTheBoardShowsWhoIsRight)
@@ -37,6 +41,15 @@ TEST(ClassCommandsTest, AClassHandsInAndTheBoardShowsWhoIsRight)
     ASSERT_EQ(run("--new-class --name '7b' --students '" + d + "/names.txt' --output '" + cls + "'").second, 0);
     const QStringList key = run("--class-key '" + cls + "'").first.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(key.size(), 4) << key.join('\n').toStdString();
+    // a slip for each student, the words kept as text
+    ASSERT_EQ(run("--class-slips '" + cls + "' --output '" + d + "/slips.pdf'").second, 0);
+    const auto [slips, pdfStatus] = shell("pdftotext '" + d.toStdString() + "/slips.pdf' -");
+    ASSERT_EQ(pdfStatus, 0) << slips.toStdString();
+    for (int i = 1; i <= 3; ++i) {
+        const QStringList f = key[i].split(',');
+        EXPECT_TRUE(slips.contains(f[1]) && slips.contains(f[0].mid(1, f[0].size() - 2))) << f[0].toStdString();
+    }
+    EXPECT_EQ(run("--class-slips '" + cls + "'").first, "slidora: --class-slips needs --output FILE.pdf\n");
     QDir(d).mkdir("in");
     for (int i = 1; i <= 3; ++i) {
         const QStringList f = key[i].split(',');   // "name",code,kind,seed,...,answer
