@@ -139,6 +139,14 @@ std::vector<RevealedRun> Classroom::revealedRuns() const
     return runs;
 }
 
+Changes Classroom::showClassPredictions(const std::optional<ClassPredictions>& p)
+{
+    if (p == classPredictions_)
+        return {};
+    classPredictions_ = p;
+    return Part::Class;
+}
+
 Changes Classroom::startChallenge(const ChallengeSet& set)
 {
     challenge_.start(set);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/challenge.h"
+#include "engine/class_predictions.h"
 #include "engine/disclosure.h"
 #include "engine/kept_runs.h"
 #include "engine/lesson.h"
@@ -25,6 +26,7 @@ enum class Part : unsigned {
     Prediction = 1u << 3,
     Challenge = 1u << 4,
     Lesson = 1u << 5,
+    Class = 1u << 6,   // the class's predictions on the projector
 };
 
 // The parts a command changed; none when it changed nothing.
@@ -80,6 +82,8 @@ public:
     // The revealed Predict First runs of the session, each read at its end:
     // those reset since, then the one on the table if it was revealed.
     std::vector<RevealedRun> revealedRuns() const;
+    // The class's handed-in predictions, while the teacher shows them.
+    const std::optional<ClassPredictions>& classPredictions() const { return classPredictions_; }
     const Challenge& challenge() const { return challenge_; }
     const std::optional<Lesson>& lesson() const { return lesson_; }
     const Clock& clock() const { return clock_; }
@@ -130,6 +134,8 @@ public:
     Changes startChallenge(const ChallengeSet& set);
     Changes answer(double value, Verdict* verdict);
     Changes revealChallenge();
+    // The class's predictions shown on the projector, or taken off it.
+    Changes showClassPredictions(const std::optional<ClassPredictions>& p);
     // A new set-up: whatever the challenge hid is the class's again.
     Changes endChallenge();
 
@@ -144,6 +150,7 @@ private:
     KeptRuns kept_;
     Prediction prediction_;
     std::vector<RevealedRun> revealed_;
+    std::optional<ClassPredictions> classPredictions_;
     bool revealedKept_ = false;   // the run on the table is in revealed_
     Challenge challenge_;
     std::optional<Lesson> lesson_;

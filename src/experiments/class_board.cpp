@@ -1,5 +1,7 @@
 #include "experiments/class_board.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileSystemWatcher>
@@ -60,6 +62,7 @@ ClassBoard::ClassBoard(const cls::ClassFile& c, const QString& folder, PlatformS
     layout->addWidget(rows_, 3);
     layout->addWidget(new QLabel(tr("Files not merged:"), this));
     layout->addWidget(apart_, 1);
+    layout->addLayout(predictionsRow());
     layout->addLayout(collectRow());
     layout->addWidget(buttons);
     resize(820, 560);
@@ -124,6 +127,7 @@ void ClassBoard::showResults(const cls::ClassResults& r, const QString& error)
     apart_->setRowCount(static_cast<int>(r.rejected.size()));
     for (size_t i = 0; i < r.rejected.size(); ++i)
         put(apart_, static_cast<int>(i), {r.rejected[i].file, r.rejected[i].reason});
+    showPredictions();
     status_->setText(error.isEmpty() ? tr("%1 of %2 handed in, from %3").arg(handedIn).arg(r.rows.size()).arg(folder_)
                                      : error);
     emit shown();
@@ -131,6 +135,39 @@ void ClassBoard::showResults(const cls::ClassResults& r, const QString& error)
         again_ = false;
         readAgain();
     }
+}
+
+QLayout* ClassBoard::predictionsRow()
+{
+    project_ = new QCheckBox(tr("Show the class's &predictions on the presentation window:"), this);
+    predictedValue_ = new QComboBox(this);
+    predictedValue_->addItems(
+        {tr("red speed after"), tr("red direction after"), tr("black speed after"), tr("black direction after")});
+    predictedValue_->setCurrentIndex(int(sim::PredictedOf::BlackSpeed));
+    connect(project_, &QCheckBox::toggled, this, [this] { showPredictions(); });
+    connect(predictedValue_, &QComboBox::currentIndexChanged, this, [this] { showPredictions(); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(project_);
+    row->addWidget(predictedValue_);
+    row->addStretch(1);
+    return row;
+}
+
+void ClassBoard::onPredictions(std::function<void(const std::optional<sim::ClassPredictions>&)> show)
+{
+    showPredictions_ = std::move(show);
+    showPredictions();
+}
+
+void ClassBoard::showPredictions()
+{
+    if (!showPredictions_)
+        return;
+    if (!project_->isChecked()) {
+        showPredictions_(std::nullopt);
+        return;
+    }
+    showPredictions_(cls::classPredictions(results_, sim::PredictedOf(predictedValue_->currentIndex())));
 }
 
 QLayout* ClassBoard::collectRow()

@@ -5,10 +5,14 @@
 // full folder never stalls the window.
 
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 #include "experiments/class_results.h"
 
 class PlatformServices;
+class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QSpinBox;
 namespace cls {
@@ -30,6 +34,10 @@ public:
     QPushButton* collectButton() const { return collect_; }
     QSpinBox* portField() const { return port_; }
     QLabel* collecting() const { return collecting_; }
+    QCheckBox* projectPredictions() const { return project_; }
+    QComboBox* predictedValue() const { return predictedValue_; }
+    // Told the class's predictions to show on the projector, or none.
+    void onPredictions(std::function<void(const std::optional<sim::ClassPredictions>&)> show);
     // Whether hand-ins are being taken over the network, and on which port.
     cls::Collector* collector() const { return collector_; }
     // The folder read again now, in the worker; `done` when it is shown.
@@ -42,6 +50,8 @@ private:
     void showResults(const cls::ClassResults& r, const QString& error);
     void exportText();
     QLayout* collectRow();
+    QLayout* predictionsRow();
+    void showPredictions();
     void toggleCollecting();
 
     cls::ClassFile class_;
@@ -54,6 +64,9 @@ private:
     QSpinBox* port_;
     QLabel* collecting_;
     cls::Collector* collector_ = nullptr;
+    QCheckBox* project_;
+    QComboBox* predictedValue_;
+    std::function<void(const std::optional<sim::ClassPredictions>&)> showPredictions_;
     QFileSystemWatcher* watcher_;
     cls::ClassResults results_;
     bool reading_ = false, again_ = false;

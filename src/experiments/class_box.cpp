@@ -130,7 +130,13 @@ void ExperimentBox::showClassResults()
     delete board_;   // one board at a time
     board_ = new ClassBoard(c, folder, platform_, table);
     board_->setAttribute(Qt::WA_DeleteOnClose);
+    board_->onPredictions([this](const std::optional<sim::ClassPredictions>& p) {
+        w_.classroom().run(&sim::Classroom::showClassPredictions, p);
+    });
     connect(board_, &QObject::destroyed, this, [this] { board_ = nullptr; });
+    // closed by the teacher: off the projector with it
+    connect(board_, &QDialog::finished, this,
+            [this] { w_.classroom().run(&sim::Classroom::showClassPredictions, std::nullopt); });
     board_->show();
 }
 

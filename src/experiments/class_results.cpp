@@ -71,6 +71,8 @@ ResultRow rowOf(const ClassFile& c, const Student& s, const HandIn& h, const QSt
             worst = std::max(worst, std::fabs(p.predicted[i] - p.actual[i]));
         row.predictionErrors.push_back(worst);
     }
+    if (!h.predictions.empty())
+        row.predicted = h.predictions.back().predicted;
     row.time = h.handedIn;
     row.file = file;
     return row;
@@ -149,6 +151,16 @@ ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& fi
         out.rows.push_back(absent);
     }
     return out;
+}
+
+sim::ClassPredictions classPredictions(const ClassResults& r, sim::PredictedOf of)
+{
+    sim::ClassPredictions c;
+    c.of = of;
+    for (const ResultRow& row : r.rows)
+        if (row.predicted)
+            c.values.push_back((*row.predicted)[size_t(of)]);
+    return c;
 }
 
 std::string resultsText(const ClassResults& r, const std::string& format)

@@ -6,9 +6,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/class_predictions.h"
 #include "experiments/class_file.h"
 #include "experiments/hand_in.h"
 
@@ -24,6 +27,8 @@ struct ResultRow {
     bool revealed = false;
     // each revealed prediction's largest difference from what happened, in cm/s
     std::vector<double> predictionErrors;
+    // the last revealed run's prediction: red speed, red direction, black speed, black direction
+    std::optional<std::array<double, 4>> predicted;
     QString time, file;
 };
 
@@ -46,6 +51,9 @@ struct ResultFile {
 QString refusalOf(const ClassFile& c, const QByteArray& bytes, HandInRead* read);
 
 ClassResults gatherResults(const ClassFile& c, const std::vector<ResultFile>& files);
+
+// What the students who handed in predicted last, one value each, for the projector.
+sim::ClassPredictions classPredictions(const ClassResults& r, sim::PredictedOf of);
 
 // One row a student, then the files apart: "csv", "csv-semicolon" or "tsv".
 std::string resultsText(const ClassResults& r, const std::string& format);

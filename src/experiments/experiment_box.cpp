@@ -51,6 +51,8 @@ ExperimentBox::ExperimentBox(TableAccess& window, PlatformServices& platform, Bo
     : QObject(&window.tableWidget()), own_(state ? nullptr : std::make_unique<BoxState>()),
       state_(state ? *state : *own_), w_(window), platform_(platform), applier_(window)
 {
+    // a board does not outlive its windows, nor what it showed on the projector
+    w_.classroom().run(&sim::Classroom::showClassPredictions, std::nullopt);
     const TableLinks table = w_.links();
     box_ = table.experimentBox;
     // an opaque panel: the table and the pucks must not show between its controls

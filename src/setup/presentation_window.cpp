@@ -10,6 +10,7 @@
 
 #include "engine/numbers.h"
 #include "ui/captions.h"
+#include "view/class_histogram.h"
 
 namespace {
 // where the table picture lies in its panel
@@ -93,19 +94,25 @@ void PresentationWindow::paintEvent(QPaintEvent*)
     while (px > 12 && QFontMetrics(font).horizontalAdvance(caption) > width() - 24)
         font.setPixelSize(--px);
     const int captionH = QFontMetrics(font).height() + 16;
+    // the class's predictions, when shown, take the lower part
+    const std::optional<sim::ClassPredictions>& predicted = room_.classPredictions();
+    const int barsH = predicted ? height() * 2 / 5 : 0;
+    const int tableH = height() - captionH - barsH;
     // the largest whole scale that fits keeps every line crisp
-    const double fit = std::min(static_cast<double>(width()) / picture.width(),
-                                static_cast<double>(height() - captionH) / picture.height());
+    const double fit =
+        std::min(static_cast<double>(width()) / picture.width(), static_cast<double>(tableH) / picture.height());
     const double k = fit >= 1.0 ? std::floor(fit) : fit;
     const QSize size(static_cast<int>(picture.width() * k), static_cast<int>(picture.height() * k));
-    const QRect target(QPoint((width() - size.width()) / 2, std::max(0, (height() - captionH - size.height()) / 2)),
-                       size);
+    const QRect target(QPoint((width() - size.width()) / 2, std::max(0, (tableH - size.height()) / 2)), size);
     // shrunk, every line is kept by smoothing; enlarged, whole pixels stay sharp
     p.setRenderHint(QPainter::SmoothPixmapTransform, k < 1.0);
     p.drawImage(target, picture);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRect(0, target.bottom() + 4, width(), captionH), Qt::AlignHCenter | Qt::AlignVCenter, caption);
+    if (predicted)
+        drawClassPredictions(p, QRect(0, height() - barsH, width(), barsH), *predicted,
+                             QString::fromLatin1(m_.unitText()).trimmed());
 }
 
 void PresentationWindow::closeEvent(QCloseEvent* e)

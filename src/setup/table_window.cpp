@@ -187,6 +187,8 @@ void TableWindow::refresh(sim::Changes changed)
         c_.predictFirst1->setChecked(room().prediction().on);
     if (changed.has(P::Kept) || changed.has(P::Prediction))
         redrawTable();
+    if (changed.has(P::Class) && presentation_)
+        presentation_->update();
     showUsable();
 }
 

@@ -28,6 +28,7 @@ TEST(ClassroomModelTest, EachCommandSaysWhatItChangedAndNothingWhenItChangedNoth
         l.predictFirst = true;
         return l;
     }();
+    const sim::ClassPredictions handedIn{sim::PredictedOf::BlackSpeed, {3.5, 4.0}};
     const struct {
         const char* step;
         std::function<sim::Changes()> command;
@@ -48,6 +49,10 @@ TEST(ClassroomModelTest, EachCommandSaysWhatItChangedAndNothingWhenItChangedNoth
         {"open a lesson with Predict First", [&] { return c.openLesson(predicting); },
          sim::Changes(Part::Lesson) | Part::Prediction},
         {"a second lesson", [&] { return c.openLesson(predicting); }, none},
+        {"show the class's predictions", [&] { return c.showClassPredictions(handedIn); }, Part::Class},
+        {"show the same again", [&] { return c.showClassPredictions(handedIn); }, none},
+        {"take them off", [&] { return c.showClassPredictions(std::nullopt); }, Part::Class},
+        {"take them off again", [&] { return c.showClassPredictions(std::nullopt); }, none},
         {"Predict First on again", [&] { return c.setPredictFirst(true); }, none},
         {"a prediction",
          [&] {

@@ -141,3 +141,30 @@ TEST(ClassTest, TheBoardWorksVerdictsOutAgainAndListsEveryBadFileApart)
 }
 
 }   // namespace
+
+namespace {
+
+// The projector's bars count each student's last revealed prediction once.
+TEST(ClassTest, TheClassPredictionsAreEachStudentsLastRevealedOne)
+{
+    const cls::ClassFile c = classOf({"Anna", "Ben", "Cem"});
+    std::vector<cls::ResultFile> files;
+    const std::vector<std::vector<double>> predictedBlack = {{2.0, 3.5}, {}, {4.25}};
+    for (size_t i = 0; i < c.students.size(); ++i) {
+        cls::HandIn h;
+        h.name = c.students[i].name;
+        h.classId = cls::classIdOf(c.secret);
+        h.kind = c.kind;
+        h.seed = c.students[i].seed;
+        for (double black : predictedBlack[i])
+            h.predictions.push_back({{1.0, 180.0, black, 10.0}, {1.0, 180.0, 5.0, 0.0}});
+        files.push_back({QString::number(i), cls::handInText(h, cls::handInKey(c.fieldsOf(c.students[i])))});
+    }
+    const cls::ClassResults r = cls::gatherResults(c, files);
+    ASSERT_TRUE(r.rejected.empty());
+    EXPECT_EQ(cls::classPredictions(r, sim::PredictedOf::BlackSpeed).values, (std::vector<double>{3.5, 4.25}));
+    EXPECT_EQ(cls::classPredictions(r, sim::PredictedOf::BlackDirection).values, (std::vector<double>{10.0, 10.0}));
+    EXPECT_EQ(r.rows[0].predictionErrors, (std::vector<double>{3.0, 1.5}));
+}
+
+}   // namespace

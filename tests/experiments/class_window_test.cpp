@@ -1,4 +1,6 @@
 // A student joins a class with the code from a slip and hands the challenge in.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +151,34 @@ TEST_F(ExperimentTest, HandInGoesToTheBoardsCollectorOrTheSettingsFolder)
     c().handIn1->trigger();
     EXPECT_EQ(QDir(path(QStringLiteral("drive"))).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Handed in to ")));
+}
+
+// The teacher puts the class's handed-in predictions on the projector and takes them off.
+TEST_F(ExperimentTest, TheBoardShowsTheClassPredictionsOnThePresentationWindow)
+{
+    const cls::ClassFile klass = cls::newClass(QStringLiteral("7b"), sim::ChallengeKind::Mass, {QStringLiteral("Åsa")});
+    QDir(dir.path()).mkdir(QStringLiteral("in"));
+    cls::HandIn h;
+    h.name = QStringLiteral("Åsa");
+    h.classId = cls::classIdOf(klass.secret);
+    h.seed = klass.students[0].seed;
+    h.predictions.push_back({{1.0, 180.0, 4.5, 0.0}, {0.0, 0.0, 5.0, 0.0}});
+    write(QStringLiteral("in/asa.slidora-result"),
+          cls::handInText(h, cls::handInKey(klass.fieldsOf(klass.students[0]))));
+    write(QStringLiteral("7b.slidora-class"), cls::classFileText(klass));
+    platform.openAnswers.push_back(path(QStringLiteral("7b.slidora-class")));
+    platform.folderAnswers.push_back(path(QStringLiteral("in")));
+    c().classResults1->trigger();
+    ClassBoard& board = *box->classBoard();
+    ASSERT_TRUE(QSignalSpy(&board, &ClassBoard::shown).wait(5000));
+    EXPECT_FALSE(window->room().classPredictions());   // not until the teacher asks
+    board.projectPredictions()->setChecked(true);
+    ASSERT_TRUE(window->room().classPredictions());
+    EXPECT_EQ(window->room().classPredictions()->values, std::vector<double>{4.5});
+    board.predictedValue()->setCurrentIndex(int(sim::PredictedOf::RedDirection));
+    EXPECT_EQ(window->room().classPredictions()->values, std::vector<double>{180.0});
+    board.reject();
+    EXPECT_FALSE(window->room().classPredictions());
 }
 
 // A teacher makes a class from a names file; a blank line is said first, with its line.
