@@ -849,6 +849,105 @@ Lizenz: %2</translation>
         <source>E&amp;xport...</source>
         <translation>E&amp;xport...</translation>
     </message>
+    <message>
+        <source>Show the class&apos;s &amp;predictions on the presentation window:</source>
+        <translation>&amp;Vorhersagen der Klasse im Präsentationsfenster zeigen:</translation>
+    </message>
+    <message>
+        <source>red speed after</source>
+        <translation>Geschwindigkeit Rot danach</translation>
+    </message>
+    <message>
+        <source>red direction after</source>
+        <translation>Richtung Rot danach</translation>
+    </message>
+    <message>
+        <source>black speed after</source>
+        <translation>Geschwindigkeit Schwarz danach</translation>
+    </message>
+    <message>
+        <source>black direction after</source>
+        <translation>Richtung Schwarz danach</translation>
+    </message>
+    <message>
+        <source>Co&amp;llect</source>
+        <translation>Ei&amp;nsammeln</translation>
+    </message>
+    <message>
+        <source>Take hand-ins over the classroom&apos;s network while this window is open</source>
+        <translation>Abgaben über das Netz des Klassenraums annehmen, solange dieses Fenster offen ist</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Not collecting: nothing listens on the network.</source>
+        <translation>Es wird nicht eingesammelt: Nichts wartet auf Verbindungen aus dem Netz.</translation>
+    </message>
+    <message>
+        <source>Not collecting: %1</source>
+        <translation>Es wird nicht eingesammelt: %1</translation>
+    </message>
+    <message>
+        <source>Stop Co&amp;llecting</source>
+        <translation>Einsammeln &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Collecting: students type %1 in Hand In.</source>
+        <translation>Es wird eingesammelt: Die Schülerinnen und Schüler geben beim Abgeben %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassCollect</name>
+    <message>
+        <source>refused: too many requests, wait a moment</source>
+        <translation>abgelehnt: zu viele Anfragen, bitte einen Moment warten</translation>
+    </message>
+    <message>
+        <source>refused: larger than a result file can be</source>
+        <translation>abgelehnt: größer, als eine Ergebnisdatei sein kann</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>already received: %1&apos;s hand-in</source>
+        <translation>schon erhalten: die Abgabe von %1</translation>
+    </message>
+    <message>
+        <source>refused: %1 has handed in as much as one machine may</source>
+        <translation>abgelehnt: %1 hat so viel abgegeben, wie ein Rechner darf</translation>
+    </message>
+    <message>
+        <source>refused: the teacher&apos;s folder is full</source>
+        <translation>abgelehnt: Der Ordner der Lehrkraft ist voll</translation>
+    </message>
+    <message>
+        <source>received: %1&apos;s hand-in</source>
+        <translation>erhalten: die Abgabe von %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot listen on port %1: %2</source>
+        <translation>Port %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>a file named %1 is already there</source>
+        <translation>Eine Datei namens %1 ist schon da</translation>
+    </message>
+    <message>
+        <source>%1: refused: not a hand-in</source>
+        <translation>%1: abgelehnt: keine Abgabe</translation>
+    </message>
+    <message>
+        <source>refused: not written: %1</source>
+        <translation>abgelehnt: nicht geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>ClassFile</name>
@@ -886,6 +985,29 @@ Lizenz: %2</translation>
     </message>
 </context>
 <context>
+    <name>ClassPredictions</name>
+    <message>
+        <source>red speed after (%1/s)</source>
+        <translation>Geschwindigkeit Rot danach (%1/s)</translation>
+    </message>
+    <message>
+        <source>red direction after (°)</source>
+        <translation>Richtung Rot danach (°)</translation>
+    </message>
+    <message>
+        <source>black speed after (%1/s)</source>
+        <translation>Geschwindigkeit Schwarz danach (%1/s)</translation>
+    </message>
+    <message>
+        <source>black direction after (°)</source>
+        <translation>Richtung Schwarz danach (°)</translation>
+    </message>
+    <message>
+        <source>The class predicted %1 (predictions: %2)</source>
+        <translation>Vorhersagen der Klasse: %1 (Anzahl: %2)</translation>
+    </message>
+</context>
+<context>
     <name>ClassResults</name>
     <message>
         <source>belongs to another class</source>
@@ -918,6 +1040,21 @@ Lizenz: %2</translation>
     <message>
         <source>the folder holds more than the board reads</source>
         <translation>der Ordner enthält mehr, als die Übersicht liest</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSlips</name>
+    <message>
+        <source>Slidora, class %1</source>
+        <translation>Slidora, Klasse %1</translation>
+    </message>
+    <message>
+        <source>To join: open Slidora, choose File &gt; Join Class..., and type your name and this code. Keep the code to yourself: your hand-in is signed with it.</source>
+        <translation>So trittst du bei: Öffne Slidora, wähle Datei &gt; Klasse beitreten... und gib deinen Namen und diesen Code ein. Behalte den Code für dich: Deine Abgabe wird damit unterschrieben.</translation>
+    </message>
+    <message>
+        <source>Join codes of %1</source>
+        <translation>Beitrittscodes von %1</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1572,18 @@ Lizenz: %2</translation>
         <source>Slidora class (*.slidora-class)</source>
         <translation>Slidora-Klasse (*.slidora-class)</translation>
     </message>
+    <message>
+        <source>Handed in to %1.</source>
+        <translation>Abgegeben in %1.</translation>
+    </message>
+    <message>
+        <source>Handed in: %1</source>
+        <translation>Abgegeben: %1</translation>
+    </message>
+    <message>
+        <source>Not handed in: %1</source>
+        <translation>Nicht abgegeben: %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>
@@ -1692,6 +1841,40 @@ Lizenz: %2</translation>
     <message>
         <source>the name is not a plain name</source>
         <translation>der Name ist kein einfacher Name</translation>
+    </message>
+</context>
+<context>
+    <name>HandInDialog</name>
+    <message>
+        <source>Hand In</source>
+        <translation>Abgeben</translation>
+    </message>
+    <message>
+        <source>Save it as a &amp;file, to hand in on a drive or stick</source>
+        <translation>Als &amp;Datei speichern, um sie über ein Laufwerk oder einen Stick abzugeben</translation>
+    </message>
+    <message>
+        <source>&amp;Send it to the teacher&apos;s Slidora at:</source>
+        <translation>An das Slidora der Lehrkraft &amp;senden, unter:</translation>
+    </message>
+    <message>
+        <source>Hand in what %1 has done with the challenge:</source>
+        <translation>Abgeben, was %1 mit der Herausforderung gemacht hat:</translation>
+    </message>
+</context>
+<context>
+    <name>HandInSend</name>
+    <message>
+        <source>&quot;%1&quot; is not a collector&apos;s address: type it as the teacher&apos;s board shows it, for example 192.168.1.20:8765</source>
+        <translation>„%1“ ist keine Adresse zum Einsammeln: Gib sie so ein, wie die Übersicht der Lehrkraft sie zeigt, zum Beispiel 192.168.1.20:8765</translation>
+    </message>
+    <message>
+        <source>the collector at %1 was not reached: %2</source>
+        <translation>das Einsammeln unter %1 war nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>the collector answered %1</source>
+        <translation>das Einsammeln antwortete mit %1</translation>
     </message>
 </context>
 <context>
@@ -2338,12 +2521,16 @@ Lizenz: %2</translation>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <source>Line %1: unknown key &quot;%2&quot; (a lesson knows title, note, experiment, challenge, predict-first and enable).</source>
-        <translation>Zeile %1: unbekannter Schlüssel „%2“ (eine Lektion kennt title, note, experiment, challenge, predict-first und enable).</translation>
-    </message>
-    <message>
         <source>The lesson file can&apos;t be read: %1</source>
         <translation>Die Lektionsdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: a hand-in folder or address is at most 1024 characters.</source>
+        <translation>Zeile %1: Ein Abgabeordner oder eine Abgabeadresse hat höchstens 1024 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Line %1: unknown key &quot;%2&quot; (a lesson knows title, note, experiment, challenge, predict-first, enable and hand-in).</source>
+        <translation>Zeile %1: unbekannter Schlüssel „%2“ (eine Unterrichtsstunde kennt title, note, experiment, challenge, predict-first, enable und hand-in).</translation>
     </message>
 </context>
 <context>

@@ -103,8 +103,9 @@ TEST(ClassroomModelTest, ARevealedRunIsReadAtItsEndOnceAndKeptPastTheReset)
     const std::vector<sim::RevealedRun> now = c.revealedRuns();
     ASSERT_EQ(now.size(), 1u);
     EXPECT_EQ(now[0].predicted, (std::array<double, 4>{1.5, 180.0, 4.0, 0.0}));
-    EXPECT_EQ(now[0].actual, (std::array<double, 4>{t[sim::RedSpeed].actual, t[sim::RedDirection].actual,
-                                                   t[sim::BlackSpeed].actual, t[sim::BlackDirection].actual}));
+    EXPECT_EQ(now[0].actual,
+              (std::array<double, 4>{t[sim::RedSpeed].actual, t[sim::RedDirection].actual, t[sim::BlackSpeed].actual,
+                                     t[sim::BlackDirection].actual}));
     EXPECT_GT(now[0].actual[2], 0.0);   // black moves off after the contact
     c.resetClock();   // then the table goes back to its start, as Reset does
     sim::resetRun(c.runState(), c.model());
