@@ -25,7 +25,7 @@ const char kClassUsage[] =
     "       slidora --new-class --name TEXT --students FILE [--challenge KIND] --output FILE.slidora-class\n"
     "       slidora --class-key CLASS [--output FILE]\n"
     "       slidora --class-slips CLASS --output FILE.pdf\n"
-    "       slidora --hand-in --code CODE --name NAME [--answers A,B,...] --output FILE\n"
+    "       slidora --hand-in --code CODE --name NAME [--answers A,B,...] [--revealed] --output FILE\n"
     "       slidora --class-results CLASS FOLDER [--format csv|csv-semicolon|tsv] [--output FILE]\n"
     "       slidora --collect CLASS FOLDER --port N [--bind ADDRESS] [--for SECONDS]\n";
 
@@ -49,6 +49,10 @@ QString readClassLine(int argc, char** argv, ClassLine* line)
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (line->command.isEmpty()) {
             line->command = a;
+        } else if (a == QLatin1String("--revealed")) {   // a flag: the student gave up
+            if (line->options.contains(a))
+                return QStringLiteral("%1 is given once").arg(a);
+            line->options.insert(a, QStringLiteral("yes"));
         } else if (known.contains(a)) {
             if (i + 1 >= argc || line->options.contains(a))
                 return QStringLiteral("%1 needs one value, given once").arg(a);
@@ -155,7 +159,7 @@ int classSlips(const ClassLine& l, int argc, char** argv)
 
 int handIn(const ClassLine& l)
 {
-    if (QString e = needOnly(l, {"--code", "--name", "--answers", "--output"}, 0); !e.isEmpty())
+    if (QString e = needOnly(l, {"--code", "--name", "--answers", "--revealed", "--output"}, 0); !e.isEmpty())
         return fail(e);
     const auto code = cls::readCode(l.options.value(QStringLiteral("--code")));
     if (!code)
@@ -184,6 +188,8 @@ int handIn(const ClassLine& l)
         h.answers.push_back({v, now, QString::fromLatin1(cls::verdictText(challenge.check(v)))});
     }
     h.tries = challenge.tries;
+    // revealed after it was found is not giving up, as in the window
+    h.revealed = l.options.contains(QStringLiteral("--revealed")) && !challenge.solved;
     h.handedIn = now;
     return write(l.options.value(QStringLiteral("--output")), cls::handInText(h, cls::handInKey(*code)).toStdString());
 }
