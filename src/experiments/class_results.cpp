@@ -169,8 +169,11 @@ std::string resultsText(const ClassResults& r, const std::string& format)
     const bool comma = format == "csv-semicolon";
     std::string out;
     auto line = [&](const QStringList& cells) {
-        for (qsizetype i = 0; i < cells.size(); ++i)
-            out += (i ? std::string(1, sep) : std::string()) + cell(cells[i], sep);
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i)
+                out += sep;
+            out += cell(cells[i], sep);
+        }
         out += '\n';
     };
     line({QStringLiteral("name"), QStringLiteral("handed in"), QStringLiteral("last answer"), QStringLiteral("right"),
