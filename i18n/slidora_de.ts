@@ -822,10 +822,6 @@ Lizenz: %2</translation>
         <translation>Nicht übernommen, weil</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
         <source>Files not merged:</source>
         <translation>Nicht übernommene Dateien:</translation>
     </message>
@@ -878,10 +874,6 @@ Lizenz: %2</translation>
         <translation>Abgaben über das Netz des Klassenraums annehmen, solange dieses Fenster offen ist</translation>
     </message>
     <message>
-        <source>&amp;Port:</source>
-        <translation>&amp;Port:</translation>
-    </message>
-    <message>
         <source>Not collecting: nothing listens on the network.</source>
         <translation>Es wird nicht eingesammelt: Nichts wartet auf Verbindungen aus dem Netz.</translation>
     </message>
@@ -896,6 +888,14 @@ Lizenz: %2</translation>
     <message>
         <source>Collecting: students type %1 in Hand In.</source>
         <translation>Es wird eingesammelt: Die Schülerinnen und Schüler geben beim Abgeben %1 ein.</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Po&amp;rt:</source>
+        <translation>Po&amp;rt:</translation>
     </message>
 </context>
 <context>
@@ -1003,8 +1003,8 @@ Lizenz: %2</translation>
         <translation>Richtung Schwarz danach (°)</translation>
     </message>
     <message>
-        <source>The class predicted %1 (predictions: %2)</source>
-        <translation>Vorhersagen der Klasse: %1 (Anzahl: %2)</translation>
+        <source>The class&apos;s predictions of %1: %2</source>
+        <translation>Vorhersagen der Klasse für %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1875,6 +1875,10 @@ Lizenz: %2</translation>
     <message>
         <source>the collector answered %1</source>
         <translation>das Einsammeln antwortete mit %1</translation>
+    </message>
+    <message>
+        <source>Type the address the teacher&apos;s board shows, for example 192.168.1.20:8765.</source>
+        <translation>Gib die Adresse ein, die die Übersicht der Lehrkraft zeigt, zum Beispiel 192.168.1.20:8765.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@ namespace {
 
 // a value a hair below a bin's edge (2 / 0.1) belongs above it
 constexpr double kEdge = 1e-9;
+constexpr size_t kFewestBins = 5;
 
 double binStart(double lo, double width)
 {
@@ -44,7 +45,14 @@ Histogram histogramOf(const std::vector<double>& values, int maxBins)
     }
     h.width = width;
     h.from = binStart(*lo, width);
-    h.counts.assign(binOf(*hi, h.from, width) + 1, 0);
+    size_t bins = binOf(*hi, h.from, width) + 1;
+    // a few values stand among empty bins, not as one wall
+    if (bins < kFewestBins) {
+        const size_t before = (kFewestBins - bins) / 2;
+        h.from -= double(before) * width;
+        bins = kFewestBins;
+    }
+    h.counts.assign(bins, 0);
     for (double v : finite)
         ++h.counts[std::min(h.counts.size() - 1, binOf(v, h.from, width))];
     return h;

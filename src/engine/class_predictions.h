@@ -20,8 +20,8 @@ struct Histogram {
     std::vector<int> counts;
 };
 
-// At most `maxBins` bins of a round width (1, 2 or 5 times a power of ten);
-// no bins for no values.
+// At most `maxBins` bins of a round width (1, 2 or 5 times a power of ten),
+// at least five with the values' bins in the middle; no bins for no values.
 Histogram histogramOf(const std::vector<double>& values, int maxBins = 12);
 
 }   // namespace sim

@@ -51,7 +51,7 @@ ClassBoard::ClassBoard(const cls::ClassFile& c, const QString& folder, PlatformS
     apart_ = table(this, {tr("File"), tr("Not merged, because")});
     status_ = new QLabel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Cop&y"), QDialogButtonBox::ActionRole);
     QPushButton* save = buttons->addButton(tr("E&xport..."), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(copy, &QPushButton::clicked, this,
@@ -177,7 +177,7 @@ QLayout* ClassBoard::collectRow()
     port_ = new QSpinBox(this);
     port_->setRange(1024, 65535);
     port_->setValue(8765);
-    auto* portLabel = new QLabel(tr("&Port:"), this);
+    auto* portLabel = new QLabel(tr("Po&rt:"), this);
     portLabel->setBuddy(port_);
     collecting_ = new QLabel(tr("Not collecting: nothing listens on the network."), this);
     collecting_->setWordWrap(true);

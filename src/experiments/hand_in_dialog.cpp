@@ -18,7 +18,11 @@ HandInDialog::HandInDialog(QWidget* parent, const QString& name, const QString& 
     address_->setMaxLength(200);
     (address.isEmpty() ? toFile_ : toTeacher_)->setChecked(true);
     address_->setEnabled(toTeacher_->isChecked());
-    connect(toTeacher_, &QRadioButton::toggled, address_, &QLineEdit::setEnabled);
+    connect(toTeacher_, &QRadioButton::toggled, this, [this](bool on) {
+        address_->setEnabled(on);
+        if (on)
+            address_->setFocus();   // the next thing to type
+    });
     problem_ = new QLabel(this);
     problem_->setWordWrap(true);
     problem_->hide();
@@ -43,6 +47,7 @@ void HandInDialog::accept()
         problem_->setText(problem);
         problem_->setVisible(url_.isEmpty());
         if (url_.isEmpty()) {
+            adjustSize();   // the whole reason in view
             address_->setFocus();
             return;
         }

@@ -21,6 +21,10 @@ constexpr qint64 kAnswerBytes = 1024;   // the collector answers in one line
 QUrl collectorUrl(const QString& typed, QString* error)
 {
     QString t = typed.trimmed();
+    if (t.isEmpty()) {
+        *error = Text::tr("Type the address the teacher's board shows, for example 192.168.1.20:8765.");
+        return {};
+    }
     if (!t.contains(QLatin1String("://")))
         t.prepend(QLatin1String("http://"));
     QUrl url(t, QUrl::StrictMode);

@@ -48,6 +48,7 @@ void JoinDialog::accept()
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
     if (!problem.isEmpty()) {
+        adjustSize();   // the whole reason in view
         (fields_ ? name_ : code_)->setFocus();
         return;
     }

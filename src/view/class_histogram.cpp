@@ -30,7 +30,7 @@ QString classPredictionsTitle(const sim::ClassPredictions& c, const QString& uni
     case sim::PredictedOf::BlackSpeed: what = Text::tr("black speed after (%1/s)").arg(unit); break;
     case sim::PredictedOf::BlackDirection: what = Text::tr("black direction after (°)"); break;
     }
-    return Text::tr("The class predicted %1 (predictions: %2)").arg(what).arg(c.values.size());
+    return Text::tr("The class's predictions of %1: %2").arg(what).arg(c.values.size());
 }
 
 void drawClassPredictions(QPainter& p, const QRect& area, const sim::ClassPredictions& c, const QString& unit)

@@ -15,11 +15,11 @@ TEST(ClassPredictionsTest, ValuesFallInRoundBinsAndEveryOneIsCounted)
         std::vector<int> counts;
     } cases[] = {
         {{}, 0.0, 1.0, {}},
-        {{4.0}, 4.0, 0.1, {1}},   // one value: one bin of it
+        {{4.0}, 3.8, 0.1, {0, 0, 1, 0, 0}},   // one value: in the middle of five bins
         {{3.0, 3.4, 4.9, 5.0, 7.5}, 3.0, 0.5, {2, 0, 0, 1, 1, 0, 0, 0, 0, 1}},
         {{-12.0, 40.0, 41.0, 95.0}, -20.0, 10.0, {1, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1}},
         {{0.0, 359.0, 180.0}, 0.0, 50.0, {1, 0, 0, 1, 0, 0, 0, 1}},
-        {{2.0, NAN, 2.0, INFINITY}, 2.0, 0.1, {2}},
+        {{2.0, NAN, 2.0, INFINITY}, 1.8, 0.1, {0, 0, 2, 0, 0}},
     };
     for (const auto& c : cases) {
         const sim::Histogram h = sim::histogramOf(c.values);
