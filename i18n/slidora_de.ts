@@ -887,7 +887,7 @@ Lizenz: %2</translation>
     </message>
     <message>
         <source>Collecting: students type %1 in Hand In.</source>
-        <translation>Es wird eingesammelt: Die Schülerinnen und Schüler geben beim Abgeben %1 ein.</translation>
+        <translation>Einsammeln läuft: beim Abgeben %1 eingeben.</translation>
     </message>
     <message>
         <source>Cop&amp;y</source>

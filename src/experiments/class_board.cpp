@@ -18,6 +18,7 @@
 
 #include "experiments/class_collector.h"
 #include "experiments/result_folder.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/safe_save.h"
 
@@ -116,11 +117,11 @@ void ClassBoard::showResults(const cls::ClassResults& r, const QString& error)
         handedIn += row.handedIn;
         QStringList errors;
         for (double e : row.predictionErrors)
-            errors << QString::number(e, 'f', 2);
+            errors << lang::shown(QString::number(e, 'f', 2));
         const QString yes = tr("yes"), no = tr("no");
         put(rows_, static_cast<int>(i),
             {row.student.name, row.handedIn ? yes : no,
-             row.answered ? QString::number(row.lastAnswer, 'f', 2) : QString(),
+             row.answered ? lang::shown(QString::number(row.lastAnswer, 'f', 2)) : QString(),
              row.handedIn ? (row.right ? yes : no) : QString(), row.handedIn ? QString::number(row.tries) : QString(),
              row.handedIn ? (row.revealed ? yes : no) : QString(), errors.join(QLatin1Char(' ')), row.time});
     }
