@@ -33,7 +33,7 @@ QByteArray handInOf(const cls::ClassFile& c, const cls::Student& s)
 QByteArray request(const QByteArray& body)
 {
     return "POST / HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Length: "
-           + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        + QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
 
 // The status of the answer, 0 when there was none.
