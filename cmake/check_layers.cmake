@@ -22,7 +22,8 @@ set(plain_files
   experiments/experiment_record experiments/text_encoding experiments/catalogue experiments/record_setup
   experiments/box_model
   datawin/run_data datawin/table_text datawin/graph_values datawin/arrow_geometry datawin/data_sheet datawin/ledger datawin/data_export datawin/data_view_model
-  datawin/ledger_compare datawin/prediction_sheet datawin/investigation datawin/fit datawin/textbook)
+  datawin/ledger_compare datawin/prediction_sheet datawin/investigation datawin/fit datawin/textbook
+  datawin/physics_columns)
 set(plain_folders "engine")
 
 set(errors "")

@@ -1099,6 +1099,42 @@ Lizenz: %2</translation>
         <source>time</source>
         <translation>Zeit</translation>
     </message>
+    <message>
+        <source>Spring Energy</source>
+        <translation>Federenergie</translation>
+    </message>
+    <message>
+        <source>Field Energy</source>
+        <translation>Feldenergie</translation>
+    </message>
+    <message>
+        <source>Total Energy</source>
+        <translation>Gesamtenergie</translation>
+    </message>
+    <message>
+        <source>R Force</source>
+        <translation>R Kraft</translation>
+    </message>
+    <message>
+        <source>B Force</source>
+        <translation>S Kraft</translation>
+    </message>
+    <message>
+        <source>R Force x</source>
+        <translation>R Kraft x</translation>
+    </message>
+    <message>
+        <source>R Force y</source>
+        <translation>R Kraft y</translation>
+    </message>
+    <message>
+        <source>B Force x</source>
+        <translation>S Kraft x</translation>
+    </message>
+    <message>
+        <source>B Force y</source>
+        <translation>S Kraft y</translation>
+    </message>
 </context>
 <context>
     <name>DataWindow</name>

@@ -8,12 +8,14 @@
 const char kUsage[] =
     "Usage: slidora [FILE.col]\n"
     "       slidora --help | --version\n"
-    "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--output FILE]\n"
+    "       slidora --export-trace [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--frame lab|cm]\n"
+    "                              [--output FILE]\n"
     "       slidora --export-data [--experiment FILE | --catalogue K] [--ticks N] [--speed S] [--frequency HZ]\n"
-    "                             [--columns all | NAME,NAME...] [--radians] [--every-sample] [--ledger]\n"
+    "                             [--frame lab|cm] [--columns all | NAME,NAME...] [--radians] [--every-sample]\n"
+    "                             [--ledger]\n"
     "                             [--format csv|csv-semicolon|tsv] [--full-precision] [--output FILE]\n"
     "       slidora --export-data --ledger [--experiment FILE | --catalogue K] --compare FILE [--compare FILE] ...\n"
-    "       slidora --export-image [--experiment FILE | --catalogue K] [--ticks N] [--zoom 1|2|3|4]\n"
+    "       slidora --export-image [--experiment FILE | --catalogue K] [--ticks N] [--zoom 1|2|3|4] [--frame lab|cm]\n"
     "                              --output FILE.png|FILE.svg\n"
     "       slidora --export-animation [--experiment FILE | --catalogue K] [--ticks N] [--every K]\n"
     "                                  [--zoom 1|2|3|4] --output FILE.gif\n"
@@ -50,8 +52,13 @@ const char kUsage[] =
     "  --ticks N          ticks to run, 1 to 9998 (default 9998)\n"
     "  --speed S          computer speed: slow, medium or fast (default fast)\n"
     "  --frequency HZ     the data table's frequency: 20, 10, 5, 4, 2 or 1 (default 20)\n"
+    "  --frame lab|cm     with --export-trace, --export-data, --export-image: the run as\n"
+    "                     the table sees it (lab, the default) or as seen from the\n"
+    "                     centre of mass (cm; two pucks off the circle)\n"
     "  --columns LIST     all, or names from rspeed, rangle, renergy, rmom, bspeed,\n"
-    "                     bangle, benergy, bmom, compression (default: rspeed,bspeed)\n"
+    "                     bangle, benergy, bmom, compression (default: rspeed,bspeed);\n"
+    "                     by name only: springenergy, fieldenergy, totalenergy, rforce,\n"
+    "                     bforce, rforcex, rforcey, bforcex, bforcey (newtons)\n"
     "  --radians          angles in radians instead of degrees\n"
     "  --every-sample     every sample instead of the table's frequency\n"
     "  --ledger           the Before-and-After page, \"after\" at the time bar's end\n"
@@ -213,6 +220,11 @@ QString readExportOption(Reader& r, const QString& a, CommandLine* line, bool* k
         if (!r.value(&v) || !hz.contains(v))
             return QStringLiteral("--frequency needs 20, 10, 5, 4, 2 or 1, not \"%1\"").arg(v);
         line->frequencyIndex = static_cast<int>(hz.indexOf(v));
+    } else if (a == QLatin1String("--frame")) {
+        if (!r.value(&v) || !isOneOf(v, {"lab", "cm"}))
+            return QStringLiteral("--frame needs lab or cm, not \"%1\"").arg(v);
+        line->cmFrame = v == QLatin1String("cm");
+        line->frameGiven = true;
     } else if (a == QLatin1String("--columns")) {
         if (!r.value(&line->columns) || line->columns.isEmpty())
             return QStringLiteral("--columns needs all or column names");
@@ -354,6 +366,8 @@ QString readCommandLine(int argc, char** argv, CommandLine* line)
     }
     if (line->help || line->version)
         return {};
+    if (line->frameGiven && !line->exportTrace && !line->exportData && !line->exportImage)
+        return QStringLiteral("--frame belongs to --export-trace, --export-data and --export-image");
     if (zoomGiven && !line->exportImage && !line->exportAnimation)
         return QStringLiteral("--zoom belongs to --export-image and --export-animation");
     if (everyGiven && !line->exportAnimation)

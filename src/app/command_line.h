@@ -19,6 +19,7 @@ struct CommandLine {
     int frequencyIndex = 0;   // of 20, 10, 5, 4, 2, 1 Hz
     QString columns;   // empty: the table's own; "all"; or names
     bool radians = false, everySample = false, ledger = false, fullPrecision = false;
+    bool cmFrame = false, frameGiven = false;   // --frame cm: seen from the centre of mass
     QString format = QStringLiteral("csv");
     QStringList compare;   // --compare: experiment files whose ledgers stand beside the first
     // --investigate: the setting swept (NAME=FROM:TO:STEP) and what is measured (NAME,NAME...)

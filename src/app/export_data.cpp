@@ -27,6 +27,13 @@ bool namedColumns(const QString& list, dw::TableChoice* choice, QString* error)
         for (int c = 0; c < dw::ColumnCount; ++c)
             if (name == QLatin1String(dw::columnName(static_cast<dw::Column>(c))))
                 found = c;
+        for (int c = 0; c < dw::PhysicsColumnCount; ++c)
+            if (name == QLatin1String(dw::physicsColumnName(dw::PhysicsColumn(c)))) {
+                choice->physics[size_t(c)] = true;   // only by name: "all" is the page's nine
+                found = dw::ColumnCount;
+            }
+        if (found == dw::ColumnCount)
+            continue;
         if (found < 0) {
             *error = QStringLiteral("--columns: no column \"%1\" (see slidora --help)").arg(name);
             return false;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/headless_run.h"
+#include "engine/run_physics.h"
 #include "experiments/catalogue.h"
 #include "experiments/file_reading.h"
 #include "experiments/record_setup.h"
@@ -31,6 +32,11 @@ QString runJob(const CommandLine& line, HeadlessJob& job)
     run.start();
     run.runThrough(line.ticks);
     job.timeLineEnd = run.lastShown();
+    if (line.cmFrame) {
+        if (!sim::hasCmFrame(job.setup.model()))
+            return QStringLiteral("--frame cm needs two pucks, not on the circle");
+        sim::seeFromCentreOfMass(*job.state, job.timeLineEnd);
+    }
     return {};
 }
 

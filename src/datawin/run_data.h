@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/run_physics.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
 
@@ -36,6 +37,8 @@ struct RunData {
     int hiddenUpTo = 0;
     bool blackMassHidden = false;
     bool challengeHiding = false;
+    // what the energy and force columns need beyond the log
+    sim::RunPhysics physics;
 };
 
 // The first sample that may be shown.
@@ -76,6 +79,7 @@ inline RunData runDataOf(const sim::SimState& s, const sim::SetupModel& m)
     r.shapeMarks = m.letterMarks;
     for (size_t i = 0; i < 6; ++i)
         r.divisors[i] = s.frequencyDivisors[i];
+    r.physics = sim::runPhysicsOf(s, m);
     return r;
 }
 

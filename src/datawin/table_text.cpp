@@ -55,8 +55,17 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
     for (int c = 0; c < ColumnCount; ++c)
         if (shown[static_cast<size_t>(c)])
             sheet.header.push_back(unit ? headerWithUnit(c, unit, choice.radians) : kHeaders[c]);
+    for (int c = 0; c < PhysicsColumnCount; ++c)
+        if (choice.physics[size_t(c)])
+            sheet.header.push_back(unit ? physicsHeaderWithUnit(PhysicsColumn(c), unit)
+                                        : physicsColumnHeader(PhysicsColumn(c)));
     if (!run.log)
         return sheet;
+    const auto addPhysics = [&](std::vector<Cell>& row, int i) {
+        for (int c = 0; c < PhysicsColumnCount; ++c)
+            if (choice.physics[size_t(c)])
+                row.push_back(physicsCell(run, i, PhysicsColumn(c)));
+    };
     const int divisor = choice.divisor > 0 ? choice.divisor : 1;
     const int last = choice.lastPosition - 1 < sim::kTickCeiling ? choice.lastPosition - 1 : sim::kTickCeiling;
     sheet.rows.reserve(static_cast<size_t>(last > 0 ? last / divisor + 1 : 0));
@@ -72,6 +81,7 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
             for (int c = 0; c < ColumnCount; ++c)
                 if (shown[static_cast<size_t>(c)])
                     row.push_back(Cell::word(sim::kHiddenNumber));
+            addPhysics(row, i);
             continue;
         }
         const bool blackKept = run.blackMassHidden;
@@ -96,6 +106,7 @@ Sheet tableSheet(const RunData& run, const TableChoice& choice, const char* unit
             default: row.push_back(Cell::of(run.log->compression[static_cast<size_t>(i)])); break;
             }
         }
+        addPhysics(row, i);
     }
     return sheet;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "datawin/data_sheet.h"
+#include "datawin/physics_columns.h"
 #include "datawin/run_data.h"
 
 namespace dw {
@@ -11,6 +12,7 @@ enum Column { RSpeed, RAngle, REnergy, RMom, BSpeed, BAngle, BEnergy, BMom, Comp
 
 struct TableChoice {
     std::array<bool, ColumnCount> columns{true, false, false, false, true, false, false, false, false};
+    std::array<bool, PhysicsColumnCount> physics{};   // none unless named
     bool radians = false;
     int divisor = 1;   // strobe divisor of the chosen frequency
     int lastPosition = 1;   // the "Time" bar: samples 1 .. position - 1 are listed

@@ -118,6 +118,8 @@ struct SimState {
     } springReading;
 
     SampleLog sampleLog;
+    // The velocities at the start, as Reset wrote them into entry 1.
+    VelocitySample startVelocities;
 
     // Plotting error draws; seeded once, no allocation per draw.
     std::minstd_rand rng{12345u};

@@ -24,6 +24,7 @@ void resetRun(SimState& s, const SetupModel& m)
     recordSample(s);   // tick is 1 and nothing is stuck: entry 1 from the pucks
     computeDirections(s, m.dotSize);
     s.sampleLog.velocities[1] = {s.red.speed, s.red.direction, s.black.speed, s.black.direction};
+    s.startVelocities = s.sampleLog.velocities[1];   // the run's first step writes over entry 1
 }
 
 void placeAtStart(SimState& s, const SetupModel& m)
@@ -57,6 +58,7 @@ void recenterPlaces(SimState& s, const SetupModel& m)
     s.blackStartDirection = s.black.direction;
     recordSample(s);
     s.sampleLog.velocities[1] = {s.red.speed, s.red.direction, s.black.speed, s.black.direction};
+    s.startVelocities = s.sampleLog.velocities[1];   // the run's first step writes over entry 1
 }
 
 void startUpSetup(SetupRules& rules, SimState& s, SetupHost& host)
