@@ -3521,6 +3521,10 @@ Lizenz: %2</translation>
         <source>&amp;New Class...</source>
         <translation>&amp;Neue Klasse...</translation>
     </message>
+    <message>
+        <source>Slow &amp;Motion at Contact</source>
+        <translation>&amp;Zeitlupe beim Stoß</translation>
+    </message>
 </context>
 <context>
     <name>TimeLine</name>

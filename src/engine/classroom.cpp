@@ -25,8 +25,10 @@ Changes Classroom::runThrough(int lastTick)
 Changes Classroom::pressStart()
 {
     Changes changed = Part::Run;
-    if (!runStarted(*state_) && !clock_.running)
+    if (!runStarted(*state_) && !clock_.running) {
         changed = changed | newRun();
+        clock_.slow = clock_.slowMotion ? foreseeSlowSpan(*state_, model_) : SlowSpan{};
+    }
     startPressed(*state_);
     clock_.started = true;
     clock_.running = !clock_.running;
@@ -44,6 +46,16 @@ Changes Classroom::resetClock()
     clock_.started = false;
     clock_.replaying = false;
     clock_.shownSample = 0;
+    return Part::Run;
+}
+
+Changes Classroom::setSlowMotion(bool on)
+{
+    if (clock_.slowMotion == on)
+        return {};
+    clock_.slowMotion = on;
+    if (on && runStarted(*state_))   // switched on during a run: it slows from the next run on
+        clock_.slow = SlowSpan{};
     return Part::Run;
 }
 

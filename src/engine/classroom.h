@@ -16,6 +16,7 @@
 #include "engine/prediction.h"
 #include "engine/setup_model.h"
 #include "engine/sim_state.h"
+#include "engine/slow_motion.h"
 
 namespace sim {
 
@@ -64,7 +65,12 @@ struct Clock {
     int shownSample = 0;   // the sample whose time is shown; 0: back at the start
     bool springShown = false;   // the spring's reading shown since the window was made
     SimState::SpringReading spring;
+    // Options > Slow Motion at Contact, and where this run slows
+    bool slowMotion = false;
+    SlowSpan slow;
     double seconds() const { return shownSample > 0 ? secondsAt(shownSample) : 0.0; }
+    // How many times longer tick `tick` takes than at full pace.
+    int paceFactor(int tick) const { return slowMotion && slow.contains(tick) ? kSlowFactor : 1; }
 };
 
 // What a hand-in can hold of one challenge.
@@ -113,6 +119,8 @@ public:
     // spring's reading there.
     Changes setTimeLine(int value);
     Changes setReplaying(bool on);
+    // Options > Slow Motion at Contact: on, the next run foresees where it slows.
+    Changes setSlowMotion(bool on);
 
     // "Keep This Run": false when it may not be kept (none started, three
     // kept, or it would show what is hidden).

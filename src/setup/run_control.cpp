@@ -64,6 +64,7 @@ void RunControl::start()
         ops_.toggleReplay();
     hub_.run(&sim::Classroom::pressStart);
     const bool running = room_.clock().running;   // the timer only drives the classroom's clock
+    c_.colltimer->setInterval(m_.intervalMs * room_.clock().paceFactor(s_.tick));
     if (running)
         c_.colltimer->start();
     else
@@ -89,6 +90,10 @@ void RunControl::timerEvent()
 {
     sim::runEvent(s_, *this);
     hub_.run(&sim::Classroom::showRunTick);
+    // slow motion changes only how long the next event waits
+    const int interval = m_.intervalMs * room_.clock().paceFactor(s_.tick);
+    if (c_.colltimer->interval() != interval)
+        c_.colltimer->setInterval(interval);
     if (s_.interactionMode == sim::Interaction::Spring1D)
         showSpringReading();
     const QString& t = timeText(s_.tick);   // the time of sample tick + 1, as the clock's

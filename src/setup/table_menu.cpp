@@ -149,5 +149,6 @@ void TableWindow::buildOptionsMenu()
         c_.friction[i] = named(entry(c_.frictionMenu, QString::number(i), i), QStringLiteral("friction%1").arg(i));
     options->addSeparator();
     c_.exactSetUp1 = named(entry(options, tr("Set &Up Exactly...")), "exactSetUp1");
+    c_.slowMotion1 = named(entry(options, tr("Slow &Motion at Contact"), 0, true, false), "slowMotion1");
     language_ = std::make_unique<LanguageMenu>(options, [this](const QString& code) { emit languageChosen(code); });
 }

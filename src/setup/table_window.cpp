@@ -284,6 +284,7 @@ void TableWindow::wire()
     wireZoom();
     wirePrediction();
     connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
+    connect(c_.slowMotion1, &QAction::toggled, this, [this](bool on) { hub_.run(&sim::Classroom::setSlowMotion, on); });
     connect(c_.savePicture1, &QAction::triggered, this, [this] { savePicture(); });
     connect(c_.saveAnimation1, &QAction::triggered, this, [this] { saveAnimation(); });
     for (MovableShape* puck : {c_.puck1, c_.puck2})

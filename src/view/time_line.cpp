@@ -70,6 +70,9 @@ void TimeLine::toggleReplay()
 void TimeLine::replayTimerEvent()
 {
     c_.timeLine->setValue(c_.timeLine->value() + 1);
+    const int interval = (50 + 10 * c_.replayPace->value()) * hub_.room().clock().paceFactor(c_.timeLine->value());
+    if (c_.replayTimer->interval() != interval)
+        c_.replayTimer->setInterval(interval);
     if (c_.timeLine->value() == c_.timeLine->maximum()) {
         c_.replayTimer->stop();
         hub_.run(&sim::Classroom::setReplaying, false);

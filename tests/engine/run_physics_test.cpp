@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/run_physics.h"
+#include "engine/slow_motion.h"
 #include "head_on_run.h"
 
 namespace {
@@ -91,6 +92,41 @@ TEST(RunPhysicsTest, WhatAStickingContactTakesGoesToHeat)
     EXPECT_NEAR(after.heat, 12.5, 1e-9);
     EXPECT_NEAR(after.total, 25.0, 1e-9);
     EXPECT_DOUBLE_EQ(sim::energiesAt(r.p, r.log(), 1).heat, 0.0);   // nothing before the contact
+}
+
+}   // namespace
+
+namespace {
+
+// Slow motion is foreseen where the run's own log later shows the pucks acting on each other.
+TEST(SlowMotionTest, TheRunSlowsAroundWhereThePucksActOnEachOther)
+{
+    const struct {
+        Interaction mode;
+        int springKind;
+    } cases[] = {
+        {Interaction::Elastic, 0}, {Interaction::Inelastic, 0}, {Interaction::Spring1D, 3}, {Interaction::Spring1D, 4}};
+    for (const auto& c : cases) {
+        HeadOn before(c.mode);
+        if (c.springKind)
+            before.setup.rules().chooseSpring(c.springKind);
+        const sim::SlowSpan foreseen = sim::foreseeSlowSpan(*before.s, before.setup.model(), 400);
+        Ran r(c.mode, c.springKind);
+        const sim::SlowSpan span = sim::slowSpanOf(r.p, r.log(), r.last);
+        EXPECT_EQ(foreseen, span) << int(c.mode);
+        ASSERT_LE(span.from, span.to);
+        if (c.mode == Interaction::Spring1D) {
+            for (int i = 1; i <= 200; ++i) {   // the first compression, whole
+                if (r.log().compression[size_t(i)] > 0.0 && i < span.to - sim::kSlowMargin) {
+                    EXPECT_TRUE(span.contains(i)) << i;
+                }
+            }
+        } else {
+            EXPECT_EQ(span.from, r.run.s->collisionTick - sim::kSlowMargin) << int(c.mode);
+            EXPECT_EQ(span.to, r.run.s->collisionTick + sim::kSlowMargin);
+        }
+        EXPECT_FALSE(span.contains(1));   // the start goes at full pace
+    }
 }
 
 }   // namespace

@@ -243,3 +243,32 @@ TEST_F(InteractionModeTest, CircleWithThePivotOnThePuckStaysStill)
     EXPECT_TRUE(redNear(image(), cx, cy - 12));
     EXPECT_TRUE(std::isfinite(s().red.direction));
 }
+
+// Slow motion waits four times as long between events around the contact,
+// and the run's log is the same as at full pace.
+TEST_F(TableTest, SlowMotionSlowsOnlyThePaceAroundTheContact)
+{
+    runEvents(800);   // the start-up shot at full pace, for comparison
+    const sim::SampleLog fullPace = s().sampleLog;
+    const int contact = s().collisionTick;
+    ASSERT_LT(contact + sim::kSlowMargin, 160);   // the slow stretch lies within the events below
+    c().Resetbt->click();
+    c().slowMotion1->trigger();
+    ASSERT_TRUE(window->room().clock().slowMotion);
+    c().Startbt->click();
+    const sim::SlowSpan span = window->room().clock().slow;
+    EXPECT_EQ(span.from, contact - sim::kSlowMargin);
+    std::vector<int> intervals;
+    for (int i = 0; i < 800; ++i) {
+        window->runControl().timerEvent();
+        intervals.push_back(c().colltimer->interval());
+    }
+    for (int i = 0; i < 800; i += 5) {   // an event's tick is the one it leaves the run at
+        const int tick = 1 + (i + 1) / 5;
+        EXPECT_EQ(intervals[size_t(i)], span.contains(tick) ? 40 : 10) << tick;
+    }
+    for (int k = 1; k <= 160; ++k) {
+        EXPECT_EQ(s().sampleLog.positions[size_t(k)].redX, fullPace.positions[size_t(k)].redX) << k;
+        EXPECT_EQ(s().sampleLog.velocities[size_t(k)].blackSpeed, fullPace.velocities[size_t(k)].blackSpeed) << k;
+    }
+}
