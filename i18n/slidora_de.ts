@@ -1366,6 +1366,69 @@ Lizenz: %2</translation>
         <source>&amp;Investigate</source>
         <translation>&amp;Untersuchen</translation>
     </message>
+    <message>
+        <source>Show &amp;Energy Page</source>
+        <translation>&amp;Energieseite zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Energy</source>
+        <translation>&amp;Energie</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyPage</name>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>spring</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <source>field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>heat</source>
+        <translation>Wärme</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Energy (kg %1^2/s^2)</source>
+        <translation>Energie (kg %1^2/s^2)</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation>vorher</translation>
+    </message>
+    <message>
+        <source>at %1 s</source>
+        <translation>bei %1 s</translation>
+    </message>
+    <message>
+        <source>after (%1 s)</source>
+        <translation>nachher (%1 s)</translation>
+    </message>
+    <message>
+        <source>Energy bars</source>
+        <translation>Energiebalken</translation>
+    </message>
+    <message>
+        <source>Before: total %1. At the time bar: red %2, black %3, total %4.</source>
+        <translation>Vorher: gesamt %1. Am Zeitbalken: Rot %2, Schwarz %3, gesamt %4.</translation>
+    </message>
+    <message>
+        <source>Not shown until the outcome is revealed.</source>
+        <translation>Erst sichtbar, wenn das Ergebnis aufgedeckt ist.</translation>
+    </message>
 </context>
 <context>
     <name>ExactDialog</name>

@@ -58,6 +58,7 @@ struct InvestigateChoice {
 
 struct DataViewModel {
     int page = 2;   // the momentum page is in front the first time
+    bool energyPage = false;   // File > Show Energy Page: the last tab
     std::array<bool, ColumnCount> columns = TableChoice().columns;
     bool radians = false;
     int tableFrequency = 0;

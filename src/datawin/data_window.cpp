@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "datawin/classroom_data.h"
+#include "datawin/energy_page.h"
 #include "datawin/export_dialog.h"
 #include "datawin/graph_page.h"
 #include "datawin/investigate_page.h"
@@ -53,6 +54,8 @@ DataWindow::DataWindow(TableAccess& table, PlatformServices& platform)
     file->addSeparator();
     keepRun = file->addAction(tr("&Keep This Run"));
     clearKept = file->addAction(tr("Clear Kept Runs"));
+    showEnergy = file->addAction(tr("Show &Energy Page"));
+    showEnergy->setCheckable(true);
     file->addSeparator();
     printerSetup = file->addAction(tr("Printer Setup"));
     closeEntry = file->addAction(tr("Close"));
@@ -75,6 +78,9 @@ DataWindow::DataWindow(TableAccess& table, PlatformServices& platform)
     tabs_->addTab(ledger_, tr("&Before and After"));
     tabs_->addTab(investigate_, tr("&Investigate"));
     tabs_->setCurrentIndex(2);   // in front the first time
+    energy_ = new EnergyPage(this);
+    energy_->hide();
+    connect(showEnergy, &QAction::toggled, this, [this](bool on) { setEnergyShown(on); });
 
     auto copy = [this] { platform_.copyImage(graph_->canvas().image()); };
     auto print = [this] {
@@ -254,6 +260,7 @@ void DataWindow::showLedger()
     keepRun->setEnabled(!kept.full() && disclosure().mayKeep);
     clearKept->setEnabled(!kept.runs().empty());
     const std::optional<sim::PredictionTable> predicted = predictionAt(after);
+    showEnergyBars();
     if (kept.runs().empty()) {
         ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
         if (predicted)
@@ -271,6 +278,25 @@ void DataWindow::showLedger()
                 ->setToolTip(ClassroomData::setUpText(kept.runs()[i].model));
     if (predicted)
         ledger_->addPrediction(*predicted, unit());
+}
+
+void DataWindow::setEnergyShown(bool on)
+{
+    view_.energyPage = on;
+    const int at = tabs_->indexOf(energy_);
+    if (on && at < 0)
+        tabs_->addTab(energy_, tr("&Energy"));   // last: the other pages keep their places
+    else if (!on && at >= 0)
+        tabs_->removeTab(at);
+    showEnergyBars();
+}
+
+// The bars at the table's time bar, when the page is there.
+void DataWindow::showEnergyBars()
+{
+    if (!view_.energyPage)
+        return;
+    energy_->show(dw::energyBarsOf(runData(), view_.tableTime, table_->tdsb->maximum()), unit());
 }
 
 std::optional<sim::PredictionTable> DataWindow::predictionAt(int after) const
@@ -353,5 +379,6 @@ void DataWindow::showViewModel(const dw::DataViewModel& v)
     momentum_->showPlaces();
     investigate_->showChoice();
     const QSignalBlocker quietPage(tabs_);
+    showEnergy->setChecked(v.energyPage);
     tabs_->setCurrentIndex(v.page);
 }

@@ -56,8 +56,13 @@ public:
     QAction* clearKept = nullptr;
     QAction* printerSetup = nullptr;
     QAction* closeEntry = nullptr;
+    QAction* showEnergy = nullptr;   // "Show &Energy Page"
+    class EnergyPage* energyPage() const { return energy_; }
 
 private:
+    void setEnergyShown(bool on);
+    void showEnergyBars();
+    class EnergyPage* energy_ = nullptr;
     void showAllowedPages();
     void runModal();
     void pageChanged();

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "datawin/data_window.h"
+#include "datawin/energy_page.h"
 #include "datawin/graph_page.h"
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
@@ -348,4 +349,24 @@ TEST_F(DataTest, ThePagesShowAndChangeTheWindowsModel)
     EXPECT_EQ(table().cbfreq->currentIndex(), 5);
     EXPECT_TRUE(graph().plotVelocity->isChecked());
     EXPECT_EQ(data->tabs()->currentIndex(), 2);
+}
+
+// The Energy page is there only when asked for, last, and follows the time bar.
+TEST_F(DataTest, TheEnergyPageComesWhenAskedAndFollowsTheTimeBar)
+{
+    runAndShow(120);   // the start-up shot: 2 kg at 5 cm/s into 2 kg at rest, elastic
+    const int pages = data->tabs()->count();
+    EXPECT_EQ(data->tabs()->indexOf(data->energyPage()), -1);
+    data->showEnergy->trigger();
+    ASSERT_EQ(data->tabs()->indexOf(data->energyPage()), pages);
+    EXPECT_EQ(data->tabs()->tabText(pages), "&Energy");
+    const QString atEnd = data->energyPage()->accessibleDescription();
+    EXPECT_TRUE(atEnd.startsWith("Before: total 25.0. At the time bar: red ")) << atEnd.toStdString();
+    EXPECT_TRUE(atEnd.endsWith("total 25.0.")) << atEnd.toStdString();
+    table().tdsb->setValue(1);
+    EXPECT_EQ(data->energyPage()->accessibleDescription(),
+              "Before: total 25.0. At the time bar: red 25.0, black 0.0, total 25.0.");
+    EXPECT_NE(atEnd, data->energyPage()->accessibleDescription());
+    data->showEnergy->trigger();
+    EXPECT_EQ(data->tabs()->count(), pages);
 }
