@@ -107,6 +107,7 @@ void drawEnergyBars(Canvas& cv, const EnergyBarsData& d, const QString& unit)
             cv.setPenColor(bar.colour);
             if (h != 0)
                 cv.rectangle(x, std::min(baseline, baseline - h), x + w - 6, std::max(baseline, baseline - h));
+            cv.setBrushColor(QColor(255, 255, 255));   // the words on the page's white
             cv.setPenColor(QColor(0, 0, 0));
             cv.textOut(x, h >= 0 ? baseline - h - 16 : baseline - h + 2, lang::shown(num::F(bar.value, 0, 1)));
             cv.textOut(x, baseline + (negative ? 4 : 6), bar.name);
