@@ -3588,6 +3588,14 @@ Lizenz: %2</translation>
         <source>Slow &amp;Motion at Contact</source>
         <translation>&amp;Zeitlupe beim Stoß</translation>
     </message>
+    <message>
+        <source>Centre-of-Mass &amp;Frame</source>
+        <translation>Schwerpunkts&amp;ystem</translation>
+    </message>
+    <message>
+        <source>The centre-of-mass frame needs two pucks, not the circle, and both masses known.</source>
+        <translation>Das Schwerpunktsystem braucht zwei Pucks, nicht den Kreis, und beide Massen bekannt.</translation>
+    </message>
 </context>
 <context>
     <name>TimeLine</name>

@@ -159,6 +159,14 @@ Changes Classroom::showClassPredictions(const std::optional<ClassPredictions>& p
     return Part::Class;
 }
 
+Changes Classroom::setCmFrame(bool on)
+{
+    if (cmFrame_ == on)
+        return {};
+    cmFrame_ = on;
+    return Part::Frame;
+}
+
 Changes Classroom::startChallenge(const ChallengeSet& set)
 {
     challenge_.start(set);

@@ -28,6 +28,7 @@ enum class Part : unsigned {
     Challenge = 1u << 4,
     Lesson = 1u << 5,
     Class = 1u << 6,   // the class's predictions on the projector
+    Frame = 1u << 7,   // the table seen from the centre of mass, or not
 };
 
 // The parts a command changed; none when it changed nothing.
@@ -90,6 +91,8 @@ public:
     std::vector<RevealedRun> revealedRuns() const;
     // The class's handed-in predictions, while the teacher shows them.
     const std::optional<ClassPredictions>& classPredictions() const { return classPredictions_; }
+    // View > Centre-of-Mass Frame.
+    bool cmFrame() const { return cmFrame_; }
     const Challenge& challenge() const { return challenge_; }
     const std::optional<Lesson>& lesson() const { return lesson_; }
     const Clock& clock() const { return clock_; }
@@ -144,6 +147,7 @@ public:
     Changes revealChallenge();
     // The class's predictions shown on the projector, or taken off it.
     Changes showClassPredictions(const std::optional<ClassPredictions>& p);
+    Changes setCmFrame(bool on);
     // A new set-up: whatever the challenge hid is the class's again.
     Changes endChallenge();
 
@@ -159,6 +163,7 @@ private:
     Prediction prediction_;
     std::vector<RevealedRun> revealed_;
     std::optional<ClassPredictions> classPredictions_;
+    bool cmFrame_ = false;
     bool revealedKept_ = false;   // the run on the table is in revealed_
     Challenge challenge_;
     std::optional<Lesson> lesson_;

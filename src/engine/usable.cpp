@@ -1,5 +1,7 @@
 #include "engine/usable.h"
 
+#include "engine/run_physics.h"
+
 #include "engine/classroom.h"
 #include "engine/prediction.h"
 
@@ -61,6 +63,8 @@ Usable usableControls(const Classroom& room)
     u.set(C::CentreOfMass, !d.blackMassHidden);
     u.set(C::Interactions, room.model().interactionsEnabled);
     u.set(C::PredictFirst, predictable(room.model()));
+    // the centre of mass's motion would tell a hidden mass
+    u.set(C::CmFrame, hasCmFrame(room.model()) && !d.blackMassHidden);
     const std::optional<Lesson>& lesson = room.lesson();
     if (!lesson)
         return u;

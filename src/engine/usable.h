@@ -34,6 +34,7 @@ enum class TableControl {
     Interactions,
     CentreOfMass,   // the centre of mass and the mass labels would tell the unknown mass
     PredictFirst,
+    CmFrame,   // the run from its centre of mass: two pucks off the circle, masses known
     OpenLesson,
     FileMenu,
     ViewMenu,

@@ -180,6 +180,7 @@ struct Controls {
     QMenu* frictionMenu = nullptr;
     QAction* friction[5] = {};
     QAction* exactSetUp1 = nullptr;   // "Set &Up Exactly..."
+    QAction* cmFrame1 = nullptr;   // "Centre-of-Mass &Frame": the run as the centre of mass sees it
     QAction* slowMotion1 = nullptr;   // "Slow &Motion at Contact": a quarter of the pace there
 
     // menu: Help

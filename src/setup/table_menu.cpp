@@ -81,6 +81,7 @@ void TableWindow::buildViewMenu()
     view->addSeparator();
     c_.letterMarks1 = named(entry(view, tr("&Colour-Blind Friendly"), 0, true, false), "letterMarks1");
     c_.predictFirst1 = named(entry(view, tr("&Predict First"), 0, true, false), "predictFirst1");
+    c_.cmFrame1 = named(entry(view, tr("Centre-of-Mass &Frame"), 0, true, false), "cmFrame1");
     view->setToolTipsVisible(true);   // why Predict First is off, where it is
     c_.presentation1 = named(entry(view, tr("Prese&ntation Window"), 0, true, false), "presentation1");
     c_.fullScreen1 = named(entry(view, tr("F&ull Screen"), 0, true, false), "fullScreen1");

@@ -78,6 +78,7 @@ void TableWindow::showUsable()
           c_.Circle1}},
         {C::CentreOfMass, {c_.Centerofmass1, c_.Labelmass1}},
         {C::PredictFirst, {c_.predictFirst1}},
+        {C::CmFrame, {c_.cmFrame1}},
         {C::OpenLesson, {c_.openLesson1}},
     };
     for (const auto& [control, list] : actions)
@@ -86,6 +87,9 @@ void TableWindow::showUsable()
     on[c_.PrintCopySelect1] = on.value(c_.PrintCopySelect1) && copied;   // a selection to print
     for (auto it = on.cbegin(); it != on.cend(); ++it)
         it.key()->setEnabled(it.value());
+    c_.cmFrame1->setToolTip(u[C::CmFrame] ? QString()
+                                          : tr("The centre-of-mass frame needs two pucks, not the circle, "
+                                               "and both masses known."));
     c_.predictFirst1->setToolTip(u[C::PredictFirst] || room().lesson()
                                      ? QString()
                                      : tr("Predict First needs two pucks and a collision, "

@@ -189,6 +189,10 @@ void TableWindow::refresh(sim::Changes changed)
         redrawTable();
     if (changed.has(P::Class) && presentation_)
         presentation_->update();
+    if (changed.has(P::Frame)) {
+        c_.cmFrame1->setChecked(room().cmFrame());
+        redrawTable();
+    }
     showUsable();
 }
 
@@ -284,6 +288,7 @@ void TableWindow::wire()
     wireZoom();
     wirePrediction();
     connect(c_.exactSetUp1, &QAction::triggered, this, [this] { setUpExactly(); });
+    connect(c_.cmFrame1, &QAction::toggled, this, [this](bool on) { hub_.run(&sim::Classroom::setCmFrame, on); });
     connect(c_.slowMotion1, &QAction::toggled, this, [this](bool on) { hub_.run(&sim::Classroom::setSlowMotion, on); });
     connect(c_.savePicture1, &QAction::triggered, this, [this] { savePicture(); });
     connect(c_.saveAnimation1, &QAction::triggered, this, [this] { saveAnimation(); });

@@ -1,7 +1,9 @@
 #include "view/trace_renderer.h"
 
 #include <QWidget>
+#include <algorithm>
 
+#include "engine/run_physics.h"
 #include "ui/canvas.h"
 
 TraceRenderer::TraceRenderer(const sim::SimState& s, Canvas& table, Canvas& grid,
@@ -17,6 +19,17 @@ TablePicture TraceRenderer::pictureAt(int tick) const
         p.kept = &room_->kept();
         p.prediction = &room_->prediction();
         p.hiddenFrom = room_->disclosure().hiddenFrom;
+        if (room_->cmFrame() && sim::hasCmFrame(room_->model()) && sim::runStarted(s_)) {
+            // a copy seen from the centre of mass; the kept runs and the
+            // predicted arrows belong to the table's own frame
+            if (!cm_)
+                cm_ = std::make_unique<sim::SimState>();
+            *cm_ = s_;
+            sim::seeFromCentreOfMass(*cm_, std::max(tick, s_.timeLineEnd));
+            p.state = cm_.get();
+            p.kept = nullptr;
+            p.prediction = nullptr;
+        }
     }
     return p;
 }

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "engine/classroom.h"
 #include "view/table_picture.h"
@@ -43,4 +44,5 @@ private:
     QWidget* picture_;
     QString letters_[2];   // the colour-blind marks, in the user's language
     const sim::Classroom* room_ = nullptr;
+    mutable std::unique_ptr<sim::SimState> cm_;   // the run from its centre of mass, made again at each picture
 };

@@ -58,16 +58,16 @@ TEST(UsableControlsTest, FollowTheClockTheSetUpWhatIsHiddenAndTheLesson)
              sim::resetRun(c.runState(), c.model());
          },
          {C::Measure, C::Ruler, C::Protractor, C::PrintTrace}},
-        {"one mass: no interaction, nothing to predict",
+        {"one mass: no interaction, nothing to predict, no centre of mass to ride on",
          [](sim::Classroom& c) {
              c.setupModel().massCount = 1;
              c.setupModel().interactionsEnabled = false;
              c.runThrough(30);
          },
-         {C::Interactions, C::PredictFirst}},
+         {C::Interactions, C::PredictFirst, C::CmFrame}},
         {"a mass challenge",
          [](sim::Classroom& c) { c.startChallenge(challengeOf(K::Mass)); },
-         {C::BlackMass, C::CentreOfMass, C::Measure, C::Ruler, C::Protractor, C::PrintTrace}},
+         {C::BlackMass, C::CentreOfMass, C::CmFrame, C::Measure, C::Ruler, C::Protractor, C::PrintTrace}},
         {"a mass challenge revealed",
          [](sim::Classroom& c) {
              c.startChallenge(challengeOf(K::Mass));

@@ -272,3 +272,22 @@ TEST_F(TableTest, SlowMotionSlowsOnlyThePaceAroundTheContact)
         EXPECT_EQ(s().sampleLog.velocities[size_t(k)].blackSpeed, fullPace.velocities[size_t(k)].blackSpeed) << k;
     }
 }
+
+// View > Centre-of-Mass Frame draws the same run from its centre of mass,
+// and off again gives the table's own picture back; one puck has none.
+TEST_F(TableTest, TheCentreOfMassFrameRedrawsTheRunAndGivesItBack)
+{
+    runEvents(400);
+    c().Startbt->click();   // paused
+    const QImage lab = image().image();
+    ASSERT_TRUE(c().cmFrame1->isEnabled());
+    c().cmFrame1->trigger();
+    EXPECT_TRUE(window->room().cmFrame());
+    const QImage cm = image().image();
+    EXPECT_NE(cm, lab);
+    c().cmFrame1->trigger();
+    EXPECT_EQ(image().image(), lab);
+    c().masses1->trigger();   // one puck: nothing to ride on
+    EXPECT_FALSE(c().cmFrame1->isEnabled());
+    EXPECT_FALSE(c().cmFrame1->toolTip().isEmpty());
+}
