@@ -1374,6 +1374,10 @@ Lizenz: %2</translation>
         <source>&amp;Energy</source>
         <translation>&amp;Energie</translation>
     </message>
+    <message>
+        <source>From the centre of mass</source>
+        <translation>Vom Schwerpunkt aus</translation>
+    </message>
 </context>
 <context>
     <name>EnergyPage</name>

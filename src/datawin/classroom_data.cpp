@@ -1,9 +1,11 @@
 #include "datawin/classroom_data.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "datawin/ledger.h"
 #include "engine/numbers.h"
+#include "engine/run_physics.h"
 #include "ui/canvas.h"
 #include "ui/language.h"
 
@@ -62,6 +64,18 @@ std::vector<dw::NamedLedger> ClassroomData::sideBySide(const sim::Classroom& roo
                         dw::computeLedger(dw::runDataOf(*r.state, r.model), r.end)});
     runs.push_back({"This run", setUpText(room.model()).toStdString(), dw::computeLedger(runData(room), after)});
     return runs;
+}
+
+std::optional<dw::Ledger> ClassroomData::cmLedger(const sim::Classroom& room, int after)
+{
+    if (!room.seenFromCm())
+        return std::nullopt;
+    auto copy = std::make_unique<sim::SimState>(room.state());
+    sim::seeFromCentreOfMass(*copy, std::max(after, copy->timeLineEnd));
+    dw::RunData run = runData(room);   // what the class may see, as for the run itself
+    run.log = &copy->sampleLog;
+    run.physics.start = copy->startVelocities;
+    return dw::computeLedger(run, after);
 }
 
 std::vector<TextGrid> ClassroomData::ledgerTables(const sim::Classroom& room, int after, bool radians)

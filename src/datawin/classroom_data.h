@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "datawin/data_view_model.h"
@@ -28,6 +29,8 @@ public:
     static QString setUpText(const sim::SetupModel& m);
     // The kept runs, each to its end, then this run to `after`.
     static std::vector<dw::NamedLedger> sideBySide(const sim::Classroom& room, int after);
+    // The run's Before and After from its centre of mass, while the table shows it so.
+    static std::optional<dw::Ledger> cmLedger(const sim::Classroom& room, int after);
     // The Before-and-After tables as the page shows them at `after`: one
     // table side by side once a run is kept, else before, after and the
     // summary; none when the run cannot be compared.

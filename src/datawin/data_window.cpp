@@ -108,6 +108,10 @@ DataWindow::DataWindow(TableAccess& table, PlatformServices& platform)
         pageChanged();
     });
     connect(table_->tdsb, &QScrollBar::valueChanged, this, [this] { showLedger(); });
+    connect(&w_.classroom(), &ClassroomHub::changed, this, [this](unsigned bits) {
+        if (sim::Changes::fromBits(bits).has(sim::Part::Frame))
+            showLedger();
+    });
     connect(table_->radcb, &QCheckBox::clicked, this, [this] { showLedger(); });
 
     nameControls();
@@ -261,7 +265,8 @@ void DataWindow::showLedger()
     clearKept->setEnabled(!kept.runs().empty());
     const std::optional<sim::PredictionTable> predicted = predictionAt(after);
     showEnergyBars();
-    if (kept.runs().empty()) {
+    const std::optional<dw::Ledger> fromCm = ClassroomData::cmLedger(w_.room(), after);
+    if (kept.runs().empty() && !fromCm) {
         ledger_->show(ledger, choice.radians, unit(), timeCaption(after, 4));
         if (predicted)
             ledger_->addPrediction(*predicted, unit());
@@ -271,7 +276,12 @@ void DataWindow::showLedger()
     for (const sim::KeptRun& r : kept.runs())
         names << ClassroomData::runName(r);
     names << tr("This run");
-    ledger_->showSideBySide(sideBySide(after), names, choice.radians, unit());
+    std::vector<dw::NamedLedger> runs = sideBySide(after);
+    if (fromCm) {   // beside the run, the same run from its centre of mass
+        runs.push_back({"From the centre of mass", runs.back().setUp, *fromCm});
+        names << tr("From the centre of mass");
+    }
+    ledger_->showSideBySide(runs, names, choice.radians, unit());
     for (size_t i = 0; i < kept.runs().size(); ++i)
         for (int c : {1, 2})
             ledger_->comparegrid->horizontalHeaderItem(static_cast<int>(2 * i) + c)

@@ -1,6 +1,7 @@
 #include "engine/classroom.h"
 
 #include "engine/headless_run.h"
+#include "engine/run_physics.h"
 
 #include <chrono>
 
@@ -157,6 +158,11 @@ Changes Classroom::showClassPredictions(const std::optional<ClassPredictions>& p
         return {};
     classPredictions_ = p;
     return Part::Class;
+}
+
+bool Classroom::seenFromCm() const
+{
+    return cmFrame_ && hasCmFrame(model_) && !disclosure().blackMassHidden;
 }
 
 Changes Classroom::setCmFrame(bool on)

@@ -93,6 +93,9 @@ public:
     const std::optional<ClassPredictions>& classPredictions() const { return classPredictions_; }
     // View > Centre-of-Mass Frame.
     bool cmFrame() const { return cmFrame_; }
+    // Whether the run is shown from its centre of mass now: asked for, two
+    // pucks off the circle, and no hidden mass that its motion would tell.
+    bool seenFromCm() const;
     const Challenge& challenge() const { return challenge_; }
     const std::optional<Lesson>& lesson() const { return lesson_; }
     const Clock& clock() const { return clock_; }

@@ -19,7 +19,7 @@ TablePicture TraceRenderer::pictureAt(int tick) const
         p.kept = &room_->kept();
         p.prediction = &room_->prediction();
         p.hiddenFrom = room_->disclosure().hiddenFrom;
-        if (room_->cmFrame() && sim::hasCmFrame(room_->model()) && sim::runStarted(s_)) {
+        if (room_->seenFromCm() && sim::runStarted(s_)) {
             // a copy seen from the centre of mass; the kept runs and the
             // predicted arrows belong to the table's own frame
             if (!cm_)

@@ -11,12 +11,14 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <tuple>
 
 #include "datawin/data_window.h"
 #include "datawin/energy_page.h"
 #include "datawin/graph_page.h"
+#include "datawin/ledger_page.h"
 #include "datawin/momentum_page.h"
 #include "datawin/table_page.h"
 #include "engine/numbers.h"
@@ -369,4 +371,20 @@ TEST_F(DataTest, TheEnergyPageComesWhenAskedAndFollowsTheTimeBar)
     EXPECT_NE(atEnd, data->energyPage()->accessibleDescription());
     data->showEnergy->trigger();
     EXPECT_EQ(data->tabs()->count(), pages);
+}
+
+// With the table seen from the centre of mass, the Before-and-After page puts
+// the same run from there beside it; off again, the page is as before.
+TEST_F(DataTest, TheBeforeAndAfterPageGainsTheRunFromItsCentreOfMass)
+{
+    runAndShow(300);
+    QTableWidget* compare = data->ledgerPage().comparegrid;
+    EXPECT_TRUE(compare->isHidden());
+    c().cmFrame1->trigger();
+    ASSERT_FALSE(compare->isHidden());
+    ASSERT_EQ(compare->columnCount(), 5);   // the quantity, then before and after of each
+    EXPECT_TRUE(compare->horizontalHeaderItem(3)->text().startsWith("From the centre of mass"))
+        << compare->horizontalHeaderItem(3)->text().toStdString();
+    c().cmFrame1->trigger();
+    EXPECT_TRUE(compare->isHidden());
 }
