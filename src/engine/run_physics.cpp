@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/numbers.h"
+#include "engine/motion.h"
 
 namespace sim {
 
@@ -63,10 +63,7 @@ Vec2 velocityOf(double speed, double direction)
 void polarOf(Vec2 v, double* speed, double* direction)
 {
     *speed = std::sqrt(v.x * v.x + v.y * v.y);
-    if (v.x == 0.0)
-        *direction = v.y >= 0.0 ? num::kPi / 2.0 : 3.0 * num::kPi / 2.0;
-    else
-        *direction = std::atan(v.y / v.x) + (v.x < 0.0 ? num::kPi : 0.0);
+    *direction = directionOf(v.x, v.y);
 }
 
 RunPhysics runPhysicsOf(const SimState& s, const SetupModel& m)

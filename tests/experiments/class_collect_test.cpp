@@ -2,23 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "experiments/class_collect.h"
-#include "experiments/hand_in.h"
+#include "signed_hand_in.h"
 
 namespace {
 
 using cls::Taken;
-
-QByteArray handInOf(const cls::ClassFile& c, const cls::Student& s, double answer)
-{
-    cls::HandIn h;
-    h.name = s.name;
-    h.classId = cls::classIdOf(c.secret);
-    h.kind = c.kind;
-    h.seed = s.seed;
-    h.answers.push_back({answer, QStringLiteral("2026-12-10T10:00:00Z"), QStringLiteral("not yet")});
-    h.handedIn = QStringLiteral("2026-12-10T10:00:00Z");
-    return cls::handInText(h, cls::handInKey(c.fieldsOf(s)));
-}
 
 struct Post {
     const char* address;
@@ -32,12 +20,12 @@ TEST(CollectDeskTest, TakesOnlyWholeSignedFilesWithinEachAddressesLimits)
 {
     const cls::ClassFile c = cls::newClass("7b", sim::ChallengeKind::Mass, {"Anna", "Björn", "Ceyda"});
     const cls::ClassFile other = cls::newClass("7c", sim::ChallengeKind::Mass, {"Anna"});
-    QByteArray forged = handInOf(c, c.students[1], 2.25);
+    QByteArray forged = signedHandIn(c, c.students[1], {2.25});
     forged.replace("2.25", "2.5");
     const std::vector<QByteArray> bodies = {
-        handInOf(c, c.students[0], 1.5),         handInOf(c, c.students[1], 2.0),        forged,
-        handInOf(other, other.students[0], 1.0), QByteArray(cls::kHandInLimit + 1, '{'), "not json",
-        handInOf(c, c.students[2], 3.0)};
+        signedHandIn(c, c.students[0], {1.5}),         signedHandIn(c, c.students[1], {2.0}),  forged,
+        signedHandIn(other, other.students[0], {1.0}), QByteArray(cls::kHandInLimit + 1, '{'), "not json",
+        signedHandIn(c, c.students[2], {3.0})};
     cls::CollectLimits limits;
     limits.burst = 3;
     limits.perSecond = 2;
@@ -68,7 +56,7 @@ TEST(CollectDeskTest, TheFolderHoldsNoMoreThanItsCap)
     cls::CollectLimits limits;
     limits.totalFiles = 1;
     cls::CollectDesk desk(c, limits);
-    const QByteArray anna = handInOf(c, c.students[0], 1), bjorn = handInOf(c, c.students[1], 1);
+    const QByteArray anna = signedHandIn(c, c.students[0], {1}), bjorn = signedHandIn(c, c.students[1], {1});
     ASSERT_EQ(desk.take("10.0.0.1", anna, 0).taken, Taken::Stored);
     desk.stored("10.0.0.1", anna);
     EXPECT_EQ(desk.take("10.0.0.2", bjorn, 0).status, 507);

@@ -11,19 +11,9 @@
 
 #include "experiments/class_collector.h"
 #include "experiments/hand_in_send.h"
+#include "signed_hand_in.h"
 
 namespace {
-
-QByteArray handInOf(const cls::ClassFile& c, const cls::Student& s)
-{
-    cls::HandIn h;
-    h.name = s.name;
-    h.classId = cls::classIdOf(c.secret);
-    h.kind = c.kind;
-    h.seed = s.seed;
-    h.handedIn = QStringLiteral("2026-12-10T10:00:00Z");
-    return cls::handInText(h, cls::handInKey(c.fieldsOf(s)));
-}
 
 template <class Done> bool waitFor(Done done, int ms = 10'000)
 {
@@ -68,7 +58,7 @@ TEST_F(CollectorTest, ThirtyStudentsPostingAtOnceAreAllStoredByteForByte)
     std::vector<Sent> sent(30);
     std::vector<QByteArray> bodies;
     for (const cls::Student& s : class_.students)
-        bodies.push_back(handInOf(class_, s));
+        bodies.push_back(signedHandIn(class_, s));
     for (size_t i = 0; i < bodies.size(); ++i)
         send(bodies[i], &sent[i]);
     ASSERT_TRUE(waitFor([&] { return std::all_of(sent.begin(), sent.end(), [](const Sent& s) { return s.done; }); }));
@@ -84,7 +74,7 @@ TEST_F(CollectorTest, ThirtyStudentsPostingAtOnceAreAllStoredByteForByte)
 
 TEST_F(CollectorTest, RefusesWhatIsNotAHandInAndOverwritesNothing)
 {
-    const QByteArray anna = handInOf(class_, class_.students[0]);
+    const QByteArray anna = signedHandIn(class_, class_.students[0]);
     // a file already there under the name the collector would choose
     const QString there = QDir(folder_.path()).filePath(cls::collectedFileName(class_.students[0].name, anna));
     QFile f(there);
